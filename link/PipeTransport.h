@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string_view>
+
+// The camera driver exposes three pipes. Each operation opens its pipe, makes exactly one
+// transfer and closes it again, so no handle outlives the call that needed it.
+inline constexpr std::string_view CommandPipeName = "PIPE00";
+inline constexpr std::string_view ReplyPipeName = "PIPE01";
+inline constexpr std::string_view ImagePipeName = "PIPE03";
+
+// One open pipe. Destroying it closes it.
+class PipeHandle
+{
+public:
+    virtual ~PipeHandle() = default;
+
+    // One transfer each. The result is the number of bytes moved, or -1 when the transfer failed
+    // or did not complete within the time-out (a camera that stops answering must not hang us).
+    virtual std::int64_t write(std::span<const std::uint8_t> bytes,
+                               std::chrono::milliseconds timeout) = 0;
+    virtual std::int64_t read(std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout) = 0;
+};
+
+// A way to reach the camera's pipes: the simulated main unit, the camera over libusb, or the
+// Windows driver's device files. Everything above this interface is the same for all of them.
+class PipeTransport
+{
+public:
+    virtual ~PipeTransport() = default;
+
+    // Opens a pipe by name ("PIPE00", "PIPE01", "PIPE03"); null when it is not available
+    // (camera absent, driver not loaded).
+    virtual std::unique_ptr<PipeHandle> open(std::string_view pipeName) = 0;
+};

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+// String-table ids of the texts the program shows in the status bar's message pane, and the
+// application title used as the caption of the main window and of every message box.
+namespace StringId {
+inline constexpr int AppTitle = 57344;
+inline constexpr int Ready = 57345;
+inline constexpr int Busy = 57346;
+inline constexpr int Initializing = 57347;
+inline constexpr int NotReady = 57348;
+} // namespace StringId
+
+// The text of one of the ids above; an empty string for any other id.
+QString statusText(int stringId);
+
+// What the link and the long operations use to request a status text. The main frame decides
+// whether the request may replace the text shown now.
+class StatusSink
+{
+public:
+    virtual ~StatusSink() = default;
+    virtual void SetStatusMessage(int stringId) = 0;
+};

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#include <QApplication>
+#include <QDir>
+#include <QSettings>
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+QtMessageHandler g_previousHandler = nullptr;
+
+// The offscreen platform prints this on every show(); it says nothing about our code.
+void filterMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("propagateSizeHints")))
+        return;
+    g_previousHandler(type, context, message);
+}
+
+// A fresh mode-0700 directory for this run; the path outlives main's locals.
+std::string makePrivateDirectory(const char *purpose)
+{
+    std::string pattern = std::string("/tmp/quillon-test-") + purpose + "-XXXXXX";
+    if (!mkdtemp(pattern.data()))
+        std::abort();
+    chmod(pattern.c_str(), 0700);
+    return pattern;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Environment first: Qt reads it when the application object is created.
+    const std::string runtimeDir = makePrivateDirectory("runtime");
+    const std::string configDir = makePrivateDirectory("config");
+    setenv("XDG_RUNTIME_DIR", runtimeDir.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", configDir.c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(configDir));
+
+    g_previousHandler = qInstallMessageHandler(filterMessages);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+    QDir(QString::fromStdString(runtimeDir)).removeRecursively();
+    QDir(QString::fromStdString(configDir)).removeRecursively();
+    return result;
+}
