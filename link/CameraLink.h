@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "link/FrameLayout.h"
+#include "link/MemoryBlock.h"
+#include "link/PipeTransport.h"
+
+#include <chrono>
+#include <memory>
+#include <string_view>
+
+class MessagePresenter;
+
+// What the link needs from the window that owns it.
+class LinkHost
+{
+public:
+    virtual ~LinkHost() = default;
+    // The view's m_bNoLink: while the camera is taken to be unreachable, a missing command pipe
+    // is not reported again.
+    virtual bool isLinkMarkedDown() const = 0;
+    // Closes the remote-control panel if one is open (after a failed send, a non-USB setting).
+    virtual void CloseRemotePanel() = 0;
+    // Rows of the image read so far, 0 to 1024 (the status bar's progress bar).
+    virtual void SetTransferProgress(int rows) = 0;
+};
+
+// The only path to the camera: fixed 8-byte command and reply packets, the image block, the
+// acknowledgement check and the numbered error messages. Every transfer opens its pipe and
+// closes it again; nothing persists between calls.
+class CameraLink
+{
+public:
+    // Time-outs: a camera that stops answering fails the transfer instead of freezing us.
+    static constexpr std::chrono::milliseconds CommandTimeout{3000};
+    static constexpr std::chrono::milliseconds ReplyTimeout{3000};
+    static constexpr std::chrono::milliseconds ImageRowTimeout{5000};
+
+    CameraLink(PipeTransport &transport, MessagePresenter &presenter, LinkHost &host);
+
+    std::unique_ptr<PipeHandle> OpenPipe(std::string_view pipeName);
+    // Writes one command packet; false when the command pipe cannot be opened.
+    bool SendCommand(std::string_view commandText);
+    // Zeroes the packet and reads one reply; false when the reply pipe cannot be opened.
+    bool ReadReply(ReplyPacket &packet);
+    // Reads the reply to the command just sent: true for ACK; after a NAK asks "QS3  " why.
+    bool CheckAck();
+    // Fills block (at least RawFrameBytes) with 1024 rows from the image pipe, reporting progress
+    // after every row; true only when every row arrived whole.
+    bool ReadImageBlock(MemoryBlock &block);
+    // Shows message code; returns the box's result, or 0 without showing anything for a code
+    // that has no message.
+    int ShowLinkError(int code);
+
+    // The packet that carries a command text (at most 7 characters).
+    static CommandPacket makeCommandPacket(std::string_view commandText);
+
+private:
+    PipeTransport &m_transport;
+    MessagePresenter &m_presenter;
+    LinkHost &m_host;
+};

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "link/DeviceWatcher.h"
+
+#include <QObject>
+#include <QTimer>
+
+class CameraLink;
+class LinkHost;
+class StatusSink;
+
+// Whether the camera can be used now, as the view sees it, and the once-a-second polling while
+// it cannot. The flags are read by the command rules and by the status-text rule.
+class ReadinessMonitor : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int PollIntervalMs = 1000;
+    // More counted "initializing" answers than this end the polling with a time-out message.
+    static constexpr int MaxInitializingPolls = 60;
+
+    ReadinessMonitor(CameraLink &link, LinkHost &host, StatusSink &status,
+                     QObject *parent = nullptr);
+
+    // The camera is taken to be unreachable.
+    bool m_bNoLink = true;
+    // The last readiness query was answered "initializing".
+    bool m_bBusy = true;
+    // Initializing answers counted by the polling since the last reset.
+    int m_initPollCount = 0;
+
+    bool isReady() const { return !m_bNoLink && !m_bBusy; }
+
+    // -1: no link (the command pipe cannot be opened), 0: ready, 1: initializing.
+    int QueryReadiness();
+    // The first query when the view is first shown: starts polling unless the camera is ready.
+    void OnInitialUpdate();
+    // One poll of the one-shot readiness timer.
+    void OnTimer();
+    // Arrival or removal of a USB device; anything but the camera's key is ignored.
+    void OnDeviceChange(DeviceEvent event, const QString &hardwareKey);
+
+    void ArmTimer();
+    void KillTimer();
+    bool isTimerArmed() const { return m_timer.isActive(); }
+
+Q_SIGNALS:
+    // Any of the three flags may have changed; command rules are re-evaluated.
+    void readinessChanged();
+
+private:
+    CameraLink &m_link;
+    LinkHost &m_host;
+    StatusSink &m_status;
+    QTimer m_timer;
+};
