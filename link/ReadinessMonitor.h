@@ -50,6 +50,10 @@ Q_SIGNALS:
     void readinessChanged();
 
 private:
+    // Change the flags, telling the command rules when anything actually changed.
+    void setFlags(bool noLink, bool busy);
+    void setInitPollCount(int count);
+
     CameraLink &m_link;
     LinkHost &m_host;
     StatusSink &m_status;

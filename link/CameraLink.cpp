@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: MIT
+#include "link/CameraLink.h"
+
+#include "link/LinkError.h"
+#include "link/MessagePresenter.h"
+#include "link/StatusText.h"
+
+#include <algorithm>
+
+namespace {
+constexpr std::uint8_t Ack = 0x06;
+constexpr std::uint8_t Nak = 0x15;
+// Byte 0 of the "QS3  " reply when the camera is set to communicate over something else.
+constexpr std::uint8_t NotUsbSetting = '1';
+constexpr std::string_view CommunicationQuery = "QS3  ";
+} // namespace
+
+CameraLink::CameraLink(PipeTransport &transport, MessagePresenter &presenter, LinkHost &host)
+    : m_transport(transport)
+    , m_presenter(presenter)
+    , m_host(host)
+{}
+
+std::unique_ptr<PipeHandle> CameraLink::OpenPipe(std::string_view pipeName)
+{
+    return m_transport.open(pipeName);
+}
+
+CommandPacket CameraLink::makeCommandPacket(std::string_view commandText)
+{
+    CommandPacket packet{};
+    // Byte 7 always stays zero, so the text keeps its terminating zero even if a caller breaks
+    // the seven-character promise.
+    const std::size_t length = std::min(commandText.size(), packet.size() - 1);
+    std::copy_n(commandText.begin(), length, packet.begin());
+    return packet;
+}
+
+bool CameraLink::SendCommand(std::string_view commandText)
+{
+    const CommandPacket packet = makeCommandPacket(commandText);
+    bool sent = false;
+    if (auto pipe = OpenPipe(CommandPipeName)) {
+        // The byte count is not examined; only a transfer that failed or timed out counts.
+        sent = pipe->write(packet, CommandTimeout) >= 0;
+    }
+    if (sent)
+        return true;
+    if (!m_host.isLinkMarkedDown())
+        ShowLinkError(int(LinkError::TransmitFailed));
+    m_host.CloseRemotePanel();
+    return false;
+}
+
+bool CameraLink::ReadReply(ReplyPacket &packet)
+{
+    packet.fill(0);
+    bool received = false;
+    if (auto pipe = OpenPipe(ReplyPipeName)) {
+        // A short read leaves the remaining bytes zero; the count itself is not examined.
+        received = pipe->read(packet, ReplyTimeout) >= 0;
+    }
+    if (received)
+        return true;
+    // Whatever a failed transfer may have left in the buffer is not a reply.
+    packet.fill(0);
+    ShowLinkError(int(LinkError::ReceiveFailed));
+    return false;
+}
+
+bool CameraLink::CheckAck()
+{
+    ReplyPacket reply{};
+    ReadReply(reply); // a failed read leaves zeros, which are no acknowledgement
+    if (reply[0] == Ack)
+        return true;
+    if (reply[0] != Nak)
+        return false;
+
+    // The camera refused: ask why, to tell a camera set up for another connection from a
+    // failed exchange.
+    SendCommand(CommunicationQuery);
+    ReplyPacket why{};
+    ReadReply(why);
+    if (why[0] == NotUsbSetting) {
+        ShowLinkError(int(LinkError::NotUsbSetting));
+        m_host.CloseRemotePanel();
+    } else {
+        ShowLinkError(int(LinkError::CommunicationFailed));
+    }
+    return false;
+}
+
+bool CameraLink::ReadImageBlock(MemoryBlock &block)
+{
+    using namespace FrameLayout;
+    // A block too small for the frame would be written past its end.
+    if (block.isNull() || block.size() < RawFrameBytes) {
+        ShowLinkError(int(LinkError::CaptureFailed));
+        return false;
+    }
+    auto pipe = OpenPipe(ImagePipeName);
+    if (!pipe) {
+        ShowLinkError(int(LinkError::CaptureFailed));
+        return false;
+    }
+    // One read per row, so the progress bar can move after each of them.
+    for (int row = 1; row <= RawRows; ++row) {
+        const std::span<std::uint8_t> rowBytes =
+            block.bytes().subspan(std::size_t(row - 1) * RawRowBytes, RawRowBytes);
+        if (pipe->read(rowBytes, ImageRowTimeout) != std::int64_t(RawRowBytes)) {
+            pipe.reset();
+            ShowLinkError(int(LinkError::CaptureFailed));
+            return false;
+        }
+        m_host.SetTransferProgress(row);
+    }
+    return true;
+}
+
+int CameraLink::ShowLinkError(int code)
+{
+    const std::optional<LinkErrorRow> row = findLinkError(code);
+    if (!row)
+        return 0;
+    const QString text =
+        QString::fromUtf8(row->text.data(), qsizetype(row->text.size())) + QStringLiteral("\n\n");
+    return m_presenter.showWarning(code, statusText(StringId::AppTitle), text);
+}
