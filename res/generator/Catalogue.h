@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <span>
+
+// One image the program shows, by its file name in the resources.
+struct CatalogueEntry
+{
+    const char *fileName;
+    std::function<QImage()> draw;
+};
+
+// Every image the generator knows; each family of images adds its entries here.
+std::span<const CatalogueEntry> catalogue();
+
+// The families, each in its own file.
+QImage drawToolBarStrip();
+QImage drawSplash();
+QImage drawAppIcon(int size);
+
+// The one typeface of every text we draw, loaded from the font files themselves so that the
+// images do not change with the fonts a machine happens to have.
+QString textFamily();

@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+#include "settings/SettingsStore.h"
+
+#include <QSettings>
+#include <QStringList>
+
+#include <optional>
+
+namespace {
+const QString OrganizationName = QStringLiteral("TOVA");
+const QString ApplicationName = QStringLiteral("Quillon for USB");
+const QString SettingsGroup = QStringLiteral("Settings");
+const QString WindowPosKey = QStringLiteral("WindowPos");
+const QString RecentFileGroup = QStringLiteral("Recent File List");
+
+QString recentFileKey(int index)
+{
+    return QStringLiteral("File%1").arg(index + 1);
+}
+
+// The stored value as a 32-bit integer, or nothing when it is not one. The text is parsed by
+// QString::toInt because QVariant's own conversion wraps numbers beyond 32 bits ("4294967297"
+// would read as 1); fractions, lists and anything else a hand-edited file can hold are refused.
+std::optional<int> storedInt(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::QString:
+    case QMetaType::QByteArray:
+        break;
+    default:
+        return std::nullopt;
+    }
+    bool ok = false;
+    const int parsed = value.toString().toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return parsed;
+}
+} // namespace
+
+SettingsStore::SettingsStore() = default;
+
+SettingsStore::SettingsStore(const QString &iniFilePath)
+    : m_iniFilePath(iniFilePath)
+{}
+
+std::unique_ptr<QSettings> SettingsStore::open() const
+{
+    auto settings = m_iniFilePath.isEmpty()
+                        ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                      OrganizationName, ApplicationName)
+                        : std::make_unique<QSettings>(m_iniFilePath, QSettings::IniFormat);
+    // Only the user's own application key counts: no organisation-wide or system-wide values.
+    settings->setFallbacksEnabled(false);
+    return settings;
+}
+
+int SettingsStore::read(const IntSetting &setting) const
+{
+    const auto settings = open();
+    settings->beginGroup(QLatin1String(setting.group));
+    const std::optional<int> stored = storedInt(settings->value(QLatin1String(setting.key)));
+    return stored ? setting.accept(*stored) : setting.defaultValue;
+}
+
+void SettingsStore::write(const IntSetting &setting, int value) const
+{
+    const auto settings = open();
+    settings->beginGroup(QLatin1String(setting.group));
+    // A plain int, so that the registry gets a DWORD and not a QWORD.
+    settings->setValue(QLatin1String(setting.key), value);
+}
+
+QString SettingsStore::readText(const QString &group, const QString &key) const
+{
+    const auto settings = open();
+    settings->beginGroup(group);
+    const QVariant value = settings->value(key);
+    // An unquoted text with commas in a hand-edited file comes back split at the commas.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
+QString SettingsStore::windowPos() const
+{
+    return readText(SettingsGroup, WindowPosKey);
+}
+
+void SettingsStore::setWindowPos(const QString &text) const
+{
+    const auto settings = open();
+    settings->beginGroup(SettingsGroup);
+    settings->setValue(WindowPosKey, text);
+}
+
+ApplicationSettings SettingsStore::loadApplicationSettings() const
+{
+    ApplicationSettings loaded;
+    for (int i = 0; i < ApplicationSettings::RecentFileCount; ++i)
+        loaded.recentFiles[i] = readText(RecentFileGroup, recentFileKey(i));
+    loaded.previewPages = read(Setting::PreviewPages);
+    return loaded;
+}
+
+void SettingsStore::saveApplicationSettings(const ApplicationSettings &toSave) const
+{
+    {
+        const auto settings = open();
+        settings->remove(RecentFileGroup);
+        settings->beginGroup(RecentFileGroup);
+        for (int i = 0; i < ApplicationSettings::RecentFileCount; ++i) {
+            if (!toSave.recentFiles[i].isEmpty())
+                settings->setValue(recentFileKey(i), toSave.recentFiles[i]);
+        }
+    }
+    if (toSave.previewPages != 0)
+        write(Setting::PreviewPages, toSave.previewPages);
+}
+
+QString SettingsStore::location() const
+{
+    return open()->fileName();
+}
