@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "link/FrameLayout.h"
+
+#include <QString>
+
+#include <optional>
+
+class SimulatedMainUnit;
+
+// The simulator's control language, one command per line, answered "ok" or "error: <reason>":
+//   plug, unplug, other-device          presence (announced as device arrival and removal)
+//   initializing N                      the next N readiness queries answer "initializing"
+//   nak                                 the next control command is refused
+//   comm-not-usb, comm-usb              the communication setting (lasts until changed)
+//   reply-fail, image-fail              the next opening of the reply or image pipe fails
+//   short-row R                         row R (1 to 1024) of the next transfer is a byte short
+//   frame FILE                          serve a raw frame of exactly 2,621,440 bytes from FILE
+//   coefficients K0,K1,K2,K3            the colour coefficients of the "QS4  " reply (0 to 255)
+QString runSimCommand(SimulatedMainUnit &unit, const QString &line);
+
+// "K0,K1,K2,K3", each 0 to 255; nothing, with the reason, for anything else.
+std::optional<ColorCoefficients> parseCoefficients(const QString &text, QString *error);

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+#include "sim/SimControlServer.h"
+
+#include "sim/SimControlCommands.h"
+
+#include <QLocalServer>
+#include <QLocalSocket>
+
+SimControlServer::SimControlServer(SimulatedMainUnit &unit, QObject *parent)
+    : QObject(parent)
+    , m_unit(unit)
+    , m_server(new QLocalServer(this))
+{
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(m_server, &QLocalServer::newConnection, this, &SimControlServer::accept);
+}
+
+SimControlServer::~SimControlServer() = default;
+
+bool SimControlServer::listen(const QString &name, QString *error)
+{
+    if (m_server->listen(name))
+        return true;
+    if (m_server->serverError() == QAbstractSocket::AddressInUseError) {
+        QLocalSocket probe;
+        probe.connectToServer(name);
+        if (probe.waitForConnected(500)) {
+            *error = QStringLiteral("another simulator already listens on \"%1\"").arg(name);
+            return false;
+        }
+        QLocalServer::removeServer(name);
+        if (m_server->listen(name))
+            return true;
+    }
+    *error = QStringLiteral("cannot listen on \"%1\": %2").arg(name, m_server->errorString());
+    return false;
+}
+
+QString SimControlServer::fullServerName() const
+{
+    return m_server->fullServerName();
+}
+
+void SimControlServer::accept()
+{
+    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { serve(socket); });
+        serve(socket); // lines may already be waiting
+    }
+}
+
+void SimControlServer::serve(QLocalSocket *socket)
+{
+    while (socket->canReadLine()) {
+        const QByteArray line = socket->readLine(MaxLineLength + 1);
+        if (!line.endsWith('\n')) {
+            socket->write("error: line too long\n");
+            socket->disconnectFromServer();
+            return;
+        }
+        const QString answer = runSimCommand(m_unit, QString::fromUtf8(line));
+        socket->write(answer.toUtf8() + '\n');
+    }
+    if (socket->bytesAvailable() > MaxLineLength) {
+        socket->write("error: line too long\n");
+        socket->disconnectFromServer();
+    }
+}

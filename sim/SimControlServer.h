@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+class QLocalSocket;
+class SimulatedMainUnit;
+
+// Lets another process drive the simulator while the program runs: a local socket, one
+// command per line (see runSimCommand), each answered with one line. Only the user who runs
+// the program can connect.
+class SimControlServer : public QObject
+{
+    Q_OBJECT
+public:
+    // Longer lines are refused and the connection is closed.
+    static constexpr qint64 MaxLineLength = 4096;
+
+    SimControlServer(SimulatedMainUnit &unit, QObject *parent = nullptr);
+    ~SimControlServer() override;
+
+    // Listens under name; a name left behind by a crashed run is taken over, one that another
+    // running simulator answers on is not.
+    bool listen(const QString &name, QString *error);
+    QString fullServerName() const;
+
+private:
+    void accept();
+    void serve(QLocalSocket *socket);
+
+    SimulatedMainUnit &m_unit;
+    QLocalServer *m_server;
+};

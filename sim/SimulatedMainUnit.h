@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "link/DeviceWatcher.h"
+#include "link/FrameLayout.h"
+#include "link/PipeTransport.h"
+#include "sim/TestPattern.h"
+
+#include <QObject>
+#include <QString>
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The camera's own settings, as its status queries report them.
+struct CameraSettings
+{
+    int lamp = 0;       // 0 off, 1 BASE, 2 UPPER
+    int rgbInput = 0;   // 0: a resolution is selected, 1 RGB1, 2 RGB2
+    int resolution = 2; // 0 VGA, 1 SVGA, 2 XGA, 3 SXGA
+    int rotation = 0;   // 0 to 3: 0, 90, 180, 270 degrees
+    bool gammaOn = false;
+    bool negative = false;
+    bool blackAndWhite = false;
+    bool pointer = false;
+    bool doubleZoom = false;
+    bool pause = false;
+    bool lock = false;
+};
+
+// The main unit in process, behind the same pipe interface as the real camera. It answers
+// every command of the camera's vocabulary (ACK, NAK, status replies), serves its picture
+// after an acknowledged "TR0  " and can be made to fail in the ways a real camera does.
+//
+// Faults: `unplug` lasts until `plug`; the communication setting stays non-USB until set back
+// (and meanwhile every control command is refused with NAK, as the camera does when it is not
+// controlled over USB); `setInitializing(n)` covers the next n readiness queries. The others
+// apply once, to the next operation they concern: the next control command is refused, the
+// next opening of the reply or image pipe fails, the next image transfer is cut short at a row.
+//
+// Plugging and unplugging are announced on deviceWatcher() from the event loop, as a hot-plug
+// event would be. Handles must not outlive the unit; if they do, their transfers fail.
+class SimulatedMainUnit : public QObject, public PipeTransport
+{
+    Q_OBJECT
+public:
+    static constexpr ColorCoefficients DefaultCoefficients{90, 113, 23, 11};
+    // A device of the same maker that is not the camera.
+    static constexpr char OtherDeviceKey[] = "USB\\VID_0B7E&PID_0101";
+
+    explicit SimulatedMainUnit(QObject *parent = nullptr);
+    ~SimulatedMainUnit() override;
+
+    std::unique_ptr<PipeHandle> open(std::string_view pipeName) override;
+    DeviceWatcher &deviceWatcher() { return m_watcher; }
+
+    // false when already in that state (nothing is announced then).
+    bool plug();
+    bool unplug();
+    bool isPlugged() const { return m_plugged; }
+    void announceOtherDevice();
+
+    void setInitializing(int readinessQueries);
+    void refuseNextCommand();
+    void setCommunicationUsb(bool usb);
+    void failNextReplyPipe();
+    void failNextImagePipe();
+    // The read of row `row` (1 to 1024) of the next transfer returns one byte short.
+    bool shortenRow(int row);
+
+    void setCoefficients(ColorCoefficients coefficients) { m_coefficients = coefficients; }
+    ColorCoefficients coefficients() const { return m_coefficients; }
+    // Serves this raw frame, verbatim and whatever the settings, instead of the built-in picture.
+    // Anything but exactly RawFrameBytes is refused with a reason.
+    bool loadFrame(const QString &path, QString *error);
+
+    const CameraSettings &settings() const { return m_settings; }
+    // The frame the next transfer would deliver.
+    std::shared_ptr<const std::vector<std::uint8_t>> currentFrame();
+    // The most recent command texts received, oldest first.
+    const std::deque<std::string> &receivedCommands() const { return m_received; }
+
+private:
+    class CommandHandle;
+    class ReplyHandle;
+    class ImageHandle;
+
+    void receiveCommand(const std::string &text);
+    ReplyPacket answerQuery(const std::string &text) const;
+    bool applyControl(const std::string &text);
+    std::int64_t readImageRow(std::span<std::uint8_t> buffer);
+    void endTransfer();
+    void announce(DeviceEvent event, const QString &key);
+
+    DeviceWatcher m_watcher;
+    CameraSettings m_settings;
+    ColorCoefficients m_coefficients = DefaultCoefficients;
+    bool m_plugged = true;
+    bool m_communicationUsb = true;
+    int m_initializingQueries = 0;
+    bool m_refuseNext = false;
+    bool m_failReplyPipe = false;
+    bool m_failImagePipe = false;
+    int m_shortRow = 0; // 0: none
+
+    ReplyPacket m_reply{}; // the answer to the last command
+    std::deque<std::string> m_received;
+
+    // The transfer started by an acknowledged "TR0  ".
+    std::shared_ptr<const std::vector<std::uint8_t>> m_transferFrame;
+    int m_rowsSent = 0;
+
+    std::shared_ptr<const std::vector<std::uint8_t>> m_loadedFrame;
+    std::map<PictureState, std::shared_ptr<const std::vector<std::uint8_t>>> m_frames;
+};
