@@ -37,6 +37,16 @@ QImage drawSplash()
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     paintGround(p);
+    // A soft shadow grounds the camera's base.
+    QRadialGradient shadow(QPointF(Size / 2.0, 194), 120);
+    shadow.setColorAt(0, QColor(0, 0, 0, 150));
+    shadow.setColorAt(1, QColor(0, 0, 0, 0));
+    p.save();
+    p.translate(0, 194);
+    p.scale(1, 0.14);
+    p.translate(0, -194);
+    p.fillRect(QRectF(40, 80, 240, 220), shadow);
+    p.restore();
     paintDocumentCamera(p, QRectF(70, 24, 180, 180));
 
     p.setPen(QPen(QColor(0x8f, 0xc1, 0xff), 2));

@@ -4,8 +4,10 @@
 #include "res/generator/Catalogue.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -70,6 +72,10 @@ int main(int argc, char **argv)
 {
     // No display is needed to draw into images.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A build has no session; a private runtime folder keeps Qt from complaining about it.
+    QTemporaryDir runtimeDir;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 4) {

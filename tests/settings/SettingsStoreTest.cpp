@@ -65,6 +65,11 @@ struct StoredInt
     const IntSetting *setting;
     int stored;
     int expected;
+
+    friend std::ostream &operator<<(std::ostream &out, const StoredInt &c)
+    {
+        return out << c.setting->key << " " << c.stored;
+    }
 };
 
 class StoredIntTest : public SettingsStoreTest, public ::testing::WithParamInterface<StoredInt>
@@ -106,6 +111,11 @@ struct HandEdited
 {
     const char *line;
     int expected;
+
+    friend std::ostream &operator<<(std::ostream &out, const HandEdited &c)
+    {
+        return out << '"' << c.line << '"';
+    }
 };
 
 class HandEditedTest : public SettingsStoreTest, public ::testing::WithParamInterface<HandEdited>
@@ -227,14 +237,38 @@ TEST_F(SettingsStoreTest, FailedWriteIsIgnored)
     EXPECT_EQ(unwritable.windowPos(), QString());
 }
 
-// The test main moves the user's profile into a private folder; the default store must follow
-// it there, under the organisation and application names.
-TEST(SettingsStoreProfile, DefaultStoreUsesTheUserProfileNames)
+// The test main moves the user's profile into a private folder; these tests reach the default
+// store only after making sure of that.
+class SettingsStoreProfile : public ::testing::Test
 {
-    const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
-    ASSERT_FALSE(configHome.isEmpty());
-    ASSERT_NE(QDir(configHome), QDir(QDir::homePath() + QStringLiteral("/.config")));
+protected:
+    void SetUp() override
+    {
+        m_configHome = QDir(qEnvironmentVariable("XDG_CONFIG_HOME"));
+        ASSERT_FALSE(qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"));
+        ASSERT_NE(m_configHome, QDir(QDir::homePath() + QStringLiteral("/.config")));
+    }
+
+    QDir m_configHome;
+};
+
+TEST_F(SettingsStoreProfile, DefaultStoreUsesTheUserProfileNames)
+{
     EXPECT_EQ(SettingsStore().location(),
-              QDir(configHome).filePath(QStringLiteral("TOVA/Quillon for USB.conf")));
+              m_configHome.filePath(QStringLiteral("TOVA/Quillon for USB.conf")));
+}
+
+// Only the application's own values count, as with the registry key of the Windows release.
+TEST_F(SettingsStoreProfile, IgnoresOrganisationWideValues)
+{
+    const QString organisationFile = m_configHome.filePath(QStringLiteral("TOVA.conf"));
+    {
+        QSettings organisation(organisationFile, QSettings::IniFormat);
+        organisation.setValue(QStringLiteral("Settings/Qfactor"), 40);
+        organisation.setValue(QStringLiteral("Settings/WindowPos"), QStringLiteral("1,2"));
+    }
+    EXPECT_EQ(SettingsStore().read(Setting::Qfactor), 15);
+    EXPECT_EQ(SettingsStore().windowPos(), QString());
+    QFile::remove(organisationFile);
 }
 } // namespace
