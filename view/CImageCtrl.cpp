@@ -1,0 +1,390 @@
+// SPDX-License-Identifier: MIT
+#include "view/CImageCtrl.h"
+
+#include "link/MemoryBlock.h"
+#include "view/BmpCodec.h"
+#include "view/ImageCodecs.h"
+#include "view/Sharpen.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QScrollBar>
+
+#include <cmath>
+
+namespace {
+constexpr short Succeeded = 0;
+constexpr short Failed = 1;
+constexpr short CommentItem = 3;
+
+short result(bool ok)
+{
+    return ok ? Succeeded : Failed;
+}
+} // namespace
+
+CImageCtrl::CImageCtrl(QWidget *parent)
+    : QAbstractScrollArea(parent)
+{
+    setFrameStyle(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CImageCtrl::SetAutoSize(bool autoSize)
+{
+    m_autoSize = autoSize;
+    relayout();
+}
+
+void CImageCtrl::SetAppearance(short appearance)
+{
+    m_appearance = appearance;
+    applyFrame();
+}
+
+void CImageCtrl::SetBorderStyle(short style)
+{
+    m_borderStyle = style;
+    applyFrame();
+}
+
+void CImageCtrl::SetImageHandle(long handle)
+{
+    if (handle != 0)
+        return;
+    m_image = {};
+    imageChanged();
+}
+
+void CImageCtrl::SetRepaintEnabled(bool enabled)
+{
+    if (enabled == m_repaintEnabled)
+        return;
+    if (!enabled) {
+        m_frozen = QImage(viewport()->size(), QImage::Format_RGB32);
+        if (!m_frozen.isNull()) {
+            QPainter painter(&m_frozen);
+            paintImage(painter, m_frozen.rect());
+        }
+        m_repaintEnabled = false;
+        return;
+    }
+    m_repaintEnabled = true;
+    m_frozen = {};
+    relayout();
+}
+
+void CImageCtrl::SetOption5(bool value)
+{
+    m_dragToPan = value;
+    updatePanCursor();
+}
+
+void CImageCtrl::SetOption20(bool value)
+{
+    m_option20 = value;
+}
+
+void CImageCtrl::SetOption57(bool value)
+{
+    m_scrollBarsAllowed = value;
+    relayout();
+}
+
+void CImageCtrl::SetOption6(short value)
+{
+    m_option6 = value;
+}
+
+void CImageCtrl::SetOption19(short value)
+{
+    m_option19 = value;
+}
+
+float CImageCtrl::GetImageWidth() const
+{
+    return float(m_image.image.width());
+}
+
+float CImageCtrl::GetImageHeight() const
+{
+    return float(m_image.image.height());
+}
+
+short CImageCtrl::GetBitsPerPixel() const
+{
+    return short(m_image.image.isNull() ? 0 : m_image.bitsPerPixel);
+}
+
+void CImageCtrl::SetSizeMode(short mode)
+{
+    if (mode != SizeModeZoom && mode != SizeModeStretch)
+        return;
+    m_sizeMode = mode;
+    relayout();
+}
+
+float CImageCtrl::GetZoomPercent() const
+{
+    return m_zoomPercent;
+}
+
+void CImageCtrl::SetZoomPercent(float zoom)
+{
+    if (!(zoom > 0.0f) || !std::isfinite(zoom))
+        return;
+    m_zoomPercent = zoom;
+    relayout();
+}
+
+short CImageCtrl::Sharpen(short amount)
+{
+    if (m_image.image.isNull() || amount < ::Sharpen::MinAmount || amount > ::Sharpen::MaxAmount)
+        return Failed;
+    if (amount == 0)
+        return Succeeded;
+    QImage filtered = ::Sharpen::sharpened(m_image.image, amount);
+    if (filtered.isNull())
+        return Failed;
+    if (filtered.format() != m_image.image.format()) // a palette image became a colour one
+        m_image.bitsPerPixel = filtered.hasAlphaChannel() ? 32 : 24;
+    m_image.image = std::move(filtered);
+    imageChanged();
+    return Succeeded;
+}
+
+short CImageCtrl::Repaint()
+{
+    if (m_repaintEnabled)
+        viewport()->repaint();
+    return Succeeded;
+}
+
+short CImageCtrl::SaveFile(const QString &path, short format, short, short quality, short)
+{
+    if (m_image.image.isNull() || (format != ImageFormatBmp && format != ImageFormatJpeg))
+        return Failed;
+    const auto fileFormat =
+        format == ImageFormatBmp ? ImageCodecs::FileFormat::Bmp : ImageCodecs::FileFormat::Jpeg;
+    const QByteArray bytes = ImageCodecs::encode(m_image, fileFormat, quality, m_jpegComment);
+    return result(!bytes.isEmpty() && ImageCodecs::writeFileAtomically(path, bytes));
+}
+
+short CImageCtrl::LoadFile(const QString &path, short, short, short)
+{
+    return takeImage(ImageCodecs::loadFile(path));
+}
+
+short CImageCtrl::ConvertColorDepth(short bitsPerPixel, short, short, short)
+{
+    if (m_image.image.isNull() || (bitsPerPixel != 24 && bitsPerPixel != 32))
+        return Failed;
+    if (m_image.bitsPerPixel == bitsPerPixel)
+        return Succeeded;
+    const QImage::Format format =
+        bitsPerPixel == 24
+            ? QImage::Format_BGR888
+            : (m_image.image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    QImage converted = m_image.image.convertToFormat(format);
+    if (converted.isNull())
+        return Failed;
+    m_image = {std::move(converted), bitsPerPixel};
+    imageChanged();
+    return Succeeded;
+}
+
+short CImageCtrl::LoadFromMemory(const MemoryBlock &block, short, short, long size)
+{
+    if (block.isNull() || size <= 0 || std::size_t(size) > block.size())
+        return takeImage(std::nullopt);
+    return takeImage(BmpCodec::decode(block.bytes().first(std::size_t(size))));
+}
+
+void CImageCtrl::SetTextItem(short index, const QString &text)
+{
+    if (index == CommentItem)
+        m_jpegComment = text.toUtf8();
+}
+
+short CImageCtrl::takeImage(std::optional<DecodedImage> image)
+{
+    m_image = image ? std::move(*image) : DecodedImage();
+    imageChanged();
+    return result(image.has_value());
+}
+
+void CImageCtrl::imageChanged()
+{
+    m_display = {};
+    m_reduced = {};
+    relayout();
+}
+
+void CImageCtrl::applyFrame()
+{
+    if (m_borderStyle == 0) {
+        setFrameStyle(QFrame::NoFrame);
+    } else if (m_appearance == 0) {
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(1);
+    } else {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(2);
+    }
+    relayout();
+}
+
+// Decides the scroll bars, sets their ranges from the viewport they leave and keeps the image
+// point at the centre where it was. Waits while drawing is suspended, since the scroll bars
+// would otherwise move under a picture that does not.
+void CImageCtrl::relayout()
+{
+    if (!m_repaintEnabled)
+        return;
+    const QSize imageSize = m_image.image.size();
+    const QSize area = contentsRect().size();
+    const ZoomGeometry::Layout previous = m_layout;
+    const QPoint previousScroll = scrollPosition();
+    ZoomGeometry::Layout layout =
+        m_sizeMode == SizeModeStretch
+            ? ZoomGeometry::layoutStretched(imageSize, area)
+            : ZoomGeometry::layoutAtZoom(imageSize, m_zoomPercent, area,
+                                         verticalScrollBar()->sizeHint().width(),
+                                         m_scrollBarsAllowed);
+    setHorizontalScrollBarPolicy(layout.horizontalBar ? Qt::ScrollBarAlwaysOn
+                                                      : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(layout.verticalBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    // The style decides the bars' real size; the ranges follow what they leave.
+    if (m_scrollBarsAllowed && m_sizeMode == SizeModeZoom) {
+        layout.viewportSize = viewport()->size();
+        layout.scrollMaximum = ZoomGeometry::scrollMaximum(layout.drawnSize, layout.viewportSize);
+    }
+    m_layout = layout;
+    const QPoint scroll = ZoomGeometry::scrollKeepingCentre(previous, previousScroll, layout);
+    QScrollBar *horizontal = horizontalScrollBar();
+    QScrollBar *vertical = verticalScrollBar();
+    horizontal->setRange(0, layout.scrollMaximum.x());
+    vertical->setRange(0, layout.scrollMaximum.y());
+    horizontal->setPageStep(std::max(1, layout.viewportSize.width()));
+    vertical->setPageStep(std::max(1, layout.viewportSize.height()));
+    horizontal->setSingleStep(std::max(1, layout.viewportSize.width() / 20));
+    vertical->setSingleStep(std::max(1, layout.viewportSize.height() / 20));
+    horizontal->setValue(scroll.x());
+    vertical->setValue(scroll.y());
+    if (m_autoSize && m_sizeMode == SizeModeZoom && !imageSize.isEmpty())
+        resize(layout.drawnSize + QSize(2 * frameWidth(), 2 * frameWidth()));
+    updatePanCursor();
+    viewport()->update();
+}
+
+bool CImageCtrl::canPan() const
+{
+    return m_dragToPan && m_sizeMode == SizeModeZoom && !m_layout.scrollMaximum.isNull();
+}
+
+void CImageCtrl::updatePanCursor()
+{
+    if (canPan())
+        viewport()->setCursor(m_dragOrigin ? Qt::ClosedHandCursor : Qt::OpenHandCursor);
+    else
+        viewport()->unsetCursor();
+}
+
+QPoint CImageCtrl::scrollPosition() const
+{
+    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+}
+
+const QImage &CImageCtrl::displayImage()
+{
+    if (m_display.isNull() && !m_image.image.isNull())
+        m_display = m_image.image.convertToFormat(m_image.image.hasAlphaChannel()
+                                                      ? QImage::Format_ARGB32_Premultiplied
+                                                      : QImage::Format_RGB32);
+    return m_display;
+}
+
+void CImageCtrl::paintImage(QPainter &painter, const QRect &exposed)
+{
+    const QRect drawn = ZoomGeometry::imageRect(m_layout, scrollPosition());
+    const QColor background = palette().color(QPalette::Dark);
+    for (const QRect &rect : QRegion(exposed).subtracted(QRegion(drawn)))
+        painter.fillRect(rect, background);
+    if (m_image.image.isNull() || drawn.isEmpty())
+        return;
+    const QSize imageSize = m_image.image.size();
+    if (drawn.width() < imageSize.width() || drawn.height() < imageSize.height()) {
+        if (m_reduced.size() != drawn.size())
+            m_reduced = displayImage().scaled(drawn.size(), Qt::IgnoreAspectRatio,
+                                              Qt::SmoothTransformation);
+        const QRect part = exposed & drawn;
+        painter.drawImage(part.topLeft(), m_reduced, part.translated(-drawn.topLeft()));
+        return;
+    }
+    m_reduced = {};
+    const ZoomGeometry::Piece piece = ZoomGeometry::visiblePiece(imageSize, drawn, exposed);
+    if (!piece.source.isEmpty()) // no smooth transform: nearest neighbour keeps pixels crisp
+        painter.drawImage(piece.target, displayImage(), QRectF(piece.source));
+}
+
+void CImageCtrl::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(viewport());
+    if (m_repaintEnabled) {
+        paintImage(painter, event->rect());
+        return;
+    }
+    painter.fillRect(event->rect(), palette().color(QPalette::Dark));
+    painter.drawImage(0, 0, m_frozen);
+}
+
+void CImageCtrl::resizeEvent(QResizeEvent *event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    relayout();
+}
+
+void CImageCtrl::scrollContentsBy(int dx, int dy)
+{
+    if (m_repaintEnabled)
+        viewport()->scroll(dx, dy);
+}
+
+void CImageCtrl::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !canPan()) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    m_dragOrigin = event->position().toPoint();
+    m_dragScroll = scrollPosition();
+    updatePanCursor();
+    event->accept();
+}
+
+void CImageCtrl::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_dragOrigin) {
+        QAbstractScrollArea::mouseMoveEvent(event);
+        return;
+    }
+    const QPoint moved = event->position().toPoint() - *m_dragOrigin;
+    horizontalScrollBar()->setValue(m_dragScroll.x() - moved.x());
+    verticalScrollBar()->setValue(m_dragScroll.y() - moved.y());
+    event->accept();
+}
+
+void CImageCtrl::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!m_dragOrigin || event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mouseReleaseEvent(event);
+        return;
+    }
+    m_dragOrigin.reset();
+    updatePanCursor();
+    event->accept();
+}

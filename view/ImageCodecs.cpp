@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#include "view/ImageCodecs.h"
+
+#include "view/BmpCodec.h"
+#include "view/JpegCodec.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace {
+bool startsWith(std::span<const std::uint8_t> file, std::initializer_list<std::uint8_t> magic)
+{
+    return file.size() >= magic.size() && std::equal(magic.begin(), magic.end(), file.begin());
+}
+} // namespace
+
+namespace ImageCodecs {
+std::optional<DecodedImage> decode(std::span<const std::uint8_t> file)
+{
+    if (startsWith(file, {'B', 'M'}))
+        return BmpCodec::decode(file);
+    if (startsWith(file, {0xFF, 0xD8, 0xFF}))
+        return JpegCodec::decode(file);
+    return std::nullopt;
+}
+
+std::optional<DecodedImage> loadFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() == 0 || info.size() > ImageLimits::MaxFileBytes)
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    // The file may have changed between the size check and the read.
+    if (bytes.size() != info.size())
+        return std::nullopt;
+    return decode(
+        {reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size())});
+}
+
+QByteArray encode(const DecodedImage &image, FileFormat format, int qualityFactor,
+                  const QByteArray &comment)
+{
+    if (image.image.isNull())
+        return {};
+    return format == FileFormat::Bmp ? BmpCodec::encode(image)
+                                     : JpegCodec::encode(image.image, qualityFactor, comment);
+}
+
+bool writeFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // Without commit() the destructor removes the temporary file and leaves the target alone.
+    if (file.write(bytes) != bytes.size())
+        return false;
+    return file.commit();
+}
+} // namespace ImageCodecs

@@ -1,0 +1,233 @@
+// SPDX-License-Identifier: MIT
+#include "view/Sharpen.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+
+#if defined(__x86_64__) || defined(__i386__)
+#define QUILLON_HAS_AVX2_KERNEL 1
+#include <immintrin.h>
+#define QUILLON_AVX2 __attribute__((target("avx2")))
+#endif
+
+namespace {
+struct Anchor
+{
+    int amount;
+    int strength;
+};
+
+constexpr std::array<Anchor, 6> SharpenAnchors{
+    {{0, 0}, {500, 64}, {800, 192}, {900, 320}, {950, 448}, {1000, 576}}};
+constexpr std::array<Anchor, 5> SoftenAnchors{
+    {{0, 0}, {500, 64}, {800, 128}, {900, 192}, {1000, 256}}};
+
+template<std::size_t N>
+int interpolate(const std::array<Anchor, N> &anchors, int amount)
+{
+    for (std::size_t k = 1; k < N; ++k) {
+        const Anchor &low = anchors[k - 1];
+        const Anchor &high = anchors[k];
+        if (amount <= high.amount) {
+            const int span = high.amount - low.amount;
+            return low.strength +
+                   ((amount - low.amount) * (high.strength - low.strength) + span / 2) / span;
+        }
+    }
+    return anchors[N - 1].strength;
+}
+
+// Three rows of the source (above and below repeat the edge row at the picture's top and
+// bottom) and the output row; step is the distance in bytes to the horizontal neighbour.
+struct RowSet
+{
+    const std::uint8_t *above;
+    const std::uint8_t *row;
+    const std::uint8_t *below;
+    std::uint8_t *out;
+    int bytes;
+    int step;
+};
+
+// The output byte. highPass is 16 x (p - B), within -3060..3060; times 8 it fits 16 bits, and
+// (highPass x 8 x strength + 2^14) >> 15 is highPass x strength / 4096 rounded, exactly what
+// the AVX2 kernel's _mm256_mulhrs_epi16 computes.
+inline std::uint8_t filtered(int centre, int cross, int diagonal, int strength)
+{
+    const int highPass = 12 * centre - 2 * cross - diagonal;
+    const int delta = (highPass * 8 * strength + (1 << 14)) >> 15;
+    return std::uint8_t(std::clamp(centre + delta, 0, 255));
+}
+
+void filterBytes(const RowSet &r, int from, int to, int strength)
+{
+    for (int i = from; i < to; ++i) {
+        const int left = i >= r.step ? i - r.step : i;
+        const int right = i + r.step < r.bytes ? i + r.step : i;
+        const int cross = r.above[i] + r.below[i] + r.row[left] + r.row[right];
+        const int diagonal = r.above[left] + r.above[right] + r.below[left] + r.below[right];
+        r.out[i] = filtered(r.row[i], cross, diagonal, strength);
+    }
+}
+
+void filterRowPortable(const RowSet &r, int strength)
+{
+    filterBytes(r, 0, r.bytes, strength);
+}
+
+#ifdef QUILLON_HAS_AVX2_KERNEL
+QUILLON_AVX2 inline __m256i load(const std::uint8_t *p)
+{
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i *>(p));
+}
+
+// Widening to 16 bits; unpack works within 128-bit lanes and packus restores the order.
+QUILLON_AVX2 inline __m256i lo(__m256i v)
+{
+    return _mm256_unpacklo_epi8(v, _mm256_setzero_si256());
+}
+
+QUILLON_AVX2 inline __m256i hi(__m256i v)
+{
+    return _mm256_unpackhi_epi8(v, _mm256_setzero_si256());
+}
+
+// Sixteen output values (as 16-bit lanes, before saturation) from the widened neighbours.
+QUILLON_AVX2 inline __m256i filteredLanes(__m256i centre, __m256i vertical, __m256i left,
+                                          __m256i right, __m256i verticalLeft,
+                                          __m256i verticalRight, __m256i strength)
+{
+    const __m256i cross = _mm256_add_epi16(vertical, _mm256_add_epi16(left, right));
+    const __m256i diagonal = _mm256_add_epi16(verticalLeft, verticalRight);
+    const __m256i twelve = _mm256_mullo_epi16(centre, _mm256_set1_epi16(12));
+    const __m256i highPass =
+        _mm256_sub_epi16(_mm256_sub_epi16(twelve, _mm256_add_epi16(cross, cross)), diagonal);
+    const __m256i delta = _mm256_mulhrs_epi16(_mm256_slli_epi16(highPass, 3), strength);
+    return _mm256_add_epi16(centre, delta);
+}
+
+// 32 bytes per step; the first pixel and the tail (which need the edge rule) go through the
+// portable code, which gives the same bytes.
+QUILLON_AVX2 void filterRowAvx2(const RowSet &r, int strength)
+{
+    const int step = r.step;
+    filterBytes(r, 0, std::min(step, r.bytes), strength);
+    const __m256i gain = _mm256_set1_epi16(static_cast<short>(strength));
+    int i = step;
+    for (; i + 32 + step <= r.bytes; i += 32) {
+        const __m256i centre = load(r.row + i);
+        const __m256i left = load(r.row + i - step);
+        const __m256i right = load(r.row + i + step);
+        const __m256i above = load(r.above + i);
+        const __m256i aboveLeft = load(r.above + i - step);
+        const __m256i aboveRight = load(r.above + i + step);
+        const __m256i below = load(r.below + i);
+        const __m256i belowLeft = load(r.below + i - step);
+        const __m256i belowRight = load(r.below + i + step);
+        const __m256i low =
+            filteredLanes(lo(centre), _mm256_add_epi16(lo(above), lo(below)), lo(left), lo(right),
+                          _mm256_add_epi16(lo(aboveLeft), lo(belowLeft)),
+                          _mm256_add_epi16(lo(aboveRight), lo(belowRight)), gain);
+        const __m256i high =
+            filteredLanes(hi(centre), _mm256_add_epi16(hi(above), hi(below)), hi(left), hi(right),
+                          _mm256_add_epi16(hi(aboveLeft), hi(belowLeft)),
+                          _mm256_add_epi16(hi(aboveRight), hi(belowRight)), gain);
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(r.out + i), _mm256_packus_epi16(low, high));
+    }
+    filterBytes(r, std::max(i, step), r.bytes, strength);
+}
+#endif
+
+using RowFilter = void (*)(const RowSet &, int);
+
+RowFilter rowFilter(Sharpen::Kernel kernel)
+{
+#ifdef QUILLON_HAS_AVX2_KERNEL
+    if (kernel == Sharpen::Kernel::Fastest && Sharpen::hasAvx2Kernel())
+        return filterRowAvx2;
+#else
+    (void)kernel;
+#endif
+    return filterRowPortable;
+}
+
+// Formats filtered byte by byte as they are, with the distance to the horizontal neighbour.
+int bytesPerPixel(QImage::Format format)
+{
+    switch (format) {
+    case QImage::Format_Grayscale8:
+        return 1;
+    case QImage::Format_BGR888:
+    case QImage::Format_RGB888:
+        return 3;
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+QImage filterable(const QImage &image)
+{
+    if (bytesPerPixel(image.format()) > 0)
+        return image;
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                         : QImage::Format_BGR888);
+}
+} // namespace
+
+namespace Sharpen {
+int strengthForAmount(int amount)
+{
+    const int clamped = std::clamp(amount, MinAmount, MaxAmount);
+    if (clamped == 0)
+        return 0;
+    const int magnitude =
+        clamped > 0 ? interpolate(SharpenAnchors, clamped) : interpolate(SoftenAnchors, -clamped);
+    return clamped > 0 ? std::max(1, magnitude) : -std::max(1, magnitude);
+}
+
+bool hasAvx2Kernel()
+{
+#ifdef QUILLON_HAS_AVX2_KERNEL
+    static const bool available = __builtin_cpu_supports("avx2");
+    return available;
+#else
+    return false;
+#endif
+}
+
+QImage sharpened(const QImage &image, int amount, Kernel kernel)
+{
+    const int strength = strengthForAmount(amount);
+    if (strength == 0 || image.isNull())
+        return image;
+    const QImage source = filterable(image);
+    QImage out(source.size(), source.format());
+    if (source.isNull() || out.isNull())
+        return {};
+    out.setDotsPerMeterX(source.dotsPerMeterX());
+    out.setDotsPerMeterY(source.dotsPerMeterY());
+
+    const RowFilter filter = rowFilter(kernel);
+    const int height = source.height();
+    const int step = bytesPerPixel(source.format());
+    const std::uint8_t *in = source.constBits();
+    std::uint8_t *target = out.bits();
+    const qsizetype inStride = source.bytesPerLine();
+    const qsizetype outStride = out.bytesPerLine();
+    for (int y = 0; y < height; ++y) {
+        const RowSet rows{in + std::max(y - 1, 0) * inStride,
+                          in + y * inStride,
+                          in + std::min(y + 1, height - 1) * inStride,
+                          target + y * outStride,
+                          source.width() * step,
+                          step};
+        filter(rows, strength);
+    }
+    return out;
+}
+} // namespace Sharpen

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QImage>
+
+// Sharpening and softening with one 3x3 kernel, in integer arithmetic. Let B be the binomial
+// blur (1 2 1 / 2 4 2 / 1 2 1) / 16 of a channel value p; every output is
+//     p + strength x (p - B),   rounded, clamped to 0..255,
+// with strength in 1/256 steps: positive is an unsharp mask, negative blends the blur in
+// (-256 gives B itself). Border pixels repeat the outermost row and column.
+namespace Sharpen {
+inline constexpr int MinAmount = -1000;
+inline constexpr int MaxAmount = 1000;
+
+// The strength for an amount of -1000..1000, in 1/256. Piecewise linear between anchors spaced
+// so that the amounts the sharpness slider offers (-1000, -900, -800, 0, 800, 900, 950) each
+// differ visibly from their neighbours; a linear map would make 900 and 950 alike:
+//     amount    -1000  -900  -800  -500   0   500   800   900   950   1000
+//     strength   -256  -192  -128   -64   0    64   192   320   448    576
+// (blur blended in: 100 %, 75 %, 50 %; unsharp gain 0.75, 1.25, 1.75 at 800, 900, 950.)
+// Non-zero amounts give at least 1 in either direction.
+int strengthForAmount(int amount);
+
+enum class Kernel
+{
+    Fastest, // AVX2 where the processor has it, else Portable
+    Portable,
+};
+
+// The image filtered with strengthForAmount(amount); amount 0 returns the image unchanged.
+// Grey (8-bit), 24-bit and 32-bit images are filtered channel by channel as they are; palette
+// and 1-bit images are first converted to 24-bit BGR, since a filtered picture needs colours
+// its palette does not have. Null when the memory cannot be had.
+QImage sharpened(const QImage &image, int amount, Kernel kernel = Kernel::Fastest);
+bool hasAvx2Kernel();
+} // namespace Sharpen

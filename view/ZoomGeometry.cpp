@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: MIT
+#include "view/ZoomGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+int scaledSide(int side, double zoomPercent)
+{
+    const double drawn = std::round(side * zoomPercent / 100.0);
+    return int(std::clamp(drawn, 1.0, double(ZoomGeometry::MaxDrawnSide)));
+}
+
+// Offset of the image on one axis of the viewport.
+int axisOffset(int drawn, int viewport, int scroll, int maximum)
+{
+    if (drawn <= viewport)
+        return (viewport - drawn) / 2;
+    return -std::clamp(scroll, 0, maximum);
+}
+
+// Where on one axis the viewport's centre falls, as a fraction of the drawn image.
+double centreFraction(int drawn, int viewport, int scroll)
+{
+    if (drawn <= viewport || drawn == 0)
+        return 0.5;
+    return (scroll + viewport / 2.0) / drawn;
+}
+
+int scrollForFraction(double fraction, int drawn, int viewport, int maximum)
+{
+    return std::clamp(int(std::lround(fraction * drawn - viewport / 2.0)), 0, maximum);
+}
+} // namespace
+
+namespace ZoomGeometry {
+QSize drawnSizeAtZoom(QSize image, double zoomPercent)
+{
+    if (image.isEmpty() || !(zoomPercent > 0.0) || !std::isfinite(zoomPercent))
+        return {};
+    return {scaledSide(image.width(), zoomPercent), scaledSide(image.height(), zoomPercent)};
+}
+
+QPoint scrollMaximum(QSize drawn, QSize viewport)
+{
+    return {std::max(0, drawn.width() - viewport.width()),
+            std::max(0, drawn.height() - viewport.height())};
+}
+
+Layout layoutAtZoom(QSize image, double zoomPercent, QSize area, int scrollBarExtent,
+                    bool scrollBarsAllowed)
+{
+    Layout layout;
+    layout.drawnSize = drawnSizeAtZoom(image, zoomPercent);
+    const QSize drawn = layout.drawnSize;
+    QSize viewport = area;
+    if (scrollBarsAllowed) {
+        bool horizontal = drawn.width() > area.width();
+        bool vertical = drawn.height() > area.height();
+        // A bar on one axis takes room from the other, which may then need one too.
+        if (horizontal && !vertical)
+            vertical = drawn.height() > area.height() - scrollBarExtent;
+        if (vertical && !horizontal)
+            horizontal = drawn.width() > area.width() - scrollBarExtent;
+        layout.horizontalBar = horizontal;
+        layout.verticalBar = vertical;
+        if (horizontal)
+            viewport.rheight() -= scrollBarExtent;
+        if (vertical)
+            viewport.rwidth() -= scrollBarExtent;
+        viewport = viewport.expandedTo(QSize(0, 0));
+    }
+    layout.viewportSize = viewport;
+    layout.scrollMaximum = scrollMaximum(drawn, viewport);
+    return layout;
+}
+
+Layout layoutStretched(QSize image, QSize area)
+{
+    Layout layout;
+    layout.drawnSize = image.isEmpty() ? QSize() : area.expandedTo(QSize(0, 0));
+    layout.viewportSize = area.expandedTo(QSize(0, 0));
+    return layout;
+}
+
+QRect imageRect(const Layout &layout, QPoint scroll)
+{
+    const QSize drawn = layout.drawnSize;
+    const QSize viewport = layout.viewportSize;
+    return {axisOffset(drawn.width(), viewport.width(), scroll.x(), layout.scrollMaximum.x()),
+            axisOffset(drawn.height(), viewport.height(), scroll.y(), layout.scrollMaximum.y()),
+            drawn.width(), drawn.height()};
+}
+
+QPoint scrollKeepingCentre(const Layout &from, QPoint scroll, const Layout &to)
+{
+    const double x = centreFraction(from.drawnSize.width(), from.viewportSize.width(), scroll.x());
+    const double y =
+        centreFraction(from.drawnSize.height(), from.viewportSize.height(), scroll.y());
+    return {
+        scrollForFraction(x, to.drawnSize.width(), to.viewportSize.width(), to.scrollMaximum.x()),
+        scrollForFraction(y, to.drawnSize.height(), to.viewportSize.height(),
+                          to.scrollMaximum.y())};
+}
+
+Piece visiblePiece(QSize image, const QRect &drawn, const QRect &exposed)
+{
+    const QRect visible = exposed & drawn;
+    if (visible.isEmpty() || image.isEmpty())
+        return {};
+    // Source pixels per drawn pixel on each axis.
+    const double sx = double(image.width()) / drawn.width();
+    const double sy = double(image.height()) / drawn.height();
+    const int left = std::max(0, int(std::floor((visible.left() - drawn.left()) * sx)));
+    const int top = std::max(0, int(std::floor((visible.top() - drawn.top()) * sy)));
+    const int right =
+        std::min(image.width(), int(std::ceil((visible.right() + 1 - drawn.left()) * sx)));
+    const int bottom =
+        std::min(image.height(), int(std::ceil((visible.bottom() + 1 - drawn.top()) * sy)));
+    const QRect source(left, top, right - left, bottom - top);
+    const QRectF target(drawn.left() + left / sx, drawn.top() + top / sy, source.width() / sx,
+                        source.height() / sy);
+    return {source, target};
+}
+} // namespace ZoomGeometry
