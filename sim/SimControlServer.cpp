@@ -19,15 +19,18 @@ SimControlServer::~SimControlServer() = default;
 
 bool SimControlServer::listen(const QString &name, QString *error)
 {
+    // Asked first: with access options set, listening replaces a live socket of that name
+    // instead of failing.
+    QLocalSocket probe;
+    probe.connectToServer(name);
+    if (probe.waitForConnected(500)) {
+        *error = QStringLiteral("another simulator already listens on \"%1\"").arg(name);
+        return false;
+    }
     if (m_server->listen(name))
         return true;
     if (m_server->serverError() == QAbstractSocket::AddressInUseError) {
-        QLocalSocket probe;
-        probe.connectToServer(name);
-        if (probe.waitForConnected(500)) {
-            *error = QStringLiteral("another simulator already listens on \"%1\"").arg(name);
-            return false;
-        }
+        // Left behind by a run that ended without closing it.
         QLocalServer::removeServer(name);
         if (m_server->listen(name))
             return true;

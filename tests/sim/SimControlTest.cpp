@@ -1,0 +1,249 @@
+// SPDX-License-Identifier: MIT
+#include "sim/SimCommandLine.h"
+#include "sim/SimControlCommands.h"
+#include "sim/SimControlServer.h"
+#include "sim/SimulatedMainUnit.h"
+#include "tests/TestSupport.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+// Unique per test and per run, so parallel test processes never share a socket.
+QString socketName()
+{
+    static int counter = 0;
+    return QStringLiteral("quillon-sim-test-%1-%2")
+        .arg(QCoreApplication::applicationPid())
+        .arg(++counter);
+}
+
+struct LineCase
+{
+    const char *line;
+    const char *answer; // exact, or the start of an error
+};
+
+class ControlLineTest : public ::testing::TestWithParam<LineCase>
+{};
+
+TEST_P(ControlLineTest, AnswersOkOrTheReason)
+{
+    SimulatedMainUnit unit;
+    const QString answer = runSimCommand(unit, QString::fromLatin1(GetParam().line));
+    EXPECT_TRUE(answer.startsWith(QString::fromLatin1(GetParam().answer))) << answer.toStdString();
+    if (QString::fromLatin1(GetParam().answer) != QLatin1String("ok")) {
+        EXPECT_TRUE(answer.startsWith(QLatin1String("error: ")));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ControlLineTest,
+    ::testing::Values(
+        LineCase{"unplug", "ok"}, LineCase{"  nak \r\n", "ok"},
+        LineCase{"plug", "error: the main unit is already plugged in"},
+        LineCase{"plug now", "error: plug takes no argument"}, LineCase{"initializing 5", "ok"},
+        LineCase{"initializing", "error: "}, LineCase{"initializing -1", "error: "},
+        LineCase{"initializing five", "error: "}, LineCase{"short-row 1", "ok"},
+        LineCase{"short-row 1024", "ok"}, LineCase{"short-row 0", "error: "},
+        LineCase{"short-row 1025", "error: "}, LineCase{"coefficients 1, 2 ,3,4", "ok"},
+        LineCase{"coefficients 1,2,3", "error: coefficients are four numbers"},
+        LineCase{"coefficients 1,2,3,256", "error: "}, LineCase{"coefficients 1,2,3,x", "error: "},
+        LineCase{"frame", "error: frame needs a file name"},
+        LineCase{"frame /nonexistent/frame.raw", "error: cannot open"},
+        LineCase{"other-device", "ok"}, LineCase{"comm-not-usb", "ok"}, LineCase{"comm-usb", "ok"},
+        LineCase{"reply-fail", "ok"}, LineCase{"image-fail", "ok"},
+        LineCase{"", "error: empty command"}, LineCase{"PLUG", "error: unknown command"}));
+
+TEST(ControlLine, CommandsReachTheUnit)
+{
+    SimulatedMainUnit unit;
+    EXPECT_EQ(runSimCommand(unit, QStringLiteral("coefficients 1, 2 ,3,4")), QStringLiteral("ok"));
+    EXPECT_EQ(unit.coefficients(), (ColorCoefficients{1, 2, 3, 4}));
+    EXPECT_EQ(runSimCommand(unit, QStringLiteral("coefficients 9,9,9")).left(6),
+              QStringLiteral("error:"));
+    EXPECT_EQ(unit.coefficients(), (ColorCoefficients{1, 2, 3, 4}));
+    runSimCommand(unit, QStringLiteral("unplug"));
+    EXPECT_FALSE(unit.isPlugged());
+    runSimCommand(unit, QStringLiteral("plug"));
+    EXPECT_TRUE(unit.isPlugged());
+}
+
+class ControlSocketTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QString error;
+        ASSERT_TRUE(m_server.listen(m_name, &error)) << error.toStdString();
+    }
+    // Sends the bytes and waits for `lines` answer lines, serving the server meanwhile.
+    QStringList exchange(const QByteArray &bytes, int lines)
+    {
+        QLocalSocket socket;
+        socket.connectToServer(m_name);
+        EXPECT_TRUE(waitUntil([&] { return socket.state() == QLocalSocket::ConnectedState; }));
+        socket.write(bytes);
+        QStringList answers;
+        waitUntil([&] {
+            while (socket.canReadLine())
+                answers << QString::fromUtf8(socket.readLine()).trimmed();
+            return answers.size() >= lines;
+        });
+        return answers;
+    }
+    int runClient(const QStringList &arguments, QString *output,
+                  const QString &directory = QString())
+    {
+        QProcess client;
+        if (!directory.isEmpty())
+            client.setWorkingDirectory(directory);
+        client.start(QStringLiteral(QUILLON_SIMCTL), QStringList{m_name} + arguments);
+        // The server lives on this thread: keep its event loop running while the client waits.
+        EXPECT_TRUE(waitUntil([&] { return client.state() == QProcess::NotRunning; },
+                              std::chrono::seconds(20)));
+        *output = QString::fromUtf8(client.readAllStandardOutput()).trimmed();
+        return client.exitStatus() == QProcess::NormalExit ? client.exitCode() : -1;
+    }
+
+    QString m_name = socketName();
+    SimulatedMainUnit m_unit;
+    SimControlServer m_server{m_unit};
+};
+
+TEST_F(ControlSocketTest, AnswersEachLineInTurn)
+{
+    const QStringList answers = exchange("coefficients 5,6,7,8\nbogus\ninitializing 2\n", 3);
+    ASSERT_EQ(answers.size(), 3);
+    EXPECT_EQ(answers[0], QStringLiteral("ok"));
+    EXPECT_TRUE(answers[1].startsWith(QLatin1String("error: unknown command")));
+    EXPECT_EQ(answers[2], QStringLiteral("ok"));
+    EXPECT_EQ(m_unit.coefficients(), (ColorCoefficients{5, 6, 7, 8}));
+}
+
+TEST_F(ControlSocketTest, OverlongLineIsRefusedAndNotRun)
+{
+    const QByteArray line =
+        "frame /" + QByteArray(int(SimControlServer::MaxLineLength) + 10, 'a') + '\n';
+    const QStringList answers = exchange(line, 1);
+    ASSERT_EQ(answers.size(), 1);
+    EXPECT_EQ(answers[0], QStringLiteral("error: line too long"));
+}
+
+TEST_F(ControlSocketTest, SecondServerOnALiveNameIsRefused)
+{
+    SimulatedMainUnit other;
+    SimControlServer second(other);
+    QString error;
+    EXPECT_FALSE(second.listen(m_name, &error));
+    EXPECT_TRUE(error.contains(QLatin1String("another simulator"))) << error.toStdString();
+}
+
+TEST_F(ControlSocketTest, ClientExecutableReportsTheAnswerInItsExitStatus)
+{
+    QString output;
+    EXPECT_EQ(runClient({QStringLiteral("unplug")}, &output), 0);
+    EXPECT_EQ(output, QStringLiteral("ok"));
+    EXPECT_FALSE(m_unit.isPlugged());
+
+    EXPECT_EQ(runClient({QStringLiteral("unplug")}, &output), 1);
+    EXPECT_EQ(output, QStringLiteral("error: the main unit is already unplugged"));
+
+    EXPECT_EQ(runClient({QStringLiteral("coefficients"), QStringLiteral("1,2,3,4")}, &output), 0);
+    EXPECT_EQ(m_unit.coefficients(), (ColorCoefficients{1, 2, 3, 4}));
+}
+
+TEST_F(ControlSocketTest, ClientResolvesAFrameFileAgainstItsOwnDirectory)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("grey.raw")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(qsizetype(FrameLayout::RawFrameBytes), '\x40'));
+    file.close();
+
+    QString output;
+    EXPECT_EQ(runClient({QStringLiteral("frame"), QStringLiteral("grey.raw")}, &output, dir.path()),
+              0)
+        << output.toStdString();
+    EXPECT_EQ(m_unit.currentFrame()->front(), 0x40);
+}
+
+TEST(ControlClient, UnreachableSimulatorAndMissingArguments)
+{
+    QProcess client;
+    client.start(QStringLiteral(QUILLON_SIMCTL), {socketName(), QStringLiteral("plug")});
+    ASSERT_TRUE(client.waitForFinished(20000));
+    EXPECT_EQ(client.exitCode(), 2);
+    client.start(QStringLiteral(QUILLON_SIMCTL), {socketName()});
+    ASSERT_TRUE(client.waitForFinished(20000));
+    EXPECT_EQ(client.exitCode(), 2);
+}
+
+// Parses the arguments as the program's main does.
+SimCommandLine::Setup setUpFrom(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    SimCommandLine::addOptions(parser);
+    EXPECT_TRUE(parser.parse(QStringList{QStringLiteral("quillon")} + arguments))
+        << parser.errorText().toStdString();
+    return SimCommandLine::createSimulator(parser);
+}
+
+TEST(SimCommandLine, WithoutSimulateThereIsNoSimulator)
+{
+    const SimCommandLine::Setup setup = setUpFrom({});
+    EXPECT_EQ(setup.unit, nullptr);
+    EXPECT_TRUE(setup.error.isEmpty());
+    const SimCommandLine::Setup orphan = setUpFrom({QStringLiteral("--sim-frame=a.raw")});
+    EXPECT_EQ(orphan.unit, nullptr);
+    EXPECT_EQ(orphan.error, QStringLiteral("--sim-frame needs --simulate"));
+}
+
+TEST(SimCommandLine, OptionsConfigureTheSimulator)
+{
+    const QString name = socketName();
+    const SimCommandLine::Setup setup =
+        setUpFrom({QStringLiteral("--simulate"), QStringLiteral("--sim-coefficients=1,2,3,4"),
+                   QStringLiteral("--sim-control=") + name});
+    ASSERT_NE(setup.unit, nullptr) << setup.error.toStdString();
+    EXPECT_EQ(setup.unit->coefficients(), (ColorCoefficients{1, 2, 3, 4}));
+
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    EXPECT_TRUE(waitUntil([&] { return socket.state() == QLocalSocket::ConnectedState; }));
+    socket.write("unplug\n");
+    EXPECT_TRUE(waitUntil([&] { return socket.canReadLine(); }));
+    EXPECT_FALSE(setup.unit->isPlugged());
+}
+
+struct BadOptionCase
+{
+    const char *option;
+    const char *errorStart;
+};
+
+class SimCommandLineErrorTest : public ::testing::TestWithParam<BadOptionCase>
+{};
+
+TEST_P(SimCommandLineErrorTest, BadValuesAreRefusedWithTheReason)
+{
+    const SimCommandLine::Setup setup =
+        setUpFrom({QStringLiteral("--simulate"), QString::fromLatin1(GetParam().option)});
+    EXPECT_EQ(setup.unit, nullptr);
+    EXPECT_TRUE(setup.error.startsWith(QString::fromLatin1(GetParam().errorStart)))
+        << setup.error.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, SimCommandLineErrorTest,
+    ::testing::Values(BadOptionCase{"--sim-coefficients=1,2,3", "--sim-coefficients: "},
+                      BadOptionCase{"--sim-coefficients=-1,2,3,4", "--sim-coefficients: "},
+                      BadOptionCase{"--sim-frame=/nonexistent.raw", "--sim-frame: cannot open"},
+                      BadOptionCase{"--sim-control=", "--sim-control needs a name"}));
+} // namespace
