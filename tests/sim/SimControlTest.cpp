@@ -7,12 +7,17 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <cstring>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 // Unique per test and per run, so parallel test processes never share a socket.
@@ -143,6 +148,27 @@ TEST_F(ControlSocketTest, SecondServerOnALiveNameIsRefused)
     QString error;
     EXPECT_FALSE(second.listen(m_name, &error));
     EXPECT_TRUE(error.contains(QLatin1String("another simulator"))) << error.toStdString();
+}
+
+TEST(ControlServer, TakesOverANameLeftBehindByACrashedRun)
+{
+    // A socket file nobody listens on, as a run that was killed leaves it.
+    const QString name = socketName();
+    const QByteArray path = QDir(QDir::tempPath()).filePath(name).toLocal8Bit();
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(std::size_t(path.size()), sizeof(address.sun_path));
+    std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+    ::close(fd);
+    ASSERT_TRUE(QFile::exists(QString::fromLocal8Bit(path)));
+
+    SimulatedMainUnit unit;
+    SimControlServer server(unit);
+    QString error;
+    EXPECT_TRUE(server.listen(name, &error)) << error.toStdString();
 }
 
 TEST_F(ControlSocketTest, ClientExecutableReportsTheAnswerInItsExitStatus)
