@@ -5,7 +5,8 @@
 #include <QString>
 
 // Device-node broadcasts the program reacts to.
-enum class DeviceEvent : unsigned {
+enum class DeviceEvent : unsigned
+{
     Arrival = 0x8000,
     RemoveComplete = 0x8004,
 };

@@ -9,18 +9,18 @@
 // bottom-up BMP file image built from it.
 namespace FrameLayout {
 inline constexpr int RawRows = 1024;
-inline constexpr std::size_t RawRowBytes = 2560; // 640 groups of Cb, Y0, Cr, Y1
+inline constexpr std::size_t RawRowBytes = 2560;                    // 640 groups of Cb, Y0, Cr, Y1
 inline constexpr std::size_t RawFrameBytes = RawRows * RawRowBytes; // 2,621,440
 
 inline constexpr std::size_t CroppedRowBytes = 2544; // the last 4 groups (8 pixels) are dropped
 inline constexpr std::size_t CroppedFrameBytes = RawRows * CroppedRowBytes; // 2,605,056
-inline constexpr int GroupsPerCroppedRow = int(CroppedRowBytes / 4); // 636
+inline constexpr int GroupsPerCroppedRow = int(CroppedRowBytes / 4);        // 636
 
 inline constexpr int BitmapWidth = 1272;
 inline constexpr int BitmapHeight = 1024;
 inline constexpr std::size_t BitmapRowBytes = BitmapWidth * 3; // 3816, already a multiple of 4
 inline constexpr std::size_t BitmapHeaderBytes = 54;
-inline constexpr std::size_t BitmapPixelBytes = BitmapRowBytes * BitmapHeight; // 3,907,584
+inline constexpr std::size_t BitmapPixelBytes = BitmapRowBytes * BitmapHeight;       // 3,907,584
 inline constexpr std::size_t BitmapImageSize = BitmapHeaderBytes + BitmapPixelBytes; // 3,907,638
 } // namespace FrameLayout
 

@@ -5,7 +5,8 @@
 #include <string_view>
 
 // Every failure the user sees is one of these numbered messages, shown by ShowLinkError.
-enum class LinkError : int {
+enum class LinkError : int
+{
     NotUsbSetting = 1,
     TransmitFailed = 2,
     ReceiveFailed = 3,
@@ -20,7 +21,10 @@ enum class LinkError : int {
 };
 
 // The message-box style of a row. All rows today use OK with the exclamation icon.
-enum class MessageStyle { OkExclamation };
+enum class MessageStyle
+{
+    OkExclamation
+};
 
 struct LinkErrorRow
 {

@@ -23,7 +23,8 @@ public:
     // or did not complete within the time-out (a camera that stops answering must not hang us).
     virtual std::int64_t write(std::span<const std::uint8_t> bytes,
                                std::chrono::milliseconds timeout) = 0;
-    virtual std::int64_t read(std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout) = 0;
+    virtual std::int64_t read(std::span<std::uint8_t> buffer,
+                              std::chrono::milliseconds timeout) = 0;
 };
 
 // A way to reach the camera's pipes: the simulated main unit, the camera over libusb, or the

@@ -202,21 +202,6 @@ INSTANTIATE_TEST_SUITE_P(
                       AckCase{{0x15}, {'0', 0, 0, 0, 0, 0, 0, 0}, false, {5}, 0},
                       AckCase{{0x15}, {0x00}, false, {5}, 0}, AckCase{{0x15}, {}, false, {5}, 0}));
 
-TEST_F(CameraLinkTest, MessageTextsOfTheNakFollowUp)
-{
-    m_transport.setReply("LL1  ", {0x15});
-    m_transport.setReply("QS3  ", {'1'});
-    m_link.SendCommand("LL1  ");
-    m_link.CheckAck();
-    m_transport.setReply("QS3  ", {'2'});
-    m_link.SendCommand("LL1  ");
-    m_link.CheckAck();
-    ASSERT_EQ(m_presenter.shown.size(), 2u);
-    EXPECT_EQ(m_presenter.shown[0].text,
-              QStringLiteral("The communication setting is not for USB.\n\n"));
-    EXPECT_EQ(m_presenter.shown[1].text, QStringLiteral("USB: Failed to communicate.\n\n"));
-}
-
 class ImageBlockTest : public CameraLinkTest
 {
 protected:
