@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: MIT
+#include "tests/doubles/SyntheticScene.h"
+#include "tests/view/ImageFixtures.h"
+#include "view/CImageCtrl.h"
+#include "view/ImageCodecs.h"
+#include "view/JpegCodec.h"
+
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <jpeglib.h>
+#include <limits>
+
+namespace {
+// libjpeg itself at one of its quality settings, on the same BGR rows.
+QByteArray referenceJpeg(const QImage &bgr, int quality)
+{
+    jpeg_compress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char *output = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &output, &size);
+    info.image_width = JDIMENSION(bgr.width());
+    info.image_height = JDIMENSION(bgr.height());
+    info.input_components = 3;
+    info.in_color_space = JCS_EXT_BGR;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        auto row = const_cast<JSAMPROW>(bgr.constScanLine(int(info.next_scanline)));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    QByteArray file(reinterpret_cast<const char *>(output), qsizetype(size));
+    std::free(output);
+    return file;
+}
+
+// The factor's equivalent in libjpeg's quality terms gives the same file, byte for byte.
+TEST(JpegQuality, FactorsMatchTheEncodersQualities)
+{
+    const QImage scene = syntheticScene(160, 96);
+    const struct
+    {
+        int factor;
+        int quality;
+    } pairs[] = {{2, 100}, {15, 95}, {75, 75}, {150, 50}};
+    for (const auto &pair : pairs)
+        EXPECT_EQ(JpegCodec::encode(scene, pair.factor), referenceJpeg(scene, pair.quality))
+            << "factor " << pair.factor;
+}
+
+TEST(JpegQuality, ScaleGrowsWithTheFactorAndIsClamped)
+{
+    EXPECT_EQ(JpegCodec::tableScalePercent(2), 1);
+    EXPECT_EQ(JpegCodec::tableScalePercent(15), 10);
+    EXPECT_EQ(JpegCodec::tableScalePercent(242), 161);
+    EXPECT_EQ(JpegCodec::tableScalePercent(255), 170);
+    EXPECT_EQ(JpegCodec::tableScalePercent(-5), 1);
+    EXPECT_EQ(JpegCodec::tableScalePercent(1000), 170);
+    for (int factor = 3; factor <= 255; ++factor)
+        EXPECT_LE(JpegCodec::tableScalePercent(factor - 1), JpegCodec::tableScalePercent(factor));
+}
+
+// Larger factors compress more and lose more, on a real picture.
+TEST(JpegQuality, LargerFactorsGiveSmallerFilesAndLargerErrors)
+{
+    const QImage scene = syntheticScene(320, 256);
+    qsizetype previousSize = std::numeric_limits<qsizetype>::max();
+    double previousError = -1;
+    for (int factor : {2, 15, 40, 75, 150, 242}) {
+        const QByteArray file = JpegCodec::encode(scene, factor);
+        const auto decoded = JpegCodec::decode(bytesOf(file));
+        ASSERT_TRUE(decoded.has_value());
+        const double error = meanAbsoluteDifference(decoded->image, scene);
+        EXPECT_LT(file.size(), previousSize) << "factor " << factor;
+        EXPECT_GT(error, previousError) << "factor " << factor;
+        previousSize = file.size();
+        previousError = error;
+    }
+}
+
+// Text item 3 is the comment of the JPEG files saved after it.
+TEST(JpegComment, TextItem3IsWrittenOnlyWhenNotEmpty)
+{
+    QTemporaryDir dir;
+    const QString source = dir.filePath("scene.bmp");
+    writeFile(source, cameraBmpFile(syntheticScene(64, 48)));
+    CImageCtrl control;
+    ASSERT_EQ(control.LoadFile(source, 0, 0, 1), 0);
+
+    control.SetTextItem(3, QStringLiteral("Desk 2"));
+    ASSERT_EQ(control.SaveFile(dir.filePath("with.jpg"), 10, 24, 15, 0), 0);
+    const QByteArray with = readFile(dir.filePath("with.jpg"));
+    EXPECT_TRUE(with.contains(QByteArray("\xFF\xFE\x00\x08", 4) + "Desk 2"));
+
+    control.SetTextItem(3, QString());
+    ASSERT_EQ(control.SaveFile(dir.filePath("without.jpg"), 10, 24, 15, 0), 0);
+    const QByteArray without = readFile(dir.filePath("without.jpg"));
+    EXPECT_FALSE(without.left(without.indexOf("\xFF\xDA")).contains("\xFF\xFE"));
+    EXPECT_EQ(without, JpegCodec::encode(control.image().image, 15));
+}
+} // namespace

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+// A failed save leaves an existing file exactly as it was and no partial file beside it. The
+// tests run as root, so a read-only folder would not stop the write: the failures come from a
+// target that is a folder, a folder that does not exist, and a file size limit that makes the
+// write itself fail part of the way through.
+#include "link/MemoryBlock.h"
+#include "tests/doubles/SyntheticScene.h"
+#include "tests/view/ImageFixtures.h"
+#include "view/CImageCtrl.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+namespace {
+// Limits the size of files this process writes, for as long as it lives. Writing past the limit
+// fails with EFBIG instead of raising SIGXFSZ.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_previous;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_previous{};
+    void (*m_previousHandler)(int) = nullptr;
+};
+
+class FailedSave : public testing::TestWithParam<short>
+{
+protected:
+    void SetUp() override
+    {
+        const QByteArray file = cameraBmpFile(syntheticScene());
+        MemoryBlock block = MemoryBlock::allocate(std::size_t(file.size()));
+        std::memcpy(block.data(), file.constData(), block.size());
+        ASSERT_EQ(m_control.LoadFromMemory(block, 0, 0, long(block.size())), 0);
+        m_target = m_dir.filePath("picture.bmp");
+        writeFile(m_target, m_oldContents);
+    }
+
+    short save(const QString &path) { return m_control.SaveFile(path, GetParam(), 24, 15, 0); }
+
+    QStringList folderEntries() const
+    {
+        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    CImageCtrl m_control;
+    QTemporaryDir m_dir;
+    QString m_target;
+    const QByteArray m_oldContents = QByteArray("the picture saved yesterday\n").repeated(100);
+};
+
+TEST_P(FailedSave, WriteFailingHalfWayKeepsTheOldFile)
+{
+    {
+        const FileSizeLimit limit(64 * 1024);
+        EXPECT_NE(save(m_target), 0);
+    }
+    EXPECT_EQ(readFile(m_target), m_oldContents);
+    EXPECT_EQ(folderEntries(), QStringList{"picture.bmp"});
+}
+
+TEST_P(FailedSave, TargetThatIsAFolderFails)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder.bmp"));
+    EXPECT_NE(save(m_dir.filePath("folder.bmp")), 0);
+    EXPECT_TRUE(QFileInfo(m_dir.filePath("folder.bmp")).isDir());
+    EXPECT_EQ(folderEntries(), (QStringList{"folder.bmp", "picture.bmp"}));
+}
+
+TEST_P(FailedSave, MissingFolderFails)
+{
+    EXPECT_NE(save(m_dir.filePath("missing/picture.bmp")), 0);
+    EXPECT_EQ(folderEntries(), QStringList{"picture.bmp"});
+}
+
+TEST_P(FailedSave, SuccessReplacesTheOldFileWhole)
+{
+    ASSERT_EQ(save(m_target), 0);
+    const QByteArray saved = readFile(m_target);
+    EXPECT_NE(saved, m_oldContents);
+    EXPECT_EQ(m_control.LoadFile(m_target, 0, 0, 1), 0);
+    EXPECT_EQ(m_control.GetImageWidth(), 1272.0f);
+    EXPECT_EQ(folderEntries(), QStringList{"picture.bmp"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, FailedSave, testing::Values(short(6), short(10)),
+                         [](const auto &info) { return info.param == 6 ? "Bmp" : "Jpeg"; });
+} // namespace
