@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 int scaledSide(int side, double zoomPercent)
@@ -108,18 +109,24 @@ Piece visiblePiece(QSize image, const QRect &drawn, const QRect &exposed)
     const QRect visible = exposed & drawn;
     if (visible.isEmpty() || image.isEmpty())
         return {};
-    // Source pixels per drawn pixel on each axis.
-    const double sx = double(image.width()) / drawn.width();
-    const double sy = double(image.height()) / drawn.height();
-    const int left = std::max(0, int(std::floor((visible.left() - drawn.left()) * sx)));
-    const int top = std::max(0, int(std::floor((visible.top() - drawn.top()) * sy)));
-    const int right =
-        std::min(image.width(), int(std::ceil((visible.right() + 1 - drawn.left()) * sx)));
-    const int bottom =
-        std::min(image.height(), int(std::ceil((visible.bottom() + 1 - drawn.top()) * sy)));
+    // Drawn offsets to source pixels in integers, so that pixel edges do not suffer rounding.
+    const auto below = [](std::int64_t offset, int source, int drawnSide) {
+        return int(offset * source / drawnSide);
+    };
+    const auto above = [](std::int64_t offset, int source, int drawnSide) {
+        return int((offset * source + drawnSide - 1) / drawnSide);
+    };
+    const int w = image.width();
+    const int h = image.height();
+    const int left = below(visible.left() - drawn.left(), w, drawn.width());
+    const int top = below(visible.top() - drawn.top(), h, drawn.height());
+    const int right = std::min(w, above(visible.right() + 1 - drawn.left(), w, drawn.width()));
+    const int bottom = std::min(h, above(visible.bottom() + 1 - drawn.top(), h, drawn.height()));
+    const double sx = double(drawn.width()) / w;
+    const double sy = double(drawn.height()) / h;
     const QRect source(left, top, right - left, bottom - top);
-    const QRectF target(drawn.left() + left / sx, drawn.top() + top / sy, source.width() / sx,
-                        source.height() / sy);
+    const QRectF target(drawn.left() + left * sx, drawn.top() + top * sy, source.width() * sx,
+                        source.height() * sy);
     return {source, target};
 }
 } // namespace ZoomGeometry
