@@ -9,36 +9,37 @@ void convertPixelsPortable(CroppedFrameView frame, BitmapPixelView pixels,
                            ColorCoefficients coefficients, int toneRow)
 {
     const int gain = chromaGainQuarters(toneRow);
-    // By colour difference byte: the fused-table index offsets of blue and red, and the parts of
-    // green's dividend. Blue depends on Cb only and red on Cr only.
-    std::array<int, 256> blueIndex{};
-    std::array<int, 256> redIndex{};
+    // tone[v] is T[ClampToByte(v)] for every Y + d. By colour difference byte: where blue's and
+    // red's outputs start in it (blue depends on Cb only, red on Cr only), and the parts of
+    // green's dividend.
+    const std::uint8_t *tone = FusedToneTable[toneRow].data() + FusedToneOffset;
+    std::array<const std::uint8_t *, 256> blueTone{};
+    std::array<const std::uint8_t *, 256> redTone{};
     std::array<int, 256> greenFromCb{};
     std::array<int, 256> greenFromCr{};
     for (int c = -128; c < 128; ++c) {
         const auto byte = std::uint8_t(c);
-        blueIndex[byte] = chromaShifts(coefficients, c, 0, gain).blue + FusedToneOffset;
-        redIndex[byte] = chromaShifts(coefficients, 0, c, gain).red + FusedToneOffset;
+        blueTone[byte] = tone + chromaShifts(coefficients, c, 0, gain).blue;
+        redTone[byte] = tone + chromaShifts(coefficients, 0, c, gain).red;
         greenFromCb[byte] = greenDividend(coefficients, c, 0, gain);
         greenFromCr[byte] = greenDividend(coefficients, 0, c, gain);
     }
 
-    const std::uint8_t *tone = FusedToneTable[toneRow].data();
     const std::uint8_t *in = frame.data();
     std::uint8_t *out = pixels.data();
     for (std::size_t group = 0; group < frame.size() / 4; ++group, in += 4, out += 6) {
         const std::uint8_t cb = in[0];
-        const int y0 = in[1];
+        const std::size_t y0 = in[1];
         const std::uint8_t cr = in[2];
-        const int y1 = in[3];
-        const int blue = blueIndex[cb];
-        const int green = (greenFromCb[cb] + greenFromCr[cr]) / 256 + FusedToneOffset;
-        const int red = redIndex[cr];
-        out[0] = tone[y0 + blue];
-        out[1] = tone[y0 + green];
-        out[2] = tone[y0 + red];
-        out[3] = tone[y1 + blue];
-        out[4] = tone[y1 + green];
-        out[5] = tone[y1 + red];
+        const std::size_t y1 = in[3];
+        const std::uint8_t *blue = blueTone[cb];
+        const std::uint8_t *green = tone + (greenFromCb[cb] + greenFromCr[cr]) / 256;
+        const std::uint8_t *red = redTone[cr];
+        out[0] = blue[y0];
+        out[1] = green[y0];
+        out[2] = red[y0];
+        out[3] = blue[y1];
+        out[4] = green[y1];
+        out[5] = red[y1];
     }
 }
