@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: MIT
+// The imaging control's work on one camera picture (1272 x 1024, 24 bits), each beside its floor
+// in the same run: the load beside a copy of the pixel bytes; the sharpening beside a plain 3x3
+// integer unsharp mask; the JPEG save beside libjpeg-turbo encoding the same pixels at the
+// same quality and writing them with a plain file write; the BMP save beside a plain write of the
+// same file. Files go to /dev/shm (tmpfs), so the disk is not measured.
+#include "tests/doubles/SyntheticScene.h"
+#include "view/BmpCodec.h"
+#include "view/ImageCodecs.h"
+#include "view/JpegCodec.h"
+#include "view/Sharpen.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <jpeglib.h>
+#include <vector>
+
+namespace {
+const QImage &scene()
+{
+    static const QImage picture = syntheticScene();
+    return picture;
+}
+
+const QByteArray &cameraFile()
+{
+    static const QByteArray file = cameraBmpFile(scene());
+    return file;
+}
+
+std::span<const std::uint8_t> bytesOf(const QByteArray &bytes)
+{
+    return {reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size())};
+}
+
+QString shmPath(const char *name)
+{
+    static QTemporaryDir dir(QStringLiteral("/dev/shm/imaging-bench-XXXXXX"));
+    return dir.filePath(QString::fromLatin1(name));
+}
+
+void plainWrite(const QString &path, const char *data, qint64 size)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data, size) != size)
+        std::abort();
+}
+
+void LoadCameraBmp(benchmark::State &state)
+{
+    for (auto _ : state) {
+        auto decoded = BmpCodec::decode(bytesOf(cameraFile()));
+        benchmark::DoNotOptimize(decoded);
+    }
+    state.SetBytesProcessed(state.iterations() * cameraFile().size());
+}
+BENCHMARK(LoadCameraBmp)->Unit(benchmark::kMicrosecond);
+
+void LoadFloorCopy(benchmark::State &state)
+{
+    std::vector<char> target(std::size_t(cameraFile().size()) - 54);
+    for (auto _ : state) {
+        std::memcpy(target.data(), cameraFile().constData() + 54, target.size());
+        benchmark::DoNotOptimize(target.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * cameraFile().size());
+}
+BENCHMARK(LoadFloorCopy)->Unit(benchmark::kMicrosecond);
+
+void SharpenPicture(benchmark::State &state)
+{
+    const auto kernel = state.range(1) == 0 ? Sharpen::Kernel::Fastest : Sharpen::Kernel::Portable;
+    for (auto _ : state) {
+        QImage result = Sharpen::sharpened(scene(), int(state.range(0)), kernel);
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(SharpenPicture)
+    ->ArgNames({"amount", "portable"})
+    ->Args({800, 0})
+    ->Args({-1000, 0})
+    ->Args({950, 0})
+    ->Args({800, 1})
+    ->Unit(benchmark::kMicrosecond);
+
+// The plain unsharp mask: out = p + (8p - sum of the 8 neighbours) x 3 / 8, interior only.
+void SharpenFloorPlainUnsharpMask(benchmark::State &state)
+{
+    const QImage &in = scene();
+    std::vector<std::uint8_t> out(std::size_t(in.bytesPerLine()) * in.height());
+    const int stride = int(in.bytesPerLine());
+    const int rowBytes = in.width() * 3;
+    for (auto _ : state) {
+        const std::uint8_t *p = in.constBits();
+        for (int y = 1; y + 1 < in.height(); ++y) {
+            for (int i = 3; i + 3 < rowBytes; ++i) {
+                const int at = y * stride + i;
+                const int sum = p[at - stride - 3] + p[at - stride] + p[at - stride + 3] +
+                                p[at - 3] + p[at + 3] + p[at + stride - 3] + p[at + stride] +
+                                p[at + stride + 3];
+                out[std::size_t(at)] =
+                    std::uint8_t(std::clamp(p[at] + (8 * p[at] - sum) * 3 / 8, 0, 255));
+            }
+        }
+        benchmark::DoNotOptimize(out.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(SharpenFloorPlainUnsharpMask)->Unit(benchmark::kMicrosecond);
+
+void SaveJpegFactor15(benchmark::State &state)
+{
+    const DecodedImage image{scene(), 24};
+    const QString path = shmPath("save.jpg");
+    for (auto _ : state) {
+        const QByteArray file = ImageCodecs::encode(image, ImageCodecs::FileFormat::Jpeg, 15);
+        if (!ImageCodecs::writeFileAtomically(path, file))
+            state.SkipWithError("save failed");
+    }
+}
+BENCHMARK(SaveJpegFactor15)->Unit(benchmark::kMicrosecond);
+
+// libjpeg-turbo on the same BGR rows at quality 95 (what factor 15 means), then a plain write.
+void SaveJpegFloorLibjpeg(benchmark::State &state)
+{
+    const QImage &bgr = scene();
+    const QString path = shmPath("floor.jpg");
+    for (auto _ : state) {
+        jpeg_compress_struct info;
+        jpeg_error_mgr errors;
+        info.err = jpeg_std_error(&errors);
+        jpeg_create_compress(&info);
+        unsigned char *output = nullptr;
+        unsigned long size = 0;
+        jpeg_mem_dest(&info, &output, &size);
+        info.image_width = JDIMENSION(bgr.width());
+        info.image_height = JDIMENSION(bgr.height());
+        info.input_components = 3;
+        info.in_color_space = JCS_EXT_BGR;
+        jpeg_set_defaults(&info);
+        jpeg_set_quality(&info, 95, TRUE);
+        jpeg_start_compress(&info, TRUE);
+        while (info.next_scanline < info.image_height) {
+            auto row = const_cast<JSAMPROW>(bgr.constScanLine(int(info.next_scanline)));
+            jpeg_write_scanlines(&info, &row, 1);
+        }
+        jpeg_finish_compress(&info);
+        jpeg_destroy_compress(&info);
+        plainWrite(path, reinterpret_cast<const char *>(output), qint64(size));
+        std::free(output);
+    }
+}
+BENCHMARK(SaveJpegFloorLibjpeg)->Unit(benchmark::kMicrosecond);
+
+void SaveBmp(benchmark::State &state)
+{
+    const DecodedImage image{scene(), 24};
+    const QString path = shmPath("save.bmp");
+    for (auto _ : state) {
+        const QByteArray file = ImageCodecs::encode(image, ImageCodecs::FileFormat::Bmp, 15);
+        if (!ImageCodecs::writeFileAtomically(path, file))
+            state.SkipWithError("save failed");
+    }
+    state.SetBytesProcessed(state.iterations() * cameraFile().size());
+}
+BENCHMARK(SaveBmp)->Unit(benchmark::kMicrosecond);
+
+void SaveBmpFloorPlainWrite(benchmark::State &state)
+{
+    const QString path = shmPath("floor.bmp");
+    for (auto _ : state)
+        plainWrite(path, cameraFile().constData(), cameraFile().size());
+    state.SetBytesProcessed(state.iterations() * cameraFile().size());
+}
+BENCHMARK(SaveBmpFloorPlainWrite)->Unit(benchmark::kMicrosecond);
+
+void SaveBmpFloorCopy(benchmark::State &state)
+{
+    std::vector<char> target(std::size_t(cameraFile().size()));
+    for (auto _ : state) {
+        std::memcpy(target.data(), cameraFile().constData(), target.size());
+        benchmark::DoNotOptimize(target.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * cameraFile().size());
+}
+BENCHMARK(SaveBmpFloorCopy)->Unit(benchmark::kMicrosecond);
+} // namespace
+
+BENCHMARK_MAIN();
