@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/WindowPlacement.h"
+#include "link/CameraLink.h"
+#include "link/DeviceWatcher.h"
+#include "view/FrameServices.h"
+
+#include <QDateTime>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class CMainStatusBar;
+class CQuillon2View;
+class MessagePresenter;
+class QMenu;
+class QToolBar;
+class SettingsStore;
+
+// The main window: menu bar, tool bar, status bar, and the one view. It owns the camera link and
+// is the link's host; it places itself as the stored placement says and stores it when closed.
+class CMainFrame : public QMainWindow, public FrameServices
+{
+    Q_OBJECT
+public:
+    using Clock = std::function<QDateTime()>;
+
+    CMainFrame(PipeTransport &transport, MessagePresenter &presenter, SettingsStore &settings,
+               QWidget *parent = nullptr);
+    ~CMainFrame() override;
+
+    CQuillon2View &view() { return *m_view; }
+    CMainStatusBar &mainStatusBar() { return *m_wndStatusBar; }
+    QToolBar &toolBar() { return *m_wndToolBar; }
+    QAction *commandAction(quint16 id) const;
+    QMenu *topMenu(int position) const;
+
+    // Reports of the camera's arrival and removal reach OnDeviceChange.
+    void watchDevices(DeviceWatcher &watcher);
+    // Today's date and time for the status bar; tests give a fixed clock.
+    void setClock(Clock clock) { m_clock = std::move(clock); }
+
+    // FrameServices
+    void SetStatusMessage(int stringId) override;
+    void SetZoomReadout(float zoomPercent) override;
+    void EnableTopMenu(int position, bool enabled) override;
+    CameraLink &Link() override { return m_link; }
+    void SetFrameEnabled(bool enabled) override;
+
+    // LinkHost
+    void SetTransferProgress(int rows) override;
+    bool isLinkMarkedDown() const override;
+    void CloseRemotePanel() override;
+
+    // Shows the window at the stored placement, or with showCommand when there is none.
+    void ActivateFrame(unsigned showCommand);
+    bool LoadWindowPlacement(WindowPlacement &placement);
+    void SaveWindowPlacement(const WindowPlacement &placement);
+    // The placement as it would be stored if the window closed now.
+    WindowPlacement currentPlacement() const;
+
+    // Timer 1: the date and time panes.
+    void OnTimer();
+    void OnDeviceChange(DeviceEvent event, const QString &hardwareKey);
+    void OnActivateApp(bool active);
+    void OnAppAbout();
+
+    // Re-evaluates every command's enabled and checked state from the view's state.
+    void updateCommands();
+
+    static constexpr int MinimumWidth = 500;
+    static constexpr int MinimumHeight = 400;
+    static constexpr int ClockTimerMs = 500;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void createMenus();
+    void createToolBar();
+    void createActions();
+    void applyPlacement(const WindowPlacement &placement);
+    void showWithCommand(unsigned showCommand);
+    void setSizedPaneText(int pane, const QString &text);
+
+    CameraLink m_link;
+    SettingsStore &m_settings;
+    CMainStatusBar *m_wndStatusBar = nullptr;
+    QToolBar *m_wndToolBar = nullptr;
+    CQuillon2View *m_view = nullptr;
+    std::map<quint16, QAction *> m_actions;
+    std::vector<QMenu *> m_topMenus;
+    QTimer m_clockTimer;
+    Clock m_clock = [] {
+        return QDateTime::currentDateTime();
+    };
+    // Minimized and maximized positions are kept as they were read; we do not use them.
+    WindowPlacement m_loadedPlacement;
+};

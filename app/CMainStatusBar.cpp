@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+#include "app/CMainStatusBar.h"
+
+#include <QLabel>
+#include <QProgressBar>
+
+namespace {
+// Blank space on each side of a pane's text, inside its border.
+constexpr int PaneMargin = 3;
+
+// Texts that give the panes their width before they show anything.
+constexpr const char *ZoomSizingText = "5555%";
+constexpr const char *DateSizingText = "5555/55/55";
+constexpr const char *TimeSizingText = "55:55";
+} // namespace
+
+CMainStatusBar::CMainStatusBar(QWidget *parent)
+    : QStatusBar(parent)
+{
+    setObjectName(QStringLiteral("statusBar"));
+    setSizeGripEnabled(true);
+
+    auto makePane = [this](Pane pane, const char *sizingText) {
+        auto *label = new QLabel(this);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setContentsMargins(PaneMargin, 0, PaneMargin, 0);
+        label->setTextFormat(Qt::PlainText);
+        m_labels[pane] = label;
+        setPaneWidth(pane, MeasureStatusText(QString::fromLatin1(sizingText)));
+        addPermanentWidget(label);
+    };
+    makePane(ZoomPane, ZoomSizingText);
+
+    // The progress bar draws only when its filled width changes: Qt's bar repaints on a value
+    // change only if the drawn bar moves, so 1024 row updates cost a few dozen paints.
+    m_progress = new QProgressBar(this);
+    m_progress->setRange(0, ProgressRange);
+    m_progress->setValue(0);
+    m_progress->setTextVisible(false);
+    m_progress->setFixedWidth(ProgressPaneWidth);
+    addPermanentWidget(m_progress);
+
+    makePane(DatePane, DateSizingText);
+    makePane(TimePane, TimeSizingText);
+}
+
+QLabel *CMainStatusBar::label(Pane pane) const
+{
+    return m_labels[pane];
+}
+
+QString CMainStatusBar::paneText(Pane pane) const
+{
+    if (pane == MessagePane)
+        return currentMessage();
+    if (pane == ProgressPane)
+        return {};
+    return label(pane)->text();
+}
+
+void CMainStatusBar::setPaneText(Pane pane, const QString &text)
+{
+    if (pane == MessagePane) {
+        showMessage(text);
+        return;
+    }
+    if (pane != ProgressPane)
+        label(pane)->setText(text);
+}
+
+int CMainStatusBar::paneWidth(Pane pane) const
+{
+    if (pane == ProgressPane)
+        return m_progress->width();
+    if (pane == MessagePane)
+        return width();
+    return label(pane)->width() - 2 * PaneMargin - 2 * label(pane)->frameWidth();
+}
+
+void CMainStatusBar::setPaneWidth(Pane pane, int width)
+{
+    if (pane == MessagePane || pane == ProgressPane)
+        return;
+    QLabel *l = label(pane);
+    l->setFixedWidth(width + 2 * PaneMargin + 2 * l->frameWidth());
+}
+
+int CMainStatusBar::MeasureStatusText(const QString &text) const
+{
+    return fontMetrics().horizontalAdvance(text);
+}
+
+void CMainStatusBar::setProgressPosition(int rows)
+{
+    m_progress->setValue(rows);
+}

@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: MIT
+#include "app/CQuillon2App.h"
+
+#include "app/CMainFrame.h"
+#include "app/CSplashDlg.h"
+#include "settings/SettingsStore.h"
+#include "view/CQuillon2Doc.h"
+#include "view/CQuillon2View.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace {
+quint32 monotonicMilliseconds()
+{
+    static QElapsedTimer clock = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return quint32(clock.elapsed());
+}
+
+bool closesSplash(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonPress:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+CQuillon2App::CQuillon2App(PipeTransport &transport, DeviceWatcher *watcher,
+                           SettingsStore &settings, QString lockName, QObject *parent)
+    : QObject(parent)
+    , m_transport(transport)
+    , m_watcher(watcher)
+    , m_settings(settings)
+    , m_lockName(std::move(lockName))
+    , m_tickClock(monotonicMilliseconds)
+{}
+
+CQuillon2App::~CQuillon2App()
+{
+    if (qApp)
+        qApp->removeEventFilter(this);
+    delete m_splash.data();
+}
+
+bool CQuillon2App::takeInstanceLock()
+{
+    QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (directory.isEmpty())
+        directory = QDir::tempPath();
+    m_instanceLock =
+        std::make_unique<QLockFile>(directory + u'/' + m_lockName + QStringLiteral(".lock"));
+    // Never stale by age: a lock whose process has gone (a crashed copy) is taken over by
+    // QLockFile itself, a live one never is.
+    m_instanceLock->setStaleLockTime(0);
+    return m_instanceLock->tryLock(0);
+}
+
+CQuillon2App::StartResult CQuillon2App::InitInstance(const StartOptions &options)
+{
+    if (!takeInstanceLock())
+        return StartResult::AlreadyRunning;
+    m_applicationSettings = m_settings.loadApplicationSettings();
+
+    m_document = std::make_unique<CQuillon2Doc>();
+    m_frame = std::make_unique<CMainFrame>(m_transport, m_presenter, m_settings);
+    m_presenter.setParentWindow(m_frame.get());
+    if (m_watcher)
+        m_frame->watchDevices(*m_watcher);
+    m_frame->view().OnInitialUpdate();
+    m_frame->ActivateFrame(options.showCommand);
+
+    if (options.showSplash) {
+        m_splash = new CSplashDlg(m_frame.get());
+        m_splash->show();
+        qApp->installEventFilter(this);
+    }
+    m_splashStart = m_tickClock();
+    scheduleIdleCheck();
+    return StartResult::Started;
+}
+
+void CQuillon2App::ExitInstance()
+{
+    m_settings.saveApplicationSettings(m_applicationSettings);
+}
+
+void CQuillon2App::scheduleIdleCheck()
+{
+    if (!m_splash)
+        return;
+    const quint32 shown = m_tickClock() - m_splashStart;
+    const int wait = shown > SplashMinimumMs ? 0 : int(SplashMinimumMs - shown) + 1;
+    QTimer::singleShot(wait, this, [this] {
+        if (OnIdle())
+            scheduleIdleCheck();
+    });
+}
+
+bool CQuillon2App::OnIdle()
+{
+    if (!m_splash)
+        return false;
+    if (m_tickClock() - m_splashStart <= SplashMinimumMs)
+        return true;
+    closeSplash();
+    return false;
+}
+
+void CQuillon2App::closeSplash()
+{
+    qApp->removeEventFilter(this);
+    // Later, not now: the press that closes it may be on its way to the picture itself.
+    m_splash->hide();
+    m_splash->deleteLater();
+    m_splash = nullptr;
+    if (m_frame)
+        m_frame->update();
+}
+
+bool CQuillon2App::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_splash && closesSplash(event->type()))
+        closeSplash();
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/CSplashDlg.h"
+#include "app/MessagePresenters.h"
+#include "settings/SettingsStore.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class CMainFrame;
+class CQuillon2Doc;
+class DeviceWatcher;
+class PipeTransport;
+class QLockFile;
+
+// What the command line asks for.
+struct StartOptions
+{
+    bool showSplash = true;
+    // How the window is first shown (a stored show command of the placement is replaced by it
+    // unless it is the normal one).
+    unsigned showCommand = 1;
+};
+
+// The application: one copy per user, the main window with its document and view, and the
+// start-up picture.
+class CQuillon2App : public QObject
+{
+    Q_OBJECT
+public:
+    // Milliseconds of a monotonic clock; unsigned so that a wrap does no harm.
+    using TickClock = std::function<quint32()>;
+    static constexpr quint32 SplashMinimumMs = 3000;
+
+    enum class StartResult
+    {
+        Started,
+        AlreadyRunning
+    };
+
+    // lockName: the name of the single-instance lock, the executable's name without extension.
+    CQuillon2App(PipeTransport &transport, DeviceWatcher *watcher, SettingsStore &settings,
+                 QString lockName, QObject *parent = nullptr);
+    ~CQuillon2App() override;
+
+    StartResult InitInstance(const StartOptions &options);
+    // Writes what the application keeps between runs besides the window placement.
+    void ExitInstance();
+
+    // Closes the start-up picture once it has been shown for more than three seconds; true
+    // while it is still waiting.
+    bool OnIdle();
+    // The first key or mouse-button press closes the start-up picture; the press itself is then
+    // handled as usual.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    CMainFrame *mainFrame() const { return m_frame.get(); }
+    CSplashDlg *splash() const { return m_splash.data(); }
+    void setTickClock(TickClock clock) { m_tickClock = std::move(clock); }
+
+private:
+    bool takeInstanceLock();
+    void closeSplash();
+    void scheduleIdleCheck();
+
+    PipeTransport &m_transport;
+    DeviceWatcher *m_watcher;
+    SettingsStore &m_settings;
+    // Loaded at start and written back at exit; nothing in the program changes them.
+    ApplicationSettings m_applicationSettings;
+    QString m_lockName;
+    std::unique_ptr<QLockFile> m_instanceLock;
+    MessageBoxPresenter m_presenter;
+    std::unique_ptr<CQuillon2Doc> m_document;
+    std::unique_ptr<CMainFrame> m_frame;
+    QPointer<CSplashDlg> m_splash;
+    quint32 m_splashStart = 0;
+    TickClock m_tickClock;
+};

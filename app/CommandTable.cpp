@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: MIT
+#include "app/CommandTable.h"
+
+#include "app/CMainFrame.h"
+#include "view/CQuillon2View.h"
+#include "view/ZoomArithmetic.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+bool always(const CommandContext &)
+{
+    return true;
+}
+bool withImage(const CommandContext &c)
+{
+    return c.hasImage;
+}
+bool whenReady(const CommandContext &c)
+{
+    return c.cameraReady;
+}
+bool panelOpen(const CommandContext &c)
+{
+    return c.remotePanelOpen;
+}
+bool panelClosed(const CommandContext &c)
+{
+    return !c.remotePanelOpen;
+}
+
+using namespace CommandId;
+
+// Ctrl+[ zooms in and Ctrl+] zooms out, as on every earlier release.
+const std::array<CommandRow, 16> Commands{{
+    {FileSave, "&Save...\tCtrl+S", "Save the image.\nSave", "Ctrl+S", 0,
+     [](CMainFrame &f) { f.view().OnFileSave(); }, withImage, nullptr},
+    {FileOpen, nullptr, nullptr, "Ctrl+O", -1, [](CMainFrame &f) { f.view().OnFileOpen(); }, always,
+     nullptr},
+    {Capture, "&Capture\tAlt+C", "Capture a new image from the main unit.\nCapture", "Alt+C", 1,
+     [](CMainFrame &f) { f.view().OnCapture(); }, whenReady, nullptr},
+    {JpegSetting, "&JPEG Setting...", "Setting of JPEG compression.\nJPEG Setting", nullptr, -1,
+     [](CMainFrame &f) { f.view().OnJpegSetting(); }, always, nullptr},
+    {AppExit, "E&xit\tAlt+F4", "Quit the application.\nExit", "Alt+F4", 5,
+     [](CMainFrame &f) { f.close(); }, always, nullptr},
+    {Sharpness, "&Sharpness...", "Setting of sharpness.\nSharpness", nullptr, -1,
+     [](CMainFrame &f) { f.view().OnSharpness(); }, withImage, nullptr},
+    {GammaCorrection, "&Gamma correction...", "Setting of gamma correction.\nGamma correction",
+     nullptr, -1, [](CMainFrame &f) { f.view().OnGammaCorrection(); }, withImage, nullptr},
+    {ShowRemoteControl, "&Show the RC\tCtrl+R", "Show the remote control.\nShow the RC", nullptr,
+     -1, [](CMainFrame &f) { f.view().OnShowRemoteControl(); },
+     [](const CommandContext &c) { return c.cameraReady && !c.remotePanelOpen; }, panelOpen},
+    {HideRemoteControl, "&Hide the RC\tCtrl+R", "Hide the remote control.\nHide the RC", nullptr,
+     -1, [](CMainFrame &f) { f.view().OnHideRemoteControl(); },
+     [](const CommandContext &c) { return c.cameraReady && c.remotePanelOpen; }, panelClosed},
+    {ToggleRemoteControl, nullptr, "Show or hide the remote control.\nShow/Hide the RC", "Ctrl+R",
+     2, [](CMainFrame &f) { f.view().OnToggleRemoteControl(); }, whenReady, panelOpen},
+    {ZoomIn, "Zoom &In\tCtrl+[", "Zoom in.\nZoom in", "Ctrl+[", 3,
+     [](CMainFrame &f) { f.view().OnZoomIn(); }, withImage, nullptr},
+    {ZoomOut, "Zoom &Out\tCtrl+]", "Zoom out.\nZoom out", "Ctrl+]", 4,
+     [](CMainFrame &f) { f.view().OnZoomOut(); },
+     [](const CommandContext &c) {
+         return c.hasImage && ZoomArithmetic::canZoomOut(c.zoomPercent);
+     },
+     nullptr},
+    {BestFit, "Best &Fit", "Adjust the image to fit the window.\nBest Fit", nullptr, -1,
+     [](CMainFrame &f) { f.view().OnBestFit(); }, withImage, nullptr},
+    {ActualSize, "&Actual Size", "Adjust the image to its original size.\nActual Size", nullptr, -1,
+     [](CMainFrame &f) { f.view().OnActualSize(); }, withImage, nullptr},
+    {ToggleOpenMode, nullptr, nullptr, "Ctrl+Alt+Ins", -1,
+     [](CMainFrame &f) { f.view().OnToggleOpenMode(); }, always, nullptr},
+    {AppAbout, "&About Quillon for USB...",
+     "Display program information, version number and copyright.\nAbout", nullptr, -1,
+     [](CMainFrame &f) { f.OnAppAbout(); }, always, nullptr},
+}};
+
+constexpr std::array<quint16, 6> FileMenu{FileSave, Capture, 0, JpegSetting, 0, AppExit};
+constexpr std::array<quint16, 2> EditMenu{Sharpness, GammaCorrection};
+constexpr std::array<quint16, 2> RemoteMenu{ShowRemoteControl, HideRemoteControl};
+constexpr std::array<quint16, 5> ZoomMenu{ZoomIn, ZoomOut, 0, BestFit, ActualSize};
+constexpr std::array<quint16, 1> HelpMenu{AppAbout};
+
+const std::array<MenuDescription, 5> MenuBar{{
+    {"&File", FileMenu},
+    {"&Edit", EditMenu},
+    {"&Remote control", RemoteMenu},
+    {"&Zoom", ZoomMenu},
+    {"&Help", HelpMenu},
+}};
+
+constexpr std::array<quint16, 8> ToolBar{FileSave, Capture, 0, ToggleRemoteControl,
+                                         ZoomIn,   ZoomOut, 0, AppExit};
+
+QString promptPart(const CommandRow &row, bool toolTip)
+{
+    if (!row.prompt)
+        return {};
+    const QString prompt = QString::fromLatin1(row.prompt);
+    const qsizetype newline = prompt.indexOf(u'\n');
+    if (newline < 0)
+        return toolTip ? QString() : prompt;
+    return toolTip ? prompt.mid(newline + 1) : prompt.left(newline);
+}
+} // namespace
+
+std::span<const CommandRow> commandTable()
+{
+    return Commands;
+}
+
+const CommandRow *findCommand(quint16 id)
+{
+    auto row = std::find_if(Commands.begin(), Commands.end(),
+                            [id](const CommandRow &r) { return r.id == id; });
+    return row == Commands.end() ? nullptr : &*row;
+}
+
+std::span<const MenuDescription> menuBarLayout()
+{
+    return MenuBar;
+}
+
+std::span<const quint16> toolBarLayout()
+{
+    return ToolBar;
+}
+
+QString promptMessage(const CommandRow &row)
+{
+    return promptPart(row, false);
+}
+
+QString promptToolTip(const CommandRow &row)
+{
+    return promptPart(row, true);
+}

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+#include "app/HeadlessCapture.h"
+
+#include "app/MessagePresenters.h"
+#include "link/LinkError.h"
+#include "view/CQuillon2View.h"
+#include "view/FrameServices.h"
+#include "view/ImageFileFormat.h"
+#include "view/ImagingControl.h"
+
+#include <QFileInfo>
+#include <QThread>
+
+#include <cstdio>
+
+namespace {
+// A frame without a window: status texts, menus and the progress bar have nowhere to go.
+class HeadlessFrame : public FrameServices
+{
+public:
+    HeadlessFrame(PipeTransport &transport, MessagePresenter &presenter)
+        : m_link(transport, presenter, *this)
+    {}
+    void setView(CQuillon2View *view) { m_view = view; }
+
+    void SetStatusMessage(int) override {}
+    void SetZoomReadout(float) override {}
+    void EnableTopMenu(int, bool) override {}
+    CameraLink &Link() override { return m_link; }
+    void SetFrameEnabled(bool) override {}
+    void SetTransferProgress(int) override {}
+    bool isLinkMarkedDown() const override { return !m_view || m_view->readiness().m_bNoLink; }
+    void CloseRemotePanel() override {}
+
+private:
+    CameraLink m_link;
+    CQuillon2View *m_view = nullptr;
+};
+
+enum ExitStatus
+{
+    Written = 0,
+    CaptureFailed = 1,
+    NoCamera = 2,
+    StillInitializing = 3
+};
+
+void printLinkError(LinkError error)
+{
+    std::fprintf(stderr, "%s\n", findLinkError(int(error))->text.data());
+}
+} // namespace
+
+short headlessImageFormat(const QString &path)
+{
+    if (!QFileInfo(path).fileName().contains(u'.'))
+        return ImagingControl::ImageFormatBmp;
+    return imageFormatForFileName(path);
+}
+
+int runHeadlessCapture(PipeTransport &transport, SettingsStore &settings, const QString &path)
+{
+    StandardErrorPresenter presenter;
+    HeadlessFrame frame(transport, presenter);
+    CQuillon2View view(frame, settings);
+    frame.setView(&view);
+    view.OnInitialUpdate();
+
+    // A camera that has just been plugged in may still be initializing: wait for it as the
+    // window's polling would, once a second, up to the same limit.
+    int readiness = view.QueryReadiness();
+    for (int polls = 0; readiness == 1 && polls < ReadinessMonitor::MaxInitializingPolls; ++polls) {
+        QThread::msleep(ReadinessMonitor::PollIntervalMs);
+        readiness = view.QueryReadiness();
+    }
+    if (readiness == -1) {
+        printLinkError(LinkError::TransmitFailed);
+        return NoCamera;
+    }
+    if (readiness == 1) {
+        printLinkError(LinkError::InitializeTimeout);
+        return StillInitializing;
+    }
+
+    view.OnCapture();
+    if (!view.m_bHasImage) {
+        // Every failure of the capture itself was reported; one that was not (the camera
+        // vanished before the transfer) still must not pass for success.
+        if (presenter.shownCodes().isEmpty())
+            printLinkError(LinkError::CaptureFailed);
+        return CaptureFailed;
+    }
+    return view.SaveImageAs(path, headlessImageFormat(path)) ? Written : CaptureFailed;
+}

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+#include "app/StartUp.h"
+
+#include "app/CQuillon2App.h"
+#include "app/HeadlessCapture.h"
+#include "app/WindowPlacement.h"
+#include "link/NoDeviceTransport.h"
+#include "settings/SettingsStore.h"
+#include "sim/SimCommandLine.h"
+#include "sim/SimulatedMainUnit.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+constexpr char CaptureOption[] = "capture";
+
+bool asksForHeadlessCapture(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], "--capture", std::strlen("--capture")) == 0)
+            return true;
+    return false;
+}
+
+void addOptions(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QStringLiteral(
+        "Quillon for USB: captures, shows and saves pictures of the USB document camera."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    // Single-dash words are long options, so the traditional -Embedding and -Automation starts
+    // are understood; both suppress the start-up picture.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    QCommandLineOption embedding(QStringLiteral("Embedding"));
+    embedding.setFlags(QCommandLineOption::HiddenFromHelp);
+    QCommandLineOption automation(QStringLiteral("Automation"));
+    automation.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({embedding, automation});
+    parser.addOption(
+        {QStringLiteral("no-splash"), QStringLiteral("Do not show the start-up picture.")});
+    parser.addOption(
+        {QStringLiteral("minimized"), QStringLiteral("Start with the window minimized.")});
+    parser.addOption(
+        {QStringLiteral("maximized"), QStringLiteral("Start with the window maximized.")});
+    parser.addOption({QLatin1String(CaptureOption),
+                      QStringLiteral("Capture one picture without a window and save it to FILE "
+                                     "(.bmp or no extension: BMP, otherwise JPEG)."),
+                      QStringLiteral("FILE")});
+    SimCommandLine::addOptions(parser);
+}
+
+StartOptions startOptions(const QCommandLineParser &parser)
+{
+    StartOptions options;
+    options.showSplash = !parser.isSet(QStringLiteral("no-splash")) &&
+                         !parser.isSet(QStringLiteral("Embedding")) &&
+                         !parser.isSet(QStringLiteral("Automation"));
+    if (parser.isSet(QStringLiteral("minimized")))
+        options.showCommand = ShowCommand::ShowMinimized;
+    else if (parser.isSet(QStringLiteral("maximized")))
+        options.showCommand = ShowCommand::ShowMaximized;
+    return options;
+}
+} // namespace
+
+int runQuillon(int argc, char **argv)
+{
+    // A headless capture needs no display; the platform is chosen before the application exists.
+    if (asksForHeadlessCapture(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("TOVA"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quillon for USB"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0b"));
+
+    QCommandLineParser parser;
+    addOptions(parser);
+    parser.process(application);
+
+    SimCommandLine::Setup simulator = SimCommandLine::createSimulator(parser);
+    if (!simulator.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(simulator.error));
+        return 1;
+    }
+    NoDeviceTransport noCamera;
+    PipeTransport &transport =
+        simulator.unit ? static_cast<PipeTransport &>(*simulator.unit) : noCamera;
+    SettingsStore settings;
+
+    if (parser.isSet(QLatin1String(CaptureOption)))
+        return runHeadlessCapture(transport, settings, parser.value(QLatin1String(CaptureOption)));
+
+    const QString lockName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    CQuillon2App app(transport, simulator.unit ? &simulator.unit->deviceWatcher() : nullptr,
+                     settings, lockName);
+    switch (app.InitInstance(startOptions(parser))) {
+    case CQuillon2App::StartResult::AlreadyRunning:
+        return 0;
+    case CQuillon2App::StartResult::Started:
+        break;
+    }
+    const int status = QApplication::exec();
+    app.ExitInstance();
+    return status;
+}

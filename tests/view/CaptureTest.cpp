@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: MIT
+#include "link/ColorConversion.h"
+#include "link/LinkError.h"
+#include "tests/support/LiteralConversion.h"
+#include "tests/view/ViewFixture.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+using Calls = std::vector<std::string>;
+using CaptureTest = ViewFixture;
+
+// The picture the camera's current frame should become, by the literal formula.
+QByteArray expectedBitmap(SimulatedMainUnit &camera, ColorCoefficients k, int gamma)
+{
+    const auto raw = camera.currentFrame();
+    std::vector<std::uint8_t> cropped(FrameLayout::CroppedFrameBytes);
+    EXPECT_TRUE(CropRawFrame(*raw, cropped));
+    QByteArray bitmap(int(FrameLayout::BitmapImageSize), '\0');
+    auto *bytes = reinterpret_cast<std::uint8_t *>(bitmap.data());
+    writeBitmapHeader(std::span<std::uint8_t, FrameLayout::BitmapHeaderBytes>(bytes, 54));
+    convertPixelsLiterally(std::span<const std::uint8_t, FrameLayout::CroppedFrameBytes>(cropped),
+                           std::span<std::uint8_t, FrameLayout::BitmapPixelBytes>(
+                               bytes + 54, FrameLayout::BitmapPixelBytes),
+                           k, gamma);
+    return bitmap;
+}
+
+TEST_F(CaptureTest, ShowsTheConvertedFrameSharpenedAtBestFit)
+{
+    camera.setCoefficients({80, 100, 30, 20});
+    settings->write(Setting::Sharpness, 4);
+    view->OnInitialUpdate();
+    control.clear();
+    view->OnCapture();
+
+    EXPECT_TRUE(presenter.shown.empty());
+    const std::deque<std::string> &sent = camera.receivedCommands();
+    ASSERT_GE(sent.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(sent.end() - 3, sent.end()),
+              (std::vector<std::string>{"QS4  ", "QS4  ", "TR0  "}));
+    EXPECT_EQ(view->m_colorCoeff, (ColorCoefficients{80, 100, 30, 20}));
+    EXPECT_EQ(control.commands(),
+              (Calls{"SetRepaintEnabled(false)", "SetImageHandle(0)",
+                     "LoadFromMemory(3907638, 0, 0, 3907638)", "Sharpen(800)", "SetSizeMode(4)",
+                     "SetZoomPercent(58.5938)", "SetRepaintEnabled(true)"}));
+    EXPECT_EQ(control.lastLoadedBlock, expectedBitmap(camera, view->m_colorCoeff, 1));
+    EXPECT_TRUE(view->m_bHasImage);
+    EXPECT_FLOAT_EQ(frame->zoomReadouts.back(), 58.59375f);
+    EXPECT_EQ(frame->statusRequests, (std::vector<int>{StringId::Busy, StringId::Ready}));
+    EXPECT_TRUE(frame->menusEnabled[1] && frame->menusEnabled[3]);
+    // The frame takes no input during the transfer; the bar counts every row, then goes back.
+    EXPECT_EQ(std::count(frame->events.begin(), frame->events.end(), "frame disabled"), 1);
+    ASSERT_EQ(frame->progress.size(), 1025u);
+    EXPECT_EQ(frame->progress[0], 1);
+    EXPECT_EQ(frame->progress[1023], 1024);
+    EXPECT_EQ(frame->progress.back(), 0);
+}
+
+TEST_F(CaptureTest, KeepsTheCroppedFrameAndReusesItsBlock)
+{
+    captureOnce();
+    ASSERT_FALSE(view->m_hRawFrame.isNull());
+    const std::uint8_t *block = view->m_hRawFrame.data();
+    std::vector<std::uint8_t> cropped(FrameLayout::CroppedFrameBytes);
+    ASSERT_TRUE(CropRawFrame(*camera.currentFrame(), cropped));
+    EXPECT_EQ(std::memcmp(view->m_hRawFrame.data(), cropped.data(), cropped.size()), 0);
+    view->OnCapture();
+    EXPECT_EQ(view->m_hRawFrame.data(), block);
+}
+
+TEST_F(CaptureTest, AShortRowLeavesThePreviousPictureAndFrame)
+{
+    captureOnce();
+    const std::vector<std::uint8_t> kept(view->m_hRawFrame.data(),
+                                         view->m_hRawFrame.data() + view->m_hRawFrame.size());
+    camera.setCoefficients({1, 2, 3, 4});
+    camera.shortenRow(500);
+    frame->progress.clear();
+    view->OnCapture();
+    EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::CaptureFailed)});
+    EXPECT_TRUE(control.commands().empty()) << "the shown picture was touched";
+    EXPECT_TRUE(view->m_bHasImage);
+    EXPECT_TRUE(std::equal(kept.begin(), kept.end(), view->m_hRawFrame.data()));
+    // The coefficients of the failed capture are kept, as the next conversion will use them.
+    EXPECT_EQ(view->m_colorCoeff, (ColorCoefficients{1, 2, 3, 4}));
+    ASSERT_GE(frame->progress.size(), 2u);
+    EXPECT_EQ(frame->progress[frame->progress.size() - 2], 499);
+    EXPECT_EQ(frame->progress.back(), 0);
+    EXPECT_EQ(frame->statusRequests.back(), StringId::Ready);
+}
+
+TEST_F(CaptureTest, AnUnreadableCoefficientReplyGivesAGreyPicture)
+{
+    view->OnInitialUpdate();
+    camera.failNextReplyPipe();
+    view->OnCapture();
+    EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::ReceiveFailed)});
+    EXPECT_EQ(view->m_colorCoeff, ColorCoefficients{});
+    ASSERT_TRUE(view->m_bHasImage);
+    const QByteArray &bmp = control.lastLoadedBlock;
+    for (qsizetype i = 54; i < bmp.size(); i += 3)
+        ASSERT_TRUE(bmp[i] == bmp[i + 1] && bmp[i + 1] == bmp[i + 2]) << "pixel at byte " << i;
+}
+
+TEST_F(CaptureTest, ARefusedTransferStopsBeforeAnyAllocation)
+{
+    view->OnInitialUpdate();
+    camera.refuseNextCommand();
+    AllocationFaults::clear();
+    view->OnCapture();
+    EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::CommunicationFailed)});
+    EXPECT_EQ(AllocationFaults::attempts(), 0);
+    EXPECT_FALSE(view->m_bHasImage);
+    EXPECT_TRUE(frame->statusRequests.empty());
+}
+
+TEST_F(CaptureTest, AnInitializingCameraOnlyStartsPolling)
+{
+    view->OnInitialUpdate();
+    camera.setInitializing(1);
+    view->OnCapture();
+    EXPECT_EQ(frame->statusRequests, std::vector<int>{StringId::Initializing});
+    EXPECT_TRUE(view->readiness().isTimerArmed());
+    EXPECT_EQ(camera.receivedCommands().back(), "QS4  ");
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(CaptureTest, AnAbsentCameraStopsSilently)
+{
+    view->OnInitialUpdate();
+    camera.unplug();
+    view->OnCapture();
+    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_TRUE(control.callsTo("LoadFromMemory").empty());
+}
+
+TEST_F(CaptureTest, AnImagePipeThatCannotBeOpenedFailsTheTransfer)
+{
+    view->OnInitialUpdate();
+    camera.failNextImagePipe();
+    view->OnCapture();
+    EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::CaptureFailed)});
+    EXPECT_FALSE(view->m_bHasImage);
+    EXPECT_TRUE(view->m_hRawFrame.isNull());
+}
+
+TEST_F(CaptureTest, ARefusedBitmapLeavesNoPicture)
+{
+    captureOnce();
+    control.loadFromMemoryResult = 1;
+    view->OnCapture();
+    EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::LoadFailed)});
+    EXPECT_FALSE(view->m_bHasImage);
+    EXPECT_LT(frame->zoomReadouts.back(), 0.0f);
+    EXPECT_FALSE(frame->menusEnabled[1] || frame->menusEnabled[3]);
+    EXPECT_EQ(control.commands().back(), "SetRepaintEnabled(true)");
+    EXPECT_EQ(frame->statusRequests.back(), StringId::Ready);
+}
+
+// The four allocations of a capture, in order: raw frame, cropped frame, kept frame (first
+// capture only), bitmap.
+struct AllocationCase
+{
+    int failing;
+    bool busyShown;
+};
+
+class CaptureAllocation : public ViewFixture, public ::testing::WithParamInterface<AllocationCase>
+{};
+
+TEST_P(CaptureAllocation, FailureIsReportedAndLeavesNoPicture)
+{
+    view->OnInitialUpdate();
+    AllocationFaults::clear();
+    AllocationFaults::failAllocation(GetParam().failing);
+    view->OnCapture();
+    EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::OutOfMemory)});
+    EXPECT_FALSE(view->m_bHasImage);
+    EXPECT_TRUE(control.callsTo("LoadFromMemory").empty());
+    if (GetParam().busyShown)
+        EXPECT_EQ(frame->statusRequests, (std::vector<int>{StringId::Busy, StringId::Ready}));
+    else
+        EXPECT_TRUE(frame->statusRequests.empty());
+    // Only a failed bitmap leaves the new frame kept for later.
+    EXPECT_EQ(view->m_hRawFrame.isNull(), GetParam().failing != 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachAllocation, CaptureAllocation,
+                         ::testing::Values(AllocationCase{1, false}, AllocationCase{2, true},
+                                           AllocationCase{3, true}, AllocationCase{4, true}));
+} // namespace

@@ -1,0 +1,241 @@
+// SPDX-License-Identifier: MIT
+#include "link/LinkError.h"
+#include "settings/CQFactorDlg.h"
+#include "tests/view/ViewFixture.h"
+#include "view/CImageCtrl.h"
+#include "view/ImageFileFormat.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QTimer>
+
+namespace {
+using Calls = std::vector<std::string>;
+using FileCommandsTest = ViewFixture;
+
+struct ExtensionCase
+{
+    const char *name;
+    short format;
+};
+
+class SaveFormat : public FileCommandsTest, public ::testing::WithParamInterface<ExtensionCase>
+{};
+
+TEST_P(SaveFormat, FollowsTheExtensionOnlyAndPassesTheQualityFactor)
+{
+    captureOnce();
+    dialogs->answer = tempPath(QString::fromLatin1(GetParam().name));
+    view->OnFileSave();
+    const auto saves = control.callsTo("SaveFile");
+    ASSERT_EQ(saves.size(), 1u);
+    const std::string expected = "SaveFile(\"" + dialogs->answer->toStdString() + "\", " +
+                                 std::to_string(GetParam().format) + ", 24, 15, 0)";
+    EXPECT_EQ(saves[0], expected);
+    // A camera image is already 24-bit: JPEG only sets the text item, BMP nothing more.
+    EXPECT_TRUE(control.callsTo("ConvertColorDepth").empty());
+    EXPECT_TRUE(control.callsTo("Repaint").empty());
+    EXPECT_EQ(control.callsTo("SetTextItem").size(),
+              GetParam().format == ImagingControl::ImageFormatJpeg ? 1u : 0u);
+    EXPECT_EQ(frame->statusRequests, (std::vector<int>{StringId::Busy, StringId::Ready}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Extensions, SaveFormat,
+    ::testing::Values(ExtensionCase{"a.bmp", ImagingControl::ImageFormatBmp},
+                      ExtensionCase{"a.BMP", ImagingControl::ImageFormatBmp},
+                      ExtensionCase{"a.Bmp", ImagingControl::ImageFormatBmp},
+                      ExtensionCase{"a.jpg", ImagingControl::ImageFormatJpeg},
+                      ExtensionCase{"a.jpeg", ImagingControl::ImageFormatJpeg},
+                      ExtensionCase{"a.txt", ImagingControl::ImageFormatJpeg},
+                      ExtensionCase{"a.bmp.jpg", ImagingControl::ImageFormatJpeg},
+                      ExtensionCase{"noextension", ImagingControl::ImageFormatJpeg}));
+
+TEST(ImageFileFormat, LooksAtTheFileNameNotTheFolder)
+{
+    EXPECT_EQ(imageFormatForFileName(QStringLiteral("/tmp/x.bmp/picture")),
+              ImagingControl::ImageFormatJpeg);
+    EXPECT_EQ(imageFormatForFileName(QStringLiteral("/tmp/x.jpg/picture.bmp")),
+              ImagingControl::ImageFormatBmp);
+}
+
+TEST_F(FileCommandsTest, AnEightBitImageIsConvertedBeforeJpegAndStaysConverted)
+{
+    view->OnInitialUpdate();
+    view->m_bOpenEnabled = true;
+    control.bitsPerPixel = 8;
+    dialogs->answer = tempPath(QStringLiteral("in.bmp"));
+    view->OnFileOpen();
+    ASSERT_TRUE(view->m_bHasImage);
+    control.clear();
+
+    dialogs->answer = tempPath(QStringLiteral("out.jpg"));
+    view->OnFileSave();
+    const Calls commands = control.commands();
+    const Calls expected{"ConvertColorDepth(24, 4, 1, 0)", "Repaint()", "SetTextItem(3, \"\")",
+                         "SaveFile(\"" + dialogs->answer->toStdString() + "\", 10, 24, 15, 0)"};
+    EXPECT_EQ(commands, expected);
+
+    control.clear();
+    dialogs->answer = tempPath(QStringLiteral("out.bmp"));
+    view->OnFileSave();
+    EXPECT_EQ(control.commands(),
+              Calls{"SaveFile(\"" + dialogs->answer->toStdString() + "\", 6, 24, 15, 0)"});
+}
+
+TEST_F(FileCommandsTest, ACancelledSaveChangesNothing)
+{
+    captureOnce();
+    dialogs->answer.reset();
+    view->OnFileSave();
+    EXPECT_EQ(dialogs->saveAsked, 1);
+    EXPECT_TRUE(control.commands().empty());
+    EXPECT_TRUE(frame->statusRequests.empty());
+}
+
+TEST_F(FileCommandsTest, AFailedSaveIsReportedAndChangesNothing)
+{
+    captureOnce();
+    control.saveFileResult = 1;
+    dialogs->answer = tempPath(QStringLiteral("a.jpg"));
+    view->OnFileSave();
+    EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::SaveFailed)});
+    EXPECT_TRUE(view->m_bHasImage);
+    EXPECT_FALSE(view->m_hRawFrame.isNull());
+}
+
+TEST_F(FileCommandsTest, OpenDoesNothingUntilOpenModeIsOn)
+{
+    captureOnce();
+    view->OnFileOpen();
+    EXPECT_EQ(dialogs->openAsked, 0);
+    EXPECT_FALSE(view->m_hRawFrame.isNull());
+}
+
+TEST_F(FileCommandsTest, EvenACancelledOpenDropsTheCameraFrame)
+{
+    captureOnce();
+    view->OnToggleOpenMode();
+    dialogs->answer.reset();
+    view->OnFileOpen();
+    EXPECT_EQ(dialogs->openAsked, 1);
+    EXPECT_TRUE(view->m_hRawFrame.isNull());
+    EXPECT_TRUE(view->m_bHasImage);
+    EXPECT_TRUE(control.commands().empty());
+}
+
+TEST_F(FileCommandsTest, ASuccessfulOpenShowsTheFileAtBestFitWithNeutralPictureSettings)
+{
+    settings->write(Setting::Sharpness, 6);
+    settings->write(Setting::Gamma, 1);
+    view->OnInitialUpdate();
+    view->OnToggleOpenMode();
+    control.imageWidth = 400;
+    control.imageHeight = 300;
+    dialogs->answer = tempPath(QStringLiteral("photo.jpg"));
+    control.clear();
+    view->OnFileOpen();
+    const std::string path = dialogs->answer->toStdString();
+    EXPECT_EQ(control.commands(),
+              (Calls{"SetRepaintEnabled(false)", "LoadFile(\"" + path + "\", 0, 0, 1)",
+                     "SetSizeMode(4)", "SetZoomPercent(200)", "SetRepaintEnabled(true)"}));
+    EXPECT_TRUE(view->m_bHasImage);
+    EXPECT_EQ(view->m_gamma, 0);
+    EXPECT_EQ(view->m_sharpenAmount, 0);
+    // In memory only: the stored settings stay.
+    EXPECT_EQ(view->m_sharpnessIndex, 6);
+    EXPECT_EQ(settings->read(Setting::Gamma), 1);
+    EXPECT_TRUE(frame->menusEnabled[1] && frame->menusEnabled[3]);
+    EXPECT_EQ(frame->statusRequests, (std::vector<int>{StringId::Busy, StringId::Ready}));
+
+    // The next capture is converted with gamma on and not sharpened.
+    control.clear();
+    view->OnCapture();
+    EXPECT_EQ(control.callsTo("Sharpen"), Calls{"Sharpen(0)"});
+}
+
+TEST_F(FileCommandsTest, AFailedOpenLeavesNoPicture)
+{
+    captureOnce();
+    view->OnToggleOpenMode();
+    control.loadFileResult = 1;
+    dialogs->answer = tempPath(QStringLiteral("missing.bmp"));
+    view->OnFileOpen();
+    EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::LoadFailed)});
+    EXPECT_FALSE(view->m_bHasImage);
+    EXPECT_LT(frame->zoomReadouts.back(), 0.0f);
+    EXPECT_FALSE(frame->menusEnabled[1] || frame->menusEnabled[3]);
+    EXPECT_EQ(frame->statusRequests.back(), StringId::Ready);
+}
+
+// Answers the modal dialog that the command opens, once it is up.
+void answerModalDialog(const std::function<void(QDialog &)> &answer)
+{
+    QTimer::singleShot(0, [answer] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        answer(*dialog);
+    });
+}
+
+TEST_F(FileCommandsTest, JpegSettingStoresTheFactorOnlyWhenConfirmed)
+{
+    settings->write(Setting::Qfactor, 250);
+    view->OnInitialUpdate();
+    answerModalDialog([](QDialog &d) { d.reject(); });
+    view->OnJpegSetting();
+    EXPECT_EQ(view->m_qFactor, 250);
+    EXPECT_EQ(settings->read(Setting::Qfactor), 250);
+
+    // Unmoved, the slider shows the stored 250 at its end, and OK stores that.
+    answerModalDialog([](QDialog &d) { d.accept(); });
+    view->OnJpegSetting();
+    EXPECT_EQ(view->m_qFactor, 242);
+    EXPECT_EQ(settings->read(Setting::Qfactor), 242);
+}
+
+// The real control, the real files: a save that cannot be made leaves the old file.
+TEST(FileCommandsOnDisk, SaveThenOpenBothFormatsAndAFailedSaveKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    SettingsStore settings(dir.filePath(QStringLiteral("q.conf")));
+    SimulatedMainUnit camera;
+    RecordingMessagePresenter presenter;
+    RecordingFrame frame(camera, presenter);
+    CQuillon2View view(frame, settings);
+    frame.readiness = &view.readiness();
+    auto owned = std::make_unique<ScriptedFileDialogs>();
+    ScriptedFileDialogs &dialogs = *owned;
+    view.setFileDialogs(std::move(owned));
+    view.OnInitialUpdate();
+    view.OnCapture();
+    ASSERT_TRUE(view.m_bHasImage);
+
+    for (const char *name : {"shot.jpg", "shot.bmp"}) {
+        dialogs.answer = dir.filePath(QString::fromLatin1(name));
+        view.OnFileSave();
+        const QImage written(*dialogs.answer);
+        EXPECT_EQ(written.size(), QSize(1272, 1024)) << name;
+    }
+    EXPECT_TRUE(presenter.shown.empty());
+
+    // A directory where the file should go: the save fails and the folder stays as it was.
+    const QString blocked = dir.filePath(QStringLiteral("blocked.bmp"));
+    ASSERT_TRUE(QDir().mkdir(blocked));
+    dialogs.answer = blocked;
+    view.OnFileSave();
+    EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::SaveFailed)});
+    EXPECT_TRUE(QFileInfo(blocked).isDir());
+    EXPECT_TRUE(view.m_bHasImage);
+
+    view.OnToggleOpenMode();
+    for (const char *name : {"shot.jpg", "shot.bmp"}) {
+        dialogs.answer = dir.filePath(QString::fromLatin1(name));
+        view.OnFileOpen();
+        EXPECT_TRUE(view.m_bHasImage) << name;
+        EXPECT_EQ(view.imageCtrl().GetImageWidth(), 1272.0f) << name;
+    }
+    EXPECT_EQ(presenter.shown.size(), 1u);
+}
+} // namespace

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "settings/SettingsStore.h"
+#include "sim/SimulatedMainUnit.h"
+#include "tests/doubles/RecordingFrame.h"
+#include "tests/doubles/RecordingImagingControl.h"
+#include "tests/doubles/RecordingMessagePresenter.h"
+#include "view/CQuillon2View.h"
+#include "view/FileDialogs.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+
+// Answers the file dialogs from the test.
+class ScriptedFileDialogs : public FileDialogs
+{
+public:
+    std::optional<QString> answer;
+    int saveAsked = 0;
+    int openAsked = 0;
+
+    std::optional<QString> askSavePath(QWidget *) override
+    {
+        ++saveAsked;
+        return answer;
+    }
+    std::optional<QString> askOpenPath(QWidget *) override
+    {
+        ++openAsked;
+        return answer;
+    }
+};
+
+// A view over a recording imaging control, driven through the simulated main unit, with the
+// settings in a private file.
+class ViewFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        settings = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("q.conf")));
+        frame = std::make_unique<RecordingFrame>(camera, presenter);
+        makeView();
+    }
+
+    void TearDown() override { AllocationFaults::clear(); }
+
+    void makeView()
+    {
+        view.reset();
+        view = std::make_unique<CQuillon2View>(*frame, *settings, nullptr, &control);
+        frame->readiness = &view->readiness();
+        auto owned = std::make_unique<ScriptedFileDialogs>();
+        dialogs = owned.get();
+        view->setFileDialogs(std::move(owned));
+        view->resize(800, 600);
+    }
+
+    QString tempPath(const QString &name) const { return m_dir.filePath(name); }
+
+    // The view after its first update with a ready camera and a captured picture.
+    void captureOnce()
+    {
+        view->OnInitialUpdate();
+        view->OnCapture();
+        ASSERT_TRUE(view->m_bHasImage);
+        control.clear();
+        presenter.shown.clear();
+        frame->statusRequests.clear();
+    }
+
+    SimulatedMainUnit camera;
+    RecordingMessagePresenter presenter;
+    RecordingImagingControl control;
+    std::unique_ptr<SettingsStore> settings;
+    std::unique_ptr<RecordingFrame> frame;
+    std::unique_ptr<CQuillon2View> view;
+    ScriptedFileDialogs *dialogs = nullptr;
+
+private:
+    QTemporaryDir m_dir;
+};

@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: MIT
+#include "view/CPictureAdjustDlg.h"
+
+#include "link/StatusText.h"
+#include "settings/DialogUnits.h"
+#include "view/CImageCtrl.h"
+#include "view/CQuillon2View.h"
+
+#include <QButtonGroup>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QSlider>
+
+namespace {
+constexpr int SharpnessSteps = 6;
+} // namespace
+
+CPictureAdjustDlg::CPictureAdjustDlg(CQuillon2View &view, StatusSink &status, QWidget *parent,
+                                     ImagingControl *preview)
+    : QDialog(parent)
+    , m_pView(view)
+    , m_pMainFrame(status)
+{
+    setWindowTitle(QStringLiteral("Picture Adjust"));
+    const DialogUnits units(fontMetrics());
+    if (preview) {
+        m_preview = preview;
+    } else {
+        auto *control = new CImageCtrl(this);
+        control->setObjectName(QStringLiteral("preview"));
+        control->setGeometry(units.rect(23, 7, 139, 129));
+        m_preview = control;
+        m_previewWidget = control;
+    }
+    m_slider = new QSlider(Qt::Horizontal, this);
+    m_slider->setObjectName(QStringLiteral("slider"));
+    m_slider->setTickPosition(QSlider::TicksBelow);
+    m_slider->setTickInterval(1);
+    m_slider->setGeometry(units.rect(15, 150, 155, 25));
+    m_leftLabel = new QLabel(QStringLiteral("Left"), this);
+    m_leftLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_leftLabel->setGeometry(units.rect(19, 180, 45, 10));
+    m_rightLabel = new QLabel(QStringLiteral("Right"), this);
+    m_rightLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_rightLabel->setGeometry(units.rect(122, 180, 45, 10));
+    m_on = new QRadioButton(QStringLiteral("ON"), this);
+    m_on->setObjectName(QStringLiteral("gammaOn"));
+    m_on->setGeometry(units.rect(76, 154, 75, 10));
+    m_off = new QRadioButton(QStringLiteral("OFF"), this);
+    m_off->setObjectName(QStringLiteral("gammaOff"));
+    m_off->setGeometry(units.rect(76, 174, 75, 10));
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    ok->setGeometry(units.rect(33, 205, 50, 14));
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    cancel->setGeometry(units.rect(102, 205, 50, 14));
+    setFixedSize(units.size(187, 241));
+
+    connect(ok, &QPushButton::clicked, this, &CPictureAdjustDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    // A refresh converts the whole frame: only the end of a drag or a finished key or click
+    // step counts, never the positions passed on the way.
+    connect(m_slider, &QSlider::sliderReleased, this, &CPictureAdjustDlg::OnSliderEndTrack);
+    connect(m_slider, &QSlider::valueChanged, this, [this] {
+        if (m_initialised && !m_slider->isSliderDown())
+            OnSliderEndTrack();
+    });
+    for (QRadioButton *button : {m_on, m_off})
+        connect(button, &QRadioButton::clicked, this, &CPictureAdjustDlg::OnGammaClicked);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+        if (s == Qt::ApplicationActive && m_previewWidget)
+            m_preview->Repaint();
+    });
+}
+
+CPictureAdjustDlg::~CPictureAdjustDlg()
+{
+    m_preview->SetImageHandle(0);
+}
+
+void CPictureAdjustDlg::showEvent(QShowEvent *event)
+{
+    if (!m_initialised && !event->spontaneous())
+        OnInitDialog();
+    QDialog::showEvent(event);
+}
+
+void CPictureAdjustDlg::showGammaChoice(int choice)
+{
+    // -1 selects neither button, which an exclusive pair cannot show.
+    for (QRadioButton *button : {m_on, m_off})
+        button->setAutoExclusive(false);
+    m_on->setChecked(choice == 0);
+    m_off->setChecked(choice == 1);
+    for (QRadioButton *button : {m_on, m_off})
+        button->setAutoExclusive(true);
+}
+
+int CPictureAdjustDlg::selectedGamma() const
+{
+    return m_on->isChecked() ? 0 : m_off->isChecked() ? 1 : -1;
+}
+
+void CPictureAdjustDlg::OnInitDialog()
+{
+    showGammaChoice(m_gammaChoice);
+    m_preview->SetOption20(false);
+    m_preview->SetAppearance(0);
+    m_preview->SetBorderStyle(1);
+    m_preview->SetOption6(1);
+    m_preview->SetOption19(0);
+    m_preview->SetRepaintEnabled(true);
+    m_preview->SetAutoSize(false);
+    m_preview->SetOption57(true);
+    m_preview->SetSizeMode(ImagingControl::SizeModeStretch);
+    RefreshPreview();
+
+    if (m_previewWidget) {
+        const QSize image(int(m_preview->GetImageWidth()), int(m_preview->GetImageHeight()));
+        const QSize client = m_previewWidget->contentsRect().size();
+        m_previewWidget->setGeometry(
+            fittedPreviewRect(image, size(), m_previewWidget->geometry(), client));
+    }
+
+    QString caption;
+    QString left;
+    QString right;
+    if (m_mode == ModeSharpness) {
+        m_slider->setRange(0, SharpnessSteps);
+        m_slider->setValue(m_sliderPos);
+        m_on->hide();
+        m_off->hide();
+        caption = QStringLiteral("Sharpness");
+        left = QStringLiteral("Softness");
+        right = QStringLiteral("Sharper");
+    } else if (m_mode == ModeGamma) {
+        m_slider->hide();
+        caption = QStringLiteral("Gamma correction");
+    }
+    setWindowTitle(caption);
+    m_leftLabel->setText(left);
+    m_rightLabel->setText(right);
+    m_initialised = true;
+}
+
+QRect CPictureAdjustDlg::fittedPreviewRect(QSize image, QSize dialogClient, QRect preview,
+                                           QSize previewClient)
+{
+    const int w = image.width();
+    const int h = image.height();
+    int cw = previewClient.width();
+    int ch = previewClient.height();
+    if (w <= 0 || h <= 0 || cw <= 0 || ch <= 0)
+        return preview;
+    if (h * cw / ch < w)
+        ch = cw * h / w;
+    else
+        cw = ch * w / h;
+    const int line = int(0.6 * dialogClient.height());
+    return QRect((dialogClient.width() - cw) / 2, (line - ch) / 2, cw, ch);
+}
+
+void CPictureAdjustDlg::RefreshPreview()
+{
+    m_pMainFrame.SetStatusMessage(StringId::Busy);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    m_preview->SetRepaintEnabled(false);
+    MemoryBlock bitmap = m_pView.ConvertFrameToBitmap(m_previewGamma);
+    short result = 1;
+    if (!bitmap.isNull()) {
+        m_preview->SetImageHandle(0);
+        result = m_preview->LoadFromMemory(bitmap, 0, 0, long(bitmap.size()));
+        bitmap.reset();
+        if (result == 0)
+            m_preview->Sharpen(short(m_previewAmount));
+    }
+    QGuiApplication::restoreOverrideCursor();
+    m_pMainFrame.SetStatusMessage(StringId::Ready);
+    m_preview->SetRepaintEnabled(true);
+    if (result == 0)
+        m_preview->Repaint();
+}
+
+void CPictureAdjustDlg::OnSliderEndTrack()
+{
+    m_sliderPos = m_slider->value();
+    const int amount = m_pView.SharpenAmountForIndex(m_sliderPos);
+    if (amount == m_previewAmount)
+        return;
+    m_previewAmount = amount;
+    RefreshPreview();
+}
+
+void CPictureAdjustDlg::OnGammaClicked()
+{
+    m_gammaChoice = selectedGamma();
+    if (m_gammaChoice == m_previewGamma)
+        return;
+    m_previewGamma = m_gammaChoice;
+    RefreshPreview();
+}
+
+void CPictureAdjustDlg::accept()
+{
+    m_sliderPos = m_slider->value();
+    m_gammaChoice = selectedGamma();
+    QDialog::accept();
+}

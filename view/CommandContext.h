@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// What the command rules look at: a snapshot of the view's state.
+struct CommandContext
+{
+    bool hasImage = false;
+    // Neither m_bNoLink nor m_bBusy: the camera answered that it is ready.
+    bool cameraReady = false;
+    bool remotePanelOpen = false;
+    float zoomPercent = 0.0f;
+};
