@@ -10,6 +10,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
 #include <cmath>
@@ -243,8 +244,10 @@ void CImageCtrl::applyFrame()
 // would otherwise move under a picture that does not.
 void CImageCtrl::relayout()
 {
-    if (!m_repaintEnabled)
+    // Showing or hiding a scroll bar resizes the viewport, whose resize event comes back here.
+    if (!m_repaintEnabled || m_relayingOut)
         return;
+    const QScopedValueRollback<bool> relayingOut(m_relayingOut, true);
     const QSize imageSize = m_image.image.size();
     const QSize area = contentsRect().size();
     const ZoomGeometry::Layout previous = m_layout;
@@ -258,8 +261,8 @@ void CImageCtrl::relayout()
     setHorizontalScrollBarPolicy(layout.horizontalBar ? Qt::ScrollBarAlwaysOn
                                                       : Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(layout.verticalBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    // The style decides the bars' real size; the ranges follow what they leave.
-    if (m_scrollBarsAllowed && m_sizeMode == SizeModeZoom) {
+    // Once shown, the style has laid out the bars; the ranges follow the room they really leave.
+    if (isVisible() && m_scrollBarsAllowed && m_sizeMode == SizeModeZoom) {
         layout.viewportSize = viewport()->size();
         layout.scrollMaximum = ZoomGeometry::scrollMaximum(layout.drawnSize, layout.viewportSize);
     }

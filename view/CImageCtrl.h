@@ -111,6 +111,7 @@ private:
     float m_zoomPercent = 100.0f;
     short m_sizeMode = SizeModeZoom;
     bool m_repaintEnabled = true;
+    bool m_relayingOut = false;
     bool m_autoSize = false;
     short m_appearance = 0;
     short m_borderStyle = 0;
