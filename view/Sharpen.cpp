@@ -22,7 +22,10 @@ struct Anchor
 constexpr std::array<Anchor, 6> SharpenAnchors{
     {{0, 0}, {500, 64}, {800, 192}, {900, 320}, {950, 448}, {1000, 576}}};
 constexpr std::array<Anchor, 5> SoftenAnchors{
-    {{0, 0}, {500, 64}, {800, 128}, {900, 192}, {1000, 256}}};
+    {{0, 0}, {500, 128}, {800, 256}, {900, 384}, {1000, 512}}};
+// Beyond this the blur is applied twice (the second time blended in by the rest), which is the
+// 5x5 binomial blur at full strength.
+constexpr int OneFullBlur = 256;
 
 template<std::size_t N>
 int interpolate(const std::array<Anchor, N> &anchors, int amount)
@@ -177,6 +180,31 @@ QImage filterable(const QImage &image)
     return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
                                                          : QImage::Format_BGR888);
 }
+
+QImage filtered(const QImage &source, int strength, RowFilter filter)
+{
+    QImage out(source.size(), source.format());
+    if (source.isNull() || out.isNull())
+        return {};
+    out.setDotsPerMeterX(source.dotsPerMeterX());
+    out.setDotsPerMeterY(source.dotsPerMeterY());
+    const int height = source.height();
+    const int step = bytesPerPixel(source.format());
+    const std::uint8_t *in = source.constBits();
+    std::uint8_t *target = out.bits();
+    const qsizetype inStride = source.bytesPerLine();
+    const qsizetype outStride = out.bytesPerLine();
+    for (int y = 0; y < height; ++y) {
+        const RowSet rows{in + std::max(y - 1, 0) * inStride,
+                          in + y * inStride,
+                          in + std::min(y + 1, height - 1) * inStride,
+                          target + y * outStride,
+                          source.width() * step,
+                          step};
+        filter(rows, strength);
+    }
+    return out;
+}
 } // namespace
 
 namespace Sharpen {
@@ -205,29 +233,10 @@ QImage sharpened(const QImage &image, int amount, Kernel kernel)
     const int strength = strengthForAmount(amount);
     if (strength == 0 || image.isNull())
         return image;
-    const QImage source = filterable(image);
-    QImage out(source.size(), source.format());
-    if (source.isNull() || out.isNull())
-        return {};
-    out.setDotsPerMeterX(source.dotsPerMeterX());
-    out.setDotsPerMeterY(source.dotsPerMeterY());
-
     const RowFilter filter = rowFilter(kernel);
-    const int height = source.height();
-    const int step = bytesPerPixel(source.format());
-    const std::uint8_t *in = source.constBits();
-    std::uint8_t *target = out.bits();
-    const qsizetype inStride = source.bytesPerLine();
-    const qsizetype outStride = out.bytesPerLine();
-    for (int y = 0; y < height; ++y) {
-        const RowSet rows{in + std::max(y - 1, 0) * inStride,
-                          in + y * inStride,
-                          in + std::min(y + 1, height - 1) * inStride,
-                          target + y * outStride,
-                          source.width() * step,
-                          step};
-        filter(rows, strength);
-    }
-    return out;
+    const QImage source = filterable(image);
+    if (strength >= -OneFullBlur)
+        return filtered(source, strength, filter);
+    return filtered(filtered(source, -OneFullBlur, filter), strength + OneFullBlur, filter);
 }
 } // namespace Sharpen
