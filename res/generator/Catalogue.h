@@ -21,6 +21,9 @@ std::span<const CatalogueEntry> catalogue();
 QImage drawToolBarStrip();
 QImage drawSplash();
 QImage drawAppIcon(int size);
+QImage drawRemotePanelBackground();
+// The remote panel's bitmaps, "rc-<resource id>.png".
+std::span<const CatalogueEntry> remotePanelCatalogue();
 
 // The one typeface of every text we draw, loaded from the font files themselves so that the
 // images do not change with the fonts a machine happens to have.

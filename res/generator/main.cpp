@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 QString g_family;
@@ -65,7 +66,13 @@ std::span<const CatalogueEntry> catalogue()
              return drawAppIcon(256);
          }},
     };
-    return entries;
+    static const std::vector<CatalogueEntry> all = [] {
+        std::vector<CatalogueEntry> list(std::begin(entries), std::end(entries));
+        const std::span<const CatalogueEntry> panel = remotePanelCatalogue();
+        list.insert(list.end(), panel.begin(), panel.end());
+        return list;
+    }();
+    return all;
 }
 
 int main(int argc, char **argv)

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QAbstractButton>
+
+// A momentary key: acts while it is held. Every button-down (and the second press of a
+// double-click) reports a press, every button-up a release; the owner starts a camera motion on
+// the first and stops it on the second. It draws only its bitmap, at its own size.
+class CHoldButton : public QAbstractButton
+{
+    Q_OBJECT
+public:
+    CHoldButton(int controlId, QWidget *parent);
+
+    int controlId() const { return m_controlId; }
+    // The bitmap the button shows now: disabled wins over pressed, pressed over normal.
+    int currentImageId() const;
+    QSize sizeHint() const override;
+
+    // Written by the owner; changing them does not repaint.
+    int m_disabledImageId = 0;
+    int m_pressedImageId = 0;
+    int m_normalImageId = 0;
+    int m_bPressed = 0; // 1 from button-down to button-up
+
+Q_SIGNALS:
+    void buttonPressed(int controlId);
+    void buttonReleased(int controlId);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    const int m_controlId;
+};

@@ -1,0 +1,344 @@
+// SPDX-License-Identifier: MIT
+#include "remote/CRemoteControlDlg.h"
+
+#include "link/CameraLink.h"
+#include "remote/CBitmapButton.h"
+#include "remote/CHoldButton.h"
+#include "remote/CToggleButton.h"
+#include "remote/CameraCommands.h"
+#include "remote/PanelBitmaps.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+using namespace RemoteControl;
+namespace cc = CameraCommands;
+
+namespace {
+constexpr int BackgroundBitmap = 136;
+constexpr int PositiveCaption = 217; // + 1: negative
+constexpr int ColourCaption = 219;   // + 1: black and white
+} // namespace
+
+// Marks one of our handlers as running. A close asked for meanwhile (the link asks for one when
+// a command cannot be sent; a message box lets queued events in) hides the panel at once but
+// deletes it only once the outermost handler has returned, so no handler or key runs on in a
+// deleted panel.
+class CRemoteControlDlg::HandlerScope
+{
+public:
+    explicit HandlerScope(CRemoteControlDlg &panel)
+        : m_panel(panel)
+    {
+        ++m_panel.m_handlerDepth;
+    }
+    ~HandlerScope()
+    {
+        if (--m_panel.m_handlerDepth == 0 && m_panel.m_bClosing)
+            m_panel.deleteLater();
+    }
+    HandlerScope(const HandlerScope &) = delete;
+    HandlerScope &operator=(const HandlerScope &) = delete;
+
+private:
+    CRemoteControlDlg &m_panel;
+};
+
+CRemoteControlDlg::CRemoteControlDlg(CameraLink &link, RemotePanelOwner &owner, QWidget *parent)
+    : QDialog(parent)
+    , m_link(link)
+    , m_owner(owner)
+{
+    // Owned by the main window and kept above it; a fixed size with no minimise or maximise.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Remote control"));
+    setModal(false);
+}
+
+CRemoteControlDlg::~CRemoteControlDlg() = default;
+
+bool CRemoteControlDlg::Create()
+{
+    // A panel's window is made once.
+    if (m_controls.front())
+        return false;
+    const HandlerScope scope(*this);
+    setFixedSize(ClientWidth, ClientHeight);
+    const QScreen *screen =
+        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect area = screen->geometry();
+        move(area.left() + (area.width() - width()) / 2,
+             area.top() + (area.height() - height()) / 2);
+    }
+    CreateControls();
+    AssignButtonImages();
+    LayoutControls();
+    SyncWithCamera();
+    UpdateRgbDependents();
+    // A close asked for while the camera was queried takes effect from the event loop, after
+    // this returns; only one that has already run keeps the panel from showing.
+    if (!m_bClosing)
+        show();
+    return true;
+}
+
+void CRemoteControlDlg::OnCancel()
+{
+    if (m_bClosing)
+        return;
+    m_bClosing = true;
+    m_owner.OnRemotePanelDestroyed();
+    hide();
+    if (m_handlerDepth == 0)
+        deleteLater();
+}
+
+void CRemoteControlDlg::accept() {}
+
+void CRemoteControlDlg::reject()
+{
+    OnCancel();
+}
+
+QAbstractButton *CRemoteControlDlg::control(int id) const
+{
+    if (id < FirstControlId || id > LastControlId)
+        return nullptr;
+    return m_controls[std::size_t(id - FirstControlId)];
+}
+
+CToggleButton *CRemoteControlDlg::toggle(int id) const
+{
+    return qobject_cast<CToggleButton *>(control(id));
+}
+
+CHoldButton *CRemoteControlDlg::hold(int id) const
+{
+    return qobject_cast<CHoldButton *>(control(id));
+}
+
+bool CRemoteControlDlg::isOn(int id) const
+{
+    const CToggleButton *button = toggle(id);
+    return button && button->isOn();
+}
+
+void CRemoteControlDlg::CreateControls()
+{
+    for (const ControlRow &row : controlTable()) {
+        QAbstractButton *button = nullptr;
+        switch (row.kind) {
+        case ButtonKind::Toggle: {
+            auto *key = new CToggleButton(row.id, this);
+            connect(key, &CToggleButton::buttonToggled, this, &CRemoteControlDlg::OnButtonToggled);
+            button = key;
+            break;
+        }
+        case ButtonKind::Hold: {
+            auto *key = new CHoldButton(row.id, this);
+            connect(key, &CHoldButton::buttonPressed, this, &CRemoteControlDlg::OnButtonPressed);
+            connect(key, &CHoldButton::buttonReleased, this, &CRemoteControlDlg::OnButtonReleased);
+            button = key;
+            break;
+        }
+        case ButtonKind::Push: {
+            auto *key = new CBitmapButton(row.id, this);
+            connect(key, &CBitmapButton::clicked, this,
+                    [this, id = row.id] { OnPushButtonClicked(id); });
+            key->AutoLoad(QString::fromLatin1(row.bitmapName));
+            button = key;
+            break;
+        }
+        }
+        button->setObjectName(QStringLiteral("control%1").arg(row.id));
+        m_controls[std::size_t(row.id - FirstControlId)] = button;
+    }
+}
+
+void CRemoteControlDlg::AssignButtonImages()
+{
+    for (const ControlRow &row : controlTable()) {
+        if (CToggleButton *key = toggle(row.id)) {
+            key->m_onImageId = row.images[0];
+            key->m_offImageId = row.images[1];
+            key->m_width = row.hitSize.width();
+            key->m_height = row.hitSize.height();
+        } else if (CHoldButton *key = hold(row.id)) {
+            key->m_pressedImageId = row.images[0];
+            key->m_normalImageId = row.images[1];
+            key->m_disabledImageId = row.images[2];
+        }
+    }
+}
+
+void CRemoteControlDlg::LayoutControls()
+{
+    for (const ControlRow &row : controlTable()) {
+        if (QAbstractButton *button = control(row.id))
+            button->setGeometry(row.rect);
+    }
+}
+
+void CRemoteControlDlg::SyncWithCamera()
+{
+    const std::optional<cc::CameraStatus> status = cc::readCameraStatus(m_link);
+    if (!status)
+        return;
+    m_lampState = status->lamp;
+    const std::pair<int, bool> singles[] = {
+        {NegaPosiId, status->negative}, {ColorBwId, status->blackAndWhite},
+        {PointerId, status->pointer},   {DoubleZoomId, status->doubleZoom},
+        {PauseId, status->pause},       {LockId, status->lock},
+        {GammaId, status->gammaOn},
+    };
+    for (const auto &[id, on] : singles)
+        toggle(id)->m_state = on ? 1 : 0;
+    SetRadioGroup(LampGroup, m_lampState, true);
+    SetRadioGroup(SourceGroup, status->sourceIndex, false);
+    SetRadioGroup(RotationGroup, status->rotation, false);
+    UpdateArrowPad();
+    toggle(ColorBwId)->setEnabled(!isOn(PauseId));
+    // The captions follow POSI/NEGA and COLOR/B&W.
+    update();
+}
+
+void CRemoteControlDlg::SetRadioGroup(const RadioGroup &group, int index, bool oneBased)
+{
+    if (oneBased)
+        --index;
+    for (int position = 0; position < group.size(); ++position) {
+        CToggleButton *key = toggle(group.firstId + position);
+        key->m_state = position == index ? 1 : 0;
+        key->repaint();
+    }
+}
+
+void CRemoteControlDlg::UpdateArrowPad()
+{
+    const bool pointerOn = isOn(PointerId);
+    for (int id = FirstArrowId; id <= LastArrowId; ++id)
+        hold(id)->setEnabled(pointerOn);
+}
+
+void CRemoteControlDlg::UpdateRgbDependents()
+{
+    const bool rgbInput = isOn(Rgb1Id) || isOn(Rgb2Id);
+    toggle(DoubleZoomId)->setEnabled(!rgbInput);
+    toggle(PauseId)->setEnabled(!rgbInput);
+}
+
+void CRemoteControlDlg::ReleasePause()
+{
+    CToggleButton *pause = toggle(PauseId);
+    if (!pause->isOn())
+        return;
+    toggle(ColorBwId)->setEnabled(true);
+    pause->m_state = 0;
+    pause->repaint();
+}
+
+bool CRemoteControlDlg::sendCommand(std::string_view command)
+{
+    return cc::sendControlCommand(m_link, command);
+}
+
+void CRemoteControlDlg::OnButtonToggled(int id)
+{
+    const ControlRow *row = findControl(id);
+    CToggleButton *key = toggle(id);
+    if (!row || !key)
+        return;
+    const HandlerScope scope(*this);
+    const int state = key->isOn() ? 1 : 0;
+    const auto command = [row](int digit) {
+        return cc::formatCommand(row->press, digit);
+    };
+    switch (row->role) {
+    case ToggleRole::SendState:
+        sendCommand(command(state));
+        break;
+    case ToggleRole::Pointer:
+        // The pad follows only a camera that agreed; otherwise it stays as it was.
+        if (sendCommand(command(state)))
+            UpdateArrowPad();
+        break;
+    case ToggleRole::Lamp:
+        m_lampState = state == 1 ? row->argument : 0;
+        SetRadioGroup(LampGroup, m_lampState, true);
+        sendCommand(command(m_lampState));
+        break;
+    case ToggleRole::Rotation:
+        ReleasePause();
+        SetRadioGroup(RotationGroup, id - RotationGroup.firstId, false);
+        sendCommand(command(row->argument));
+        break;
+    case ToggleRole::Resolution:
+        ReleasePause();
+        SetRadioGroup(SourceGroup, id - SourceGroup.firstId, false);
+        UpdateRgbDependents();
+        sendCommand(command(row->argument));
+        break;
+    case ToggleRole::RgbInput:
+        SetRadioGroup(SourceGroup, id - SourceGroup.firstId, false);
+        UpdateRgbDependents();
+        sendCommand(command(row->argument));
+        break;
+    case ToggleRole::Pause:
+        toggle(ColorBwId)->setEnabled(state == 0);
+        sendCommand(command(state));
+        break;
+    case ToggleRole::NegaPosi:
+        repaint(NegaPosiCaption);
+        sendCommand(command(state));
+        break;
+    case ToggleRole::ColorBw:
+        repaint(ColorBwCaption);
+        sendCommand(command(state));
+        break;
+    case ToggleRole::GammaInverse:
+        sendCommand(command(1 - state));
+        break;
+    }
+}
+
+void CRemoteControlDlg::OnButtonPressed(int id)
+{
+    const ControlRow *row = findControl(id);
+    if (!row || row->kind != ButtonKind::Hold)
+        return;
+    const HandlerScope scope(*this);
+    sendCommand(row->press);
+}
+
+void CRemoteControlDlg::OnButtonReleased(int id)
+{
+    const ControlRow *row = findControl(id);
+    if (!row || row->kind != ButtonKind::Hold)
+        return;
+    const HandlerScope scope(*this);
+    sendCommand(row->release);
+}
+
+void CRemoteControlDlg::OnPushButtonClicked(int id)
+{
+    const ControlRow *row = findControl(id);
+    if (!row || row->kind != ButtonKind::Push)
+        return;
+    const HandlerScope scope(*this);
+    sendCommand(row->press);
+}
+
+void CRemoteControlDlg::paintEvent(QPaintEvent *)
+{
+    // A bitmap that cannot be loaded is a null pixmap, which draws nothing.
+    QPainter painter(this);
+    const QPalette &colours = palette();
+    painter.drawPixmap(0, 0, panelBitmap(BackgroundBitmap, colours));
+    painter.drawPixmap(NegaPosiCaption.topLeft(),
+                       panelBitmap(PositiveCaption + (isOn(NegaPosiId) ? 1 : 0), colours));
+    painter.drawPixmap(ColorBwCaption.topLeft(),
+                       panelBitmap(ColourCaption + (isOn(ColorBwId) ? 1 : 0), colours));
+}

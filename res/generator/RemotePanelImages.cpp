@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: MIT
+// The remote panel's keys, bars, arrows and caption overlays, all 8 bits per pixel, named
+// "rc-<resource id>.png" after the ids the panel asks for.
+#include "res/generator/Catalogue.h"
+#include "res/generator/RemotePanelPaint.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygonF>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+using namespace PanelPaint;
+
+namespace {
+struct KeyColours
+{
+    QColor body;
+    QColor light; // top and left edge
+    QColor shade; // bottom and right edge
+};
+const KeyColours Unlit{DarkBlue, DarkBlueLight, DarkBlueShade};
+const KeyColours Lit{LightBlue, LightBlueLight, LightBlueShade};
+const KeyColours Cyan{QColor(44, 214, 230), QColor(176, 246, 250), QColor(12, 132, 152)};
+const KeyColours DarkGreen{QColor(26, 102, 50), QColor(74, 154, 94), QColor(8, 50, 22)};
+const KeyColours BrightGreen{QColor(72, 230, 102), QColor(182, 255, 192), QColor(22, 140, 52)};
+const KeyColours PressedArrow{QColor(16, 34, 98), DarkBlueShade, DarkBlueLight};
+const KeyColours DisabledArrow{QColor(14, 14, 18), QColor(44, 44, 50), QColor(4, 4, 6)};
+
+// A key face with a bevel `depth` pixels deep. The corner pixels stay the panel's face colour,
+// which rounds the key off against the panel on any desktop.
+QImage drawKeyFace(QSize size, const KeyColours &colours, int depth)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colours.body);
+    QPainter p(&image);
+    const int w = size.width();
+    const int h = size.height();
+    for (int i = 0; i < depth; ++i) {
+        p.setPen(colours.light);
+        p.drawLine(i, i, w - 1 - i, i);
+        p.drawLine(i, i, i, h - 1 - i);
+        p.setPen(colours.shade);
+        p.drawLine(i, h - 1 - i, w - 1 - i, h - 1 - i);
+        p.drawLine(w - 1 - i, i, w - 1 - i, h - 1 - i);
+    }
+    for (const QPoint corner :
+         {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
+        image.setPixelColor(corner, Face);
+    return image;
+}
+
+QImage drawLabelledKey(QSize size, const QString &caption, bool lit, int depth, int maxFont)
+{
+    QImage image = drawKeyFace(size, lit ? Lit : Unlit, depth);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QRect inside = image.rect().adjusted(depth, depth, -depth, -depth);
+    const QFont f = fittingFont(caption, inside.width() - 2, maxFont, false);
+    // Yellow on light blue needs a shadow to stay legible.
+    if (lit)
+        drawCentred(p, inside.translated(1, 1), caption, f, LightBlueShade);
+    drawCentred(p, inside, caption, f, lit ? LitYellow : KeyWhite);
+    return image;
+}
+
+// An arrow pointing up, centred on the origin, for a 46 x 46 key.
+QPolygonF upArrow()
+{
+    return QPolygonF({{0, -14}, {13, -1}, {5, -1}, {5, 13}, {-5, 13}, {-5, -1}, {-13, -1}});
+}
+
+enum class ArrowLook
+{
+    Pressed,
+    Normal,
+    Disabled
+};
+
+QImage drawArrowKey(qreal degrees, ArrowLook look)
+{
+    const KeyColours &colours = look == ArrowLook::Pressed    ? PressedArrow
+                                : look == ArrowLook::Disabled ? DisabledArrow
+                                                              : Unlit;
+    QImage image = drawKeyFace(QSize(46, 46), colours, 2);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A pressed key's arrow sinks by a pixel with the face.
+    const qreal shift = look == ArrowLook::Pressed ? 1 : 0;
+    p.translate(23 + shift, 23 + shift);
+    p.rotate(degrees);
+    p.setPen(Qt::NoPen);
+    p.setBrush(look == ArrowLook::Disabled ? QColor(112, 112, 118) : KeyWhite);
+    p.drawPolygon(upArrow());
+    return image;
+}
+
+// Two words of a caption, one dark (the state selected), the other greyed.
+QImage drawCaptionPair(const QString &first, const QString &second, bool firstDark)
+{
+    QImage image(63, 13, QImage::Format_RGB32);
+    image.fill(Face);
+    QPainter p(&image);
+    const QString slash = QStringLiteral("/");
+    const QFont f = fittingFont(first + slash + second, image.width() - 2, 10, true);
+    const QFontMetrics metrics(f);
+    p.setFont(f);
+    int x = (image.width() - metrics.horizontalAdvance(first + slash + second)) / 2;
+    const int baseline = (image.height() + metrics.ascent() - metrics.descent()) / 2;
+    const std::pair<QString, QColor> parts[] = {
+        {first, firstDark ? Text : Shadow},
+        {slash, Shadow},
+        {second, firstDark ? Shadow : Text},
+    };
+    for (const auto &[text, colour] : parts) {
+        p.setPen(colour);
+        p.drawText(x, baseline, text);
+        x += metrics.horizontalAdvance(text);
+    }
+    return image;
+}
+
+QImage indexedBar(QSize size, const KeyColours &colours)
+{
+    return toIndexed(drawKeyFace(size, colours, 1));
+}
+
+struct Entries
+{
+    std::deque<std::string> names; // keeps every name's characters in place
+    std::vector<CatalogueEntry> list;
+
+    void add(const QString &id, std::function<QImage()> draw)
+    {
+        names.push_back("rc-" + id.toStdString() + ".png");
+        list.push_back({names.back().c_str(), std::move(draw)});
+    }
+};
+
+Entries makeEntries()
+{
+    Entries e;
+    e.add(QStringLiteral("136"), [] { return toIndexed(drawRemotePanelBackground()); });
+    const char *keyCaptions[] = {"LOCK", "POINTER", "2x"};
+    for (int k = 0; k < 3; ++k) {
+        const QString caption = QString::fromLatin1(keyCaptions[k]);
+        for (const bool lit : {true, false}) {
+            e.add(QString::number(171 + 2 * k + (lit ? 0 : 1)), [caption, lit] {
+                return toIndexed(drawLabelledKey(QSize(76, 27), caption, lit, 2, 13));
+            });
+        }
+    }
+    e.add(QStringLiteral("178"), [] { return indexedBar(QSize(56, 12), DarkGreen); });
+    e.add(QStringLiteral("179"), [] { return indexedBar(QSize(56, 12), BrightGreen); });
+    e.add(QStringLiteral("182"), [] { return indexedBar(QSize(58, 13), Cyan); });
+    e.add(QStringLiteral("183"), [] { return indexedBar(QSize(58, 13), Unlit); });
+    e.add(QStringLiteral("BTN1U"), [] { return indexedBar(QSize(58, 13), Unlit); });
+    e.add(QStringLiteral("BTN1D"), [] { return indexedBar(QSize(58, 13), Cyan); });
+    e.add(QStringLiteral("BTN2U"), [] { return indexedBar(QSize(56, 12), DarkGreen); });
+    e.add(QStringLiteral("BTN2D"), [] { return indexedBar(QSize(56, 12), BrightGreen); });
+
+    // The pad from top left to bottom right, centre left out.
+    const qreal arrowAngles[] = {-45, 0, 45, -90, 90, -135, 180, 135};
+    for (int k = 0; k < 8; ++k) {
+        const qreal angle = arrowAngles[k];
+        const ArrowLook looks[] = {ArrowLook::Pressed, ArrowLook::Normal, ArrowLook::Disabled};
+        for (int i = 0; i < 3; ++i) {
+            const ArrowLook look = looks[i];
+            e.add(QString::number(184 + 3 * k + i),
+                  [angle, look] { return toIndexed(drawArrowKey(angle, look)); });
+        }
+    }
+
+    for (int k = 0; k < 4; ++k) {
+        const QString caption = QString::number(90 * k) + QChar(0x00b0);
+        for (const bool lit : {true, false}) {
+            e.add(QString::number(208 + 2 * k + (lit ? 0 : 1)), [caption, lit] {
+                return toIndexed(drawLabelledKey(QSize(45, 13), caption, lit, 1, 10));
+            });
+        }
+    }
+
+    const std::pair<const char *, const char *> captions[] = {{"POSI", "NEGA"}, {"COLOR", "B&W"}};
+    for (int k = 0; k < 2; ++k) {
+        const QString first = QString::fromLatin1(captions[k].first);
+        const QString second = QString::fromLatin1(captions[k].second);
+        for (const bool firstDark : {true, false}) {
+            e.add(QString::number(217 + 2 * k + (firstDark ? 0 : 1)), [first, second, firstDark] {
+                return toIndexed(drawCaptionPair(first, second, firstDark));
+            });
+        }
+    }
+    return e;
+}
+} // namespace
+
+std::span<const CatalogueEntry> remotePanelCatalogue()
+{
+    static const Entries entries = makeEntries();
+    return entries.list;
+}

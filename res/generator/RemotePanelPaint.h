@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+class QPainter;
+
+// What the remote panel's bitmaps share. The panel maps four exact colours to the desktop's
+// button colours when it draws them: black to button text, grey 128 to button shadow, grey 192
+// to button face and white to button highlight. The face, its frames and its captions use those
+// four on purpose and are drawn without antialiasing, so that every pixel maps; the keys use
+// colours near them but never equal, so they look the same on every desktop.
+namespace PanelPaint {
+inline const QColor Text(0, 0, 0);
+inline const QColor Shadow(128, 128, 128);
+inline const QColor Face(192, 192, 192);
+inline const QColor Highlight(255, 255, 255);
+
+inline const QColor KeyWhite(250, 250, 250);
+inline const QColor DarkBlue(22, 44, 120);
+inline const QColor DarkBlueLight(70, 96, 176);
+inline const QColor DarkBlueShade(8, 18, 60);
+inline const QColor LightBlue(44, 132, 224);
+inline const QColor LightBlueLight(150, 205, 252);
+inline const QColor LightBlueShade(12, 56, 128);
+inline const QColor LitYellow(255, 232, 56);
+
+// A bold font of the given pixel height; crisp (no antialiasing) for the mapped face.
+QFont font(int pixelSize, bool crisp, QFont::Weight weight = QFont::Bold);
+// The largest bold font, at most maxPixelSize, in which text fits width.
+QFont fittingFont(const QString &text, int width, int maxPixelSize, bool crisp);
+// Text centred in a box.
+void drawCentred(QPainter &p, const QRect &box, const QString &text, const QFont &font,
+                 const QColor &colour);
+// An etched groove: a shadow line with a highlight line one pixel right of and below it.
+void drawEtchedRect(QPainter &p, const QRect &rect);
+
+// The image as 8 bits per pixel with an exact colour table; null when it has more than 256
+// colours, which would need dithering.
+QImage toIndexed(const QImage &image);
+} // namespace PanelPaint
