@@ -294,10 +294,24 @@ void CMainFrame::applyPlacement(const WindowPlacement &placement)
     const QRect outer = placement.normalRect();
     if (outer.width() <= 0 || outer.height() <= 0)
         return;
-    // move() places the outer frame; resize() sets the size inside it.
-    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    // move() places the outer frame; resize() sets the size inside it. The frame's width is
+    // known only once the window is shown, so the size is corrected then.
     move(outer.topLeft());
-    resize(outer.size().shrunkBy(frame));
+    resize(outer.size());
+    m_pendingOuterSize = outer.size();
+}
+
+void CMainFrame::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_pendingOuterSize.isEmpty())
+        return;
+    QTimer::singleShot(0, this, [this] {
+        const QSize frame = frameGeometry().size() - size();
+        if (!isMaximized() && !isMinimized())
+            resize(m_pendingOuterSize - frame);
+        m_pendingOuterSize = QSize();
+    });
 }
 
 void CMainFrame::showWithCommand(unsigned showCommand)

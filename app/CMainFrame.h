@@ -79,6 +79,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool event(QEvent *event) override;
 
 private:
@@ -102,4 +103,6 @@ private:
     };
     // Minimized and maximized positions are kept as they were read; we do not use them.
     WindowPlacement m_loadedPlacement;
+    // The outer size the stored placement asks for, until the frame's own width is known.
+    QSize m_pendingOuterSize;
 };

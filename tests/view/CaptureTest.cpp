@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "link/ColorConversion.h"
 #include "link/LinkError.h"
+#include "tests/doubles/ScriptedTransport.h"
 #include "tests/support/LiteralConversion.h"
 #include "tests/view/ViewFixture.h"
 
@@ -91,14 +92,28 @@ TEST_F(CaptureTest, AShortRowLeavesThePreviousPictureAndFrame)
     EXPECT_EQ(frame->statusRequests.back(), StringId::Ready);
 }
 
-TEST_F(CaptureTest, AnUnreadableCoefficientReplyGivesAGreyPicture)
+TEST(CaptureReply, AnUnreadableCoefficientReplyGivesAGreyPicture)
 {
-    view->OnInitialUpdate();
-    camera.failNextReplyPipe();
-    view->OnCapture();
+    // The reply pipe fails for the second "QS4  " only, the one that carries the coefficients.
+    ScriptedTransport camera;
+    camera.setReply("QS4  ", {0, 90, 113, 23, 11, 0, 0, 0});
+    camera.setReply("TR0  ", {0x06});
+    int replyOpens = 0;
+    camera.setOnOpen([&](const std::string &pipe) {
+        if (pipe == "PIPE01")
+            camera.setMissing("PIPE01", ++replyOpens == 2);
+    });
+    QTemporaryDir dir;
+    SettingsStore settings(dir.filePath(QStringLiteral("q.conf")));
+    RecordingMessagePresenter presenter;
+    RecordingFrame frame(camera, presenter);
+    RecordingImagingControl control;
+    CQuillon2View view(frame, settings, nullptr, &control);
+    frame.readiness = &view.readiness();
+    view.OnCapture();
     EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::ReceiveFailed)});
-    EXPECT_EQ(view->m_colorCoeff, ColorCoefficients{});
-    ASSERT_TRUE(view->m_bHasImage);
+    EXPECT_EQ(view.m_colorCoeff, ColorCoefficients{});
+    ASSERT_TRUE(view.m_bHasImage);
     const QByteArray &bmp = control.lastLoadedBlock;
     for (qsizetype i = 54; i < bmp.size(); i += 3)
         ASSERT_TRUE(bmp[i] == bmp[i + 1] && bmp[i + 1] == bmp[i + 2]) << "pixel at byte " << i;

@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: MIT
+#include "app/CommandTable.h"
+#include "link/LinkError.h"
+#include "tests/TestSupport.h"
+#include "tests/app/MainFrameFixture.h"
+#include "view/ImagingControl.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusTipEvent>
+#include <QTest>
+#include <QToolBar>
+
+namespace {
+using CMainFrameTest = MainFrameFixture;
+
+QStringList menuTexts(QMenu *menu)
+{
+    QStringList texts;
+    for (QAction *action : menu->actions())
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+TEST_F(CMainFrameTest, MenuBarHasTheFiveMenusWithTheirItems)
+{
+    makeFrame();
+    const QList<QAction *> top = frame->menuBar()->actions();
+    ASSERT_EQ(top.size(), 5);
+    EXPECT_EQ(top[0]->text(), QStringLiteral("&File"));
+    EXPECT_EQ(top[2]->text(), QStringLiteral("&Remote control"));
+    EXPECT_EQ(menuTexts(frame->topMenu(0)),
+              (QStringList{"&Save...\tCtrl+S", "&Capture\tAlt+C", "-", "&JPEG Setting...", "-",
+                           "E&xit\tAlt+F4"}));
+    EXPECT_EQ(menuTexts(frame->topMenu(1)), (QStringList{"&Sharpness...", "&Gamma correction..."}));
+    EXPECT_EQ(menuTexts(frame->topMenu(2)),
+              (QStringList{"&Show the RC\tCtrl+R", "&Hide the RC\tCtrl+R"}));
+    EXPECT_EQ(menuTexts(frame->topMenu(3)), (QStringList{"Zoom &In\tCtrl+[", "Zoom &Out\tCtrl+]",
+                                                         "-", "Best &Fit", "&Actual Size"}));
+    EXPECT_EQ(menuTexts(frame->topMenu(4)), QStringList{"&About Quillon for USB..."});
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Quillon for USB"));
+}
+
+TEST_F(CMainFrameTest, ToolBarHoldsItsButtonsWithToolTipsAndPrompts)
+{
+    makeFrame();
+    QStringList tips;
+    for (QAction *action : frame->toolBar().actions())
+        tips << (action->isSeparator() ? QStringLiteral("-") : action->toolTip());
+    EXPECT_EQ(tips, (QStringList{"Save", "Capture", "-", "Show/Hide the RC", "Zoom in", "Zoom out",
+                                 "-", "Exit"}));
+    EXPECT_EQ(frame->commandAction(CommandId::Capture)->statusTip(),
+              QStringLiteral("Capture a new image from the main unit."));
+    for (QAction *action : frame->toolBar().actions()) {
+        if (!action->isSeparator()) {
+            EXPECT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
+        }
+    }
+}
+
+TEST_F(CMainFrameTest, RulesFollowTheImageAndTheCamera)
+{
+    makeFrame();
+    QAction *capture = frame->commandAction(CommandId::Capture);
+    QAction *save = frame->commandAction(CommandId::FileSave);
+    // Before the first question the camera is not taken to be ready.
+    EXPECT_FALSE(capture->isEnabled());
+    frame->view().OnInitialUpdate();
+    EXPECT_TRUE(capture->isEnabled());
+    EXPECT_FALSE(save->isEnabled());
+    EXPECT_FALSE(frame->topMenu(MenuPosition::Edit)->menuAction()->isEnabled());
+    frame->view().OnCapture();
+    EXPECT_TRUE(save->isEnabled());
+    EXPECT_TRUE(frame->topMenu(MenuPosition::Zoom)->menuAction()->isEnabled());
+
+    camera.unplug();
+    ASSERT_TRUE(waitUntil([&] { return !capture->isEnabled(); }));
+    EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::Disconnected)});
+    EXPECT_EQ(message(), QStringLiteral("Not Ready"));
+    EXPECT_TRUE(save->isEnabled());
+}
+
+TEST_F(CMainFrameTest, AcceleratorsReachEnabledCommandsOnly)
+{
+    makeFrame();
+    frame->view().OnInitialUpdate();
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    ImagingControl &control = frame->view().imageCtrl();
+
+    // No image: zoom in does nothing.
+    QTest::keyClick(frame.get(), Qt::Key_BracketLeft, Qt::ControlModifier);
+    EXPECT_EQ(control.GetImageWidth(), 0.0f);
+
+    QTest::keyClick(frame.get(), Qt::Key_C, Qt::AltModifier);
+    ASSERT_TRUE(frame->view().m_bHasImage);
+    const float fitted = control.GetZoomPercent();
+    QTest::keyClick(frame.get(), Qt::Key_BracketLeft, Qt::ControlModifier);
+    EXPECT_EQ(control.GetZoomPercent(), float(int(fitted) / 10 * 10 + 10));
+    QTest::keyClick(frame.get(), Qt::Key_BracketRight, Qt::ControlModifier);
+    EXPECT_EQ(control.GetZoomPercent(), float(int(fitted) / 10 * 10));
+
+    QTest::keyClick(frame.get(), Qt::Key_Insert, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_TRUE(frame->view().m_bOpenEnabled);
+}
+
+TEST_F(CMainFrameTest, StatusRuleKeepsTheReadinessWarningVisible)
+{
+    makeFrame();
+    camera.unplug();
+    frame->view().OnInitialUpdate();
+    EXPECT_EQ(message(), QStringLiteral("Not Ready"));
+    // Other operations cannot replace the warning...
+    frame->SetStatusMessage(StringId::Busy);
+    frame->SetStatusMessage(StringId::Ready);
+    EXPECT_EQ(message(), QStringLiteral("Not Ready"));
+    // ...but once a prompt has given way to the idle text, the next poll shows it again.
+    QStatusTipEvent tip(QStringLiteral("Save the image."));
+    QCoreApplication::sendEvent(frame.get(), &tip);
+    EXPECT_EQ(message(), QStringLiteral("Save the image."));
+    QStatusTipEvent end{QString()};
+    QCoreApplication::sendEvent(frame.get(), &end);
+    EXPECT_EQ(message(), QStringLiteral("Ready !"));
+    frame->view().readiness().OnTimer();
+    EXPECT_EQ(message(), QStringLiteral("Not Ready"));
+}
+
+TEST_F(CMainFrameTest, StatusRuleWhileInitializingAndAfterTheTimeOut)
+{
+    makeFrame();
+    camera.setInitializing(1000);
+    frame->view().OnInitialUpdate();
+    EXPECT_EQ(message(), QStringLiteral("The main unit is now initializing."));
+    frame->SetStatusMessage(StringId::Busy);
+    EXPECT_EQ(message(), QStringLiteral("The main unit is now initializing."));
+    for (int poll = 0; poll < 61; ++poll)
+        frame->view().readiness().OnTimer();
+    EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::InitializeTimeout)});
+    EXPECT_TRUE(frame->view().readiness().m_bBusy);
+    EXPECT_EQ(message(), QStringLiteral("Ready !"));
+    frame->SetStatusMessage(StringId::Busy);
+    EXPECT_EQ(message(), QStringLiteral("Busy !"));
+}
+
+TEST_F(CMainFrameTest, ZoomReadoutTextAndWidth)
+{
+    makeFrame();
+    CMainStatusBar &bar = frame->mainStatusBar();
+    frame->SetZoomReadout(45.3125f);
+    EXPECT_EQ(bar.paneText(CMainStatusBar::ZoomPane), QStringLiteral(" 45.31% "));
+    EXPECT_EQ(bar.paneWidth(CMainStatusBar::ZoomPane), bar.MeasureStatusText(" 45.31% "));
+    frame->SetZoomReadout(100.0f);
+    EXPECT_EQ(bar.paneText(CMainStatusBar::ZoomPane), QStringLiteral(" 100.00% "));
+    frame->SetZoomReadout(-1.0f);
+    EXPECT_EQ(bar.paneText(CMainStatusBar::ZoomPane), QStringLiteral("       "));
+    EXPECT_EQ(bar.paneWidth(CMainStatusBar::ZoomPane), bar.MeasureStatusText("       "));
+}
+
+TEST_F(CMainFrameTest, DateAndTimePanesFollowTheirTextsAndMarkOpenMode)
+{
+    makeFrame();
+    CMainStatusBar &bar = frame->mainStatusBar();
+    QDateTime now(QDate(2026, 12, 7), QTime(9, 59, 30));
+    frame->setClock([&now] { return now; });
+    frame->OnTimer();
+    const QString time = bar.paneText(CMainStatusBar::TimePane);
+    EXPECT_FALSE(time.contains(QStringLiteral("30"))) << "seconds shown: " << time.toStdString();
+    EXPECT_EQ(bar.paneWidth(CMainStatusBar::TimePane), bar.MeasureStatusText(time));
+    EXPECT_FALSE(bar.paneText(CMainStatusBar::DatePane).isEmpty());
+
+    frame->view().OnToggleOpenMode();
+    frame->OnTimer();
+    EXPECT_EQ(bar.paneText(CMainStatusBar::TimePane), time + QStringLiteral(" #"));
+    EXPECT_EQ(bar.paneWidth(CMainStatusBar::TimePane), bar.MeasureStatusText(time + " #"));
+    // The timer runs at 500 ms, so the mark appears within half a second.
+    frame->view().OnToggleOpenMode();
+    ASSERT_TRUE(waitUntil([&] { return !bar.paneText(CMainStatusBar::TimePane).endsWith('#'); },
+                          std::chrono::milliseconds(1000)));
+}
+
+TEST_F(CMainFrameTest, ClosingStoresThePlacementInTheTenFieldFormat)
+{
+    makeFrame();
+    frame->ActivateFrame(ShowCommand::ShowNormal);
+    frame->move(120, 80);
+    frame->resize(640, 480);
+    const QRect outer = frame->frameGeometry();
+    frame->close();
+    const auto stored = parseWindowPlacement(settings->windowPos());
+    ASSERT_TRUE(stored) << settings->windowPos().toStdString();
+    EXPECT_EQ(stored->showCommand, ShowCommand::ShowNormal);
+    EXPECT_EQ(stored->flags, 0u);
+    // The outer frame, so that the text means the same wherever it was written.
+    EXPECT_EQ(stored->normalRect().size(), outer.size());
+
+    // Stored and read again, the window comes back at the same size.
+    makeFrame().ActivateFrame(ShowCommand::ShowNormal);
+    ASSERT_TRUE(waitUntil([&] { return frame->frameGeometry().size() == outer.size(); }))
+        << frame->frameGeometry().width() << "x" << frame->frameGeometry().height();
+    EXPECT_EQ(settings->windowPos().count(u','), 9);
+}
+
+TEST_F(CMainFrameTest, OpensAtTheStoredPlacement)
+{
+    settings->setWindowPos(QStringLiteral("0,1,-1,-1,-1,-1,100,90,740,570"));
+    makeFrame().ActivateFrame(ShowCommand::ShowNormal);
+    ASSERT_TRUE(waitUntil([&] { return frame->frameGeometry().size() == QSize(640, 480); }));
+    EXPECT_FALSE(frame->isMaximized());
+
+    settings->setWindowPos(QStringLiteral("2,3,-1,-1,-1,-1,100,90,740,570"));
+    makeFrame().ActivateFrame(ShowCommand::ShowNormal);
+    EXPECT_TRUE(frame->isMaximized());
+    frame->close();
+    EXPECT_EQ(parseWindowPlacement(settings->windowPos())->showCommand, ShowCommand::ShowMaximized);
+
+    // Nine fields: ignored as a whole, the window opens as asked.
+    settings->setWindowPos(QStringLiteral("0,3,-1,-1,-1,-1,100,90,740"));
+    makeFrame().ActivateFrame(ShowCommand::ShowNormal);
+    EXPECT_FALSE(frame->isMaximized());
+}
+
+TEST_F(CMainFrameTest, CannotBeMadeSmallerThanTheMinimum)
+{
+    makeFrame().show();
+    frame->resize(200, 100);
+    EXPECT_EQ(frame->size(), QSize(CMainFrame::MinimumWidth, CMainFrame::MinimumHeight));
+}
+} // namespace

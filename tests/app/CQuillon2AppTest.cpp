@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: MIT
+#include "app/CQuillon2App.h"
+
+#include "app/CAboutDlg.h"
+#include "app/CMainFrame.h"
+#include "app/CSplashDlg.h"
+#include "app/VersionBlock.h"
+#include "settings/SettingsStore.h"
+#include "sim/SimulatedMainUnit.h"
+#include "tests/TestSupport.h"
+#include "view/CQuillon2View.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QPointer>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUuid>
+
+#include <gtest/gtest.h>
+
+namespace {
+class CQuillon2AppTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        settings = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("q.conf")));
+        lockName = QStringLiteral("QuillonTest-") + QUuid::createUuid().toString(QUuid::Id128);
+    }
+
+    std::unique_ptr<CQuillon2App> makeApp()
+    {
+        auto app =
+            std::make_unique<CQuillon2App>(camera, &camera.deviceWatcher(), *settings, lockName);
+        app->setTickClock([this] { return ticks; });
+        return app;
+    }
+
+    QString lockPath() const
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + u'/' + lockName +
+               QStringLiteral(".lock");
+    }
+
+    SimulatedMainUnit camera;
+    std::unique_ptr<SettingsStore> settings;
+    QString lockName;
+    quint32 ticks = 1000;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+TEST_F(CQuillon2AppTest, SplashClosesAtTheFirstIdleMomentAfterThreeSeconds)
+{
+    auto app = makeApp();
+    ASSERT_EQ(app->InitInstance({}), CQuillon2App::StartResult::Started);
+    QPointer<CSplashDlg> splash = app->splash();
+    ASSERT_TRUE(splash);
+    EXPECT_TRUE(splash->isVisible());
+    ticks += 3000;
+    EXPECT_TRUE(app->OnIdle());
+    EXPECT_TRUE(app->splash());
+    ticks += 1;
+    EXPECT_FALSE(app->OnIdle());
+    EXPECT_FALSE(app->splash());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(splash.isNull());
+}
+
+TEST_F(CQuillon2AppTest, SplashTimingSurvivesTheTickCounterWrapping)
+{
+    ticks = 0xFFFFFF00u;
+    auto app = makeApp();
+    app->InitInstance({});
+    ticks += 2000; // wraps past zero
+    EXPECT_TRUE(app->OnIdle());
+    ticks += 1001;
+    EXPECT_FALSE(app->OnIdle());
+}
+
+TEST_F(CQuillon2AppTest, AClickClosesTheSplashAndIsStillHandled)
+{
+    auto app = makeApp();
+    app->InitInstance({});
+    ASSERT_TRUE(app->splash());
+    CMainFrame &frame = *app->mainFrame();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    bool clicked = false;
+    QWidget &target = frame.view();
+    struct ClickSpy : QObject
+    {
+        bool *seen;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            if (e->type() == QEvent::MouseButtonPress)
+                *seen = true;
+            return false;
+        }
+    } spy;
+    spy.seen = &clicked;
+    target.installEventFilter(&spy);
+    QTest::mouseClick(&target, Qt::LeftButton);
+    EXPECT_TRUE(clicked);
+    EXPECT_FALSE(app->splash());
+}
+
+TEST_F(CQuillon2AppTest, AKeyPressClosesTheSplashToo)
+{
+    auto app = makeApp();
+    app->InitInstance({});
+    QTest::keyClick(app->mainFrame(), Qt::Key_A);
+    EXPECT_FALSE(app->splash());
+}
+
+TEST_F(CQuillon2AppTest, SplashCanBeSuppressed)
+{
+    auto app = makeApp();
+    StartOptions options;
+    options.showSplash = false;
+    app->InitInstance(options);
+    EXPECT_FALSE(app->splash());
+    EXPECT_TRUE(app->mainFrame()->isVisible());
+}
+
+TEST_F(CQuillon2AppTest, ASecondCopyDoesNotStartAndLeavesTheFirstAlone)
+{
+    auto first = makeApp();
+    ASSERT_EQ(first->InitInstance({}), CQuillon2App::StartResult::Started);
+    auto second = makeApp();
+    EXPECT_EQ(second->InitInstance({}), CQuillon2App::StartResult::AlreadyRunning);
+    EXPECT_EQ(second->mainFrame(), nullptr);
+    EXPECT_TRUE(first->mainFrame()->isVisible());
+}
+
+TEST_F(CQuillon2AppTest, TheLockOfACrashedCopyIsTakenOver)
+{
+    // A lock file whose process is gone, as a crash leaves it.
+    QFile stale(lockPath());
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write("2147483000\nQuillonU\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    stale.close();
+    auto app = makeApp();
+    EXPECT_EQ(app->InitInstance({}), CQuillon2App::StartResult::Started);
+}
+
+TEST_F(CQuillon2AppTest, FirstUpdateAsksTheCamera)
+{
+    auto app = makeApp();
+    app->InitInstance({});
+    EXPECT_TRUE(app->mainFrame()->view().readiness().isReady());
+}
+
+TEST(VersionBlock, IsReadBackFromTheProgramFile)
+{
+    // This test program carries the same block as the program.
+    const auto strings = VersionBlock::readFromFile(QCoreApplication::applicationFilePath());
+    ASSERT_TRUE(strings);
+    EXPECT_EQ(*strings, VersionBlock::embedded());
+    EXPECT_EQ(VersionBlock::query(*strings, "StringFileInfo\\040904b0\\ProductVersion"),
+              QStringLiteral("1.0b"));
+    EXPECT_EQ(VersionBlock::query(*strings, "StringFileInfo\\040904b0\\OriginalFilename"),
+              QStringLiteral("QuillonU.EXE"));
+    EXPECT_FALSE(VersionBlock::query(*strings, "StringFileInfo\\04090000\\ProductVersion"));
+    EXPECT_FALSE(VersionBlock::query(*strings, "StringFileInfo\\040904b0\\Missing"));
+}
+
+TEST(CAboutDlg, ShowsTheFilesVersionOrItsOwnTexts)
+{
+    CAboutDlg fromFile(nullptr, QCoreApplication::applicationFilePath());
+    EXPECT_EQ(fromFile.versionText(), QStringLiteral("Version  1.0b"));
+    EXPECT_EQ(
+        fromFile.copyrightText(),
+        *VersionBlock::query(VersionBlock::embedded(), "StringFileInfo\\040904b0\\LegalCopyright"));
+    // The test program is not called QuillonU: nothing is found and the texts stay.
+    CAboutDlg notFound;
+    EXPECT_EQ(notFound.versionText(), QStringLiteral("Version 1.0b"));
+    QTemporaryDir dir;
+    QFile empty(dir.filePath(QStringLiteral("QuillonU")));
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    CAboutDlg noBlock(nullptr, empty.fileName());
+    EXPECT_EQ(noBlock.versionText(), QStringLiteral("Version 1.0b"));
+}
+} // namespace

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+// The program itself, run as a separate process the way scripts and users start it.
+#include "link/ColorConversion.h"
+#include "sim/SimulatedMainUnit.h"
+#include "tests/support/LiteralConversion.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstring>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+const QString Program = QStringLiteral(QUILLON_PROGRAM);
+
+struct ProgramRun
+{
+    int exitCode = -1;
+    QByteArray errors;
+};
+
+ProgramRun runProgram(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(Program, arguments);
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardError()};
+}
+
+// A raw frame with every chroma pair and a luminance ramp, written to a file.
+std::vector<std::uint8_t> writeRawFrame(const QString &path)
+{
+    std::vector<std::uint8_t> raw(FrameLayout::RawFrameBytes);
+    for (std::size_t i = 0; i < raw.size(); ++i)
+        raw[i] = std::uint8_t((i * 2654435761u) >> 13);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char *>(raw.data()), qint64(raw.size()));
+    return raw;
+}
+
+TEST(Program, HeadlessCaptureWritesTheExactConversion)
+{
+    QTemporaryDir dir;
+    const QString framePath = dir.filePath(QStringLiteral("frame.raw"));
+    const std::vector<std::uint8_t> raw = writeRawFrame(framePath);
+    const QString out = dir.filePath(QStringLiteral("out.bmp"));
+    const ProgramRun run =
+        runProgram({QStringLiteral("--capture=") + out, QStringLiteral("--simulate"),
+                    QStringLiteral("--sim-frame=") + framePath,
+                    QStringLiteral("--sim-coefficients=90,200,40,7")});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    EXPECT_TRUE(run.errors.isEmpty()) << run.errors.toStdString();
+
+    // An independent conversion: the literal formula on the cropped frame.
+    std::vector<std::uint8_t> cropped(FrameLayout::CroppedFrameBytes);
+    ASSERT_TRUE(CropRawFrame(raw, cropped));
+    std::vector<std::uint8_t> pixels(FrameLayout::BitmapPixelBytes);
+    convertPixelsLiterally(std::span<const std::uint8_t, FrameLayout::CroppedFrameBytes>(cropped),
+                           std::span<std::uint8_t, FrameLayout::BitmapPixelBytes>(pixels),
+                           {90, 200, 40, 7}, 1);
+
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    ASSERT_EQ(written.size(), qsizetype(FrameLayout::BitmapImageSize));
+    EXPECT_EQ(written.left(2), QByteArray("BM"));
+    EXPECT_EQ(std::memcmp(written.constData() + 54, pixels.data(), pixels.size()), 0);
+}
+
+TEST(Program, HeadlessCaptureChoosesTheFormatByExtension)
+{
+    QTemporaryDir dir;
+    for (const char *name : {"shot.jpg", "shot", "shot.BMP"}) {
+        const QString out = dir.filePath(QString::fromLatin1(name));
+        const ProgramRun run =
+            runProgram({QStringLiteral("--simulate"), QStringLiteral("--capture=") + out});
+        ASSERT_EQ(run.exitCode, 0) << name << run.errors.toStdString();
+        QFile file(out);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray magic = file.read(2);
+        EXPECT_EQ(magic, QByteArray(name == std::string("shot.jpg") ? "\xFF\xD8" : "BM")) << name;
+        EXPECT_EQ(QImage(out).size(), QSize(1272, 1024)) << name;
+    }
+}
+
+TEST(Program, HeadlessCaptureFailsLoudlyWithoutACamera)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("none.jpg"));
+    const ProgramRun run = runProgram({QStringLiteral("--capture=") + out});
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_TRUE(run.errors.contains("USB: Failed to transmit.")) << run.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST(Program, HeadlessCaptureReportsAFailedTransfer)
+{
+    QTemporaryDir dir;
+    const QString framePath = dir.filePath(QStringLiteral("short.raw"));
+    QFile frame(framePath);
+    ASSERT_TRUE(frame.open(QIODevice::WriteOnly));
+    frame.write(QByteArray(1000, 'x'));
+    frame.close();
+    const ProgramRun run =
+        runProgram({QStringLiteral("--simulate"), QStringLiteral("--sim-frame=") + framePath,
+                    QStringLiteral("--capture=") + dir.filePath("x.bmp")});
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_FALSE(run.errors.isEmpty());
+}
+
+TEST(Program, ASecondCopyEndsAtOnceAndLeavesTheFirstRunning)
+{
+    QProcess first;
+    first.start(Program, {QStringLiteral("--simulate"), QStringLiteral("--no-splash")});
+    ASSERT_TRUE(first.waitForStarted());
+    // Give the first copy time to take its lock.
+    ASSERT_FALSE(first.waitForFinished(1500)) << first.readAllStandardError().toStdString();
+    const ProgramRun second =
+        runProgram({QStringLiteral("--simulate"), QStringLiteral("--no-splash")});
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_EQ(first.state(), QProcess::Running);
+    first.terminate();
+    EXPECT_TRUE(first.waitForFinished(10000));
+}
+} // namespace
