@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusTipEvent>
 #include <QToolBar>
 #include <QWindow>
@@ -38,6 +39,7 @@ CMainFrame::CMainFrame(PipeTransport &transport, MessagePresenter &presenter,
 {
     setWindowTitle(statusText(StringId::AppTitle));
     setMinimumSize(MinimumWidth, MinimumHeight);
+    placeByDefault();
     setWindowIcon(QIcon(QStringLiteral(":/images/app-icon-48.png")));
 
     m_wndStatusBar = new CMainStatusBar(this);
@@ -64,6 +66,19 @@ CMainFrame::CMainFrame(PipeTransport &transport, MessagePresenter &presenter,
 }
 
 CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::placeByDefault()
+{
+    // Without a stored placement: most of the screen, centred, for the 5:4 picture.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QSize size = QSize(available.width() * 3 / 4, available.height() * 3 / 4)
+                           .expandedTo(QSize(MinimumWidth, MinimumHeight));
+    resize(size);
+    move(available.center() - QPoint(size.width() / 2, size.height() / 2));
+}
 
 void CMainFrame::createActions()
 {

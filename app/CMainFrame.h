@@ -83,6 +83,7 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    void placeByDefault();
     void createMenus();
     void createToolBar();
     void createActions();

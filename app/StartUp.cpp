@@ -15,6 +15,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <malloc.h>
 
 namespace {
 constexpr char CaptureOption[] = "capture";
@@ -68,8 +69,18 @@ StartOptions startOptions(const QCommandLineParser &parser)
 }
 } // namespace
 
+void keepImageMemoryInProcess()
+{
+#ifdef __GLIBC__
+    // Blocks up to 64 MB come from the heap, and up to 512 MB of freed heap stay ours.
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 512 << 20);
+#endif
+}
+
 int runQuillon(int argc, char **argv)
 {
+    keepImageMemoryInProcess();
     // A headless capture needs no display; the platform is chosen before the application exists.
     if (asksForHeadlessCapture(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

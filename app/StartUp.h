@@ -4,3 +4,8 @@
 // The whole program: command line, the camera or its simulator, then the main window or a
 // headless capture. Returns the exit status.
 int runQuillon(int argc, char **argv);
+
+// Keeps the memory of freed picture buffers in the process for the next capture. Every capture
+// allocates and frees several blocks of megabytes; left to the defaults, each comes fresh from
+// the system and its first touch of every page costs more than the whole conversion.
+void keepImageMemoryInProcess();

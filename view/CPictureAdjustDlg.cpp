@@ -32,6 +32,7 @@ CPictureAdjustDlg::CPictureAdjustDlg(CQuillon2View &view, StatusSink &status, QW
         auto *control = new CImageCtrl(this);
         control->setObjectName(QStringLiteral("preview"));
         control->setGeometry(units.rect(23, 7, 139, 129));
+        control->setFocusPolicy(Qt::NoFocus);
         m_preview = control;
         m_previewWidget = control;
     }
@@ -135,11 +136,13 @@ void CPictureAdjustDlg::OnInitDialog()
         m_slider->setValue(m_sliderPos);
         m_on->hide();
         m_off->hide();
+        m_slider->setFocus();
         caption = QStringLiteral("Sharpness");
         left = QStringLiteral("Softness");
         right = QStringLiteral("Sharper");
     } else if (m_mode == ModeGamma) {
         m_slider->hide();
+        (m_gammaChoice == 1 ? m_off : m_on)->setFocus();
         caption = QStringLiteral("Gamma correction");
     }
     setWindowTitle(caption);

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QToolBar>
@@ -218,6 +219,29 @@ TEST_F(CMainFrameTest, OpensAtTheStoredPlacement)
     settings->setWindowPos(QStringLiteral("0,3,-1,-1,-1,-1,100,90,740"));
     makeFrame().ActivateFrame(ShowCommand::ShowNormal);
     EXPECT_FALSE(frame->isMaximized());
+}
+
+TEST_F(CMainFrameTest, TheProgressBarMovesDuringATransferWithoutRepaintingEveryRow)
+{
+    makeFrame().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    frame->view().OnInitialUpdate();
+    struct PaintCounter : QObject
+    {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    frame->mainStatusBar().progress().installEventFilter(&counter);
+    frame->view().OnCapture();
+    ASSERT_TRUE(frame->view().m_bHasImage);
+    // Drawn as it advances (the loop runs no events), but far less often than once a row.
+    EXPECT_GE(counter.paints, 5);
+    EXPECT_LE(counter.paints, 120);
+    EXPECT_EQ(frame->mainStatusBar().progress().value(), 0);
 }
 
 TEST_F(CMainFrameTest, CannotBeMadeSmallerThanTheMinimum)
