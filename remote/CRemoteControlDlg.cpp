@@ -10,6 +10,7 @@
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 
 using namespace RemoteControl;
@@ -23,26 +24,28 @@ constexpr int ColourCaption = 219;   // + 1: black and white
 
 // Marks one of our handlers as running. A close asked for meanwhile (the link asks for one when
 // a command cannot be sent; a message box lets queued events in) hides the panel at once but
-// deletes it only once the outermost handler has returned, so no handler or key runs on in a
-// deleted panel.
+// deletes it only once the outermost handler has returned. A panel deleted from outside while
+// a message box was open (its main window went away) is noticed, and nothing of it is touched.
 class CRemoteControlDlg::HandlerScope
 {
 public:
     explicit HandlerScope(CRemoteControlDlg &panel)
-        : m_panel(panel)
+        : m_panel(&panel)
     {
-        ++m_panel.m_handlerDepth;
+        ++panel.m_handlerDepth;
     }
     ~HandlerScope()
     {
-        if (--m_panel.m_handlerDepth == 0 && m_panel.m_bClosing)
-            m_panel.deleteLater();
+        if (m_panel && --m_panel->m_handlerDepth == 0 && m_panel->m_bClosing)
+            m_panel->deleteLater();
     }
     HandlerScope(const HandlerScope &) = delete;
     HandlerScope &operator=(const HandlerScope &) = delete;
 
+    bool panelAlive() const { return !m_panel.isNull(); }
+
 private:
-    CRemoteControlDlg &m_panel;
+    QPointer<CRemoteControlDlg> m_panel;
 };
 
 CRemoteControlDlg::CRemoteControlDlg(CameraLink &link, RemotePanelOwner &owner, QWidget *parent)
@@ -61,28 +64,38 @@ CRemoteControlDlg::~CRemoteControlDlg() = default;
 
 bool CRemoteControlDlg::Create()
 {
-    // A panel's window is made once.
-    if (m_controls.front())
+    // The window is made once, and the window system must give us one.
+    if (m_controls.front() || !winId())
         return false;
     const HandlerScope scope(*this);
     setFixedSize(ClientWidth, ClientHeight);
-    const QScreen *screen =
-        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - width()) / 2,
-             area.top() + (area.height() - height()) / 2);
-    }
+    CentreOnScreen();
     CreateControls();
     AssignButtonImages();
     LayoutControls();
     SyncWithCamera();
+    // Deleted meanwhile by whoever owns our parent: the caller must not delete it again.
+    if (!scope.panelAlive())
+        return true;
     UpdateRgbDependents();
     // A close asked for while the camera was queried takes effect from the event loop, after
     // this returns; only one that has already run keeps the panel from showing.
     if (!m_bClosing)
         show();
     return true;
+}
+
+void CRemoteControlDlg::CentreOnScreen()
+{
+    const QScreen *screen =
+        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // The whole window, frame and caption included, once the window exists to know them.
+    const QRect area = screen->geometry();
+    const QSize outer = frameGeometry().size();
+    move(area.left() + (area.width() - outer.width()) / 2,
+         area.top() + (area.height() - outer.height()) / 2);
 }
 
 void CRemoteControlDlg::OnCancel()
@@ -184,8 +197,9 @@ void CRemoteControlDlg::LayoutControls()
 
 void CRemoteControlDlg::SyncWithCamera()
 {
+    const QPointer<CRemoteControlDlg> alive(this);
     const std::optional<cc::CameraStatus> status = cc::readCameraStatus(m_link);
-    if (!status)
+    if (!status || !alive)
         return;
     m_lampState = status->lamp;
     const std::pair<int, bool> singles[] = {
@@ -262,7 +276,7 @@ void CRemoteControlDlg::OnButtonToggled(int id)
         break;
     case ToggleRole::Pointer:
         // The pad follows only a camera that agreed; otherwise it stays as it was.
-        if (sendCommand(command(state)))
+        if (sendCommand(command(state)) && scope.panelAlive())
             UpdateArrowPad();
         break;
     case ToggleRole::Lamp:

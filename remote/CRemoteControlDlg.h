@@ -59,6 +59,7 @@ protected:
 private:
     class HandlerScope;
 
+    void CentreOnScreen();
     void CreateControls();
     void AssignButtonImages();
     void LayoutControls();
