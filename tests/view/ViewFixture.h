@@ -72,6 +72,7 @@ protected:
         control.clear();
         presenter.shown.clear();
         frame->statusRequests.clear();
+        frame->zoomReadouts.clear();
     }
 
     SimulatedMainUnit camera;
