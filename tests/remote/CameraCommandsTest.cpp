@@ -50,22 +50,6 @@ TEST(CommandText, PointerMovesOnlyInItsEightDirections)
     EXPECT_EQ(cc::pointerMoveCommand(-1), "PM0  ");
 }
 
-class PointerPadTest : public ::testing::TestWithParam<std::pair<int, int>>
-{};
-
-TEST_P(PointerPadTest, ArrowSendsItsDirection)
-{
-    EXPECT_EQ(cc::pointerDirection(GetParam().first), GetParam().second);
-}
-
-// Top left to bottom right, the centre left out; other controls move nothing.
-INSTANTIATE_TEST_SUITE_P(Pad, PointerPadTest,
-                         ::testing::Values(std::pair(1009, 6), std::pair(1010, 3),
-                                           std::pair(1011, 5), std::pair(1012, 2),
-                                           std::pair(1013, 1), std::pair(1014, 8),
-                                           std::pair(1015, 4), std::pair(1016, 7),
-                                           std::pair(1008, 0), std::pair(1017, 0)));
-
 struct DecodeCase
 {
     const char *name;
@@ -127,19 +111,6 @@ protected:
     RecordingLinkHost host;
     CameraLink link{camera, presenter, host};
 };
-
-TEST_F(StatusReadTest, QueriesBothAndCombines)
-{
-    const auto read = cc::readCameraStatus(link);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->lamp, 1);
-    EXPECT_EQ(read->sourceIndex, 3);
-    EXPECT_EQ(read->rotation, 2);
-    EXPECT_TRUE(read->negative && read->lock);
-    EXPECT_FALSE(read->gammaOn);
-    EXPECT_THAT(camera.commands(), ElementsAre("QS0  ", "QS2  "));
-    EXPECT_TRUE(presenter.shown.empty());
-}
 
 TEST_F(StatusReadTest, StopsWhenTheFirstQueryCannotBeSent)
 {

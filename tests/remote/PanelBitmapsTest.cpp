@@ -65,12 +65,6 @@ TEST(SystemColours, CachedBitmapsFollowThePalette)
     EXPECT_EQ(first, again);
 }
 
-TEST(SystemColours, MissingBitmapIsNull)
-{
-    EXPECT_TRUE(panelBitmap(999, Scheme).isNull());
-    EXPECT_TRUE(panelBitmap(QStringLiteral("BTN1F"), Scheme).isNull());
-}
-
 struct BitmapRange
 {
     int first;
@@ -98,15 +92,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BitmapRange{178, 179, QSize(56, 12)}, BitmapRange{182, 183, QSize(58, 13)},
                       BitmapRange{184, 207, QSize(46, 46)}, BitmapRange{208, 215, QSize(45, 13)},
                       BitmapRange{217, 220, QSize(63, 13)}));
-
-TEST(BitmapInventory, PushButtonBitmapsMatchTheirBars)
-{
-    for (const char *name : {"BTN1U", "BTN1D", "BTN2U", "BTN2D"}) {
-        const QImage image(panelBitmapPath(QString::fromLatin1(name)));
-        EXPECT_EQ(image.format(), QImage::Format_Indexed8) << name;
-        EXPECT_EQ(image.size(), name[3] == '1' ? QSize(58, 13) : QSize(56, 12)) << name;
-    }
-}
 
 // Every state of a key must be visible as a different picture.
 TEST(BitmapInventory, EachKeysStatesLookDifferent)

@@ -41,15 +41,6 @@ TEST_F(RemotePanelTest, OpensShowingTheCameraSettings)
     EXPECT_THAT(unit.receivedCommands(), ::testing::Contains("QS2  "));
 }
 
-TEST_F(RemotePanelTest, RgbInputIsShownWhateverTheResolution)
-{
-    setCamera({"RS1  ", "PL0  ", "AV1  "});
-    open();
-    EXPECT_TRUE(isOn(Rgb1Id));
-    EXPECT_FALSE(isOn(Svga));
-    EXPECT_FALSE(isOn(BaseLampId) || isOn(UpperLampId));
-}
-
 TEST_F(RemotePanelTest, IsAFixedSizeToolWindowCentredOnTheScreen)
 {
     open();
@@ -176,16 +167,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ClickCase{NegaPosiId, "NP1  "}, ClickCase{ColorBwId, "CB1  "},
                       ClickCase{GammaId, "GM0  "}, ClickCase{AutoFocusId, "AF0  "},
                       ClickCase{IrisNormalId, "IR1  "}));
-
-TEST_F(RemotePanelTest, GammaOffSendsOne)
-{
-    setCamera({"GM0  "});
-    open();
-    ASSERT_TRUE(isOn(GammaId));
-    click(GammaId);
-    EXPECT_FALSE(isOn(GammaId));
-    EXPECT_THAT(commandsSinceOpen(), ElementsAre("GM1  "));
-}
 
 TEST_F(RemotePanelTest, LampsAreAPairOfWhichAtMostOneIsLit)
 {
@@ -374,15 +355,6 @@ TEST_F(RemotePanelTest, OwnerIsToldOnceWhenClosedTwice)
     EXPECT_TRUE(panel.isNull());
 }
 
-TEST_F(RemotePanelTest, QueuedCloseOfADeletedPanelIsHarmless)
-{
-    open();
-    host.CloseRemotePanel();
-    delete panel.data();
-    runDeferredDeletes();
-    EXPECT_EQ(host.destroyedCalls, 0);
-}
-
 TEST_F(RemotePanelTest, FailedStatusQueryClosesThePanelAfterCreate)
 {
     ScriptedTransport camera;
@@ -461,18 +433,4 @@ TEST_F(RemotePanelTest, DeletedWhileReadingTheCameraSettings)
     EXPECT_EQ(presenter.codes(), (std::vector<int>{3, 3}));
 }
 
-// After an unplug, a key's failed command closes the panel once its handler is done.
-TEST_F(RemotePanelTest, FailedCommandClosesThePanel)
-{
-    open();
-    unit.unplug();
-    click(LockId);
-    EXPECT_EQ(presenter.codes(), std::vector<int>{2});
-    EXPECT_EQ(host.closeRequests, 1);
-    EXPECT_TRUE(waitUntil([this] {
-        runDeferredDeletes();
-        return panel.isNull();
-    }));
-    EXPECT_EQ(host.destroyedCalls, 1);
-}
 } // namespace
