@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <optional>
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
