@@ -10,10 +10,11 @@
 namespace {
 QtMessageHandler g_previousHandler = nullptr;
 
-// The offscreen platform prints this on every show(); it says nothing about our code.
+// The offscreen platform prints these on every show(); they say nothing about our code.
 void filterMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (message.contains(QLatin1String("propagateSizeHints")))
+    if (message.contains(QLatin1String("propagateSizeHints")) ||
+        message.contains(QLatin1String("does not support raise()")))
         return;
     g_previousHandler(type, context, message);
 }
