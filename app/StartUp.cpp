@@ -4,7 +4,8 @@
 #include "app/CQuillon2App.h"
 #include "app/HeadlessCapture.h"
 #include "app/WindowPlacement.h"
-#include "link/NoDeviceTransport.h"
+#include "link/UsbDeviceWatcher.h"
+#include "link/UsbTransport.h"
 #include "settings/SettingsStore.h"
 #include "sim/SimCommandLine.h"
 #include "sim/SimulatedMainUnit.h"
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <cstring>
 #include <malloc.h>
+#include <optional>
 
 namespace {
 constexpr char CaptureOption[] = "capture";
@@ -98,17 +100,24 @@ int runQuillon(int argc, char **argv)
         std::fprintf(stderr, "%s\n", qPrintable(simulator.error));
         return 1;
     }
-    NoDeviceTransport noCamera;
+    // The watcher first: libusb tells its newest context of a hot-plug first, so when the
+    // watcher reports an arrival, the transport can already open the camera.
+    std::optional<UsbDeviceWatcher> cameraWatcher;
+    std::optional<UsbTransport> camera;
+    if (!simulator.unit) {
+        cameraWatcher.emplace();
+        camera.emplace();
+    }
     PipeTransport &transport =
-        simulator.unit ? static_cast<PipeTransport &>(*simulator.unit) : noCamera;
+        simulator.unit ? static_cast<PipeTransport &>(*simulator.unit) : *camera;
+    DeviceWatcher *watcher = simulator.unit ? &simulator.unit->deviceWatcher() : &*cameraWatcher;
     SettingsStore settings;
 
     if (parser.isSet(QLatin1String(CaptureOption)))
         return runHeadlessCapture(transport, settings, parser.value(QLatin1String(CaptureOption)));
 
     const QString lockName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    CQuillon2App app(transport, simulator.unit ? &simulator.unit->deviceWatcher() : nullptr,
-                     settings, lockName);
+    CQuillon2App app(transport, watcher, settings, lockName);
     switch (app.InitInstance(startOptions(parser))) {
     case CQuillon2App::StartResult::AlreadyRunning:
         return 0;
