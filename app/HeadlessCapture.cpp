@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "app/HeadlessCapture.h"
 
+#include "app/HeadlessFrame.h"
 #include "app/MessagePresenters.h"
 #include "link/LinkError.h"
 #include "view/CQuillon2View.h"
-#include "view/FrameServices.h"
 #include "view/ImageFileFormat.h"
 #include "view/ImagingControl.h"
 
@@ -14,29 +14,6 @@
 #include <cstdio>
 
 namespace {
-// A frame without a window: status texts, menus and the progress bar have nowhere to go.
-class HeadlessFrame : public FrameServices
-{
-public:
-    HeadlessFrame(PipeTransport &transport, MessagePresenter &presenter)
-        : m_link(transport, presenter, *this)
-    {}
-    void setView(CQuillon2View *view) { m_view = view; }
-
-    void SetStatusMessage(int) override {}
-    void SetZoomReadout(float) override {}
-    void EnableTopMenu(int, bool) override {}
-    CameraLink &Link() override { return m_link; }
-    void SetFrameEnabled(bool) override {}
-    void SetTransferProgress(int) override {}
-    bool isLinkMarkedDown() const override { return !m_view || m_view->readiness().m_bNoLink; }
-    void CloseRemotePanel() override {}
-
-private:
-    CameraLink m_link;
-    CQuillon2View *m_view = nullptr;
-};
-
 enum ExitStatus
 {
     Written = 0,

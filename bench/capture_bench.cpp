@@ -5,6 +5,7 @@
 // them is the transfer alone.
 #include "app/CMainFrame.h"
 #include "app/CMainStatusBar.h"
+#include "app/HeadlessFrame.h"
 #include "app/StartUp.h"
 #include "link/CameraLink.h"
 #include "link/MessagePresenter.h"
@@ -27,27 +28,6 @@ class SilentPresenter : public MessagePresenter
 {
 public:
     int showWarning(int, const QString &, const QString &) override { return 1; }
-};
-
-// A frame with nowhere to show progress, status or zoom.
-class BareFrame : public FrameServices
-{
-public:
-    BareFrame(PipeTransport &transport, MessagePresenter &presenter)
-        : m_link(transport, presenter, *this)
-    {}
-    const CQuillon2View *view = nullptr;
-    void SetStatusMessage(int) override {}
-    void SetZoomReadout(float) override {}
-    void EnableTopMenu(int, bool) override {}
-    CameraLink &Link() override { return m_link; }
-    void SetFrameEnabled(bool) override {}
-    void SetTransferProgress(int) override {}
-    bool isLinkMarkedDown() const override { return view->readiness().m_bNoLink; }
-    void CloseRemotePanel() override {}
-
-private:
-    CameraLink m_link;
 };
 
 class PaintCounter : public QObject
@@ -108,9 +88,9 @@ void BM_CaptureWithoutProgressBar(benchmark::State &state)
     auto settings = sharpeningSettings(dir);
     SimulatedMainUnit camera;
     SilentPresenter presenter;
-    BareFrame frame(camera, presenter);
+    HeadlessFrame frame(camera, presenter);
     CQuillon2View view(frame, *settings);
-    frame.view = &view;
+    frame.setView(&view);
     view.resize(1000, 740);
     view.show();
     waitUntilExposed(view);
@@ -129,11 +109,11 @@ void BM_TransferOnly(benchmark::State &state)
 {
     SimulatedMainUnit camera;
     SilentPresenter presenter;
-    BareFrame frame(camera, presenter);
+    HeadlessFrame frame(camera, presenter);
     QTemporaryDir dir;
     auto settings = sharpeningSettings(dir);
     CQuillon2View view(frame, *settings);
-    frame.view = &view;
+    frame.setView(&view);
     view.OnInitialUpdate();
     CameraLink &link = frame.Link();
     MemoryBlock raw = MemoryBlock::allocate(FrameLayout::RawFrameBytes);

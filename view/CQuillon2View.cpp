@@ -202,16 +202,20 @@ MemoryBlock CQuillon2View::ConvertFrameToBitmap(int gamma)
     return bitmap;
 }
 
-void CQuillon2View::OnCapture()
+bool CQuillon2View::cameraAnswersReady()
 {
     const int readiness = QueryReadiness();
-    if (readiness != 0) {
-        if (readiness == 1) {
-            m_pMainFrame->SetStatusMessage(StringId::Initializing);
-            m_readiness.ArmTimer();
-        }
-        return;
+    if (readiness == 1) {
+        m_pMainFrame->SetStatusMessage(StringId::Initializing);
+        m_readiness.ArmTimer();
     }
+    return readiness == 0;
+}
+
+void CQuillon2View::OnCapture()
+{
+    if (!cameraAnswersReady())
+        return;
     CameraLink &link = m_pMainFrame->Link();
     if (!link.SendCommand("QS4  "))
         return;
@@ -404,14 +408,8 @@ void CQuillon2View::OnToggleRemoteControl()
 
 void CQuillon2View::OnShowRemoteControl()
 {
-    const int readiness = QueryReadiness();
-    if (readiness != 0) {
-        if (readiness == 1) {
-            m_pMainFrame->SetStatusMessage(StringId::Initializing);
-            m_readiness.ArmTimer();
-        }
+    if (!cameraAnswersReady())
         return;
-    }
     CameraLink &link = m_pMainFrame->Link();
     if (!link.SendCommand("QS3  "))
         return;

@@ -95,6 +95,9 @@ protected:
 
 private:
     void InitImageControl();
+    // The readiness question that starts the camera commands: true when ready; an
+    // initializing camera is polled until it is; without a link nothing more happens.
+    bool cameraAnswersReady();
     void applyZoom(float zoomPercent);
     // The shared steps after an image was loaded, and after a load failed.
     void showLoadedImage();

@@ -122,15 +122,6 @@ TEST_F(CPictureAdjustDlgTest, WithoutACameraFrameThePreviewStaysEmpty)
     EXPECT_TRUE(presenter.shown.empty());
 }
 
-void answerModalDialog(const std::function<void(QDialog &)> &answer)
-{
-    QTimer::singleShot(0, [answer] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        answer(*dialog);
-    });
-}
-
 TEST_F(CPictureAdjustDlgTest, ConfirmedSharpnessIsStoredAndReMakesTheShownImage)
 {
     captureOnce();

@@ -169,16 +169,6 @@ TEST_F(FileCommandsTest, AFailedOpenLeavesNoPicture)
     EXPECT_EQ(frame->statusRequests.back(), StringId::Ready);
 }
 
-// Answers the modal dialog that the command opens, once it is up.
-void answerModalDialog(const std::function<void(QDialog &)> &answer)
-{
-    QTimer::singleShot(0, [answer] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        answer(*dialog);
-    });
-}
-
 TEST_F(FileCommandsTest, JpegSettingStoresTheFactorOnlyWhenConfirmed)
 {
     settings->write(Setting::Qfactor, 250);

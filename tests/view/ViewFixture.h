@@ -9,11 +9,25 @@
 #include "view/CQuillon2View.h"
 #include "view/FileDialogs.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QTemporaryDir>
+#include <QTimer>
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
+
+// Answers the modal dialog that the command about to run opens, once it is up.
+inline void answerModalDialog(const std::function<void(QDialog &)> &answer)
+{
+    QTimer::singleShot(0, [answer] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        answer(*dialog);
+    });
+}
 
 // Answers the file dialogs from the test.
 class ScriptedFileDialogs : public FileDialogs
