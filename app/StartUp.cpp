@@ -30,6 +30,12 @@ bool asksForHeadlessCapture(int argc, char **argv)
     return false;
 }
 
+void keepOnlySeriousMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 void addOptions(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(QStringLiteral(
@@ -84,8 +90,13 @@ int runQuillon(int argc, char **argv)
 {
     keepImageMemoryInProcess();
     // A headless capture needs no display; the platform is chosen before the application exists.
-    if (asksForHeadlessCapture(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Scripts read its standard error as the reason of a failure, so the notices Qt prints about
+    // its surroundings (such as a missing runtime directory) are kept out of it.
+    if (asksForHeadlessCapture(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(keepOnlySeriousMessages);
+    }
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("TOVA"));
     QCoreApplication::setApplicationName(QStringLiteral("Quillon for USB"));

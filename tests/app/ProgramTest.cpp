@@ -23,9 +23,16 @@ struct ProgramRun
     QByteArray errors;
 };
 
-ProgramRun runProgram(const QStringList &arguments)
+// withoutRuntimeDirectory: as a script might start it, with no runtime directory, which makes
+// Qt print notices of its own.
+ProgramRun runProgram(const QStringList &arguments, bool withoutRuntimeDirectory = false)
 {
     QProcess process;
+    if (withoutRuntimeDirectory) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        process.setProcessEnvironment(environment);
+    }
     process.start(Program, arguments);
     if (!process.waitForFinished(30000)) {
         process.kill();
