@@ -5,6 +5,7 @@
 // same quality and writing them with a plain file write; the BMP save beside a plain write of the
 // same file. Files go to /dev/shm (tmpfs), so the disk is not measured.
 #include "tests/doubles/SyntheticScene.h"
+#include "tests/support/PlainJpegEncoder.h"
 #include "view/BmpCodec.h"
 #include "view/ImageCodecs.h"
 #include "view/JpegCodec.h"
@@ -18,7 +19,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <jpeglib.h>
 #include <vector>
 
 namespace {
@@ -133,28 +133,9 @@ void SaveJpegFloorLibjpeg(benchmark::State &state)
     const QImage &bgr = scene();
     const QString path = shmPath("floor.jpg");
     for (auto _ : state) {
-        jpeg_compress_struct info;
-        jpeg_error_mgr errors;
-        info.err = jpeg_std_error(&errors);
-        jpeg_create_compress(&info);
-        unsigned char *output = nullptr;
-        unsigned long size = 0;
-        jpeg_mem_dest(&info, &output, &size);
-        info.image_width = JDIMENSION(bgr.width());
-        info.image_height = JDIMENSION(bgr.height());
-        info.input_components = 3;
-        info.in_color_space = JCS_EXT_BGR;
-        jpeg_set_defaults(&info);
-        jpeg_set_quality(&info, 95, TRUE);
-        jpeg_start_compress(&info, TRUE);
-        while (info.next_scanline < info.image_height) {
-            auto row = const_cast<JSAMPROW>(bgr.constScanLine(int(info.next_scanline)));
-            jpeg_write_scanlines(&info, &row, 1);
-        }
-        jpeg_finish_compress(&info);
-        jpeg_destroy_compress(&info);
-        plainWrite(path, reinterpret_cast<const char *>(output), qint64(size));
-        std::free(output);
+        encodeJpegPlainly(bgr, 95, [&path](const unsigned char *data, unsigned long size) {
+            plainWrite(path, reinterpret_cast<const char *>(data), qint64(size));
+        });
     }
 }
 BENCHMARK(SaveJpegFloorLibjpeg)->Unit(benchmark::kMicrosecond);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "tests/doubles/SyntheticScene.h"
+#include "tests/support/PlainJpegEncoder.h"
 #include "tests/view/ImageFixtures.h"
 #include "view/CImageCtrl.h"
 #include "view/ImageCodecs.h"
@@ -10,35 +11,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <jpeglib.h>
 #include <limits>
 
 namespace {
 // libjpeg itself at one of its quality settings, on the same BGR rows.
 QByteArray referenceJpeg(const QImage &bgr, int quality)
 {
-    jpeg_compress_struct info;
-    jpeg_error_mgr errors;
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char *output = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &output, &size);
-    info.image_width = JDIMENSION(bgr.width());
-    info.image_height = JDIMENSION(bgr.height());
-    info.input_components = 3;
-    info.in_color_space = JCS_EXT_BGR;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, quality, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        auto row = const_cast<JSAMPROW>(bgr.constScanLine(int(info.next_scanline)));
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    QByteArray file(reinterpret_cast<const char *>(output), qsizetype(size));
-    std::free(output);
+    QByteArray file;
+    encodeJpegPlainly(bgr, quality, [&file](const unsigned char *data, unsigned long size) {
+        file = QByteArray(reinterpret_cast<const char *>(data), qsizetype(size));
+    });
     return file;
 }
 

@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QImage>
+
+#include <functional>
+
+// libjpeg-turbo used directly, with its standard tables at a quality, on the rows of a 24-bit
+// BGR image: the yardstick of the JPEG writer's tests and the floor of its benchmark. consume
+// gets the encoded file while the encoder's buffer is still alive.
+void encodeJpegPlainly(
+    const QImage &bgr, int quality,
+    const std::function<void(const unsigned char *data, unsigned long size)> &consume);
