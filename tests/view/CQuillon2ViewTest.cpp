@@ -45,6 +45,7 @@ TEST(BestFitZoom, FollowsTheLimitingSide)
 }
 
 using CQuillon2ViewTest = ViewFixture;
+using RealControlViewTest = RealControlViewFixture;
 
 TEST_F(CQuillon2ViewTest, InitialUpdateSetsUpTheControlGreysMenusReadsSettingsAndAsks)
 {
@@ -150,25 +151,18 @@ TEST_F(CQuillon2ViewTest, DestructionStopsPollingAndDropsTheImage)
     EXPECT_EQ(control.commands(), Calls{"SetImageHandle(0)"});
 }
 
-TEST(CQuillon2ViewControl, CoversTheWholeClientAreaAndKeepsItsZoomOnResize)
+TEST_F(RealControlViewTest, ControlCoversTheWholeClientAreaAndKeepsItsZoomOnResize)
 {
-    QTemporaryDir dir;
-    SettingsStore settings(dir.filePath(QStringLiteral("q.conf")));
-    SimulatedMainUnit camera;
-    RecordingMessagePresenter presenter;
-    RecordingFrame frame(camera, presenter);
-    CQuillon2View view(frame, settings);
-    frame.readiness = &view.readiness();
-    view.resize(640, 480);
-    view.show();
-    auto *control = view.findChild<CImageCtrl *>();
+    view->resize(640, 480);
+    view->show();
+    auto *control = view->findChild<CImageCtrl *>();
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(control->geometry(), QRect(0, 0, 640, 480));
-    view.OnInitialUpdate();
-    view.OnCapture();
-    ASSERT_TRUE(view.m_bHasImage);
+    view->OnInitialUpdate();
+    view->OnCapture();
+    ASSERT_TRUE(view->m_bHasImage);
     const float zoom = control->GetZoomPercent();
-    view.resize(900, 700);
+    view->resize(900, 700);
     QCoreApplication::processEvents();
     EXPECT_EQ(control->geometry(), QRect(0, 0, 900, 700));
     EXPECT_EQ(control->GetZoomPercent(), zoom);

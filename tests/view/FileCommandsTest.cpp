@@ -13,6 +13,7 @@
 namespace {
 using Calls = std::vector<std::string>;
 using FileCommandsTest = ViewFixture;
+using FileCommandsOnDisk = RealControlViewFixture;
 
 struct ExtensionCase
 {
@@ -186,45 +187,35 @@ TEST_F(FileCommandsTest, JpegSettingStoresTheFactorOnlyWhenConfirmed)
 }
 
 // The real control, the real files: a save that cannot be made leaves the old file.
-TEST(FileCommandsOnDisk, SaveThenOpenBothFormatsAndAFailedSaveKeepsTheOldFile)
+TEST_F(FileCommandsOnDisk, SaveThenOpenBothFormatsAndAFailedSaveKeepsTheOldFile)
 {
-    QTemporaryDir dir;
-    SettingsStore settings(dir.filePath(QStringLiteral("q.conf")));
-    SimulatedMainUnit camera;
-    RecordingMessagePresenter presenter;
-    RecordingFrame frame(camera, presenter);
-    CQuillon2View view(frame, settings);
-    frame.readiness = &view.readiness();
-    auto owned = std::make_unique<ScriptedFileDialogs>();
-    ScriptedFileDialogs &dialogs = *owned;
-    view.setFileDialogs(std::move(owned));
-    view.OnInitialUpdate();
-    view.OnCapture();
-    ASSERT_TRUE(view.m_bHasImage);
+    view->OnInitialUpdate();
+    view->OnCapture();
+    ASSERT_TRUE(view->m_bHasImage);
 
     for (const char *name : {"shot.jpg", "shot.bmp"}) {
-        dialogs.answer = dir.filePath(QString::fromLatin1(name));
-        view.OnFileSave();
-        const QImage written(*dialogs.answer);
+        dialogs->answer = tempPath(QString::fromLatin1(name));
+        view->OnFileSave();
+        const QImage written(*dialogs->answer);
         EXPECT_EQ(written.size(), QSize(1272, 1024)) << name;
     }
     EXPECT_TRUE(presenter.shown.empty());
 
     // A directory where the file should go: the save fails and the folder stays as it was.
-    const QString blocked = dir.filePath(QStringLiteral("blocked.bmp"));
+    const QString blocked = tempPath(QStringLiteral("blocked.bmp"));
     ASSERT_TRUE(QDir().mkdir(blocked));
-    dialogs.answer = blocked;
-    view.OnFileSave();
+    dialogs->answer = blocked;
+    view->OnFileSave();
     EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::SaveFailed)});
     EXPECT_TRUE(QFileInfo(blocked).isDir());
-    EXPECT_TRUE(view.m_bHasImage);
+    EXPECT_TRUE(view->m_bHasImage);
 
-    view.OnToggleOpenMode();
+    view->OnToggleOpenMode();
     for (const char *name : {"shot.jpg", "shot.bmp"}) {
-        dialogs.answer = dir.filePath(QString::fromLatin1(name));
-        view.OnFileOpen();
-        EXPECT_TRUE(view.m_bHasImage) << name;
-        EXPECT_EQ(view.imageCtrl().GetImageWidth(), 1272.0f) << name;
+        dialogs->answer = tempPath(QString::fromLatin1(name));
+        view->OnFileOpen();
+        EXPECT_TRUE(view->m_bHasImage) << name;
+        EXPECT_EQ(view->imageCtrl().GetImageWidth(), 1272.0f) << name;
     }
     EXPECT_EQ(presenter.shown.size(), 1u);
 }

@@ -49,11 +49,15 @@ public:
     }
 };
 
-// A view over a recording imaging control, driven through the simulated main unit, with the
-// settings in a private file.
+// A view over a recording imaging control (or the real one), driven through the simulated main
+// unit, with the settings in a private file.
 class ViewFixture : public ::testing::Test
 {
 protected:
+    explicit ViewFixture(bool realControl = false)
+        : m_realControl(realControl)
+    {}
+
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
@@ -67,7 +71,8 @@ protected:
     void makeView()
     {
         view.reset();
-        view = std::make_unique<CQuillon2View>(*frame, *settings, nullptr, &control);
+        view = std::make_unique<CQuillon2View>(*frame, *settings, nullptr,
+                                               m_realControl ? nullptr : &control);
         frame->readiness = &view->readiness();
         auto owned = std::make_unique<ScriptedFileDialogs>();
         dialogs = owned.get();
@@ -98,5 +103,15 @@ protected:
     ScriptedFileDialogs *dialogs = nullptr;
 
 private:
+    bool m_realControl;
     QTemporaryDir m_dir;
+};
+
+// The same with the real imaging control: real pixels, real files.
+class RealControlViewFixture : public ViewFixture
+{
+protected:
+    RealControlViewFixture()
+        : ViewFixture(true)
+    {}
 };
