@@ -2,8 +2,8 @@
 #include "app/CommandTable.h"
 
 #include "app/CMainFrame.h"
+#include "imaging/ZoomArithmetic.h"
 #include "view/CQuillon2View.h"
-#include "view/ZoomArithmetic.h"
 
 #include <algorithm>
 #include <array>

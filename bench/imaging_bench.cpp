@@ -4,12 +4,12 @@
 // integer unsharp mask; the JPEG save beside libjpeg-turbo encoding the same pixels at the
 // same quality and writing them with a plain file write; the BMP save beside a plain write of the
 // same file. Files go to /dev/shm (tmpfs), so the disk is not measured.
+#include "imaging/BmpCodec.h"
+#include "imaging/ImageCodecs.h"
+#include "imaging/JpegCodec.h"
+#include "imaging/Sharpen.h"
 #include "tests/doubles/SyntheticScene.h"
 #include "tests/support/PlainJpegEncoder.h"
-#include "view/BmpCodec.h"
-#include "view/ImageCodecs.h"
-#include "view/JpegCodec.h"
-#include "view/Sharpen.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "view/CImageCtrl.h"
 
+#include "imaging/BmpCodec.h"
+#include "imaging/ImageCodecs.h"
+#include "imaging/Sharpen.h"
 #include "link/MemoryBlock.h"
-#include "view/BmpCodec.h"
-#include "view/ImageCodecs.h"
-#include "view/Sharpen.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

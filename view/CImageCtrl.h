@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "view/DecodedImage.h"
+#include "imaging/DecodedImage.h"
+#include "imaging/ZoomGeometry.h"
 #include "view/ImagingControl.h"
-#include "view/ZoomGeometry.h"
 
 #include <QAbstractScrollArea>
 #include <QByteArray>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "view/CQuillon2View.h"
 
+#include "imaging/ZoomArithmetic.h"
 #include "link/ColorConversion.h"
 #include "link/LinkError.h"
 #include "remote/CRemoteControlDlg.h"
@@ -11,7 +12,6 @@
 #include "view/FileDialogs.h"
 #include "view/FrameServices.h"
 #include "view/ImageFileFormat.h"
-#include "view/ZoomArithmetic.h"
 
 #include <QGuiApplication>
 #include <QResizeEvent>

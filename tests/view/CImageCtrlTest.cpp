@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "view/CImageCtrl.h"
 
+#include "imaging/ZoomGeometry.h"
 #include "link/MemoryBlock.h"
 #include "tests/doubles/SyntheticScene.h"
-#include "view/ZoomGeometry.h"
 
 #include <QApplication>
 #include <QDir>

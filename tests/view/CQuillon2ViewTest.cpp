@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "imaging/ZoomArithmetic.h"
 #include "tests/view/ViewFixture.h"
 #include "view/CImageCtrl.h"
-#include "view/ZoomArithmetic.h"
 
 #include <QCoreApplication>
 

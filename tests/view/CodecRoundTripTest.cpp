@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include "imaging/BmpCodec.h"
+#include "imaging/ImageCodecs.h"
 #include "link/MemoryBlock.h"
 #include "tests/doubles/SyntheticScene.h"
 #include "tests/view/ImageFixtures.h"
-#include "view/BmpCodec.h"
 #include "view/CImageCtrl.h"
-#include "view/ImageCodecs.h"
 
 #include <QTemporaryDir>
 

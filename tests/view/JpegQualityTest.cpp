@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include "imaging/ImageCodecs.h"
+#include "imaging/JpegCodec.h"
 #include "tests/doubles/SyntheticScene.h"
 #include "tests/support/PlainJpegEncoder.h"
 #include "tests/view/ImageFixtures.h"
 #include "view/CImageCtrl.h"
-#include "view/ImageCodecs.h"
-#include "view/JpegCodec.h"
 
 #include <QTemporaryDir>
 

@@ -2,9 +2,9 @@
 // Every file in fixtures/malformed, each named after the fault it reproduces, must be refused
 // from disk and from memory; the well-formed neighbours in fixtures/valid must still load, so
 // that the checks are not merely strict.
+#include "imaging/ImageCodecs.h"
 #include "tests/view/ImageFixtures.h"
 #include "view/CImageCtrl.h"
-#include "view/ImageCodecs.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "view/ZoomArithmetic.h"
+#include "imaging/ZoomArithmetic.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "view/DecodedImage.h"
+#include "imaging/DecodedImage.h"
 
 #include <QByteArray>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "view/Sharpen.h"
+#include "imaging/Sharpen.h"
 
 #include <algorithm>
 #include <array>

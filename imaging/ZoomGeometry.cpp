@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "view/ZoomGeometry.h"
+#include "imaging/ZoomGeometry.h"
 
 #include <algorithm>
 #include <cmath>

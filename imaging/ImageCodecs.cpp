@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "view/ImageCodecs.h"
+#include "imaging/ImageCodecs.h"
 
-#include "view/BmpCodec.h"
-#include "view/JpegCodec.h"
+#include "imaging/BmpCodec.h"
+#include "imaging/JpegCodec.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "view/JpegCodec.h"
+#include "imaging/JpegCodec.h"
 
 #include <algorithm>
 #include <csetjmp>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "view/BmpCodec.h"
+#include "imaging/BmpCodec.h"
 
 #include <QBuffer>
 #include <QImageReader>
