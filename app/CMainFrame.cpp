@@ -175,13 +175,13 @@ void CMainFrame::SetStatusMessage(int stringId)
     // While the camera is unreachable or initializing, the warning that says so may only be
     // replaced by the other warning or after the idle text came back.
     bool allowed = true;
-    if (readiness.m_bBusy || readiness.m_bNoLink)
+    if (readiness.busy() || readiness.noLink())
         allowed = current == statusText(StringId::Ready);
-    if (readiness.m_bNoLink)
+    if (readiness.noLink())
         allowed = allowed || current == statusText(StringId::Initializing);
-    if (readiness.m_bBusy)
+    if (readiness.busy())
         allowed = allowed || current == statusText(StringId::NotReady);
-    if (!allowed && readiness.m_initPollCount <= ReadinessMonitor::MaxInitializingPolls)
+    if (!allowed && readiness.initPollCount() <= ReadinessMonitor::MaxInitializingPolls)
         return;
     m_wndStatusBar->setPaneText(CMainStatusBar::MessagePane, statusText(stringId));
     m_wndStatusBar->repaint();
@@ -209,7 +209,7 @@ void CMainFrame::OnTimer()
     setSizedPaneText(CMainStatusBar::DatePane,
                      QLocale::system().toString(now.date(), QLocale::ShortFormat));
     QString time = shortTimeWithoutSeconds(now.time());
-    if (m_view->m_bOpenEnabled)
+    if (m_view->openEnabled())
         time += QStringLiteral(" #");
     setSizedPaneText(CMainStatusBar::TimePane, time);
 }
@@ -232,7 +232,7 @@ void CMainFrame::SetTransferProgress(int rows)
 
 bool CMainFrame::isLinkMarkedDown() const
 {
-    return m_view->readiness().m_bNoLink;
+    return m_view->readiness().noLink();
 }
 
 void CMainFrame::CloseRemotePanel()

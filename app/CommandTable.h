@@ -2,6 +2,7 @@
 #pragma once
 
 #include "view/CommandContext.h"
+#include "view/FrameServices.h"
 
 #include <QString>
 
@@ -60,15 +61,6 @@ struct MenuDescription
 std::span<const MenuDescription> menuBarLayout();
 // The tool bar's buttons in order; 0 is a separator.
 std::span<const quint16> toolBarLayout();
-
-// Top-level menu positions that are greyed while no image is shown.
-namespace MenuPosition {
-inline constexpr int File = 0;
-inline constexpr int Edit = 1;
-inline constexpr int RemoteControl = 2;
-inline constexpr int Zoom = 3;
-inline constexpr int Help = 4;
-} // namespace MenuPosition
 
 // The two parts of a prompt: the text shown in the message pane while the item is highlighted,
 // and the tool tip.

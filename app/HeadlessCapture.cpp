@@ -60,7 +60,7 @@ int runHeadlessCapture(PipeTransport &transport, SettingsStore &settings, const 
     }
 
     view.OnCapture();
-    if (!view.m_bHasImage) {
+    if (!view.hasImage()) {
         // Every failure of the capture itself was reported; one that was not (the camera
         // vanished before the transfer) still must not pass for success.
         if (presenter.shownCodes().isEmpty())

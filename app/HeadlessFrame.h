@@ -21,7 +21,7 @@ public:
     CameraLink &Link() override { return m_link; }
     void SetFrameEnabled(bool) override {}
     void SetTransferProgress(int) override {}
-    bool isLinkMarkedDown() const override { return !m_view || m_view->readiness().m_bNoLink; }
+    bool isLinkMarkedDown() const override { return !m_view || m_view->readiness().noLink(); }
     void CloseRemotePanel() override {}
 
 private:

@@ -75,7 +75,7 @@ void BM_CaptureWithProgressBar(benchmark::State &state)
         frame.view().OnCapture();
         frame.repaint();
     }
-    if (!frame.view().m_bHasImage)
+    if (!frame.view().hasImage())
         state.SkipWithError("the capture failed");
     state.counters["progress paints"] =
         benchmark::Counter(counter.paints, benchmark::Counter::kAvgIterations);
@@ -99,7 +99,7 @@ void BM_CaptureWithoutProgressBar(benchmark::State &state)
         view.OnCapture();
         view.repaint();
     }
-    if (!view.m_bHasImage)
+    if (!view.hasImage())
         state.SkipWithError("the capture failed");
 }
 BENCHMARK(BM_CaptureWithoutProgressBar)->Unit(benchmark::kMillisecond);

@@ -24,12 +24,11 @@ public:
                      QObject *parent = nullptr);
 
     // The camera is taken to be unreachable.
-    bool m_bNoLink = true;
+    bool noLink() const { return m_bNoLink; }
     // The last readiness query was answered "initializing".
-    bool m_bBusy = true;
+    bool busy() const { return m_bBusy; }
     // Initializing answers counted by the polling since the last reset.
-    int m_initPollCount = 0;
-
+    int initPollCount() const { return m_initPollCount; }
     bool isReady() const { return !m_bNoLink && !m_bBusy; }
 
     // -1: no link (the command pipe cannot be opened), 0: ready, 1: initializing.
@@ -50,6 +49,8 @@ Q_SIGNALS:
     void readinessChanged();
 
 private:
+    friend class ReadinessMonitorTest;
+
     // Change the flags, telling the command rules when anything actually changed.
     void setFlags(bool noLink, bool busy);
     void setInitPollCount(int count);
@@ -58,4 +59,7 @@ private:
     LinkHost &m_host;
     StatusSink &m_status;
     QTimer m_timer;
+    bool m_bNoLink = true;
+    bool m_bBusy = true;
+    int m_initPollCount = 0;
 };

@@ -4,11 +4,10 @@
 #include "link/FrameLayout.h"
 #include "link/MemoryBlock.h"
 #include "link/ReadinessMonitor.h"
-#include "remote/CRemoteControlDlg.h"
+#include "remote/RemotePanelHolder.h"
 #include "view/CommandContext.h"
+#include "view/ShownPicture.h"
 
-#include <QDialog>
-#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -21,7 +20,7 @@ class SettingsStore;
 // The one view of the main window. It hosts the imaging control over its whole client area and
 // holds the program's image state: whether an image is shown, the last camera frame, the picture
 // settings in force, the camera's readiness, and the remote-control panel while it is open.
-class CQuillon2View : public QWidget, public RemotePanelOwner
+class CQuillon2View : public QWidget
 {
     Q_OBJECT
 public:
@@ -56,13 +55,12 @@ public:
     float ComputeBestFitZoom() const;
     // The sharpening amount of a sharpness step; a step outside 0..6 is taken as 3 (no change)
     // and m_sharpnessIndex becomes 3.
-    short SharpenAmountForIndex(int index);
+    short SharpenAmountForIndex(int index) { return m_shown.settings().amountForIndex(index); }
     // The BMP file image of the kept camera frame converted with a gamma selection; a null block
     // when there is no frame or no memory (the latter is reported).
-    MemoryBlock ConvertFrameToBitmap(int gamma);
+    MemoryBlock ConvertFrameToBitmap(int gamma) { return m_shown.convertFrame(gamma); }
     void RefreshImage();
-    void CloseRemotePanel();
-    void OnRemotePanelDestroyed() override;
+    void CloseRemotePanel() { m_remotePanel.closeLater(); }
     int QueryReadiness() { return m_readiness.QueryReadiness(); }
 
     ReadinessMonitor &readiness() { return m_readiness; }
@@ -72,19 +70,12 @@ public:
     // Tests answer the file dialogs.
     void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);
 
-    ImagingControl *m_imageCtrl = nullptr;
-    ReadinessMonitor m_readiness;
-    bool m_bHasImage = false;
-    bool m_bOpenEnabled = false;
+    bool hasImage() const { return m_shown.hasImage(); }
+    bool openEnabled() const { return m_bOpenEnabled; }
     // The cropped frame of the last capture, kept so that sharpness and gamma can be re-applied.
-    MemoryBlock m_hRawFrame;
-    ColorCoefficients m_colorCoeff;
-    int m_gamma = 1;
-    int m_sharpenAmount = 0;
-    int m_sharpnessIndex = 3;
-    int m_qFactor = 15;
-    FrameServices *m_pMainFrame = nullptr;
-    QPointer<QDialog> m_pRemoteDlg;
+    const MemoryBlock &rawFrame() const { return m_shown.rawFrame(); }
+    ColorCoefficients colorCoeff() const { return m_shown.colorCoeff(); }
+    const PictureSettings &picture() const { return m_shown.settings(); }
 
 Q_SIGNALS:
     // Something the command rules look at may have changed.
@@ -94,19 +85,21 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    friend class ViewFixture;
+
+    ImagingControl *createImageControl();
     void InitImageControl();
     // The readiness question that starts the camera commands: true when ready; an
     // initializing camera is polled until it is; without a link nothing more happens.
     bool cameraAnswersReady();
-    void applyZoom(float zoomPercent);
-    // The shared steps after an image was loaded, and after a load failed.
-    void showLoadedImage();
-    void showLoadFailure();
-    // Re-makes the shown image from the kept frame after a confirmed picture setting.
-    void reprocessShownImage();
-    void setBusy(bool busy);
 
+    FrameServices *m_pMainFrame = nullptr;
     SettingsStore &m_settings;
     QWidget *m_imageWidget = nullptr;
+    ImagingControl *m_imageCtrl = nullptr;
+    ReadinessMonitor m_readiness;
+    RemotePanelHolder m_remotePanel;
+    ShownPicture m_shown;
+    bool m_bOpenEnabled = false;
     std::unique_ptr<FileDialogs> m_fileDialogs;
 };

@@ -4,6 +4,15 @@
 #include "link/CameraLink.h"
 #include "link/StatusText.h"
 
+// The top-level menus of the menu bar by position.
+namespace MenuPosition {
+inline constexpr int File = 0;
+inline constexpr int Edit = 1;
+inline constexpr int RemoteControl = 2;
+inline constexpr int Zoom = 3;
+inline constexpr int Help = 4;
+} // namespace MenuPosition
+
 // What the view asks of the main frame that holds it: the status texts, the zoom readout, the
 // top-level menus, the camera link and its host, and the frame's state during an image
 // transfer. The main window implements it; the headless capture and the tests have their own.

@@ -95,7 +95,7 @@ TEST_F(CMainFrameTest, AcceleratorsReachEnabledCommandsOnly)
     EXPECT_EQ(control.GetImageWidth(), 0.0f);
 
     QTest::keyClick(frame.get(), Qt::Key_C, Qt::AltModifier);
-    ASSERT_TRUE(frame->view().m_bHasImage);
+    ASSERT_TRUE(frame->view().hasImage());
     const float fitted = control.GetZoomPercent();
     QTest::keyClick(frame.get(), Qt::Key_BracketLeft, Qt::ControlModifier);
     EXPECT_EQ(control.GetZoomPercent(), float(int(fitted) / 10 * 10 + 10));
@@ -103,7 +103,7 @@ TEST_F(CMainFrameTest, AcceleratorsReachEnabledCommandsOnly)
     EXPECT_EQ(control.GetZoomPercent(), float(int(fitted) / 10 * 10));
 
     QTest::keyClick(frame.get(), Qt::Key_Insert, Qt::ControlModifier | Qt::AltModifier);
-    EXPECT_TRUE(frame->view().m_bOpenEnabled);
+    EXPECT_TRUE(frame->view().openEnabled());
 }
 
 TEST_F(CMainFrameTest, StatusRuleKeepsTheReadinessWarningVisible)
@@ -138,7 +138,7 @@ TEST_F(CMainFrameTest, StatusRuleWhileInitializingAndAfterTheTimeOut)
     for (int poll = 0; poll < 61; ++poll)
         frame->view().readiness().OnTimer();
     EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::InitializeTimeout)});
-    EXPECT_TRUE(frame->view().readiness().m_bBusy);
+    EXPECT_TRUE(frame->view().readiness().busy());
     EXPECT_EQ(message(), QStringLiteral("Ready !"));
     frame->SetStatusMessage(StringId::Busy);
     EXPECT_EQ(message(), QStringLiteral("Busy !"));
@@ -237,7 +237,7 @@ TEST_F(CMainFrameTest, TheProgressBarMovesDuringATransferWithoutRepaintingEveryR
     } counter;
     frame->mainStatusBar().progress().installEventFilter(&counter);
     frame->view().OnCapture();
-    ASSERT_TRUE(frame->view().m_bHasImage);
+    ASSERT_TRUE(frame->view().hasImage());
     // Drawn as it advances (the loop runs no events), but far less often than once a row.
     EXPECT_GE(counter.paints, 5);
     EXPECT_LE(counter.paints, 120);

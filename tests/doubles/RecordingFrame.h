@@ -41,7 +41,7 @@ public:
         events.push_back(enabled ? "frame enabled" : "frame disabled");
     }
     void SetTransferProgress(int rows) override { progress.push_back(rows); }
-    bool isLinkMarkedDown() const override { return !readiness || readiness->m_bNoLink; }
+    bool isLinkMarkedDown() const override { return !readiness || readiness->noLink(); }
     void CloseRemotePanel() override { ++remotePanelCloses; }
 
 private:

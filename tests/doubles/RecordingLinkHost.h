@@ -19,7 +19,7 @@ public:
     std::vector<int> progress;
     std::vector<std::string> *log = nullptr;
 
-    bool isLinkMarkedDown() const override { return monitor ? monitor->m_bNoLink : linkMarkedDown; }
+    bool isLinkMarkedDown() const override { return monitor ? monitor->noLink() : linkMarkedDown; }
     void CloseRemotePanel() override
     {
         ++panelCloses;

@@ -28,6 +28,9 @@ enum class Camera
     Initializing
 };
 
+} // namespace
+
+// Outside the unnamed namespace: the monitor names it as a friend.
 class ReadinessMonitorTest : public ::testing::Test
 {
 protected:
@@ -39,6 +42,8 @@ protected:
         m_transport.setReply("QS4  ",
                              state == Camera::Initializing ? InitializingReply : ReadyReply);
     }
+    // A count as the polling would have left it, announced as the polling announces it.
+    void setInitPollCount(int count) { m_monitor.setInitPollCount(count); }
     void logEverything()
     {
         m_presenter.log = &m_log;
@@ -55,11 +60,13 @@ protected:
     std::vector<std::string> m_log;
 };
 
+namespace {
+
 TEST_F(ReadinessMonitorTest, StartsAsNotYetAsked)
 {
-    EXPECT_TRUE(m_monitor.m_bNoLink);
-    EXPECT_TRUE(m_monitor.m_bBusy);
-    EXPECT_EQ(m_monitor.m_initPollCount, 0);
+    EXPECT_TRUE(m_monitor.noLink());
+    EXPECT_TRUE(m_monitor.busy());
+    EXPECT_EQ(m_monitor.initPollCount(), 0);
     EXPECT_FALSE(m_monitor.isReady());
     EXPECT_FALSE(m_monitor.isTimerArmed());
 }
@@ -81,8 +88,8 @@ TEST_P(QueryReadinessTest, SetsTheFlagsFromTheAnswer)
     const QueryCase &c = GetParam();
     setCamera(c.camera);
     EXPECT_EQ(m_monitor.QueryReadiness(), c.result);
-    EXPECT_EQ(m_monitor.m_bNoLink, c.noLink);
-    EXPECT_EQ(m_monitor.m_bBusy, c.busy);
+    EXPECT_EQ(m_monitor.noLink(), c.noLink);
+    EXPECT_EQ(m_monitor.busy(), c.busy);
     if (c.camera == Camera::Absent) {
         EXPECT_THAT(m_transport.commands(), IsEmpty());
     } else {
@@ -166,7 +173,7 @@ TEST_F(ReadinessMonitorTest, SixtiethInitializingAnswerRearmsTheSixtyFirstTimesO
     for (int poll = 1; poll <= 60; ++poll) {
         m_monitor.OnTimer();
         ASSERT_TRUE(m_monitor.isTimerArmed()) << poll;
-        ASSERT_EQ(m_monitor.m_initPollCount, poll);
+        ASSERT_EQ(m_monitor.initPollCount(), poll);
         ASSERT_EQ(m_status.last(), StringId::Initializing);
     }
     EXPECT_THAT(m_presenter.shown, IsEmpty());
@@ -177,8 +184,8 @@ TEST_F(ReadinessMonitorTest, SixtiethInitializingAnswerRearmsTheSixtyFirstTimesO
     EXPECT_THAT(m_log, ElementsAre("status 57347", "message 11", "status 57345"));
     EXPECT_EQ(m_presenter.shown[0].text,
               QStringLiteral("Time out (The main unit is now initializing.)\n\n"));
-    EXPECT_FALSE(m_monitor.m_bNoLink);
-    EXPECT_TRUE(m_monitor.m_bBusy);
+    EXPECT_FALSE(m_monitor.noLink());
+    EXPECT_TRUE(m_monitor.busy());
 }
 
 TEST_F(ReadinessMonitorTest, PollsWithoutLinkAreNotCounted)
@@ -187,7 +194,7 @@ TEST_F(ReadinessMonitorTest, PollsWithoutLinkAreNotCounted)
     for (int poll = 0; poll < 100; ++poll)
         m_monitor.OnTimer();
     EXPECT_TRUE(m_monitor.isTimerArmed());
-    EXPECT_EQ(m_monitor.m_initPollCount, 0);
+    EXPECT_EQ(m_monitor.initPollCount(), 0);
     EXPECT_EQ(m_status.last(), StringId::NotReady);
     EXPECT_THAT(m_presenter.shown, IsEmpty());
 }
@@ -201,7 +208,7 @@ TEST_F(ReadinessMonitorTest, ReadyAnswerEndsPolling)
     EXPECT_FALSE(m_monitor.isTimerArmed());
     EXPECT_EQ(m_status.last(), StringId::Ready);
     EXPECT_TRUE(m_monitor.isReady());
-    EXPECT_EQ(m_monitor.m_initPollCount, 1) << "only an arrival resets the count";
+    EXPECT_EQ(m_monitor.initPollCount(), 1) << "only an arrival resets the count";
 }
 
 TEST_F(ReadinessMonitorTest, TheTimerFiresOnceAfterASecond)
@@ -219,15 +226,15 @@ TEST_F(ReadinessMonitorTest, RemovalWhileInitializingPollsWithoutLimit)
 {
     setCamera(Camera::Initializing);
     m_monitor.OnInitialUpdate();
-    m_monitor.m_initPollCount = 60;
+    setInitPollCount(60);
     setCamera(Camera::Absent);
     logEverything();
 
     m_monitor.OnDeviceChange(DeviceEvent::RemoveComplete, CameraKey);
     EXPECT_THAT(m_log, ElementsAre("message 6", "close panel", "status 57348"));
     EXPECT_EQ(m_presenter.shown[0].text, QStringLiteral("USB: Disconnected from main unit.\n\n"));
-    EXPECT_TRUE(m_monitor.m_bNoLink);
-    EXPECT_FALSE(m_monitor.m_bBusy);
+    EXPECT_TRUE(m_monitor.noLink());
+    EXPECT_FALSE(m_monitor.busy());
     EXPECT_TRUE(m_monitor.isTimerArmed());
 
     for (int poll = 0; poll < 70; ++poll)
@@ -251,13 +258,13 @@ class ArrivalTest : public ReadinessMonitorTest, public ::testing::WithParamInte
 TEST_P(ArrivalTest, QueriesAndResetsTheCountUnlessReady)
 {
     const ArrivalCase &c = GetParam();
-    m_monitor.m_initPollCount = 61;
+    setInitPollCount(61);
     m_monitor.ArmTimer();
     setCamera(c.camera);
     m_monitor.OnDeviceChange(DeviceEvent::Arrival, CameraKey + QStringLiteral("\\5&2B8A1C&0&1"));
     EXPECT_THAT(m_status.requests, ElementsAre(c.status));
     EXPECT_EQ(m_monitor.isTimerArmed(), c.armed);
-    EXPECT_EQ(m_monitor.m_initPollCount, c.countAfter);
+    EXPECT_EQ(m_monitor.initPollCount(), c.countAfter);
     EXPECT_THAT(m_presenter.shown, IsEmpty());
 }
 
@@ -276,8 +283,8 @@ TEST_F(ReadinessMonitorTest, OtherDevicesChangeNothing)
         m_monitor.OnDeviceChange(event, QStringLiteral("HID\\VID_0B7E&PID_0100"));
     }
     EXPECT_TRUE(m_monitor.isTimerArmed());
-    EXPECT_TRUE(m_monitor.m_bNoLink);
-    EXPECT_TRUE(m_monitor.m_bBusy);
+    EXPECT_TRUE(m_monitor.noLink());
+    EXPECT_TRUE(m_monitor.busy());
     EXPECT_THAT(m_transport.packets(), IsEmpty());
     EXPECT_THAT(m_status.requests, IsEmpty());
     EXPECT_THAT(m_presenter.shown, IsEmpty());

@@ -42,10 +42,10 @@ protected:
     {
         auto dialog = std::make_unique<CPictureAdjustDlg>(*view, *frame, nullptr, &preview);
         dialog->m_mode = mode;
-        dialog->m_sliderPos = view->m_sharpnessIndex;
-        dialog->m_gammaChoice = view->m_gamma;
-        dialog->m_previewGamma = view->m_gamma;
-        dialog->m_previewAmount = view->m_sharpenAmount;
+        dialog->m_sliderPos = view->picture().m_sharpnessIndex;
+        dialog->m_gammaChoice = view->picture().m_gamma;
+        dialog->m_previewGamma = view->picture().m_gamma;
+        dialog->m_previewAmount = view->picture().m_sharpenAmount;
         return dialog;
     }
 
@@ -102,8 +102,7 @@ TEST_F(CPictureAdjustDlgTest, GammaRefreshesWithTheOtherToneCurveOnlyOnAChange)
     EXPECT_TRUE(preview.commands().empty());
     clickRadio(on);
     ASSERT_EQ(preview.callsTo("LoadFromMemory").size(), 1u);
-    const MemoryBlock expected =
-        convertFrameToBitmapBlock(view->m_hRawFrame, view->m_colorCoeff, 0);
+    const MemoryBlock expected = convertFrameToBitmapBlock(view->rawFrame(), view->colorCoeff(), 0);
     EXPECT_EQ(preview.lastLoadedBlock, QByteArray(reinterpret_cast<const char *>(expected.data()),
                                                   qsizetype(expected.size())));
     EXPECT_EQ(frame->statusRequests,
@@ -113,7 +112,7 @@ TEST_F(CPictureAdjustDlgTest, GammaRefreshesWithTheOtherToneCurveOnlyOnAChange)
 TEST_F(CPictureAdjustDlgTest, WithoutACameraFrameThePreviewStaysEmpty)
 {
     captureOnce();
-    view->m_hRawFrame.reset();
+    dropKeptFrame();
     auto dialog = makeDialog(CPictureAdjustDlg::ModeSharpness);
     dialog->show();
     EXPECT_TRUE(preview.callsTo("LoadFromMemory").empty());
@@ -130,8 +129,8 @@ TEST_F(CPictureAdjustDlgTest, ConfirmedSharpnessIsStoredAndReMakesTheShownImage)
         d.accept();
     });
     view->OnSharpness();
-    EXPECT_EQ(view->m_sharpnessIndex, 6);
-    EXPECT_EQ(view->m_sharpenAmount, 950);
+    EXPECT_EQ(view->picture().m_sharpnessIndex, 6);
+    EXPECT_EQ(view->picture().m_sharpenAmount, 950);
     EXPECT_EQ(settings->read(Setting::Sharpness), 6);
     EXPECT_EQ(control.commands(),
               (Calls{"SetRepaintEnabled(false)", "LoadFromMemory(3907638, 0, 0, 3907638)",
@@ -152,8 +151,8 @@ TEST_F(CPictureAdjustDlgTest, CancelledAdjustmentsChangeNothing)
         (view.get()->*command)();
     }
     EXPECT_TRUE(control.commands().empty());
-    EXPECT_EQ(view->m_gamma, 1);
-    EXPECT_EQ(view->m_sharpnessIndex, 3);
+    EXPECT_EQ(view->picture().m_gamma, 1);
+    EXPECT_EQ(view->picture().m_sharpnessIndex, 3);
     // The dialog showed "ON" when it was cancelled; nothing of it may be stored.
     EXPECT_EQ(settings->read(Setting::Gamma), 1);
 }
@@ -167,7 +166,7 @@ TEST_F(CPictureAdjustDlgTest, ConfirmedGammaUsesTheCurrentSharpening)
         d.accept();
     });
     view->OnGammaCorrection();
-    EXPECT_EQ(view->m_gamma, 0);
+    EXPECT_EQ(view->picture().m_gamma, 0);
     EXPECT_EQ(settings->read(Setting::Gamma), 0);
     EXPECT_EQ(control.callsTo("Sharpen"), Calls{"Sharpen(800)"});
 }

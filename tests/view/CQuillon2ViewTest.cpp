@@ -58,10 +58,10 @@ TEST_F(CQuillon2ViewTest, InitialUpdateSetsUpTheControlGreysMenusReadsSettingsAn
                      "SetRepaintEnabled(true)", "SetAutoSize(false)", "SetOption57(true)",
                      "SetOption5(true)"}));
     EXPECT_EQ(frame->events, (std::vector<std::string>{"menu 1 off", "menu 3 off"}));
-    EXPECT_EQ(view->m_qFactor, 250);
-    EXPECT_EQ(view->m_gamma, 0);
-    EXPECT_EQ(view->m_sharpnessIndex, 5);
-    EXPECT_EQ(view->m_sharpenAmount, 900);
+    EXPECT_EQ(view->picture().m_qFactor, 250);
+    EXPECT_EQ(view->picture().m_gamma, 0);
+    EXPECT_EQ(view->picture().m_sharpnessIndex, 5);
+    EXPECT_EQ(view->picture().m_sharpenAmount, 900);
     // The camera answered ready: nothing shown, no polling.
     EXPECT_TRUE(frame->statusRequests.empty());
     EXPECT_FALSE(view->readiness().isTimerArmed());
@@ -89,17 +89,17 @@ TEST_F(CQuillon2ViewTest, SharpnessStepsOutsideTheTableMeanNoSharpening)
 {
     EXPECT_EQ(view->SharpenAmountForIndex(0), -1000);
     EXPECT_EQ(view->SharpenAmountForIndex(6), 950);
-    view->m_sharpnessIndex = 9;
+    pictureSettings().m_sharpnessIndex = 9;
     EXPECT_EQ(view->SharpenAmountForIndex(9), 0);
-    EXPECT_EQ(view->m_sharpnessIndex, 3);
-    view->m_sharpnessIndex = -2;
+    EXPECT_EQ(view->picture().m_sharpnessIndex, 3);
+    pictureSettings().m_sharpnessIndex = -2;
     EXPECT_EQ(view->SharpenAmountForIndex(-2), 0);
-    EXPECT_EQ(view->m_sharpnessIndex, 3);
+    EXPECT_EQ(view->picture().m_sharpnessIndex, 3);
 
     settings->write(Setting::Sharpness, 9);
     view->OnInitialUpdate();
-    EXPECT_EQ(view->m_sharpnessIndex, 3);
-    EXPECT_EQ(view->m_sharpenAmount, 0);
+    EXPECT_EQ(view->picture().m_sharpnessIndex, 3);
+    EXPECT_EQ(view->picture().m_sharpenAmount, 0);
 }
 
 TEST_F(CQuillon2ViewTest, ZoomCommandsSetTheZoomInTheirOrderAndShowIt)
@@ -125,11 +125,11 @@ TEST_F(CQuillon2ViewTest, ZoomCommandsSetTheZoomInTheirOrderAndShowIt)
 
 TEST_F(CQuillon2ViewTest, OpenModeToggles)
 {
-    EXPECT_FALSE(view->m_bOpenEnabled);
+    EXPECT_FALSE(view->openEnabled());
     view->OnToggleOpenMode();
-    EXPECT_TRUE(view->m_bOpenEnabled);
+    EXPECT_TRUE(view->openEnabled());
     view->OnToggleOpenMode();
-    EXPECT_FALSE(view->m_bOpenEnabled);
+    EXPECT_FALSE(view->openEnabled());
 }
 
 TEST_F(CQuillon2ViewTest, RefreshRepaintsOnlyAShownImage)
@@ -160,7 +160,7 @@ TEST_F(RealControlViewTest, ControlCoversTheWholeClientAreaAndKeepsItsZoomOnResi
     EXPECT_EQ(control->geometry(), QRect(0, 0, 640, 480));
     view->OnInitialUpdate();
     view->OnCapture();
-    ASSERT_TRUE(view->m_bHasImage);
+    ASSERT_TRUE(view->hasImage());
     const float zoom = control->GetZoomPercent();
     view->resize(900, 700);
     QCoreApplication::processEvents();

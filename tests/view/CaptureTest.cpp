@@ -41,13 +41,13 @@ TEST_F(CaptureTest, ShowsTheConvertedFrameSharpenedAtBestFit)
     ASSERT_GE(sent.size(), 3u);
     EXPECT_EQ(std::vector<std::string>(sent.end() - 3, sent.end()),
               (std::vector<std::string>{"QS4  ", "QS4  ", "TR0  "}));
-    EXPECT_EQ(view->m_colorCoeff, (ColorCoefficients{80, 100, 30, 20}));
+    EXPECT_EQ(view->colorCoeff(), (ColorCoefficients{80, 100, 30, 20}));
     EXPECT_EQ(control.commands(),
               (Calls{"SetRepaintEnabled(false)", "SetImageHandle(0)",
                      "LoadFromMemory(3907638, 0, 0, 3907638)", "Sharpen(800)", "SetSizeMode(4)",
                      "SetZoomPercent(58.5938)", "SetRepaintEnabled(true)"}));
-    EXPECT_EQ(control.lastLoadedBlock, expectedBitmap(camera, view->m_colorCoeff, 1));
-    EXPECT_TRUE(view->m_bHasImage);
+    EXPECT_EQ(control.lastLoadedBlock, expectedBitmap(camera, view->colorCoeff(), 1));
+    EXPECT_TRUE(view->hasImage());
     EXPECT_FLOAT_EQ(frame->zoomReadouts.back(), 58.59375f);
     EXPECT_EQ(frame->statusRequests, (std::vector<int>{StringId::Busy, StringId::Ready}));
     EXPECT_TRUE(frame->menusEnabled[1] && frame->menusEnabled[3]);
@@ -62,30 +62,30 @@ TEST_F(CaptureTest, ShowsTheConvertedFrameSharpenedAtBestFit)
 TEST_F(CaptureTest, KeepsTheCroppedFrameAndReusesItsBlock)
 {
     captureOnce();
-    ASSERT_FALSE(view->m_hRawFrame.isNull());
-    const std::uint8_t *block = view->m_hRawFrame.data();
+    ASSERT_FALSE(view->rawFrame().isNull());
+    const std::uint8_t *block = view->rawFrame().data();
     std::vector<std::uint8_t> cropped(FrameLayout::CroppedFrameBytes);
     ASSERT_TRUE(CropRawFrame(*camera.currentFrame(), cropped));
-    EXPECT_EQ(std::memcmp(view->m_hRawFrame.data(), cropped.data(), cropped.size()), 0);
+    EXPECT_EQ(std::memcmp(view->rawFrame().data(), cropped.data(), cropped.size()), 0);
     view->OnCapture();
-    EXPECT_EQ(view->m_hRawFrame.data(), block);
+    EXPECT_EQ(view->rawFrame().data(), block);
 }
 
 TEST_F(CaptureTest, AShortRowLeavesThePreviousPictureAndFrame)
 {
     captureOnce();
-    const std::vector<std::uint8_t> kept(view->m_hRawFrame.data(),
-                                         view->m_hRawFrame.data() + view->m_hRawFrame.size());
+    const std::vector<std::uint8_t> kept(view->rawFrame().data(),
+                                         view->rawFrame().data() + view->rawFrame().size());
     camera.setCoefficients({1, 2, 3, 4});
     camera.shortenRow(500);
     frame->progress.clear();
     view->OnCapture();
     EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::CaptureFailed)});
     EXPECT_TRUE(control.commands().empty()) << "the shown picture was touched";
-    EXPECT_TRUE(view->m_bHasImage);
-    EXPECT_TRUE(std::equal(kept.begin(), kept.end(), view->m_hRawFrame.data()));
+    EXPECT_TRUE(view->hasImage());
+    EXPECT_TRUE(std::equal(kept.begin(), kept.end(), view->rawFrame().data()));
     // The coefficients of the failed capture are kept, as the next conversion will use them.
-    EXPECT_EQ(view->m_colorCoeff, (ColorCoefficients{1, 2, 3, 4}));
+    EXPECT_EQ(view->colorCoeff(), (ColorCoefficients{1, 2, 3, 4}));
     ASSERT_GE(frame->progress.size(), 2u);
     EXPECT_EQ(frame->progress[frame->progress.size() - 2], 499);
     EXPECT_EQ(frame->progress.back(), 0);
@@ -112,8 +112,8 @@ TEST(CaptureReply, AnUnreadableCoefficientReplyGivesAGreyPicture)
     frame.readiness = &view.readiness();
     view.OnCapture();
     EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::ReceiveFailed)});
-    EXPECT_EQ(view.m_colorCoeff, ColorCoefficients{});
-    ASSERT_TRUE(view.m_bHasImage);
+    EXPECT_EQ(view.colorCoeff(), ColorCoefficients{});
+    ASSERT_TRUE(view.hasImage());
     const QByteArray &bmp = control.lastLoadedBlock;
     for (qsizetype i = 54; i < bmp.size(); i += 3)
         ASSERT_TRUE(bmp[i] == bmp[i + 1] && bmp[i + 1] == bmp[i + 2]) << "pixel at byte " << i;
@@ -127,7 +127,7 @@ TEST_F(CaptureTest, ARefusedTransferStopsBeforeAnyAllocation)
     view->OnCapture();
     EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::CommunicationFailed)});
     EXPECT_EQ(AllocationFaults::attempts(), 0);
-    EXPECT_FALSE(view->m_bHasImage);
+    EXPECT_FALSE(view->hasImage());
     EXPECT_TRUE(frame->statusRequests.empty());
 }
 
@@ -157,8 +157,8 @@ TEST_F(CaptureTest, AnImagePipeThatCannotBeOpenedFailsTheTransfer)
     camera.failNextImagePipe();
     view->OnCapture();
     EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::CaptureFailed)});
-    EXPECT_FALSE(view->m_bHasImage);
-    EXPECT_TRUE(view->m_hRawFrame.isNull());
+    EXPECT_FALSE(view->hasImage());
+    EXPECT_TRUE(view->rawFrame().isNull());
 }
 
 TEST_F(CaptureTest, ARefusedBitmapLeavesNoPicture)
@@ -167,7 +167,7 @@ TEST_F(CaptureTest, ARefusedBitmapLeavesNoPicture)
     control.loadFromMemoryResult = 1;
     view->OnCapture();
     EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::LoadFailed)});
-    EXPECT_FALSE(view->m_bHasImage);
+    EXPECT_FALSE(view->hasImage());
     EXPECT_LT(frame->zoomReadouts.back(), 0.0f);
     EXPECT_FALSE(frame->menusEnabled[1] || frame->menusEnabled[3]);
     EXPECT_EQ(control.commands().back(), "SetRepaintEnabled(true)");
@@ -192,14 +192,14 @@ TEST_P(CaptureAllocation, FailureIsReportedAndLeavesNoPicture)
     AllocationFaults::failAllocation(GetParam().failing);
     view->OnCapture();
     EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::OutOfMemory)});
-    EXPECT_FALSE(view->m_bHasImage);
+    EXPECT_FALSE(view->hasImage());
     EXPECT_TRUE(control.callsTo("LoadFromMemory").empty());
     if (GetParam().busyShown)
         EXPECT_EQ(frame->statusRequests, (std::vector<int>{StringId::Busy, StringId::Ready}));
     else
         EXPECT_TRUE(frame->statusRequests.empty());
     // Only a failed bitmap leaves the new frame kept for later.
-    EXPECT_EQ(view->m_hRawFrame.isNull(), GetParam().failing != 4);
+    EXPECT_EQ(view->rawFrame().isNull(), GetParam().failing != 4);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachAllocation, CaptureAllocation,

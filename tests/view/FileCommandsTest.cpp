@@ -64,11 +64,11 @@ TEST(ImageFileFormat, LooksAtTheFileNameNotTheFolder)
 TEST_F(FileCommandsTest, AnEightBitImageIsConvertedBeforeJpegAndStaysConverted)
 {
     view->OnInitialUpdate();
-    view->m_bOpenEnabled = true;
+    view->OnToggleOpenMode();
     control.bitsPerPixel = 8;
     dialogs->answer = tempPath(QStringLiteral("in.bmp"));
     view->OnFileOpen();
-    ASSERT_TRUE(view->m_bHasImage);
+    ASSERT_TRUE(view->hasImage());
     control.clear();
 
     dialogs->answer = tempPath(QStringLiteral("out.jpg"));
@@ -102,8 +102,8 @@ TEST_F(FileCommandsTest, AFailedSaveIsReportedAndChangesNothing)
     dialogs->answer = tempPath(QStringLiteral("a.jpg"));
     view->OnFileSave();
     EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::SaveFailed)});
-    EXPECT_TRUE(view->m_bHasImage);
-    EXPECT_FALSE(view->m_hRawFrame.isNull());
+    EXPECT_TRUE(view->hasImage());
+    EXPECT_FALSE(view->rawFrame().isNull());
 }
 
 TEST_F(FileCommandsTest, OpenDoesNothingUntilOpenModeIsOn)
@@ -111,7 +111,7 @@ TEST_F(FileCommandsTest, OpenDoesNothingUntilOpenModeIsOn)
     captureOnce();
     view->OnFileOpen();
     EXPECT_EQ(dialogs->openAsked, 0);
-    EXPECT_FALSE(view->m_hRawFrame.isNull());
+    EXPECT_FALSE(view->rawFrame().isNull());
 }
 
 TEST_F(FileCommandsTest, EvenACancelledOpenDropsTheCameraFrame)
@@ -121,8 +121,8 @@ TEST_F(FileCommandsTest, EvenACancelledOpenDropsTheCameraFrame)
     dialogs->answer.reset();
     view->OnFileOpen();
     EXPECT_EQ(dialogs->openAsked, 1);
-    EXPECT_TRUE(view->m_hRawFrame.isNull());
-    EXPECT_TRUE(view->m_bHasImage);
+    EXPECT_TRUE(view->rawFrame().isNull());
+    EXPECT_TRUE(view->hasImage());
     EXPECT_TRUE(control.commands().empty());
 }
 
@@ -141,11 +141,11 @@ TEST_F(FileCommandsTest, ASuccessfulOpenShowsTheFileAtBestFitWithNeutralPictureS
     EXPECT_EQ(control.commands(),
               (Calls{"SetRepaintEnabled(false)", "LoadFile(\"" + path + "\", 0, 0, 1)",
                      "SetSizeMode(4)", "SetZoomPercent(200)", "SetRepaintEnabled(true)"}));
-    EXPECT_TRUE(view->m_bHasImage);
-    EXPECT_EQ(view->m_gamma, 0);
-    EXPECT_EQ(view->m_sharpenAmount, 0);
+    EXPECT_TRUE(view->hasImage());
+    EXPECT_EQ(view->picture().m_gamma, 0);
+    EXPECT_EQ(view->picture().m_sharpenAmount, 0);
     // In memory only: the stored settings stay.
-    EXPECT_EQ(view->m_sharpnessIndex, 6);
+    EXPECT_EQ(view->picture().m_sharpnessIndex, 6);
     EXPECT_EQ(settings->read(Setting::Gamma), 1);
     EXPECT_TRUE(frame->menusEnabled[1] && frame->menusEnabled[3]);
     EXPECT_EQ(frame->statusRequests, (std::vector<int>{StringId::Busy, StringId::Ready}));
@@ -164,7 +164,7 @@ TEST_F(FileCommandsTest, AFailedOpenLeavesNoPicture)
     dialogs->answer = tempPath(QStringLiteral("missing.bmp"));
     view->OnFileOpen();
     EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::LoadFailed)});
-    EXPECT_FALSE(view->m_bHasImage);
+    EXPECT_FALSE(view->hasImage());
     EXPECT_LT(frame->zoomReadouts.back(), 0.0f);
     EXPECT_FALSE(frame->menusEnabled[1] || frame->menusEnabled[3]);
     EXPECT_EQ(frame->statusRequests.back(), StringId::Ready);
@@ -176,13 +176,13 @@ TEST_F(FileCommandsTest, JpegSettingStoresTheFactorOnlyWhenConfirmed)
     view->OnInitialUpdate();
     answerModalDialog([](QDialog &d) { d.reject(); });
     view->OnJpegSetting();
-    EXPECT_EQ(view->m_qFactor, 250);
+    EXPECT_EQ(view->picture().m_qFactor, 250);
     EXPECT_EQ(settings->read(Setting::Qfactor), 250);
 
     // Unmoved, the slider shows the stored 250 at its end, and OK stores that.
     answerModalDialog([](QDialog &d) { d.accept(); });
     view->OnJpegSetting();
-    EXPECT_EQ(view->m_qFactor, 242);
+    EXPECT_EQ(view->picture().m_qFactor, 242);
     EXPECT_EQ(settings->read(Setting::Qfactor), 242);
 }
 
@@ -191,7 +191,7 @@ TEST_F(FileCommandsOnDisk, SaveThenOpenBothFormatsAndAFailedSaveKeepsTheOldFile)
 {
     view->OnInitialUpdate();
     view->OnCapture();
-    ASSERT_TRUE(view->m_bHasImage);
+    ASSERT_TRUE(view->hasImage());
 
     for (const char *name : {"shot.jpg", "shot.bmp"}) {
         dialogs->answer = tempPath(QString::fromLatin1(name));
@@ -208,13 +208,13 @@ TEST_F(FileCommandsOnDisk, SaveThenOpenBothFormatsAndAFailedSaveKeepsTheOldFile)
     view->OnFileSave();
     EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::SaveFailed)});
     EXPECT_TRUE(QFileInfo(blocked).isDir());
-    EXPECT_TRUE(view->m_bHasImage);
+    EXPECT_TRUE(view->hasImage());
 
     view->OnToggleOpenMode();
     for (const char *name : {"shot.jpg", "shot.bmp"}) {
         dialogs->answer = tempPath(QString::fromLatin1(name));
         view->OnFileOpen();
-        EXPECT_TRUE(view->m_bHasImage) << name;
+        EXPECT_TRUE(view->hasImage()) << name;
         EXPECT_EQ(view->imageCtrl().GetImageWidth(), 1272.0f) << name;
     }
     EXPECT_EQ(presenter.shown.size(), 1u);

@@ -80,6 +80,10 @@ protected:
         view->resize(800, 600);
     }
 
+    // The view's own state, for cases no command reaches.
+    PictureSettings &pictureSettings() { return view->m_shown.settings(); }
+    void dropKeptFrame() { view->m_shown.dropFrame(); }
+
     QString tempPath(const QString &name) const { return m_dir.filePath(name); }
 
     // The view after its first update with a ready camera and a captured picture.
@@ -87,7 +91,7 @@ protected:
     {
         view->OnInitialUpdate();
         view->OnCapture();
-        ASSERT_TRUE(view->m_bHasImage);
+        ASSERT_TRUE(view->hasImage());
         control.clear();
         presenter.shown.clear();
         frame->statusRequests.clear();

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#include "link/FrameCapture.h"
+
+#include "link/CameraLink.h"
+#include "link/ColorConversion.h"
+
+FrameCapture::FrameCapture(CameraLink &link)
+    : m_link(link)
+{}
+
+FrameCapture::Result FrameCapture::run(const TransferHooks &hooks)
+{
+    Result result;
+    if (!m_link.SendCommand("QS4  "))
+        return result;
+    ReplyPacket reply{};
+    m_link.ReadReply(reply);
+    result.coefficients = ColorCoefficients{reply[1], reply[2], reply[3], reply[4]};
+    if (!m_link.SendCommand("TR0  ") || !m_link.CheckAck())
+        return result;
+
+    MemoryBlock raw = MemoryBlock::allocate(FrameLayout::RawFrameBytes);
+    if (raw.isNull()) {
+        result.error = LinkError::OutOfMemory;
+        return result;
+    }
+    result.transferStarted = true;
+    if (hooks.starting)
+        hooks.starting();
+    const bool transferred = m_link.ReadImageBlock(raw);
+    if (hooks.ended)
+        hooks.ended();
+    if (!transferred)
+        return result;
+    result.croppedFrame = cropRawFrameBlock(raw);
+    if (result.croppedFrame.isNull())
+        result.error = LinkError::OutOfMemory;
+    return result;
+}

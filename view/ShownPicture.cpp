@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: MIT
+#include "view/ShownPicture.h"
+
+#include "imaging/ZoomArithmetic.h"
+#include "link/ColorConversion.h"
+#include "link/FrameCapture.h"
+#include "link/LinkError.h"
+#include "view/BusyScope.h"
+#include "view/FrameServices.h"
+#include "view/ImagingControl.h"
+
+#include <cstring>
+#include <optional>
+
+ShownPicture::ShownPicture(ImagingControl &imageCtrl, FrameServices &frame,
+                           std::function<QSize()> clientSize, std::function<void()> changed)
+    : m_imageCtrl(imageCtrl)
+    , m_frame(frame)
+    , m_clientSize(std::move(clientSize))
+    , m_changed(std::move(changed))
+{}
+
+ShownPicture::~ShownPicture()
+{
+    m_hRawFrame.reset();
+    m_imageCtrl.SetImageHandle(0);
+}
+
+float ShownPicture::bestFitZoom() const
+{
+    const QSize client = m_clientSize();
+    return ZoomArithmetic::bestFitZoom(client.width(), client.height(),
+                                       int(m_imageCtrl.GetImageWidth()),
+                                       int(m_imageCtrl.GetImageHeight()));
+}
+
+void ShownPicture::applyZoom(float zoomPercent)
+{
+    m_imageCtrl.SetOption57(true);
+    m_imageCtrl.SetSizeMode(ImagingControl::SizeModeZoom);
+    m_imageCtrl.SetZoomPercent(zoomPercent);
+    m_frame.SetZoomReadout(zoomPercent);
+    m_changed();
+}
+
+void ShownPicture::enableImageMenus(bool enabled)
+{
+    m_frame.EnableTopMenu(MenuPosition::Edit, enabled);
+    m_frame.EnableTopMenu(MenuPosition::Zoom, enabled);
+}
+
+void ShownPicture::showLoadedImage()
+{
+    m_bHasImage = true;
+    const float zoom = bestFitZoom();
+    m_imageCtrl.SetSizeMode(ImagingControl::SizeModeZoom);
+    m_imageCtrl.SetZoomPercent(zoom);
+    m_imageCtrl.SetRepaintEnabled(true);
+    m_frame.SetZoomReadout(zoom);
+    enableImageMenus(true);
+    m_changed();
+}
+
+void ShownPicture::showLoadFailure()
+{
+    m_bHasImage = false;
+    m_frame.SetZoomReadout(-1.0f);
+    enableImageMenus(false);
+    m_imageCtrl.SetRepaintEnabled(true);
+    m_changed();
+}
+
+MemoryBlock ShownPicture::convertFrame(int gamma)
+{
+    if (m_hRawFrame.isNull())
+        return {};
+    MemoryBlock bitmap = convertFrameToBitmapBlock(m_hRawFrame, m_colorCoeff, gamma);
+    if (bitmap.isNull())
+        m_frame.Link().ShowLinkError(int(LinkError::OutOfMemory));
+    return bitmap;
+}
+
+void ShownPicture::capture()
+{
+    CameraLink &link = m_frame.Link();
+    std::optional<BusyScope> busy;
+    FrameCapture::Result result = FrameCapture(link).run({
+        [&] {
+            busy.emplace(m_frame);
+            m_frame.SetFrameEnabled(false);
+        },
+        [&] {
+            m_frame.SetFrameEnabled(true);
+            m_frame.SetTransferProgress(0);
+        },
+    });
+    if (result.coefficients)
+        m_colorCoeff = *result.coefficients;
+    if (result.error)
+        link.ShowLinkError(int(*result.error));
+    if (!busy)
+        return;
+    if (!result.croppedFrame.isNull() && !keepAndShowFrame(std::move(result.croppedFrame), *busy))
+        return;
+    busy.reset();
+    m_changed();
+}
+
+bool ShownPicture::keepAndShowFrame(MemoryBlock cropped, BusyScope &busy)
+{
+    CameraLink &link = m_frame.Link();
+    if (m_hRawFrame.isNull()) {
+        m_hRawFrame = MemoryBlock::allocate(FrameLayout::CroppedFrameBytes);
+        if (m_hRawFrame.isNull()) {
+            cropped.reset();
+            busy.end();
+            link.ShowLinkError(int(LinkError::OutOfMemory));
+            return false;
+        }
+    }
+    std::memcpy(m_hRawFrame.data(), cropped.data(), FrameLayout::CroppedFrameBytes);
+    cropped.reset();
+    MemoryBlock bitmap = convertFrame(m_picture.m_gamma);
+    if (bitmap.isNull())
+        return true;
+    m_imageCtrl.SetRepaintEnabled(false);
+    m_imageCtrl.SetImageHandle(0);
+    if (m_imageCtrl.LoadFromMemory(bitmap, 0, 0, long(bitmap.size())) != 0) {
+        bitmap.reset();
+        showLoadFailure();
+        busy.end();
+        link.ShowLinkError(int(LinkError::LoadFailed));
+        return false;
+    }
+    m_imageCtrl.Sharpen(short(m_picture.m_sharpenAmount));
+    showLoadedImage();
+    return true;
+}
+
+bool ShownPicture::save(const QString &path, short format)
+{
+    short bits = m_imageCtrl.GetBitsPerPixel();
+    const short quality = short(m_picture.m_qFactor);
+    if (format == ImagingControl::ImageFormatJpeg) {
+        // JPEG holds true colour only; the shown image stays converted.
+        if (bits < 24) {
+            m_imageCtrl.ConvertColorDepth(24, 4, 1, 0);
+            m_imageCtrl.Repaint();
+            bits = m_imageCtrl.GetBitsPerPixel();
+        }
+        m_imageCtrl.SetTextItem(3, QString());
+    }
+    short result = 0;
+    {
+        const BusyScope busy(m_frame);
+        result = m_imageCtrl.SaveFile(path, format, bits, quality, 0);
+    }
+    if (result != 0)
+        m_frame.Link().ShowLinkError(int(LinkError::SaveFailed));
+    return result == 0;
+}
+
+void ShownPicture::open(const QString &path)
+{
+    BusyScope busy(m_frame);
+    m_imageCtrl.SetRepaintEnabled(false);
+    if (m_imageCtrl.LoadFile(path, 0, 0, 1) == 0) {
+        m_picture.m_gamma = 0;
+        m_picture.m_sharpenAmount = 0;
+        showLoadedImage();
+        return;
+    }
+    showLoadFailure();
+    busy.end();
+    m_frame.Link().ShowLinkError(int(LinkError::LoadFailed));
+}
+
+void ShownPicture::reprocess()
+{
+    BusyScope busy(m_frame);
+    MemoryBlock bitmap = convertFrame(m_picture.m_gamma);
+    if (!bitmap.isNull()) {
+        m_imageCtrl.SetRepaintEnabled(false);
+        const short result = m_imageCtrl.LoadFromMemory(bitmap, 0, 0, long(bitmap.size()));
+        bitmap.reset();
+        if (result != 0) {
+            m_imageCtrl.SetRepaintEnabled(true);
+            return;
+        }
+    }
+    m_imageCtrl.Sharpen(short(m_picture.m_sharpenAmount));
+    m_imageCtrl.SetRepaintEnabled(true);
+    busy.end();
+    m_imageCtrl.Repaint();
+}

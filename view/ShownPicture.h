@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "link/FrameLayout.h"
+#include "link/MemoryBlock.h"
+#include "view/PictureSettings.h"
+
+#include <QSize>
+#include <QString>
+
+#include <functional>
+
+class BusyScope;
+class FrameServices;
+class ImagingControl;
+
+// The picture the view shows and what it was made from: whether an image is shown, the kept
+// camera frame with its colour coefficients, and the picture settings in force. Captures, opens,
+// saves and re-makes it through the imaging control. No widgets: the view supplies its client
+// size and is told when anything the command rules look at changed.
+class ShownPicture
+{
+public:
+    ShownPicture(ImagingControl &imageCtrl, FrameServices &frame, std::function<QSize()> clientSize,
+                 std::function<void()> changed);
+    ~ShownPicture();
+
+    bool hasImage() const { return m_bHasImage; }
+    const MemoryBlock &rawFrame() const { return m_hRawFrame; }
+    ColorCoefficients colorCoeff() const { return m_colorCoeff; }
+    const PictureSettings &settings() const { return m_picture; }
+    PictureSettings &settings() { return m_picture; }
+
+    // The capture once the camera answered that it is ready.
+    void capture();
+    bool save(const QString &path, short format);
+    void open(const QString &path);
+    // Drops the kept frame: the picture settings then work on the shown image only.
+    void dropFrame() { m_hRawFrame.reset(); }
+    // Re-makes the shown image from the kept frame after a confirmed picture setting.
+    void reprocess();
+    MemoryBlock convertFrame(int gamma);
+
+    float bestFitZoom() const;
+    void applyZoom(float zoomPercent);
+    void enableImageMenus(bool enabled);
+
+private:
+    void showLoadedImage();
+    void showLoadFailure();
+    // Keeps a captured frame and shows it; false when a failure was reported.
+    bool keepAndShowFrame(MemoryBlock cropped, BusyScope &busy);
+
+    ImagingControl &m_imageCtrl;
+    FrameServices &m_frame;
+    std::function<QSize()> m_clientSize;
+    std::function<void()> m_changed;
+    bool m_bHasImage = false;
+    MemoryBlock m_hRawFrame;
+    ColorCoefficients m_colorCoeff;
+    PictureSettings m_picture;
+};
