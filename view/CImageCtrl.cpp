@@ -3,13 +3,12 @@
 
 #include "imaging/BmpCodec.h"
 #include "imaging/ImageCodecs.h"
-#include "imaging/Sharpen.h"
+#include "imaging/PictureEdits.h"
 #include "link/MemoryBlock.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QRegion>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 
@@ -144,18 +143,7 @@ void CImageCtrl::SetZoomPercent(float zoom)
 
 short CImageCtrl::Sharpen(short amount)
 {
-    if (m_image.image.isNull() || amount < ::Sharpen::MinAmount || amount > ::Sharpen::MaxAmount)
-        return Failed;
-    if (amount == 0)
-        return Succeeded;
-    QImage filtered = ::Sharpen::sharpened(m_image.image, amount);
-    if (filtered.isNull())
-        return Failed;
-    if (filtered.format() != m_image.image.format()) // a palette image became a colour one
-        m_image.bitsPerPixel = filtered.hasAlphaChannel() ? 32 : 24;
-    m_image.image = std::move(filtered);
-    imageChanged();
-    return Succeeded;
+    return applyEdit(PictureEdits::sharpen(m_image, amount));
 }
 
 short CImageCtrl::Repaint()
@@ -182,20 +170,14 @@ short CImageCtrl::LoadFile(const QString &path, short, short, short)
 
 short CImageCtrl::ConvertColorDepth(short bitsPerPixel, short, short, short)
 {
-    if (m_image.image.isNull() || (bitsPerPixel != 24 && bitsPerPixel != 32))
-        return Failed;
-    if (m_image.bitsPerPixel == bitsPerPixel)
-        return Succeeded;
-    const QImage::Format format =
-        bitsPerPixel == 24
-            ? QImage::Format_BGR888
-            : (m_image.image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    QImage converted = m_image.image.convertToFormat(format);
-    if (converted.isNull())
-        return Failed;
-    m_image = {std::move(converted), bitsPerPixel};
-    imageChanged();
-    return Succeeded;
+    return applyEdit(PictureEdits::convertColorDepth(m_image, bitsPerPixel));
+}
+
+short CImageCtrl::applyEdit(PictureEdits::Outcome outcome)
+{
+    if (outcome == PictureEdits::Outcome::Changed)
+        imageChanged();
+    return result(outcome != PictureEdits::Outcome::Failed);
 }
 
 short CImageCtrl::LoadFromMemory(const MemoryBlock &block, short, short, long size)
@@ -220,8 +202,7 @@ short CImageCtrl::takeImage(std::optional<DecodedImage> image)
 
 void CImageCtrl::imageChanged()
 {
-    m_display = {};
-    m_reduced = {};
+    m_renderer.invalidate();
     relayout();
 }
 
@@ -292,7 +273,7 @@ bool CImageCtrl::canPan() const
 void CImageCtrl::updatePanCursor()
 {
     if (canPan())
-        viewport()->setCursor(m_dragOrigin ? Qt::ClosedHandCursor : Qt::OpenHandCursor);
+        viewport()->setCursor(m_drag.isActive() ? Qt::ClosedHandCursor : Qt::OpenHandCursor);
     else
         viewport()->unsetCursor();
 }
@@ -302,36 +283,10 @@ QPoint CImageCtrl::scrollPosition() const
     return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
 }
 
-const QImage &CImageCtrl::displayImage()
-{
-    if (m_display.isNull() && !m_image.image.isNull())
-        m_display = m_image.image.convertToFormat(m_image.image.hasAlphaChannel()
-                                                      ? QImage::Format_ARGB32_Premultiplied
-                                                      : QImage::Format_RGB32);
-    return m_display;
-}
-
 void CImageCtrl::paintImage(QPainter &painter, const QRect &exposed)
 {
-    const QRect drawn = ZoomGeometry::imageRect(m_layout, scrollPosition());
-    const QColor background = palette().color(QPalette::Dark);
-    for (const QRect &rect : QRegion(exposed).subtracted(QRegion(drawn)))
-        painter.fillRect(rect, background);
-    if (m_image.image.isNull() || drawn.isEmpty())
-        return;
-    const QSize imageSize = m_image.image.size();
-    if (drawn.width() < imageSize.width() || drawn.height() < imageSize.height()) {
-        if (m_reduced.size() != drawn.size())
-            m_reduced = displayImage().scaled(drawn.size(), Qt::IgnoreAspectRatio,
-                                              Qt::SmoothTransformation);
-        const QRect part = exposed & drawn;
-        painter.drawImage(part.topLeft(), m_reduced, part.translated(-drawn.topLeft()));
-        return;
-    }
-    m_reduced = {};
-    const ZoomGeometry::Piece piece = ZoomGeometry::visiblePiece(imageSize, drawn, exposed);
-    if (!piece.source.isEmpty()) // no smooth transform: nearest neighbour keeps pixels crisp
-        painter.drawImage(piece.target, displayImage(), QRectF(piece.source));
+    m_renderer.paint(painter, m_image.image, ZoomGeometry::imageRect(m_layout, scrollPosition()),
+                     exposed, palette().color(QPalette::Dark));
 }
 
 void CImageCtrl::paintEvent(QPaintEvent *event)
@@ -363,31 +318,30 @@ void CImageCtrl::mousePressEvent(QMouseEvent *event)
         QAbstractScrollArea::mousePressEvent(event);
         return;
     }
-    m_dragOrigin = event->position().toPoint();
-    m_dragScroll = scrollPosition();
+    m_drag.start(event->position().toPoint(), scrollPosition());
     updatePanCursor();
     event->accept();
 }
 
 void CImageCtrl::mouseMoveEvent(QMouseEvent *event)
 {
-    if (!m_dragOrigin) {
+    if (!m_drag.isActive()) {
         QAbstractScrollArea::mouseMoveEvent(event);
         return;
     }
-    const QPoint moved = event->position().toPoint() - *m_dragOrigin;
-    horizontalScrollBar()->setValue(m_dragScroll.x() - moved.x());
-    verticalScrollBar()->setValue(m_dragScroll.y() - moved.y());
+    const QPoint scroll = m_drag.scrollFor(event->position().toPoint());
+    horizontalScrollBar()->setValue(scroll.x());
+    verticalScrollBar()->setValue(scroll.y());
     event->accept();
 }
 
 void CImageCtrl::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (!m_dragOrigin || event->button() != Qt::LeftButton) {
+    if (!m_drag.isActive() || event->button() != Qt::LeftButton) {
         QAbstractScrollArea::mouseReleaseEvent(event);
         return;
     }
-    m_dragOrigin.reset();
+    m_drag.stop();
     updatePanCursor();
     event->accept();
 }

@@ -2,7 +2,10 @@
 #pragma once
 
 #include "imaging/DecodedImage.h"
+#include "imaging/ImageRenderer.h"
+#include "imaging/PictureEdits.h"
 #include "imaging/ZoomGeometry.h"
+#include "view/DragPan.h"
 #include "view/ImagingControl.h"
 
 #include <QAbstractScrollArea>
@@ -14,13 +17,8 @@
 // The imaging control: holds one image with its depth, draws it at a zoom with scroll bars (size
 // mode 4) or stretched over the control (size mode 1), sharpens, converts, loads and saves it.
 // Results are 0 for success and 1 for failure. The pixel work is done by the widget-free
-// BmpCodec, JpegCodec, ImageCodecs, Sharpen and ZoomGeometry, which a headless caller uses
-// directly.
-//
-// Drawing: the image is centred on an axis where it is smaller than the control. Reduced images
-// are scaled smoothly once per zoom and control size and the result is kept; at 100 % and above
-// the exposed part alone is drawn with nearest-neighbour scaling, so single pixels stay sharp and
-// panning costs only the strip that scrolls into view.
+// BmpCodec, JpegCodec, ImageCodecs, PictureEdits, ZoomGeometry and ImageRenderer, which a headless
+// caller uses directly. The image is centred on an axis where it is smaller than the control.
 //
 // Settings whose meaning is this control's own:
 // - SetOption57: scroll bars are shown when the image is larger than the control (default TRUE;
@@ -94,6 +92,7 @@ protected:
 
 private:
     short takeImage(std::optional<DecodedImage> image);
+    short applyEdit(PictureEdits::Outcome outcome);
     void imageChanged();
     void relayout();
     void applyFrame();
@@ -101,12 +100,10 @@ private:
     bool canPan() const;
     QPoint scrollPosition() const;
     void paintImage(QPainter &painter, const QRect &exposed);
-    const QImage &displayImage();
 
     DecodedImage m_image;
-    QImage m_display; // m_image in a format QPainter draws without converting; made when needed
-    QImage m_reduced; // m_display smoothly scaled to the drawn size, while that is smaller
-    QImage m_frozen;  // what the control showed when drawing was suspended
+    ImageRenderer m_renderer;
+    QImage m_frozen; // what the control showed when drawing was suspended
     ZoomGeometry::Layout m_layout;
     float m_zoomPercent = 100.0f;
     short m_sizeMode = SizeModeZoom;
@@ -121,6 +118,5 @@ private:
     short m_option6 = 0;
     short m_option19 = 0;
     QByteArray m_jpegComment;
-    std::optional<QPoint> m_dragOrigin; // where a pan started, in viewport coordinates
-    QPoint m_dragScroll;                // the scroll position when it started
+    DragPan m_drag;
 };
