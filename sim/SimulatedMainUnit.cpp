@@ -1,172 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "sim/SimulatedMainUnit.h"
 
+#include "sim/SimPipes.h"
+
 #include <QFile>
-#include <QPointer>
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
-constexpr std::uint8_t Ack = 0x06;
-constexpr std::uint8_t Nak = 0x15;
 constexpr std::size_t ReceivedCommandsKept = 256;
 constexpr std::size_t FramesCached = 8;
-
-std::uint8_t digit(int value)
-{
-    return std::uint8_t('0' + value);
-}
-
-// A control command is two letters, one argument character and two blanks.
-struct ControlCommand
-{
-    const char *name;
-    const char *arguments; // the argument characters the camera accepts
-    void (*apply)(CameraSettings &, char argument);
-};
-
-bool flag(char argument)
-{
-    return argument == '1';
-}
-
-constexpr ControlCommand ControlCommands[] = {
-    // Motions and one-off actions the camera just carries out.
-    {"ZO", "+-0", nullptr},
-    {"FO", "+-0", nullptr},
-    {"IR", "+-01", nullptr},
-    {"AF", "0", nullptr},
-    {"PM", "012345678", nullptr},
-    {"TR", "0", nullptr},
-    // Settings the status queries report.
-    {"LL", "01",
-     [](CameraSettings &s, char a) {
-         s.lock = flag(a);
-     }},
-    {"PO", "01",
-     [](CameraSettings &s, char a) {
-         s.pointer = flag(a);
-     }},
-    {"MA", "01",
-     [](CameraSettings &s, char a) {
-         s.doubleZoom = flag(a);
-     }},
-    {"FZ", "01",
-     [](CameraSettings &s, char a) {
-         s.pause = flag(a);
-     }},
-    {"NP", "01",
-     [](CameraSettings &s, char a) {
-         s.negative = flag(a);
-     }},
-    {"CB", "01",
-     [](CameraSettings &s, char a) {
-         s.blackAndWhite = flag(a);
-     }},
-    {"GM", "01",
-     [](CameraSettings &s, char a) {
-         s.gammaOn = a == '0';
-     }},
-    {"PL", "012",
-     [](CameraSettings &s, char a) {
-         s.lamp = a - '0';
-     }},
-    {"RO", "0123",
-     [](CameraSettings &s, char a) {
-         s.rotation = a - '0';
-     }},
-    {"RS", "0123",
-     [](CameraSettings &s, char a) {
-         s.resolution = a - '0';
-         s.rgbInput = 0;
-     }},
-    {"AV", "12",
-     [](CameraSettings &s, char a) {
-         s.rgbInput = a - '0';
-     }},
-};
-
-const ControlCommand *findControl(const std::string &text)
-{
-    if (text.size() != 5 || text.compare(3, 2, "  ") != 0)
-        return nullptr;
-    for (const ControlCommand &c : ControlCommands) {
-        if (text.compare(0, 2, c.name) == 0 && std::strchr(c.arguments, text[2]))
-            return &c;
-    }
-    return nullptr;
-}
 } // namespace
-
-class SimulatedMainUnit::CommandHandle : public PipeHandle
-{
-public:
-    explicit CommandHandle(SimulatedMainUnit &unit)
-        : m_unit(&unit)
-    {}
-    std::int64_t write(std::span<const std::uint8_t> bytes, std::chrono::milliseconds) override
-    {
-        if (!m_unit || !m_unit->m_plugged)
-            return -1;
-        const std::size_t size = std::min<std::size_t>(bytes.size(), 8);
-        const char *text = reinterpret_cast<const char *>(bytes.data());
-        m_unit->receiveCommand(std::string(text, strnlen(text, size)));
-        return std::int64_t(bytes.size());
-    }
-    std::int64_t read(std::span<std::uint8_t>, std::chrono::milliseconds) override { return -1; }
-
-private:
-    QPointer<SimulatedMainUnit> m_unit;
-};
-
-class SimulatedMainUnit::ReplyHandle : public PipeHandle
-{
-public:
-    explicit ReplyHandle(SimulatedMainUnit &unit)
-        : m_unit(&unit)
-    {}
-    std::int64_t write(std::span<const std::uint8_t>, std::chrono::milliseconds) override
-    {
-        return -1;
-    }
-    std::int64_t read(std::span<std::uint8_t> buffer, std::chrono::milliseconds) override
-    {
-        if (!m_unit || !m_unit->m_plugged)
-            return -1;
-        const std::size_t count = std::min(buffer.size(), m_unit->m_reply.size());
-        std::copy_n(m_unit->m_reply.begin(), count, buffer.begin());
-        return std::int64_t(count);
-    }
-
-private:
-    QPointer<SimulatedMainUnit> m_unit;
-};
-
-class SimulatedMainUnit::ImageHandle : public PipeHandle
-{
-public:
-    explicit ImageHandle(SimulatedMainUnit &unit)
-        : m_unit(&unit)
-    {}
-    // Closing the image pipe ends the transfer; the rest of the frame is dropped.
-    ~ImageHandle() override
-    {
-        if (m_unit)
-            m_unit->endTransfer();
-    }
-    std::int64_t write(std::span<const std::uint8_t>, std::chrono::milliseconds) override
-    {
-        return -1;
-    }
-    std::int64_t read(std::span<std::uint8_t> buffer, std::chrono::milliseconds) override
-    {
-        return m_unit ? m_unit->readImageRow(buffer) : -1;
-    }
-
-private:
-    QPointer<SimulatedMainUnit> m_unit;
-};
 
 SimulatedMainUnit::SimulatedMainUnit(QObject *parent)
     : QObject(parent)
@@ -179,17 +24,11 @@ std::unique_ptr<PipeHandle> SimulatedMainUnit::open(std::string_view pipeName)
     if (!m_plugged)
         return nullptr;
     if (pipeName == CommandPipeName)
-        return std::make_unique<CommandHandle>(*this);
-    if (pipeName == ReplyPipeName) {
-        if (std::exchange(m_failReplyPipe, false))
-            return nullptr;
-        return std::make_unique<ReplyHandle>(*this);
-    }
-    if (pipeName == ImagePipeName) {
-        if (std::exchange(m_failImagePipe, false))
-            return nullptr;
-        return std::make_unique<ImageHandle>(*this);
-    }
+        return SimPipes::commandPipe(*this);
+    if (pipeName == ReplyPipeName)
+        return m_faults.takeReplyPipeFailure() ? nullptr : SimPipes::replyPipe(*this);
+    if (pipeName == ImagePipeName)
+        return m_faults.takeImagePipeFailure() ? nullptr : SimPipes::imagePipe(*this);
     return nullptr;
 }
 
@@ -199,39 +38,23 @@ void SimulatedMainUnit::receiveCommand(const std::string &text)
     if (m_received.size() > ReceivedCommandsKept)
         m_received.pop_front();
 
-    if (text.size() == 5 && text.compare(0, 2, "QS") == 0 && text.compare(3, 2, "  ") == 0 &&
-        std::strchr("0234", text[2])) {
-        m_reply = answerQuery(text);
-        if (text[2] == '4' && m_initializingQueries > 0)
-            --m_initializingQueries;
+    if (SimCommandSet::isStatusQuery(text)) {
+        const SimCommandSet::UnitState unit{m_faults.communicationUsb(), m_faults.initializing(),
+                                            m_coefficients};
+        m_reply = SimCommandSet::answerStatusQuery(text, m_settings, unit);
+        if (text[2] == '4')
+            m_faults.countReadinessQuery();
         return;
     }
-    m_reply = ReplyPacket{applyControl(text) ? Ack : Nak};
-}
-
-ReplyPacket SimulatedMainUnit::answerQuery(const std::string &text) const
-{
-    const CameraSettings &s = m_settings;
-    switch (text[2]) {
-    case '0':
-        return {digit(s.lamp),    digit(s.rgbInput),   digit(s.negative), digit(s.blackAndWhite),
-                digit(s.pointer), digit(s.doubleZoom), digit(s.pause),    digit(s.lock)};
-    case '2':
-        return {digit(s.resolution), digit(s.gammaOn ? 0 : 1), digit(s.rotation)};
-    case '3':
-        return {std::uint8_t(m_communicationUsb ? '0' : '1')};
-    default:
-        return {std::uint8_t(m_initializingQueries > 0 ? 1 : 0), m_coefficients.k0,
-                m_coefficients.k1, m_coefficients.k2, m_coefficients.k3};
-    }
+    m_reply = ReplyPacket{applyControl(text) ? SimCommandSet::Ack : SimCommandSet::Nak};
 }
 
 bool SimulatedMainUnit::applyControl(const std::string &text)
 {
-    const ControlCommand *command = findControl(text);
+    const SimCommandSet::ControlCommand *command = SimCommandSet::findControl(text);
     if (!command)
         return false;
-    if (!m_communicationUsb || std::exchange(m_refuseNext, false))
+    if (!m_faults.communicationUsb() || m_faults.takeRefusal())
         return false;
     if (command->apply)
         command->apply(m_settings, text[2]);
@@ -249,10 +72,8 @@ std::int64_t SimulatedMainUnit::readImageRow(std::span<std::uint8_t> buffer)
         return -1;
     const int row = ++m_rowsSent;
     std::size_t count = std::min(buffer.size(), FrameLayout::RawRowBytes);
-    if (row == m_shortRow) {
-        m_shortRow = 0;
+    if (m_faults.takeShortRow(row))
         count = std::min(count, FrameLayout::RawRowBytes - 1);
-    }
     const auto start =
         m_transferFrame->begin() + std::ptrdiff_t(row - 1) * FrameLayout::RawRowBytes;
     std::copy_n(start, count, buffer.begin());
@@ -338,37 +159,4 @@ void SimulatedMainUnit::announce(DeviceEvent event, const QString &key)
     QMetaObject::invokeMethod(
         &m_watcher, [this, event, key] { Q_EMIT m_watcher.deviceChanged(event, key); },
         Qt::QueuedConnection);
-}
-
-void SimulatedMainUnit::setInitializing(int readinessQueries)
-{
-    m_initializingQueries = std::max(0, readinessQueries);
-}
-
-void SimulatedMainUnit::refuseNextCommand()
-{
-    m_refuseNext = true;
-}
-
-void SimulatedMainUnit::setCommunicationUsb(bool usb)
-{
-    m_communicationUsb = usb;
-}
-
-void SimulatedMainUnit::failNextReplyPipe()
-{
-    m_failReplyPipe = true;
-}
-
-void SimulatedMainUnit::failNextImagePipe()
-{
-    m_failImagePipe = true;
-}
-
-bool SimulatedMainUnit::shortenRow(int row)
-{
-    if (row < 1 || row > FrameLayout::RawRows)
-        return false;
-    m_shortRow = row;
-    return true;
 }

@@ -4,6 +4,8 @@
 #include "link/DeviceWatcher.h"
 #include "link/FrameLayout.h"
 #include "link/PipeTransport.h"
+#include "sim/FaultPlan.h"
+#include "sim/SimCommandSet.h"
 #include "sim/TestPattern.h"
 
 #include <QObject>
@@ -14,22 +16,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-// The camera's own settings, as its status queries report them.
-struct CameraSettings
-{
-    int lamp = 0;       // 0 off, 1 BASE, 2 UPPER
-    int rgbInput = 0;   // 0: a resolution is selected, 1 RGB1, 2 RGB2
-    int resolution = 2; // 0 VGA, 1 SVGA, 2 XGA, 3 SXGA
-    int rotation = 0;   // 0 to 3: 0, 90, 180, 270 degrees
-    bool gammaOn = false;
-    bool negative = false;
-    bool blackAndWhite = false;
-    bool pointer = false;
-    bool doubleZoom = false;
-    bool pause = false;
-    bool lock = false;
-};
 
 // The main unit in process, behind the same pipe interface as the real camera. It answers
 // every command of the camera's vocabulary (ACK, NAK, status replies), serves its picture
@@ -63,13 +49,13 @@ public:
     bool isPlugged() const { return m_plugged; }
     void announceOtherDevice();
 
-    void setInitializing(int readinessQueries);
-    void refuseNextCommand();
-    void setCommunicationUsb(bool usb);
-    void failNextReplyPipe();
-    void failNextImagePipe();
+    void setInitializing(int readinessQueries) { m_faults.setInitializing(readinessQueries); }
+    void refuseNextCommand() { m_faults.refuseNextCommand(); }
+    void setCommunicationUsb(bool usb) { m_faults.setCommunicationUsb(usb); }
+    void failNextReplyPipe() { m_faults.failNextReplyPipe(); }
+    void failNextImagePipe() { m_faults.failNextImagePipe(); }
     // The read of row `row` (1 to 1024) of the next transfer returns one byte short.
-    bool shortenRow(int row);
+    bool shortenRow(int row) { return m_faults.shortenRow(row); }
 
     void setCoefficients(ColorCoefficients coefficients) { m_coefficients = coefficients; }
     ColorCoefficients coefficients() const { return m_coefficients; }
@@ -84,12 +70,11 @@ public:
     const std::deque<std::string> &receivedCommands() const { return m_received; }
 
 private:
-    class CommandHandle;
-    class ReplyHandle;
-    class ImageHandle;
+    friend class SimCommandPipe;
+    friend class SimReplyPipe;
+    friend class SimImagePipe;
 
     void receiveCommand(const std::string &text);
-    ReplyPacket answerQuery(const std::string &text) const;
     bool applyControl(const std::string &text);
     std::int64_t readImageRow(std::span<std::uint8_t> buffer);
     void endTransfer();
@@ -99,12 +84,7 @@ private:
     CameraSettings m_settings;
     ColorCoefficients m_coefficients = DefaultCoefficients;
     bool m_plugged = true;
-    bool m_communicationUsb = true;
-    int m_initializingQueries = 0;
-    bool m_refuseNext = false;
-    bool m_failReplyPipe = false;
-    bool m_failImagePipe = false;
-    int m_shortRow = 0; // 0: none
+    FaultPlan m_faults;
 
     ReplyPacket m_reply{}; // the answer to the last command
     std::deque<std::string> m_received;
