@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/WindowPlacement.h"
+#include "app/CommandBars.h"
+#include "app/FramePlacement.h"
 #include "link/CameraLink.h"
 #include "link/DeviceWatcher.h"
 #include "view/FrameServices.h"
@@ -11,15 +12,10 @@
 #include <QTimer>
 
 #include <functional>
-#include <map>
-#include <memory>
-#include <vector>
 
 class CMainStatusBar;
 class CQuillon2View;
 class MessagePresenter;
-class QMenu;
-class QToolBar;
 class SettingsStore;
 
 // The main window: menu bar, tool bar, status bar, and the one view. It owns the camera link and
@@ -36,9 +32,9 @@ public:
 
     CQuillon2View &view() { return *m_view; }
     CMainStatusBar &mainStatusBar() { return *m_wndStatusBar; }
-    QToolBar &toolBar() { return *m_wndToolBar; }
-    QAction *commandAction(quint16 id) const;
-    QMenu *topMenu(int position) const;
+    QToolBar &toolBar() { return *m_bars.toolBar; }
+    QAction *commandAction(quint16 id) const { return m_bars.action(id); }
+    QMenu *topMenu(int position) const { return m_bars.menu(position); }
 
     // Reports of the camera's arrival and removal reach OnDeviceChange.
     void watchDevices(DeviceWatcher &watcher);
@@ -62,7 +58,7 @@ public:
     bool LoadWindowPlacement(WindowPlacement &placement);
     void SaveWindowPlacement(const WindowPlacement &placement);
     // The placement as it would be stored if the window closed now.
-    WindowPlacement currentPlacement() const;
+    WindowPlacement currentPlacement() const { return m_placement.current(); }
 
     // Timer 1: the date and time panes.
     void OnTimer();
@@ -83,27 +79,14 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    void placeByDefault();
-    void createMenus();
-    void createToolBar();
-    void createActions();
-    void applyPlacement(const WindowPlacement &placement);
-    void showWithCommand(unsigned showCommand);
-    void setSizedPaneText(int pane, const QString &text);
-
     CameraLink m_link;
     SettingsStore &m_settings;
+    FramePlacement m_placement{*this};
     CMainStatusBar *m_wndStatusBar = nullptr;
-    QToolBar *m_wndToolBar = nullptr;
     CQuillon2View *m_view = nullptr;
-    std::map<quint16, QAction *> m_actions;
-    std::vector<QMenu *> m_topMenus;
+    CommandBars m_bars;
     QTimer m_clockTimer;
     Clock m_clock = [] {
         return QDateTime::currentDateTime();
     };
-    // Minimized and maximized positions are kept as they were read; we do not use them.
-    WindowPlacement m_loadedPlacement;
-    // The outer size the stored placement asks for, until the frame's own width is known.
-    QSize m_pendingOuterSize;
 };

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/CMainStatusBar.h"
 
+#include <QDateTime>
 #include <QLabel>
+#include <QLocale>
 #include <QProgressBar>
 
 namespace {
@@ -12,6 +14,16 @@ constexpr int PaneMargin = 3;
 constexpr const char *ZoomSizingText = "5555%";
 constexpr const char *DateSizingText = "5555/55/55";
 constexpr const char *TimeSizingText = "55:55";
+
+const QString NoZoomText = QStringLiteral("       ");
+
+// The locale's short time, without seconds even where its short format has them.
+QString shortTimeWithoutSeconds(const QTime &time)
+{
+    QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
+    format.remove(QLatin1String(":ss")).remove(QLatin1String(".ss")).remove(QLatin1String("ss"));
+    return QLocale::system().toString(time, format.trimmed());
+}
 } // namespace
 
 CMainStatusBar::CMainStatusBar(QWidget *parent)
@@ -93,4 +105,33 @@ int CMainStatusBar::MeasureStatusText(const QString &text) const
 void CMainStatusBar::setProgressPosition(int rows)
 {
     m_progress->setValue(rows);
+}
+
+void CMainStatusBar::showPaneMessage(int stringId, const QString &text)
+{
+    m_shownMessageId = stringId;
+    setPaneText(MessagePane, text);
+}
+
+void CMainStatusBar::setSizedPaneText(Pane pane, const QString &text)
+{
+    const int width = MeasureStatusText(text);
+    if (width != paneWidth(pane))
+        setPaneWidth(pane, width);
+    setPaneText(pane, text);
+}
+
+void CMainStatusBar::showZoom(float zoomPercent)
+{
+    setSizedPaneText(ZoomPane,
+                     zoomPercent < 0.0f ? NoZoomText : QString::asprintf(" %.2f%% ", zoomPercent));
+}
+
+void CMainStatusBar::showDateAndTime(const QDateTime &now, bool openMode)
+{
+    setSizedPaneText(DatePane, QLocale::system().toString(now.date(), QLocale::ShortFormat));
+    QString time = shortTimeWithoutSeconds(now.time());
+    if (openMode)
+        time += QStringLiteral(" #");
+    setSizedPaneText(TimePane, time);
 }

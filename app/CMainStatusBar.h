@@ -3,6 +3,8 @@
 
 #include <QStatusBar>
 
+class QDateTime;
+
 #include <array>
 
 class QLabel;
@@ -35,6 +37,14 @@ public:
     int paneWidth(Pane pane) const;
     void setPaneWidth(Pane pane, int width);
 
+    // A text in the message pane with its string id (0: a text that has none, such as a prompt).
+    void showPaneMessage(int stringId, const QString &text);
+    int shownMessageId() const { return m_shownMessageId; }
+    // The zoom readout, blank for a negative zoom (no image).
+    void showZoom(float zoomPercent);
+    // The date and the time without seconds; openMode marks the time with " #".
+    void showDateAndTime(const QDateTime &now, bool openMode);
+
     // Width of the text in pixels in the status bar's font.
     int MeasureStatusText(const QString &text) const;
 
@@ -44,7 +54,10 @@ public:
 
 private:
     QLabel *label(Pane pane) const;
+    // Sizes the pane to the text, then shows it.
+    void setSizedPaneText(Pane pane, const QString &text);
 
     std::array<QLabel *, 5> m_labels{};
     QProgressBar *m_progress = nullptr;
+    int m_shownMessageId = 0;
 };

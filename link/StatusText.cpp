@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "link/StatusText.h"
 
+#include "link/ReadinessMonitor.h"
+
 QString statusText(int stringId)
 {
     switch (stringId) {
@@ -17,4 +19,16 @@ QString statusText(int stringId)
     default:
         return {};
     }
+}
+
+bool statusMayChange(int shownId, const StatusReadiness &readiness)
+{
+    bool allowed = true;
+    if (readiness.busy || readiness.noLink)
+        allowed = shownId == StringId::Ready;
+    if (readiness.noLink)
+        allowed = allowed || shownId == StringId::Initializing;
+    if (readiness.busy)
+        allowed = allowed || shownId == StringId::NotReady;
+    return allowed || readiness.initPollCount > ReadinessMonitor::MaxInitializingPolls;
 }

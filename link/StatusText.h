@@ -16,6 +16,21 @@ inline constexpr int NotReady = 57348;
 // The text of one of the ids above; an empty string for any other id.
 QString statusText(int stringId);
 
+// What the status rule looks at besides the text shown: the readiness monitor's flags.
+struct StatusReadiness
+{
+    bool noLink = false;
+    bool busy = false;
+    int initPollCount = 0;
+};
+
+// Whether a requested status text may replace the one shown (shownId: the id of the text in
+// the message pane, 0 for anything else, such as a prompt). While the camera is unreachable or
+// initializing, the warning that says so may only be replaced by the other warning or after the
+// idle text came back; once the initializing polls ran out, anything may replace it. The rule
+// looks at what is shown, whatever is requested.
+bool statusMayChange(int shownId, const StatusReadiness &readiness);
+
 // What the link and the long operations use to request a status text. The main frame decides
 // whether the request may replace the text shown now.
 class StatusSink

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+#include "app/CommandBars.h"
+
+#include "app/CMainFrame.h"
+#include "app/CommandTable.h"
+
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace {
+constexpr int ToolBarImageWidth = 16;
+constexpr int ToolBarImageHeight = 15;
+
+void createActions(CMainFrame &frame, CommandBars &bars)
+{
+    for (const CommandRow &row : commandTable()) {
+        auto *action = new QAction(&frame);
+        if (row.menuText)
+            action->setText(QString::fromLatin1(row.menuText));
+        if (row.shortcut)
+            action->setShortcut(
+                QKeySequence::fromString(QLatin1String(row.shortcut), QKeySequence::PortableText));
+        action->setStatusTip(promptMessage(row));
+        action->setToolTip(promptToolTip(row));
+        action->setCheckable(row.checked != nullptr);
+        action->setData(row.id);
+        const auto handler = row.handler;
+        QObject::connect(action, &QAction::triggered, &frame, [&frame, handler] {
+            handler(frame);
+            frame.updateCommands();
+        });
+        frame.addAction(action);
+        bars.actions.emplace(row.id, action);
+    }
+}
+
+void createMenus(CMainFrame &frame, CommandBars &bars)
+{
+    for (const MenuDescription &description : menuBarLayout()) {
+        QMenu *menu = frame.menuBar()->addMenu(QString::fromLatin1(description.title));
+        for (quint16 id : description.items) {
+            if (id == 0)
+                menu->addSeparator();
+            else
+                menu->addAction(bars.action(id));
+        }
+        QObject::connect(menu, &QMenu::aboutToShow, &frame, &CMainFrame::updateCommands);
+        bars.menus.push_back(menu);
+    }
+}
+
+void createToolBar(CMainFrame &frame, CommandBars &bars)
+{
+    QToolBar *toolBar = frame.addToolBar(QStringLiteral("Standard"));
+    toolBar->setObjectName(QStringLiteral("toolBar"));
+    toolBar->setIconSize(QSize(ToolBarImageWidth, ToolBarImageHeight));
+    const QPixmap strip(QStringLiteral(":/images/toolbar.png"));
+    for (quint16 id : toolBarLayout()) {
+        if (id == 0) {
+            toolBar->addSeparator();
+            continue;
+        }
+        QAction *action = bars.action(id);
+        const CommandRow *row = findCommand(id);
+        if (row->toolBarImage >= 0)
+            action->setIcon(QIcon(strip.copy(row->toolBarImage * ToolBarImageWidth, 0,
+                                             ToolBarImageWidth, ToolBarImageHeight)));
+        toolBar->addAction(action);
+    }
+    bars.toolBar = toolBar;
+}
+} // namespace
+
+CommandBars CommandBars::create(CMainFrame &frame)
+{
+    CommandBars bars;
+    createActions(frame, bars);
+    createMenus(frame, bars);
+    createToolBar(frame, bars);
+    return bars;
+}
+
+QAction *CommandBars::action(quint16 id) const
+{
+    auto it = actions.find(id);
+    return it == actions.end() ? nullptr : it->second;
+}
+
+QMenu *CommandBars::menu(int position) const
+{
+    if (position < 0 || position >= int(menus.size()))
+        return nullptr;
+    return menus[std::size_t(position)];
+}
+
+void CommandBars::update(const CommandContext &context) const
+{
+    for (const CommandRow &row : commandTable()) {
+        QAction *command = action(row.id);
+        command->setEnabled(row.enabled(context));
+        if (row.checked)
+            command->setChecked(row.checked(context));
+    }
+}
