@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "link/CameraLink.h"
 
+#include "link/CameraCommandTexts.h"
 #include "link/LinkError.h"
 #include "link/MessagePresenter.h"
 #include "link/StatusText.h"
@@ -12,7 +13,6 @@ constexpr std::uint8_t Ack = 0x06;
 constexpr std::uint8_t Nak = 0x15;
 // Byte 0 of the "QS3  " reply when the camera is set to communicate over something else.
 constexpr std::uint8_t NotUsbSetting = '1';
-constexpr std::string_view CommunicationQuery = "QS3  ";
 } // namespace
 
 CameraLink::CameraLink(PipeTransport &transport, MessagePresenter &presenter, LinkHost &host)
@@ -79,7 +79,7 @@ bool CameraLink::CheckAck()
 
     // The camera refused: ask why, to tell a camera set up for another connection from a
     // failed exchange.
-    SendCommand(CommunicationQuery);
+    SendCommand(CameraCommands::CommunicationQuery);
     ReplyPacket why{};
     ReadReply(why);
     if (why[0] == NotUsbSetting) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "link/FrameCapture.h"
 
+#include "link/CameraCommandTexts.h"
 #include "link/CameraLink.h"
 #include "link/ColorConversion.h"
 
@@ -11,12 +12,12 @@ FrameCapture::FrameCapture(CameraLink &link)
 FrameCapture::Result FrameCapture::run(const TransferHooks &hooks)
 {
     Result result;
-    if (!m_link.SendCommand("QS4  "))
+    if (!m_link.SendCommand(CameraCommands::ReadinessQuery))
         return result;
     ReplyPacket reply{};
     m_link.ReadReply(reply);
     result.coefficients = ColorCoefficients{reply[1], reply[2], reply[3], reply[4]};
-    if (!m_link.SendCommand("TR0  ") || !m_link.CheckAck())
+    if (!m_link.SendCommand(CameraCommands::TransferRequest) || !m_link.CheckAck())
         return result;
 
     MemoryBlock raw = MemoryBlock::allocate(FrameLayout::RawFrameBytes);

@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "link/ReadinessMonitor.h"
 
+#include "link/CameraCommandTexts.h"
 #include "link/CameraLink.h"
 #include "link/LinkError.h"
 #include "link/StatusText.h"
-
-namespace {
-constexpr std::string_view ReadinessQuery = "QS4  ";
-} // namespace
 
 ReadinessMonitor::ReadinessMonitor(CameraLink &link, LinkHost &host, StatusSink &status,
                                    QObject *parent)
@@ -43,7 +40,7 @@ int ReadinessMonitor::QueryReadiness()
 {
     // Taken as unreachable until the command is out, so a missing pipe is not reported here.
     setFlags(true, false);
-    if (!m_link.SendCommand(ReadinessQuery))
+    if (!m_link.SendCommand(CameraCommands::ReadinessQuery))
         return -1;
     setFlags(false, false);
 

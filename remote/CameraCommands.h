@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "link/CameraCommandTexts.h"
 #include "link/FrameLayout.h"
 
 #include <array>
@@ -10,43 +11,9 @@
 
 class CameraLink;
 
-// The camera's remote-control vocabulary. Every command is five characters: two letters naming
-// the function, one argument character ('+', '-' or a digit) and two blanks.
+// The camera's remote-control vocabulary beyond its texts (link/CameraCommandTexts.h): commands
+// built from settings, the pointer pad, and the status replies.
 namespace CameraCommands {
-inline constexpr std::size_t CommandLength = 5;
-
-// Motions, started on a key's press and stopped on its release.
-inline constexpr std::string_view ZoomTele = "ZO+  ";
-inline constexpr std::string_view ZoomWide = "ZO-  ";
-inline constexpr std::string_view ZoomStop = "ZO0  ";
-inline constexpr std::string_view FocusNear = "FO+  ";
-inline constexpr std::string_view FocusFar = "FO-  ";
-inline constexpr std::string_view FocusStop = "FO0  ";
-inline constexpr std::string_view IrisOpen = "IR+  ";
-inline constexpr std::string_view IrisClose = "IR-  ";
-inline constexpr std::string_view IrisStop = "IR0  ";
-inline constexpr std::string_view PointerStop = "PM0  ";
-// One-off actions.
-inline constexpr std::string_view IrisNormal = "IR1  ";
-inline constexpr std::string_view AutoFocus = "AF0  ";
-// The two status queries the panel reads the camera's settings with.
-inline constexpr std::string_view StatusQuery = "QS0  ";
-inline constexpr std::string_view SecondStatusQuery = "QS2  ";
-
-// Function letters of the commands that carry a setting as their argument digit.
-inline constexpr std::string_view Lock = "LL";
-inline constexpr std::string_view Pointer = "PO";
-inline constexpr std::string_view DoubleZoom = "MA";
-inline constexpr std::string_view Lamp = "PL";
-inline constexpr std::string_view Rotation = "RO";
-inline constexpr std::string_view Resolution = "RS";
-inline constexpr std::string_view RgbInput = "AV";
-inline constexpr std::string_view Pause = "FZ";
-inline constexpr std::string_view NegaPosi = "NP";
-inline constexpr std::string_view ColorBw = "CB";
-inline constexpr std::string_view Gamma = "GM";
-inline constexpr std::string_view PointerMove = "PM";
-
 // The command of a two-letter function with one decimal digit (0 to 9) as its argument.
 std::string formatCommand(std::string_view function, int digit);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "remote/RemotePanelHolder.h"
 
+#include "link/CameraCommandTexts.h"
 #include "link/CameraLink.h"
 #include "link/LinkError.h"
 
@@ -11,7 +12,7 @@ RemotePanelHolder::RemotePanelHolder(CameraLink &link, std::function<void()> cha
 
 void RemotePanelHolder::open(QWidget *parentWindow)
 {
-    if (!m_link.SendCommand("QS3  "))
+    if (!m_link.SendCommand(CameraCommands::CommunicationQuery))
         return;
     ReplyPacket reply{};
     m_link.ReadReply(reply);
