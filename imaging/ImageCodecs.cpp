@@ -2,6 +2,7 @@
 #include "imaging/ImageCodecs.h"
 
 #include "imaging/BmpCodec.h"
+#include "imaging/ImagingLogging.h"
 #include "imaging/JpegCodec.h"
 
 #include <QFile>
@@ -34,12 +35,16 @@ std::optional<DecodedImage> loadFile(const QString &path)
     if (!info.isFile() || info.size() == 0 || info.size() > ImageLimits::MaxFileBytes)
         return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcImaging) << "cannot open" << path << ":" << file.errorString();
         return std::nullopt;
+    }
     const QByteArray bytes = file.readAll();
     // The file may have changed between the size check and the read.
-    if (bytes.size() != info.size())
+    if (bytes.size() != info.size()) {
+        qCWarning(lcImaging) << "cannot read" << path << "whole:" << file.errorString();
         return std::nullopt;
+    }
     return decode(
         {reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size())});
 }
@@ -56,11 +61,15 @@ QByteArray encode(const DecodedImage &image, FileFormat format, int qualityFacto
 bool writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
+        qCWarning(lcImaging) << "cannot write" << path << ":" << file.errorString();
         return false;
+    }
     // Without commit() the destructor removes the temporary file and leaves the target alone.
-    if (file.write(bytes) != bytes.size())
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        qCWarning(lcImaging) << "cannot write" << path << ":" << file.errorString();
         return false;
-    return file.commit();
+    }
+    return true;
 }
 } // namespace ImageCodecs

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "link/UsbDeviceWatcher.h"
 
+#include "link/LinkLogging.h"
+
 #include <libusb.h>
 
 namespace {
@@ -32,15 +34,18 @@ UsbDeviceWatcher::UsbDeviceWatcher(QObject *parent)
 {
     if (!libusb_has_capability(LIBUSB_CAP_HAS_HOTPLUG))
         return;
-    if (libusb_init(&m_context) != LIBUSB_SUCCESS) {
+    if (const int result = libusb_init(&m_context); result != LIBUSB_SUCCESS) {
+        qCWarning(lcLink) << "cannot start libusb for hot-plug:" << libusb_error_name(result);
         m_context = nullptr;
         return;
     }
     const int events = LIBUSB_HOTPLUG_EVENT_DEVICE_ARRIVED | LIBUSB_HOTPLUG_EVENT_DEVICE_LEFT;
-    if (libusb_hotplug_register_callback(m_context, libusb_hotplug_event(events),
-                                         LIBUSB_HOTPLUG_NO_FLAGS, LIBUSB_HOTPLUG_MATCH_ANY,
-                                         LIBUSB_HOTPLUG_MATCH_ANY, LIBUSB_HOTPLUG_MATCH_ANY,
-                                         onHotplug, this, &m_callback) != LIBUSB_SUCCESS) {
+    if (const int result = libusb_hotplug_register_callback(
+            m_context, libusb_hotplug_event(events), LIBUSB_HOTPLUG_NO_FLAGS,
+            LIBUSB_HOTPLUG_MATCH_ANY, LIBUSB_HOTPLUG_MATCH_ANY, LIBUSB_HOTPLUG_MATCH_ANY, onHotplug,
+            this, &m_callback);
+        result != LIBUSB_SUCCESS) {
+        qCWarning(lcLink) << "cannot watch for hot-plug:" << libusb_error_name(result);
         libusb_exit(m_context);
         m_context = nullptr;
         return;

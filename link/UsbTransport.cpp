@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "link/UsbTransport.h"
 
+#include "link/LinkLogging.h"
+
 #include <algorithm>
 #include <climits>
 #include <libusb.h>
@@ -107,13 +109,18 @@ public:
         if (!endpoints)
             return nullptr;
         libusb_device_handle *handle = nullptr;
-        if (libusb_open(device, &handle) != LIBUSB_SUCCESS)
+        if (const int result = libusb_open(device, &handle); result != LIBUSB_SUCCESS) {
+            qCWarning(lcLink) << "cannot open the camera:" << libusb_error_name(result);
             return nullptr;
+        }
         // A kernel driver bound to the interface would keep us from claiming it; libusb gives
         // the interface back to it when we release it. Platforms without drivers to detach
         // refuse the option, which is harmless.
         libusb_set_auto_detach_kernel_driver(handle, 1);
-        if (libusb_claim_interface(handle, CameraInterface) != LIBUSB_SUCCESS) {
+        if (const int result = libusb_claim_interface(handle, CameraInterface);
+            result != LIBUSB_SUCCESS) {
+            qCWarning(lcLink) << "cannot claim the camera's interface:"
+                              << libusb_error_name(result);
             libusb_close(handle);
             return nullptr;
         }
@@ -148,6 +155,8 @@ public:
                                libusbTimeout(timeout));
         if (result == LIBUSB_SUCCESS)
             return transferred;
+        qCWarning(lcLink) << "transfer on endpoint" << Qt::hex << endpoint.address
+                          << "failed:" << libusb_error_name(result);
         if (meansDeviceGone(result)) {
             close();
         } else if (result == LIBUSB_ERROR_PIPE) {
@@ -217,8 +226,10 @@ private:
 UsbTransport::UsbTransport()
 {
     // A private context: nothing else in the process can disturb its device list or options.
-    if (libusb_init(&m_context) != LIBUSB_SUCCESS)
+    if (const int result = libusb_init(&m_context); result != LIBUSB_SUCCESS) {
+        qCWarning(lcLink) << "cannot start libusb:" << libusb_error_name(result);
         m_context = nullptr;
+    }
 }
 
 UsbTransport::~UsbTransport()
@@ -277,8 +288,10 @@ std::shared_ptr<UsbTransport::Connection> UsbTransport::connect()
 {
     libusb_device **raw = nullptr;
     const ssize_t count = libusb_get_device_list(m_context, &raw);
-    if (count < 0)
+    if (count < 0) {
+        qCWarning(lcLink) << "cannot list the USB devices:" << libusb_error_name(int(count));
         return nullptr;
+    }
     const std::unique_ptr<libusb_device *, FreeDeviceList> list(raw);
     for (libusb_device *device : std::span(raw, std::size_t(count)))
         if (isCamera(device))
