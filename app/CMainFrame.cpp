@@ -3,6 +3,7 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CMainStatusBar.h"
+#include "app/CommandTable.h"
 #include "link/ReadinessMonitor.h"
 #include "settings/SettingsStore.h"
 #include "view/CQuillon2View.h"
@@ -34,6 +35,13 @@ CMainFrame::CMainFrame(PipeTransport &transport, MessagePresenter &presenter,
     m_bars = CommandBars::create(*this);
 
     connect(m_view, &CQuillon2View::stateChanged, this, &CMainFrame::updateCommands);
+    // The wheel goes through the zoom commands, so their rules hold for it too.
+    connect(m_view, &CQuillon2View::zoomStepRequested, this, [this](bool zoomIn) {
+        updateCommands();
+        if (QAction *zoom = commandAction(zoomIn ? CommandId::ZoomIn : CommandId::ZoomOut);
+            zoom->isEnabled())
+            zoom->trigger();
+    });
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) { OnActivateApp(state == Qt::ApplicationActive); });
 

@@ -18,8 +18,8 @@ void createActions(CMainFrame &frame, CommandBars &bars)
         if (row.menuText)
             action->setText(QString::fromLatin1(row.menuText));
         if (row.shortcut)
-            action->setShortcut(
-                QKeySequence::fromString(QLatin1String(row.shortcut), QKeySequence::PortableText));
+            action->setShortcuts(QKeySequence::listFromString(QLatin1String(row.shortcut),
+                                                              QKeySequence::PortableText));
         action->setStatusTip(promptMessage(row));
         action->setToolTip(promptToolTip(row));
         action->setCheckable(row.checked != nullptr);

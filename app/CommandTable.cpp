@@ -32,10 +32,15 @@ bool panelClosed(const CommandContext &c)
 
 using namespace CommandId;
 
-// Ctrl+[ zooms in and Ctrl+] zooms out, as on every earlier release.
-const std::array<CommandRow, 16> Commands{{
+// Ctrl+[ zooms in and Ctrl+] zooms out, as on every earlier release. Many keyboards reach [ and ]
+// only with AltGr, so the usual Ctrl+plus (or =), Ctrl+minus and Ctrl+0 do the same.
+const std::array<CommandRow, 18> Commands{{
     {FileSave, "&Save...\tCtrl+S", "Save the image.\nSave", "Ctrl+S", 0,
      [](CMainFrame &f) { f.view().OnFileSave(); }, withImage, nullptr},
+    {FilePrint, "&Print...\tCtrl+P", "Print the image.\nPrint", "Ctrl+P", -1,
+     [](CMainFrame &f) { f.view().OnFilePrint(); }, withImage, nullptr},
+    {EditCopy, "&Copy\tCtrl+C", "Copy the image to the clipboard.\nCopy", "Ctrl+C", -1,
+     [](CMainFrame &f) { f.view().OnEditCopy(); }, withImage, nullptr},
     {FileOpen, nullptr, nullptr, "Ctrl+O", -1, [](CMainFrame &f) { f.view().OnFileOpen(); }, always,
      nullptr},
     {Capture, "&Capture\tAlt+C", "Capture a new image from the main unit.\nCapture", "Alt+C", 1,
@@ -56,9 +61,9 @@ const std::array<CommandRow, 16> Commands{{
      [](const CommandContext &c) { return c.cameraReady && c.remotePanelOpen; }, panelClosed},
     {ToggleRemoteControl, nullptr, "Show or hide the remote control.\nShow/Hide the RC", "Ctrl+R",
      2, [](CMainFrame &f) { f.view().OnToggleRemoteControl(); }, whenReady, panelOpen},
-    {ZoomIn, "Zoom &In\tCtrl+[", "Zoom in.\nZoom in", "Ctrl+[", 3,
+    {ZoomIn, "Zoom &In\tCtrl+[", "Zoom in.\nZoom in", "Ctrl+[; Ctrl++; Ctrl+=", 3,
      [](CMainFrame &f) { f.view().OnZoomIn(); }, withImage, nullptr},
-    {ZoomOut, "Zoom &Out\tCtrl+]", "Zoom out.\nZoom out", "Ctrl+]", 4,
+    {ZoomOut, "Zoom &Out\tCtrl+]", "Zoom out.\nZoom out", "Ctrl+]; Ctrl+-", 4,
      [](CMainFrame &f) { f.view().OnZoomOut(); },
      [](const CommandContext &c) {
          return c.hasImage && ZoomArithmetic::canZoomOut(c.zoomPercent);
@@ -66,8 +71,8 @@ const std::array<CommandRow, 16> Commands{{
      nullptr},
     {BestFit, "Best &Fit", "Adjust the image to fit the window.\nBest Fit", nullptr, -1,
      [](CMainFrame &f) { f.view().OnBestFit(); }, withImage, nullptr},
-    {ActualSize, "&Actual Size", "Adjust the image to its original size.\nActual Size", nullptr, -1,
-     [](CMainFrame &f) { f.view().OnActualSize(); }, withImage, nullptr},
+    {ActualSize, "&Actual Size", "Adjust the image to its original size.\nActual Size", "Ctrl+0",
+     -1, [](CMainFrame &f) { f.view().OnActualSize(); }, withImage, nullptr},
     {ToggleOpenMode, nullptr, nullptr, "Ctrl+Alt+Ins", -1,
      [](CMainFrame &f) { f.view().OnToggleOpenMode(); }, always, nullptr},
     {AppAbout, "&About Quillon for USB...",
@@ -75,8 +80,9 @@ const std::array<CommandRow, 16> Commands{{
      [](CMainFrame &f) { f.OnAppAbout(); }, always, nullptr},
 }};
 
-constexpr std::array<quint16, 6> FileMenu{FileSave, Capture, 0, JpegSetting, 0, AppExit};
-constexpr std::array<quint16, 2> EditMenu{Sharpness, GammaCorrection};
+constexpr std::array<quint16, 8> FileMenu{FileSave, Capture,     0, FilePrint,
+                                          0,        JpegSetting, 0, AppExit};
+constexpr std::array<quint16, 4> EditMenu{EditCopy, 0, Sharpness, GammaCorrection};
 constexpr std::array<quint16, 2> RemoteMenu{ShowRemoteControl, HideRemoteControl};
 constexpr std::array<quint16, 5> ZoomMenu{ZoomIn, ZoomOut, 0, BestFit, ActualSize};
 constexpr std::array<quint16, 1> HelpMenu{AppAbout};

@@ -15,6 +15,8 @@ class CMainFrame;
 namespace CommandId {
 inline constexpr quint16 FileOpen = 57601;
 inline constexpr quint16 FileSave = 57603;
+inline constexpr quint16 FilePrint = 57607;
+inline constexpr quint16 EditCopy = 57634;
 inline constexpr quint16 AppAbout = 57664;
 inline constexpr quint16 AppExit = 57665;
 inline constexpr quint16 Capture = 32771;
@@ -39,7 +41,7 @@ struct CommandRow
     const char *menuText;
     // "fly-by prompt\ntool tip"; nullptr: none.
     const char *prompt;
-    // Portable key sequence text, e.g. "Ctrl+S"; nullptr: no accelerator.
+    // Portable key sequence text, e.g. "Ctrl+S", several separated by "; "; nullptr: none.
     const char *shortcut;
     // Index of the button image in the tool-bar strip; -1: not on the tool bar.
     int toolBarImage;

@@ -5,17 +5,95 @@
 #include "imaging/ImagingLogging.h"
 #include "imaging/JpegCodec.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cstring>
 #include <initializer_list>
 
 namespace {
 bool startsWith(std::span<const std::uint8_t> file, std::initializer_list<std::uint8_t> magic)
 {
     return file.size() >= magic.size() && std::equal(magic.begin(), magic.end(), file.begin());
+}
+
+constexpr std::size_t PngSignatureSize = 8;
+
+std::uint32_t be32(const std::uint8_t *p)
+{
+    return std::uint32_t(p[0]) << 24 | std::uint32_t(p[1]) << 16 | std::uint32_t(p[2]) << 8 |
+           std::uint32_t(p[3]);
+}
+
+// Every chunk lies inside the file up to the closing IEND chunk. Qt's reader takes a PNG cut
+// short in its image data as a whole picture with the missing rows left blank.
+bool pngIsWhole(std::span<const std::uint8_t> file)
+{
+    constexpr std::size_t ChunkOverhead = 12; // length, type and CRC
+    std::size_t at = PngSignatureSize;
+    while (file.size() - at >= ChunkOverhead) {
+        const std::uint64_t length = be32(file.data() + at);
+        if (length > file.size() - at - ChunkOverhead)
+            return false;
+        if (std::memcmp(file.data() + at + 4, "IEND", 4) == 0)
+            return true;
+        at += ChunkOverhead + std::size_t(length);
+    }
+    return false;
+}
+
+// The nearest depth the program holds: 8-bit palette or grey, 24-bit BGR, or 32 bits with alpha.
+DecodedImage withHeldDepth(const QImage &image)
+{
+    if (image.hasAlphaChannel())
+        return {image.convertToFormat(QImage::Format_ARGB32), 32};
+    switch (image.format()) {
+    case QImage::Format_Mono:
+    case QImage::Format_MonoLSB:
+    case QImage::Format_Indexed8:
+        return {image.convertToFormat(QImage::Format_Indexed8), 8};
+    case QImage::Format_Grayscale8:
+    case QImage::Format_Grayscale16:
+        return {image.convertToFormat(QImage::Format_Grayscale8), 8};
+    default:
+        return {image.convertToFormat(QImage::Format_BGR888), 24};
+    }
+}
+
+std::optional<DecodedImage> decodePng(std::span<const std::uint8_t> file)
+{
+    if (!pngIsWhole(file))
+        return std::nullopt;
+    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(file.data()),
+                                               qsizetype(file.size()));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "png");
+    // The header's size is checked before any pixel memory is taken.
+    const QSize size = reader.size();
+    if (!ImageLimits::acceptableSize(size.width(), size.height()))
+        return std::nullopt;
+    QImage image;
+    if (!reader.read(&image))
+        return std::nullopt;
+    DecodedImage decoded = withHeldDepth(image);
+    if (decoded.image.isNull())
+        return std::nullopt;
+    return decoded;
+}
+
+QByteArray encodePng(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    return writer.write(image) ? bytes : QByteArray();
 }
 } // namespace
 
@@ -26,6 +104,8 @@ std::optional<DecodedImage> decode(std::span<const std::uint8_t> file)
         return BmpCodec::decode(file);
     if (startsWith(file, {0xFF, 0xD8, 0xFF}))
         return JpegCodec::decode(file);
+    if (startsWith(file, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}))
+        return decodePng(file);
     return std::nullopt;
 }
 
@@ -54,8 +134,15 @@ QByteArray encode(const DecodedImage &image, FileFormat format, int qualityFacto
 {
     if (image.image.isNull())
         return {};
-    return format == FileFormat::Bmp ? BmpCodec::encode(image)
-                                     : JpegCodec::encode(image.image, qualityFactor, comment);
+    switch (format) {
+    case FileFormat::Bmp:
+        return BmpCodec::encode(image);
+    case FileFormat::Png:
+        return encodePng(image.image);
+    case FileFormat::Jpeg:
+        break;
+    }
+    return JpegCodec::encode(image.image, qualityFactor, comment);
 }
 
 bool writeFileAtomically(const QString &path, const QByteArray &bytes)

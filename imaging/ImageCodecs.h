@@ -16,15 +16,18 @@ enum class FileFormat
 {
     Bmp,
     Jpeg,
+    Png,
 };
 
-// A BMP or JPEG file recognised by its first bytes, whatever its name. Nothing for a file that
-// is missing, empty, larger than ImageLimits::MaxFileBytes, of another kind, or malformed.
+// A BMP, JPEG or PNG file recognised by its first bytes, whatever its name. Nothing for a file
+// that is missing, empty, larger than ImageLimits::MaxFileBytes, of another kind, or malformed.
+// A PNG keeps its depth where the program has one (8-bit palette or grey, 24-bit colour, 32 bits
+// with transparency); other depths are brought to the nearest of these.
 std::optional<DecodedImage> decode(std::span<const std::uint8_t> file);
 std::optional<DecodedImage> loadFile(const QString &path);
 
 // The picture encoded as a whole file; empty when that fails. qualityFactor and comment are
-// used by JPEG only (see JpegCodec).
+// used by JPEG only (see JpegCodec); PNG is lossless.
 QByteArray encode(const DecodedImage &image, FileFormat format, int qualityFactor,
                   const QByteArray &comment = {});
 

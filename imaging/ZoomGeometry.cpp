@@ -20,17 +20,37 @@ int axisOffset(int drawn, int viewport, int scroll, int maximum)
     return -std::clamp(scroll, 0, maximum);
 }
 
-// Where on one axis the viewport's centre falls, as a fraction of the drawn image.
-double centreFraction(int drawn, int viewport, int scroll)
+// Where on one axis the image point at viewport position `at` lies, as a fraction of the drawn
+// image (outside 0..1 beside an image smaller than the viewport).
+double fractionAt(int drawn, int viewport, int scroll, double at)
 {
-    if (drawn <= viewport || drawn == 0)
+    if (drawn == 0)
         return 0.5;
-    return (scroll + viewport / 2.0) / drawn;
+    if (drawn <= viewport)
+        return (at - (viewport - drawn) / 2.0) / drawn;
+    return (scroll + at) / drawn;
 }
 
-int scrollForFraction(double fraction, int drawn, int viewport, int maximum)
+// The scroll position that brings the image point at a fraction to viewport position `at`.
+int scrollForFraction(double fraction, int drawn, double at, int maximum)
 {
-    return std::clamp(int(std::lround(fraction * drawn - viewport / 2.0)), 0, maximum);
+    return std::clamp(int(std::lround(fraction * drawn - at)), 0, maximum);
+}
+
+QPoint scrollKeeping(const ZoomGeometry::Layout &from, QPoint scroll,
+                     const ZoomGeometry::Layout &to, QPointF fromAt, QPointF toAt)
+{
+    const double x =
+        fractionAt(from.drawnSize.width(), from.viewportSize.width(), scroll.x(), fromAt.x());
+    const double y =
+        fractionAt(from.drawnSize.height(), from.viewportSize.height(), scroll.y(), fromAt.y());
+    return {scrollForFraction(x, to.drawnSize.width(), toAt.x(), to.scrollMaximum.x()),
+            scrollForFraction(y, to.drawnSize.height(), toAt.y(), to.scrollMaximum.y())};
+}
+
+QPointF centreOf(QSize viewport)
+{
+    return {viewport.width() / 2.0, viewport.height() / 2.0};
 }
 } // namespace
 
@@ -95,13 +115,12 @@ QRect imageRect(const Layout &layout, QPoint scroll)
 
 QPoint scrollKeepingCentre(const Layout &from, QPoint scroll, const Layout &to)
 {
-    const double x = centreFraction(from.drawnSize.width(), from.viewportSize.width(), scroll.x());
-    const double y =
-        centreFraction(from.drawnSize.height(), from.viewportSize.height(), scroll.y());
-    return {
-        scrollForFraction(x, to.drawnSize.width(), to.viewportSize.width(), to.scrollMaximum.x()),
-        scrollForFraction(y, to.drawnSize.height(), to.viewportSize.height(),
-                          to.scrollMaximum.y())};
+    return scrollKeeping(from, scroll, to, centreOf(from.viewportSize), centreOf(to.viewportSize));
+}
+
+QPoint scrollKeepingPoint(const Layout &from, QPoint scroll, const Layout &to, QPoint anchor)
+{
+    return scrollKeeping(from, scroll, to, anchor, anchor);
 }
 
 Piece visiblePiece(QSize image, const QRect &drawn, const QRect &exposed)

@@ -45,6 +45,8 @@ QRect imageRect(const Layout &layout, QPoint scroll);
 // The scroll position that keeps the image point at the viewport's centre when the layout
 // changes (a new zoom or a resized control).
 QPoint scrollKeepingCentre(const Layout &from, QPoint scroll, const Layout &to);
+// The same for the image point under a viewport position (the pointer of a wheel zoom).
+QPoint scrollKeepingPoint(const Layout &from, QPoint scroll, const Layout &to, QPoint anchor);
 
 // The source pixels of an image drawn into `drawn` that an exposed area (both in viewport
 // coordinates) shows, and the target rectangle they cover, so only that part is scaled.

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "settings/SettingsStore.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include <optional>
@@ -11,6 +14,7 @@ const QString OrganizationName = QStringLiteral("TOVA");
 const QString ApplicationName = QStringLiteral("Quillon for USB");
 const QString SettingsGroup = QStringLiteral("Settings");
 const QString WindowPosKey = QStringLiteral("WindowPos");
+const QString LastFolderKey = QStringLiteral("LastFolder");
 const QString RecentFileGroup = QStringLiteral("Recent File List");
 
 QString recentFileKey(int index)
@@ -91,11 +95,32 @@ QString SettingsStore::windowPos() const
     return readText(SettingsGroup, WindowPosKey);
 }
 
-void SettingsStore::setWindowPos(const QString &text) const
+void SettingsStore::writeText(const QString &group, const QString &key, const QString &text) const
 {
     const auto settings = open();
-    settings->beginGroup(SettingsGroup);
-    settings->setValue(WindowPosKey, text);
+    settings->beginGroup(group);
+    settings->setValue(key, text);
+}
+
+void SettingsStore::setWindowPos(const QString &text) const
+{
+    writeText(SettingsGroup, WindowPosKey, text);
+}
+
+QString SettingsStore::lastFolder() const
+{
+    const QString stored = readText(SettingsGroup, LastFolderKey);
+    // A folder removed or unplugged since: the dialogs would otherwise start wherever the
+    // program happened to be started.
+    if (!stored.isEmpty() && QFileInfo(stored).isDir())
+        return stored;
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+}
+
+void SettingsStore::setLastFolder(const QString &folder) const
+{
+    writeText(SettingsGroup, LastFolderKey, folder);
 }
 
 ApplicationSettings SettingsStore::loadApplicationSettings() const

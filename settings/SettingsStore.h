@@ -72,6 +72,11 @@ public:
     QString windowPos() const;
     void setWindowPos(const QString &text) const;
 
+    // The folder Save and Open start in: the one last chosen in either while it still is a
+    // folder, else the user's Pictures folder, else the home folder.
+    QString lastFolder() const;
+    void setLastFolder(const QString &folder) const;
+
     // At start: the recent-file list and the preview page count.
     ApplicationSettings loadApplicationSettings() const;
     // At exit: the whole recent-file list is replaced by the non-empty entries, each under its
@@ -84,6 +89,7 @@ public:
 private:
     std::unique_ptr<QSettings> open() const;
     QString readText(const QString &group, const QString &key) const;
+    void writeText(const QString &group, const QString &key, const QString &text) const;
 
     QString m_iniFilePath; // empty: the user's profile
 };

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -120,6 +121,11 @@ short CImageCtrl::GetBitsPerPixel() const
     return short(m_image.image.isNull() ? 0 : m_image.bitsPerPixel);
 }
 
+QImage CImageCtrl::GetImage() const
+{
+    return m_image.image;
+}
+
 void CImageCtrl::SetSizeMode(short mode)
 {
     if (mode != SizeModeZoom && mode != SizeModeStretch)
@@ -155,10 +161,15 @@ short CImageCtrl::Repaint()
 
 short CImageCtrl::SaveFile(const QString &path, short format, short, short quality, short)
 {
-    if (m_image.image.isNull() || (format != ImageFormatBmp && format != ImageFormatJpeg))
+    if (m_image.image.isNull())
         return Failed;
-    const auto fileFormat =
-        format == ImageFormatBmp ? ImageCodecs::FileFormat::Bmp : ImageCodecs::FileFormat::Jpeg;
+    ImageCodecs::FileFormat fileFormat = ImageCodecs::FileFormat::Jpeg;
+    if (format == ImageFormatBmp)
+        fileFormat = ImageCodecs::FileFormat::Bmp;
+    else if (format == ImageFormatPng)
+        fileFormat = ImageCodecs::FileFormat::Png;
+    else if (format != ImageFormatJpeg)
+        return Failed;
     const QByteArray bytes = ImageCodecs::encode(m_image, fileFormat, quality, m_jpegComment);
     return result(!bytes.isEmpty() && ImageCodecs::writeFileAtomically(path, bytes));
 }
@@ -248,7 +259,10 @@ void CImageCtrl::relayout()
         layout.scrollMaximum = ZoomGeometry::scrollMaximum(layout.drawnSize, layout.viewportSize);
     }
     m_layout = layout;
-    const QPoint scroll = ZoomGeometry::scrollKeepingCentre(previous, previousScroll, layout);
+    const QPoint scroll =
+        m_zoomAnchor
+            ? ZoomGeometry::scrollKeepingPoint(previous, previousScroll, layout, *m_zoomAnchor)
+            : ZoomGeometry::scrollKeepingCentre(previous, previousScroll, layout);
     QScrollBar *horizontal = horizontalScrollBar();
     QScrollBar *vertical = verticalScrollBar();
     horizontal->setRange(0, layout.scrollMaximum.x());
@@ -343,5 +357,23 @@ void CImageCtrl::mouseReleaseEvent(QMouseEvent *event)
     }
     m_drag.stop();
     updatePanCursor();
+    event->accept();
+}
+
+void CImageCtrl::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    // 120 eighths of a degree make one notch; finer wheels and touch pads add up to it.
+    constexpr int Notch = 120;
+    m_wheelRemainder += event->angleDelta().y();
+    const QScopedValueRollback<std::optional<QPoint>> anchor(m_zoomAnchor,
+                                                             event->position().toPoint());
+    for (; m_wheelRemainder >= Notch; m_wheelRemainder -= Notch)
+        Q_EMIT zoomStepRequested(true);
+    for (; m_wheelRemainder <= -Notch; m_wheelRemainder += Notch)
+        Q_EMIT zoomStepRequested(false);
     event->accept();
 }

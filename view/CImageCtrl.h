@@ -55,6 +55,7 @@ public:
     float GetImageWidth() const override;
     float GetImageHeight() const override;
     short GetBitsPerPixel() const override;
+    QImage GetImage() const override;
 
     void SetSizeMode(short mode) override;
     float GetZoomPercent() const override;
@@ -69,7 +70,7 @@ public:
     // by JPEG only. The old file stays untouched when anything fails.
     short SaveFile(const QString &path, short format, short bitsPerPixel, short quality,
                    short reserved) override;
-    // BMP or JPEG by content. A failed load leaves the control without an image.
+    // BMP, JPEG or PNG by content. A failed load leaves the control without an image.
     short LoadFile(const QString &path, short reserved1, short reserved2, short reserved3) override;
     // 24 or 32 bits per pixel; other depths are refused. The other arguments are not used.
     short ConvertColorDepth(short bitsPerPixel, short reserved1, short reserved2,
@@ -82,6 +83,11 @@ public:
     // The image held (a null image when there is none), for callers that process it further.
     const DecodedImage &image() const { return m_image; }
 
+Q_SIGNALS:
+    // Ctrl+wheel: one zoom step in or out per notch. While the signal is handled, a new zoom
+    // keeps the image point under the pointer where it is instead of the one at the centre.
+    void zoomStepRequested(bool zoomIn);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -89,6 +95,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     short takeImage(std::optional<DecodedImage> image);
@@ -119,4 +126,6 @@ private:
     short m_option19 = 0;
     QByteArray m_jpegComment;
     DragPan m_drag;
+    std::optional<QPoint> m_zoomAnchor; // the pointer during a wheel zoom, viewport coordinates
+    int m_wheelRemainder = 0;           // eighths of a degree not yet worth a whole notch
 };

@@ -4,12 +4,16 @@
 #include "imaging/ZoomArithmetic.h"
 #include "settings/CQFactorDlg.h"
 #include "settings/SettingsStore.h"
+#include "view/BusyScope.h"
 #include "view/CImageCtrl.h"
 #include "view/CPictureAdjustDlg.h"
 #include "view/FileDialogs.h"
 #include "view/FrameServices.h"
 #include "view/ImageFileFormat.h"
+#include "view/PictureOutput.h"
 
+#include <QMessageBox>
+#include <QPrinter>
 #include <QResizeEvent>
 
 CQuillon2View::CQuillon2View(FrameServices &frame, SettingsStore &settings, QWidget *parent,
@@ -22,7 +26,7 @@ CQuillon2View::CQuillon2View(FrameServices &frame, SettingsStore &settings, QWid
     , m_remotePanel(frame.Link(), [this] { Q_EMIT stateChanged(); })
     , m_shown(
           *m_imageCtrl, frame, [this] { return size(); }, [this] { Q_EMIT stateChanged(); })
-    , m_fileDialogs(std::make_unique<SystemFileDialogs>())
+    , m_fileDialogs(std::make_unique<SystemFileDialogs>(settings))
 {
     connect(&m_readiness, &ReadinessMonitor::readinessChanged, this, &CQuillon2View::stateChanged);
 }
@@ -36,6 +40,7 @@ ImagingControl *CQuillon2View::createImageControl()
 {
     auto *control = new CImageCtrl(this);
     m_imageWidget = control;
+    connect(control, &CImageCtrl::zoomStepRequested, this, &CQuillon2View::zoomStepRequested);
     return control;
 }
 
@@ -161,6 +166,28 @@ void CQuillon2View::OnFileOpen()
     m_shown.dropFrame();
     if (const std::optional<QString> path = m_fileDialogs->askOpenPath(window()))
         m_shown.open(*path);
+}
+
+void CQuillon2View::OnEditCopy()
+{
+    const BusyScope busy(*m_pMainFrame);
+    PictureOutput::copyToClipboard(m_imageCtrl->GetImage());
+}
+
+void CQuillon2View::OnFilePrint()
+{
+    const QImage picture = m_imageCtrl->GetImage();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(picture.width() > picture.height() ? QPageLayout::Landscape
+                                                                  : QPageLayout::Portrait);
+    if (!m_fileDialogs->askPrinter(printer, window()))
+        return;
+    BusyScope busy(*m_pMainFrame);
+    const bool printed = PictureOutput::print(printer, picture);
+    busy.end();
+    if (!printed)
+        QMessageBox::warning(window(), statusText(StringId::AppTitle),
+                             QStringLiteral("Failed to print the image."));
 }
 
 void CQuillon2View::OnJpegSetting()

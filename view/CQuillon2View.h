@@ -39,6 +39,8 @@ public:
     // is reported and changes nothing.
     bool SaveImageAs(const QString &path, short format);
     void OnFileOpen();
+    void OnEditCopy();
+    void OnFilePrint();
     void OnJpegSetting();
     void OnSharpness();
     void OnGammaCorrection();
@@ -80,6 +82,8 @@ public:
 Q_SIGNALS:
     // Something the command rules look at may have changed.
     void stateChanged();
+    // Ctrl+wheel over the picture asks for one zoom step.
+    void zoomStepRequested(bool zoomIn);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

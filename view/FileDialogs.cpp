@@ -1,32 +1,48 @@
 // SPDX-License-Identifier: MIT
 #include "view/FileDialogs.h"
 
-#include <QFileDialog>
+#include "settings/SettingsStore.h"
 
-namespace {
-std::optional<QString> runDialog(QWidget *parent, QFileDialog::AcceptMode mode)
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+
+SystemFileDialogs::SystemFileDialogs(const SettingsStore &settings)
+    : m_settings(settings)
+{}
+
+std::optional<QString> SystemFileDialogs::askPath(QWidget *parent, bool save)
 {
     QFileDialog dialog(parent);
-    dialog.setAcceptMode(mode);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // Open accepts a name that does not exist yet; loading it then reports the failure.
     dialog.setFileMode(QFileDialog::AnyFile);
     // Matching ignores case, so "*.BMP" also lists "photo.bmp".
-    dialog.setNameFilters(
-        {QStringLiteral("Bitmap Files (*.BMP)"), QStringLiteral("JPEG Files (*.JPG)")});
+    dialog.setNameFilters({QStringLiteral("Bitmap Files (*.BMP)"),
+                           QStringLiteral("JPEG Files (*.JPG)"),
+                           QStringLiteral("PNG Files (*.PNG)")});
     // Also covered by the overwrite question: a name typed without extension gets ".BMP".
     dialog.setDefaultSuffix(QStringLiteral("BMP"));
+    dialog.setDirectory(m_settings.lastFolder());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    const QString path = dialog.selectedFiles().constFirst();
+    m_settings.setLastFolder(QFileInfo(path).absolutePath());
+    return path;
 }
-} // namespace
 
 std::optional<QString> SystemFileDialogs::askSavePath(QWidget *parent)
 {
-    return runDialog(parent, QFileDialog::AcceptSave);
+    return askPath(parent, true);
 }
 
 std::optional<QString> SystemFileDialogs::askOpenPath(QWidget *parent)
 {
-    return runDialog(parent, QFileDialog::AcceptOpen);
+    return askPath(parent, false);
+}
+
+bool SystemFileDialogs::askPrinter(QPrinter &printer, QWidget *parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 class MemoryBlock;
@@ -14,6 +15,7 @@ public:
     // Format codes of SaveFile.
     static constexpr short ImageFormatBmp = 6;
     static constexpr short ImageFormatJpeg = 10;
+    static constexpr short ImageFormatPng = 13;
     // Size modes of SetSizeMode.
     static constexpr short SizeModeStretch = 1;
     static constexpr short SizeModeZoom = 4;
@@ -36,6 +38,9 @@ public:
     virtual float GetImageWidth() const = 0;
     virtual float GetImageHeight() const = 0;
     virtual short GetBitsPerPixel() const = 0;
+    // The image as it is held and shown, after sharpening and the tone curve; a null image when
+    // there is none.
+    virtual QImage GetImage() const = 0;
 
     virtual void SetSizeMode(short mode) = 0;
     virtual float GetZoomPercent() const = 0;
@@ -45,10 +50,10 @@ public:
     // Positive sharpens, negative softens, 0 changes nothing; -1000 to 1000.
     virtual short Sharpen(short amount) = 0;
     virtual short Repaint() = 0;
-    // format 6 = BMP, 10 = JPEG; quality 2 (best) to 255 (most compression).
+    // format 6 = BMP, 10 = JPEG, 13 = PNG; quality 2 (best) to 255 (most compression).
     virtual short SaveFile(const QString &path, short format, short bitsPerPixel, short quality,
                            short reserved) = 0;
-    // A BMP or JPEG file's image becomes current.
+    // A BMP, JPEG or PNG file's image becomes current.
     virtual short LoadFile(const QString &path, short reserved1, short reserved2,
                            short reserved3) = 0;
     // The image becomes bitsPerPixel (24) bits per pixel.

@@ -32,9 +32,10 @@ TEST_F(CMainFrameTest, MenuBarHasTheFiveMenusWithTheirItems)
     EXPECT_EQ(top[0]->text(), QStringLiteral("&File"));
     EXPECT_EQ(top[2]->text(), QStringLiteral("&Remote control"));
     EXPECT_EQ(menuTexts(frame->topMenu(0)),
-              (QStringList{"&Save...\tCtrl+S", "&Capture\tAlt+C", "-", "&JPEG Setting...", "-",
-                           "E&xit\tAlt+F4"}));
-    EXPECT_EQ(menuTexts(frame->topMenu(1)), (QStringList{"&Sharpness...", "&Gamma correction..."}));
+              (QStringList{"&Save...\tCtrl+S", "&Capture\tAlt+C", "-", "&Print...\tCtrl+P", "-",
+                           "&JPEG Setting...", "-", "E&xit\tAlt+F4"}));
+    EXPECT_EQ(menuTexts(frame->topMenu(1)),
+              (QStringList{"&Copy\tCtrl+C", "-", "&Sharpness...", "&Gamma correction..."}));
     EXPECT_EQ(menuTexts(frame->topMenu(2)),
               (QStringList{"&Show the RC\tCtrl+R", "&Hide the RC\tCtrl+R"}));
     EXPECT_EQ(menuTexts(frame->topMenu(3)), (QStringList{"Zoom &In\tCtrl+[", "Zoom &Out\tCtrl+]",

@@ -134,6 +134,16 @@ short RecordingImagingControl::GetBitsPerPixel() const
     return hasImage ? bitsPerPixel : short(0);
 }
 
+QImage RecordingImagingControl::GetImage() const
+{
+    record(call("GetImage"));
+    if (!hasImage)
+        return {};
+    QImage image(int(imageWidth), int(imageHeight), QImage::Format_BGR888);
+    image.fill(Qt::darkCyan);
+    return image;
+}
+
 void RecordingImagingControl::SetSizeMode(short mode)
 {
     record(call("SetSizeMode", std::to_string(mode)));

@@ -52,6 +52,8 @@ public:
     float GetImageWidth() const override;
     float GetImageHeight() const override;
     short GetBitsPerPixel() const override;
+    // An image of the scripted size in one colour.
+    QImage GetImage() const override;
     void SetSizeMode(short mode) override;
     float GetZoomPercent() const override;
     void SetZoomPercent(float zoom) override;

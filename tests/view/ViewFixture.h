@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -29,7 +30,7 @@ inline void answerModalDialog(const std::function<void(QDialog &)> &answer)
     });
 }
 
-// Answers the file dialogs from the test.
+// Answers the file and print dialogs from the test.
 class ScriptedFileDialogs : public FileDialogs
 {
 public:
@@ -46,6 +47,17 @@ public:
     {
         ++openAsked;
         return answer;
+    }
+
+    // Print: to this PDF file, or a cancel when there is none.
+    std::optional<QString> printTo;
+    bool askPrinter(QPrinter &printer, QWidget *) override
+    {
+        if (!printTo)
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*printTo);
+        return true;
     }
 };
 
