@@ -13,38 +13,12 @@
 #include <QSaveFile>
 
 #include <algorithm>
-#include <cstring>
 #include <initializer_list>
 
 namespace {
 bool startsWith(std::span<const std::uint8_t> file, std::initializer_list<std::uint8_t> magic)
 {
     return file.size() >= magic.size() && std::equal(magic.begin(), magic.end(), file.begin());
-}
-
-constexpr std::size_t PngSignatureSize = 8;
-
-std::uint32_t be32(const std::uint8_t *p)
-{
-    return std::uint32_t(p[0]) << 24 | std::uint32_t(p[1]) << 16 | std::uint32_t(p[2]) << 8 |
-           std::uint32_t(p[3]);
-}
-
-// Every chunk lies inside the file up to the closing IEND chunk. Qt's reader takes a PNG cut
-// short in its image data as a whole picture with the missing rows left blank.
-bool pngIsWhole(std::span<const std::uint8_t> file)
-{
-    constexpr std::size_t ChunkOverhead = 12; // length, type and CRC
-    std::size_t at = PngSignatureSize;
-    while (file.size() - at >= ChunkOverhead) {
-        const std::uint64_t length = be32(file.data() + at);
-        if (length > file.size() - at - ChunkOverhead)
-            return false;
-        if (std::memcmp(file.data() + at + 4, "IEND", 4) == 0)
-            return true;
-        at += ChunkOverhead + std::size_t(length);
-    }
-    return false;
 }
 
 // The nearest depth the program holds: 8-bit palette or grey, 24-bit BGR, or 32 bits with alpha.
@@ -67,8 +41,6 @@ DecodedImage withHeldDepth(const QImage &image)
 
 std::optional<DecodedImage> decodePng(std::span<const std::uint8_t> file)
 {
-    if (!pngIsWhole(file))
-        return std::nullopt;
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(file.data()),
                                                qsizetype(file.size()));
     QBuffer buffer(&bytes);

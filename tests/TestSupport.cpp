@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "tests/TestSupport.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QThread>
+#include <QTimer>
+
+#include <gtest/gtest.h>
 
 bool waitUntil(const std::function<bool()> &predicate, std::chrono::milliseconds timeout)
 {
@@ -15,4 +20,13 @@ bool waitUntil(const std::function<bool()> &predicate, std::chrono::milliseconds
         QThread::msleep(1);
     }
     return true;
+}
+
+void answerModalDialog(const std::function<void(QDialog &)> &answer)
+{
+    QTimer::singleShot(0, [answer] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        answer(*dialog);
+    });
 }

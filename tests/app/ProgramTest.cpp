@@ -87,15 +87,16 @@ TEST(Program, HeadlessCaptureWritesTheExactConversion)
 TEST(Program, HeadlessCaptureChoosesTheFormatByExtension)
 {
     QTemporaryDir dir;
-    for (const char *name : {"shot.jpg", "shot", "shot.BMP"}) {
+    const std::pair<const char *, QByteArray> cases[] = {
+        {"shot.jpg", "\xFF\xD8"}, {"shot", "BM"}, {"shot.BMP", "BM"}, {"shot.Png", "\x89P"}};
+    for (const auto &[name, expectedMagic] : cases) {
         const QString out = dir.filePath(QString::fromLatin1(name));
         const ProgramRun run =
             runProgram({QStringLiteral("--simulate"), QStringLiteral("--capture=") + out});
         ASSERT_EQ(run.exitCode, 0) << name << run.errors.toStdString();
         QFile file(out);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray magic = file.read(2);
-        EXPECT_EQ(magic, QByteArray(name == std::string("shot.jpg") ? "\xFF\xD8" : "BM")) << name;
+        EXPECT_EQ(file.read(2), expectedMagic) << name;
         EXPECT_EQ(QImage(out).size(), QSize(1272, 1024)) << name;
     }
 }

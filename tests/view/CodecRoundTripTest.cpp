@@ -71,6 +71,29 @@ INSTANTIATE_TEST_SUITE_P(Depths, BmpRoundTrip,
                                          Depth{"rgb32", 32, colourImage(QImage::Format_RGB32)}),
                          [](const auto &info) { return std::string(info.param.name); });
 
+class PngRoundTrip : public testing::TestWithParam<Depth>
+{};
+
+// Lossless, and read back at the depth the program holds it in.
+TEST_P(PngRoundTrip, KeepsDepthAndPixels)
+{
+    const Depth &depth = GetParam();
+    const QByteArray file =
+        ImageCodecs::encode({depth.image, depth.bits}, ImageCodecs::FileFormat::Png, 15);
+    const auto decoded = ImageCodecs::decode(bytesOf(file));
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_EQ(decoded->bitsPerPixel, depth.bits);
+    EXPECT_EQ(decoded->image.convertToFormat(QImage::Format_ARGB32),
+              depth.image.convertToFormat(QImage::Format_ARGB32));
+}
+
+INSTANTIATE_TEST_SUITE_P(Depths, PngRoundTrip,
+                         testing::Values(Depth{"palette256", 8, paletteImage(256)},
+                                         Depth{"grey", 8, colourImage(QImage::Format_Grayscale8)},
+                                         Depth{"bgr", 24, colourImage(QImage::Format_BGR888)},
+                                         Depth{"argb", 32, colourImage(QImage::Format_ARGB32)}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
 // The capture's file is taken over as it is and written back byte for byte.
 TEST(CameraBmp, LoadsUprightAndSavesIdentically)
 {

@@ -47,6 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ExtensionCase{"a.bmp", ImagingControl::ImageFormatBmp},
                       ExtensionCase{"a.BMP", ImagingControl::ImageFormatBmp},
                       ExtensionCase{"a.Bmp", ImagingControl::ImageFormatBmp},
+                      ExtensionCase{"a.png", ImagingControl::ImageFormatPng},
+                      ExtensionCase{"a.PNG", ImagingControl::ImageFormatPng},
                       ExtensionCase{"a.jpg", ImagingControl::ImageFormatJpeg},
                       ExtensionCase{"a.jpeg", ImagingControl::ImageFormatJpeg},
                       ExtensionCase{"a.txt", ImagingControl::ImageFormatJpeg},
@@ -187,19 +189,22 @@ TEST_F(FileCommandsTest, JpegSettingStoresTheFactorOnlyWhenConfirmed)
 }
 
 // The real control, the real files: a save that cannot be made leaves the old file.
-TEST_F(FileCommandsOnDisk, SaveThenOpenBothFormatsAndAFailedSaveKeepsTheOldFile)
+TEST_F(FileCommandsOnDisk, SaveThenOpenEveryFormatAndAFailedSaveKeepsTheOldFile)
 {
     view->OnInitialUpdate();
     view->OnCapture();
     ASSERT_TRUE(view->hasImage());
 
-    for (const char *name : {"shot.jpg", "shot.bmp"}) {
+    for (const char *name : {"shot.jpg", "shot.bmp", "shot.png"}) {
         dialogs->answer = tempPath(QString::fromLatin1(name));
         view->OnFileSave();
         const QImage written(*dialogs->answer);
         EXPECT_EQ(written.size(), QSize(1272, 1024)) << name;
     }
     EXPECT_TRUE(presenter.shown.empty());
+    // PNG is lossless: the file holds the shown picture exactly.
+    const QImage shown = view->imageCtrl().GetImage();
+    EXPECT_EQ(QImage(tempPath(QStringLiteral("shot.png"))).convertToFormat(shown.format()), shown);
 
     // A directory where the file should go: the save fails and the folder stays as it was.
     const QString blocked = tempPath(QStringLiteral("blocked.bmp"));
@@ -211,7 +216,7 @@ TEST_F(FileCommandsOnDisk, SaveThenOpenBothFormatsAndAFailedSaveKeepsTheOldFile)
     EXPECT_TRUE(view->hasImage());
 
     view->OnToggleOpenMode();
-    for (const char *name : {"shot.jpg", "shot.bmp"}) {
+    for (const char *name : {"shot.jpg", "shot.bmp", "shot.png"}) {
         dialogs->answer = tempPath(QString::fromLatin1(name));
         view->OnFileOpen();
         EXPECT_TRUE(view->hasImage()) << name;

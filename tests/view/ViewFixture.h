@@ -3,63 +3,21 @@
 
 #include "settings/SettingsStore.h"
 #include "sim/SimulatedMainUnit.h"
+#include "tests/TestSupport.h"
 #include "tests/doubles/RecordingFrame.h"
 #include "tests/doubles/RecordingImagingControl.h"
 #include "tests/doubles/RecordingMessagePresenter.h"
+#include "tests/doubles/ScriptedFileDialogs.h"
 #include "view/CQuillon2View.h"
-#include "view/FileDialogs.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <optional>
-
-// Answers the modal dialog that the command about to run opens, once it is up.
-inline void answerModalDialog(const std::function<void(QDialog &)> &answer)
-{
-    QTimer::singleShot(0, [answer] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        answer(*dialog);
-    });
-}
-
-// Answers the file and print dialogs from the test.
-class ScriptedFileDialogs : public FileDialogs
-{
-public:
-    std::optional<QString> answer;
-    int saveAsked = 0;
-    int openAsked = 0;
-
-    std::optional<QString> askSavePath(QWidget *) override
-    {
-        ++saveAsked;
-        return answer;
-    }
-    std::optional<QString> askOpenPath(QWidget *) override
-    {
-        ++openAsked;
-        return answer;
-    }
-
-    // Print: to this PDF file, or a cancel when there is none.
-    std::optional<QString> printTo;
-    bool askPrinter(QPrinter &printer, QWidget *) override
-    {
-        if (!printTo)
-            return false;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(*printTo);
-        return true;
-    }
-};
 
 // A view over a recording imaging control (or the real one), driven through the simulated main
 // unit, with the settings in a private file.

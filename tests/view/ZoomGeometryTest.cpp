@@ -104,6 +104,19 @@ TEST(ZoomGeometry, ZoomKeepsTheCentredPoint)
     EXPECT_EQ(ZoomGeometry::scrollKeepingCentre(half, {}, actual), QPoint(244, 220));
 }
 
+TEST(ZoomGeometry, WheelZoomKeepsThePointUnderThePointer)
+{
+    const Layout actual = ZoomGeometry::layoutAtZoom(Camera, 100, Area, Bar, true);
+    const Layout big = ZoomGeometry::layoutAtZoom(Camera, 250, Area, Bar, true);
+    // Pointer at (100, 50) over image point (344, 270), which is drawn at (860, 675) at 250 %.
+    EXPECT_EQ(ZoomGeometry::scrollKeepingPoint(actual, {244, 220}, big, {100, 50}),
+              QPoint(760, 625));
+    // From a fitting image drawn at (82, 44): the pointer over its point (159, 128) of 636 x 512,
+    // a quarter of the way in, which at 100 % is (318, 256).
+    const Layout half = ZoomGeometry::layoutAtZoom(Camera, 50, Area, Bar, true);
+    EXPECT_EQ(ZoomGeometry::scrollKeepingPoint(half, {}, actual, {241, 172}), QPoint(77, 84));
+}
+
 // Only the exposed part is scaled: whole source pixels, mapped onto the drawn rectangle.
 TEST(ZoomGeometry, VisiblePieceCoversTheExposedAreaWithWholePixels)
 {
