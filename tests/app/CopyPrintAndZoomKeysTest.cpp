@@ -29,7 +29,7 @@ protected:
     void capture()
     {
         QTest::keyClick(frame.get(), Qt::Key_C, Qt::AltModifier);
-        ASSERT_TRUE(frame->view().m_bHasImage);
+        ASSERT_TRUE(frame->view().hasImage());
     }
     float zoom() { return frame->view().imageCtrl().GetZoomPercent(); }
     QString zoomReadout() const
