@@ -14,9 +14,9 @@ TEST(CommandRules, WithoutAnImageOnlyCaptureOpenJpegRemoteAndExitAct)
 {
     CommandContext none;
     none.cameraReady = true;
-    for (quint16 id :
-         {CommandId::FileSave, CommandId::Sharpness, CommandId::GammaCorrection, CommandId::ZoomIn,
-          CommandId::ZoomOut, CommandId::BestFit, CommandId::ActualSize})
+    for (quint16 id : {CommandId::FileSave, CommandId::FilePrint, CommandId::EditCopy,
+                       CommandId::Sharpness, CommandId::GammaCorrection, CommandId::ZoomIn,
+                       CommandId::ZoomOut, CommandId::BestFit, CommandId::ActualSize})
         EXPECT_FALSE(enabled(id, none)) << id;
     for (quint16 id : {CommandId::Capture, CommandId::FileOpen, CommandId::JpegSetting,
                        CommandId::ToggleRemoteControl, CommandId::ShowRemoteControl,
