@@ -51,8 +51,10 @@ std::optional<DecodedImage> decodePng(std::span<const std::uint8_t> file)
     if (!ImageLimits::acceptableSize(size.width(), size.height()))
         return std::nullopt;
     QImage image;
-    if (!reader.read(&image))
+    if (!reader.read(&image)) {
+        qCWarning(lcImaging) << "PNG refused:" << reader.errorString();
         return std::nullopt;
+    }
     DecodedImage decoded = withHeldDepth(image);
     if (decoded.image.isNull())
         return std::nullopt;
