@@ -15,20 +15,11 @@
 #include <QFileInfo>
 
 #include <cstdio>
-#include <cstring>
 #include <malloc.h>
 #include <optional>
 
 namespace {
 constexpr char CaptureOption[] = "capture";
-
-bool asksForHeadlessCapture(int argc, char **argv)
-{
-    for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--capture", std::strlen("--capture")) == 0)
-            return true;
-    return false;
-}
 
 void keepOnlySeriousMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
@@ -75,6 +66,52 @@ StartOptions startOptions(const QCommandLineParser &parser)
         options.showCommand = ShowCommand::ShowMaximized;
     return options;
 }
+void setApplicationNames()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("TOVA"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quillon for USB"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0b"));
+}
+
+// The options QApplication takes out of the command line before the program's own parser sees
+// them; the early parser must accept them too, so that it fails only where the later one would.
+void addQtGuiOptions(QCommandLineParser &parser)
+{
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                             "qwindowgeometry", "geometry", "qwindowicon", "icon", "qwindowtitle",
+                             "title", "display", "session", "style", "stylesheet",
+                             "qmljsdebugger"}) {
+        QCommandLineOption option(QLatin1String(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : {"reverse", "widgetcount", "testability"}) {
+        QCommandLineOption option(QLatin1String(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+// Reads the command line before any platform plugin is loaded, so that help, the version and
+// a mistyped option are answered without a display, exactly as the window's parser answers them
+// (which then never runs); that answer ends the process. Otherwise tells whether the program
+// runs headless.
+bool answerBeforeThePlatform(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    addOptions(parser);
+    addQtGuiOptions(parser);
+    if (parser.parse(arguments) && !parser.isSet(QStringLiteral("help")) &&
+        !parser.isSet(QStringLiteral("version")))
+        return parser.isSet(QLatin1String(CaptureOption));
+    QCoreApplication application(argc, argv);
+    setApplicationNames();
+    parser.process(application);
+    return false; // not reached: process() has answered and ended the program
+}
 } // namespace
 
 void keepImageMemoryInProcess()
@@ -92,15 +129,13 @@ int runQuillon(int argc, char **argv)
     // A headless capture needs no display; the platform is chosen before the application exists.
     // Scripts read its standard error as the reason of a failure, so the notices Qt prints about
     // its surroundings (such as a missing runtime directory) are kept out of it.
-    if (asksForHeadlessCapture(argc, argv)) {
+    if (answerBeforeThePlatform(argc, argv)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(keepOnlySeriousMessages);
     }
     QApplication application(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("TOVA"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quillon for USB"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0b"));
+    setApplicationNames();
 
     QCommandLineParser parser;
     addOptions(parser);
