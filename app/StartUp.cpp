@@ -77,10 +77,10 @@ void setApplicationNames()
 // them; the early parser must accept them too, so that it fails only where the later one would.
 void addQtGuiOptions(QCommandLineParser &parser)
 {
-    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin",
-                             "qwindowgeometry", "geometry", "qwindowicon", "icon", "qwindowtitle",
-                             "title", "display", "session", "style", "stylesheet",
-                             "qmljsdebugger"}) {
+    for (const char *name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+          "geometry", "qwindowicon", "icon", "qwindowtitle", "title", "display", "session", "style",
+          "stylesheet", "qmljsdebugger"}) {
         QCommandLineOption option(QLatin1String(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
