@@ -143,7 +143,8 @@ TEST(Program, AnswersTheCommandLineWithoutADisplay)
          "--capture <FILE>",
          ""},
         {{QStringLiteral("--version")}, 0, "Quillon for USB 1.0b\n", ""},
-        {{QStringLiteral("--bogus")}, 1, "", "Unknown option 'bogus'.\n"},
+        {{QStringLiteral("--bogus")}, 1, "", "Quillon for USB: Unknown option 'bogus'.\n"},
+        {{QStringLiteral("--help-all")}, 0, "--platform <platformName[:options]>", ""},
         {{QStringLiteral("-simulate"), QStringLiteral("-capture=") + shot}, 0, "", ""},
     };
     for (const auto &c : cases) {
