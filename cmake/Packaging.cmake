@@ -43,10 +43,11 @@ set(CPACK_PACKAGE_VENDOR TOVA)
 set(CPACK_PACKAGE_CONTACT ${QUILLON_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop companion of the USB document camera")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quillon for USB captures a still picture from the USB document camera, shows it with\n"
-    "zoom, adjusts sharpness and gamma with a live preview, saves it as BMP or JPEG, and\n"
-    "drives the camera (zoom, focus, iris, lamps, rotation, pointer) from a remote-control\n"
-    "panel. It can also capture one picture from a script without a window.")
+    "Quillon for USB captures a still picture from the USB document camera,\n"
+    "shows it with zoom, adjusts sharpness and gamma with a live preview,\n"
+    "saves it as BMP or JPEG, and drives the camera (zoom, focus, iris,\n"
+    "lamps, rotation, pointer) from a remote-control panel. It can also\n"
+    "capture one picture from a script, without a window.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -136,7 +136,7 @@ TEST(Program, AnswersTheCommandLineWithoutADisplay)
         QByteArray output; // a part of standard output, or nothing there
         QByteArray errors;
     } cases[] = {
-        {{QStringLiteral("--help")}, 0, "\nUsage: " + Program.toLocal8Bit() + " [options]\n", ""},
+        {{QStringLiteral("--help")}, 0, "Usage: " + Program.toLocal8Bit() + " [options]\n", ""},
         // Qt's own options are not mistaken for unknown ones.
         {{QStringLiteral("-platform"), QStringLiteral("xcb"), QStringLiteral("-h")},
          0,
