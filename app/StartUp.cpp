@@ -15,25 +15,23 @@
 #include <QFileInfo>
 
 #include <cstdio>
-#include <cstring>
 #include <malloc.h>
 #include <optional>
 
 namespace {
 constexpr char CaptureOption[] = "capture";
 
-bool asksForHeadlessCapture(int argc, char **argv)
-{
-    for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--capture", std::strlen("--capture")) == 0)
-            return true;
-    return false;
-}
-
 void keepOnlySeriousMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
         std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+void addHiddenOption(QCommandLineParser &parser, const char *name, const QString &valueName = {})
+{
+    QCommandLineOption option{QLatin1String(name), QString(), valueName};
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
 }
 
 void addOptions(QCommandLineParser &parser)
@@ -45,11 +43,8 @@ void addOptions(QCommandLineParser &parser)
     // Single-dash words are long options, so the traditional -Embedding and -Automation starts
     // are understood; both suppress the start-up picture.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    QCommandLineOption embedding(QStringLiteral("Embedding"));
-    embedding.setFlags(QCommandLineOption::HiddenFromHelp);
-    QCommandLineOption automation(QStringLiteral("Automation"));
-    automation.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({embedding, automation});
+    addHiddenOption(parser, "Embedding");
+    addHiddenOption(parser, "Automation");
     parser.addOption(
         {QStringLiteral("no-splash"), QStringLiteral("Do not show the start-up picture.")});
     parser.addOption(
@@ -75,6 +70,48 @@ StartOptions startOptions(const QCommandLineParser &parser)
         options.showCommand = ShowCommand::ShowMaximized;
     return options;
 }
+
+void setApplicationNames()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("TOVA"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quillon for USB"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0b"));
+}
+
+// The options QApplication takes out of the command line before the program's own parser sees
+// them; the early parser must accept them too, so that it fails only where the later one would.
+void addQtGuiOptions(QCommandLineParser &parser)
+{
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                             "qwindowgeometry", "geometry", "qwindowicon", "icon", "qwindowtitle",
+                             "title", "display", "session", "style", "stylesheet", "qmljsdebugger"})
+        addHiddenOption(parser, name, QStringLiteral("value"));
+    for (const char *name : {"reverse", "widgetcount", "testability"})
+        addHiddenOption(parser, name);
+}
+
+// Reads the command line before any platform plugin is loaded, so that help, the version and
+// a mistyped option are answered without a display, exactly as the window's parser answers them
+// (which then never runs); that answer ends the process. Otherwise tells whether the program
+// needs no window: a headless capture, or the help with Qt's options, which only an application
+// with a platform can list.
+bool answerBeforeThePlatform(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    addOptions(parser);
+    addQtGuiOptions(parser);
+    if (parser.parse(arguments) && !parser.isSet(QStringLiteral("help")) &&
+        !parser.isSet(QStringLiteral("version")))
+        return parser.isSet(QLatin1String(CaptureOption)) ||
+               parser.isSet(QStringLiteral("help-all"));
+    QCoreApplication application(argc, argv);
+    setApplicationNames();
+    parser.process(application);
+    return false; // not reached: process() has answered and ended the program
+}
 } // namespace
 
 void keepImageMemoryInProcess()
@@ -89,18 +126,16 @@ void keepImageMemoryInProcess()
 int runQuillon(int argc, char **argv)
 {
     keepImageMemoryInProcess();
-    // A headless capture needs no display; the platform is chosen before the application exists.
-    // Scripts read its standard error as the reason of a failure, so the notices Qt prints about
-    // its surroundings (such as a missing runtime directory) are kept out of it.
-    if (asksForHeadlessCapture(argc, argv)) {
+    // Without a window no display is needed; the platform is chosen before the application
+    // exists. Scripts read a headless capture's standard error as the reason of a failure, so the
+    // notices Qt prints about its surroundings (such as a missing runtime directory) are kept out.
+    if (answerBeforeThePlatform(argc, argv)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(keepOnlySeriousMessages);
     }
     QApplication application(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("TOVA"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quillon for USB"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0b"));
+    setApplicationNames();
 
     QCommandLineParser parser;
     addOptions(parser);

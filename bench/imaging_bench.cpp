@@ -8,6 +8,7 @@
 #include "imaging/ImageCodecs.h"
 #include "imaging/JpegCodec.h"
 #include "imaging/Sharpen.h"
+#include "link/FrameLayout.h"
 #include "tests/doubles/SyntheticScene.h"
 #include "tests/support/PlainJpegEncoder.h"
 
@@ -19,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <span>
 #include <vector>
 
 namespace {
@@ -64,9 +66,14 @@ BENCHMARK(LoadCameraBmp)->Unit(benchmark::kMicrosecond);
 
 void LoadFloorCopy(benchmark::State &state)
 {
-    std::vector<char> target(std::size_t(cameraFile().size()) - 54);
+    // The pixels behind the header; a file that ends before them has nothing to copy.
+    const std::span<const std::uint8_t> file = bytesOf(cameraFile());
+    if (file.size() <= FrameLayout::BitmapHeaderBytes)
+        std::abort();
+    const std::span<const std::uint8_t> pixels = file.subspan(FrameLayout::BitmapHeaderBytes);
+    std::vector<std::uint8_t> target(pixels.size());
     for (auto _ : state) {
-        std::memcpy(target.data(), cameraFile().constData() + 54, target.size());
+        std::memcpy(target.data(), pixels.data(), pixels.size());
         benchmark::DoNotOptimize(target.data());
         benchmark::ClobberMemory();
     }

@@ -21,18 +21,17 @@ struct ProgramRun
 {
     int exitCode = -1;
     QByteArray errors;
+    QByteArray output;
 };
 
-// withoutRuntimeDirectory: as a script might start it, with no runtime directory, which makes
-// Qt print notices of its own.
-ProgramRun runProgram(const QStringList &arguments, bool withoutRuntimeDirectory = false)
+// unset: environment variables the program starts without, as a script might start it.
+ProgramRun runProgram(const QStringList &arguments, const QStringList &unset = {})
 {
     QProcess process;
-    if (withoutRuntimeDirectory) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-        process.setProcessEnvironment(environment);
-    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : unset)
+        environment.remove(name);
+    process.setProcessEnvironment(environment);
     process.start(Program, arguments);
     if (!process.waitForFinished(30000)) {
         process.kill();
@@ -40,7 +39,7 @@ ProgramRun runProgram(const QStringList &arguments, bool withoutRuntimeDirectory
         return {};
     }
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardError()};
+            process.readAllStandardError(), process.readAllStandardOutput()};
 }
 
 // A raw frame with every chroma pair and a luminance ramp, written to a file.
@@ -124,6 +123,42 @@ TEST(Program, HeadlessCaptureReportsAFailedTransfer)
                     QStringLiteral("--capture=") + dir.filePath("x.bmp")});
     EXPECT_NE(run.exitCode, 0);
     EXPECT_FALSE(run.errors.isEmpty());
+}
+
+// Without a display no platform plugin can load: the command line must be answered before.
+TEST(Program, AnswersTheCommandLineWithoutADisplay)
+{
+    QTemporaryDir dir;
+    const QString shot = dir.filePath(QStringLiteral("shot.bmp"));
+    const struct
+    {
+        QStringList arguments;
+        int exitCode;
+        QByteArray output; // a part of standard output, or nothing there
+        QByteArray errors;
+    } cases[] = {
+        {{QStringLiteral("--help")}, 0, "Usage: " + Program.toLocal8Bit() + " [options]\n", ""},
+        // Qt's own options are not mistaken for unknown ones.
+        {{QStringLiteral("-platform"), QStringLiteral("xcb"), QStringLiteral("-h")},
+         0,
+         "--capture <FILE>",
+         ""},
+        {{QStringLiteral("--version")}, 0, "Quillon for USB 1.0b\n", ""},
+        {{QStringLiteral("--bogus")}, 1, "", "Quillon for USB: Unknown option 'bogus'.\n"},
+        {{QStringLiteral("--help-all")}, 0, "--platform <platformName[:options]>", ""},
+        {{QStringLiteral("-simulate"), QStringLiteral("-capture=") + shot}, 0, "", ""},
+    };
+    for (const auto &c : cases) {
+        const ProgramRun run =
+            runProgram(c.arguments, {QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"),
+                                     QStringLiteral("QT_QPA_PLATFORM")});
+        const std::string label = c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(run.exitCode, c.exitCode) << label << run.errors.toStdString();
+        EXPECT_TRUE(c.output.isEmpty() ? run.output.isEmpty() : run.output.contains(c.output))
+            << label << run.output.toStdString();
+        EXPECT_EQ(run.errors, c.errors) << label;
+    }
+    EXPECT_TRUE(QFile::exists(shot));
 }
 
 TEST(Program, ASecondCopyEndsAtOnceAndLeavesTheFirstRunning)
