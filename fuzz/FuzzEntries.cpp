@@ -112,6 +112,7 @@ void simControl(Input data)
     if (!parseCoefficients(lines.first(), &error))
         require(!error.isEmpty());
     SimulatedMainUnit unit;
+    runSimFaults(unit, lines.first());
     for (const QString &line : lines) {
         const QString answer = runSimCommand(unit, line);
         require(answer == QLatin1String("ok") || answer.startsWith(QLatin1String("error: ")));

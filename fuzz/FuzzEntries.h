@@ -20,7 +20,8 @@ void imageFormat(Input data);
 void windowPlacement(Input data);
 // A settings file as the user may have edited it: every value read.
 void settings(Input data);
-// Lines sent to the simulator's control socket; the first also as --sim-coefficients.
+// Lines sent to the simulator's control socket; the first also as --sim-coefficients and
+// --sim-fault.
 void simControl(Input data);
 // The camera's replies to the two status queries.
 void cameraStatus(Input data);

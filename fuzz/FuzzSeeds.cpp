@@ -77,6 +77,8 @@ void textSeeds()
     seed("sim_control", QStringLiteral("commands"),
          "90,113,23,11\nunplug\nplug\nother-device\ninitializing 3\nnak\ncomm-not-usb\n"
          "comm-usb\nreply-fail\nimage-fail\nshort-row 7\ncoefficients 1,2,3,4\nframe\n");
+    seed("sim_control", QStringLiteral("fault-list"),
+         "nak,command-fail,short-row=7,unplug-at-row=9,initializing=2\nplug\n");
     seed("camera_status", QStringLiteral("rgb1"), "1110101030200000");
     seed("camera_status", QStringLiteral("resolution"),
          "20000000"

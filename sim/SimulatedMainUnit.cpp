@@ -72,6 +72,11 @@ std::int64_t SimulatedMainUnit::readImageRow(std::span<std::uint8_t> buffer)
     if (!m_plugged || !m_transferFrame || m_rowsSent >= FrameLayout::RawRows)
         return -1;
     const int row = ++m_rowsSent;
+    if (m_faults.takeUnplugAtRow(row)) {
+        endTransfer();
+        unplug();
+        return -1;
+    }
     std::size_t count = std::min(buffer.size(), FrameLayout::RawRowBytes);
     if (m_faults.takeShortRow(row))
         count = std::min(count, FrameLayout::RawRowBytes - 1);

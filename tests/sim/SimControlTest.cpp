@@ -66,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"frame", "error: frame needs a file name"},
         LineCase{"frame /nonexistent/frame.raw", "error: cannot open"},
         LineCase{"other-device", "ok"}, LineCase{"comm-not-usb", "ok"}, LineCase{"comm-usb", "ok"},
-        LineCase{"reply-fail", "ok"}, LineCase{"image-fail", "ok"},
+        LineCase{"reply-fail", "ok"}, LineCase{"image-fail", "ok"}, LineCase{"command-fail", "ok"},
+        LineCase{"unplug-at-row 1024", "ok"}, LineCase{"unplug-at-row 0", "error: "},
         LineCase{"", "error: empty command"}, LineCase{"PLUG", "error: unknown command"}));
 
 TEST(ControlLine, CommandsReachTheUnit)
@@ -308,9 +309,12 @@ TEST(SimCommandLine, OptionsConfigureTheSimulator)
     const QString name = socketName();
     const SimCommandLine::Setup setup =
         setUpFrom({QStringLiteral("--simulate"), QStringLiteral("--sim-coefficients=1,2,3,4"),
-                   QStringLiteral("--sim-control=") + name});
+                   QStringLiteral("--sim-control=") + name,
+                   QStringLiteral("--sim-fault=comm-not-usb,unplug")});
     ASSERT_NE(setup.unit, nullptr) << setup.error.toStdString();
     EXPECT_EQ(setup.unit->coefficients(), (ColorCoefficients{1, 2, 3, 4}));
+    EXPECT_FALSE(setup.unit->isPlugged());
+    EXPECT_EQ(runSimCommand(*setup.unit, QStringLiteral("plug")), QStringLiteral("ok"));
 
     QLocalSocket socket;
     socket.connectToServer(name);
@@ -343,5 +347,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BadOptionCase{"--sim-coefficients=1,2,3", "--sim-coefficients: "},
                       BadOptionCase{"--sim-coefficients=-1,2,3,4", "--sim-coefficients: "},
                       BadOptionCase{"--sim-frame=/nonexistent.raw", "--sim-frame: cannot open"},
-                      BadOptionCase{"--sim-control=", "--sim-control needs a name"}));
+                      BadOptionCase{"--sim-control=", "--sim-control needs a name"},
+                      BadOptionCase{"--sim-fault=nak,short-row=0", "--sim-fault: short-row needs"},
+                      BadOptionCase{"--sim-fault=", "--sim-fault: empty command"}));
 } // namespace
