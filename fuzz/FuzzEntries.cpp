@@ -3,11 +3,11 @@
 
 #include "app/PlacementFit.h"
 #include "app/WindowPlacement.h"
+#include "imaging/ImageCodecs.h"
 #include "remote/CameraCommands.h"
 #include "settings/SettingsStore.h"
 #include "sim/SimControlCommands.h"
 #include "sim/SimulatedMainUnit.h"
-#include "view/ImageCodecs.h"
 #include "view/ImageFileFormat.h"
 #include "view/ImagingControl.h"
 
@@ -123,7 +123,8 @@ void cameraStatus(Input data)
 {
     ReplyPacket replies[2]{};
     std::memcpy(replies, data.data(), std::min(data.size(), sizeof replies));
-    const CameraCommands::CameraStatus status = CameraCommands::decodeStatus(replies[0], replies[1]);
+    const CameraCommands::CameraStatus status =
+        CameraCommands::decodeStatus(replies[0], replies[1]);
     require(status.sourceIndex >= -1 && status.sourceIndex <= 5);
     require(status.rotation >= -1 && status.rotation <= 3);
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Writes the fuzzers' seed corpora into FOLDER/<target>/: small valid inputs of every kind the
 // parsers take, all made here from code, so that the corpora hold nothing of unknown origin.
+#include "imaging/BmpCodec.h"
+#include "imaging/JpegCodec.h"
 #include "tests/support/ManyScanJpeg.h"
-#include "view/BmpCodec.h"
-#include "view/JpegCodec.h"
 
 #include <QCoreApplication>
 #include <QDir>

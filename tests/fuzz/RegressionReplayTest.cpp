@@ -10,6 +10,7 @@
 
 #include <cctype>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,11 @@ std::vector<Regression> regressions()
             all.push_back({&target, dir.filePath(name)});
     }
     return all;
+}
+
+void PrintTo(const Regression &regression, std::ostream *out)
+{
+    *out << regression.path.toStdString();
 }
 
 class FuzzRegression : public testing::TestWithParam<Regression>

@@ -3,11 +3,11 @@
 // tests run as root, so a read-only folder would not stop the write: the failures come from a
 // target that is a folder, a folder that does not exist, and a file size limit that makes the
 // write itself fail part of the way through.
+#include "imaging/ImageCodecs.h"
+#include "link/MemoryBlock.h"
 #include "tests/doubles/SyntheticScene.h"
 #include "tests/view/ImageFixtures.h"
 #include "view/CImageCtrl.h"
-#include "imaging/ImageCodecs.h"
-#include "link/MemoryBlock.h"
 
 #include <QDir>
 #include <QTemporaryDir>
