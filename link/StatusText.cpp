@@ -37,7 +37,8 @@ int statusAfterRequest(int shownId, int requestedId, const StatusReadiness &read
 {
     if (statusMayChange(shownId, readiness))
         return requestedId;
-    if (readiness.noLink && shownId == StringId::Busy && requestedId == StringId::Ready)
+    if (readiness.noLink && !readiness.busy && shownId == StringId::Busy &&
+        requestedId == StringId::Ready)
         return StringId::NotReady;
     return 0;
 }
