@@ -66,10 +66,12 @@ void CMainFrame::updateCommands()
 void CMainFrame::SetStatusMessage(int stringId)
 {
     const ReadinessMonitor &readiness = m_view->readiness();
-    if (!statusMayChange(m_wndStatusBar->shownMessageId(),
-                         {readiness.noLink(), readiness.busy(), readiness.initPollCount()}))
+    const int shown =
+        statusAfterRequest(m_wndStatusBar->shownMessageId(), stringId,
+                           {readiness.noLink(), readiness.busy(), readiness.initPollCount()});
+    if (shown == 0)
         return;
-    m_wndStatusBar->showPaneMessage(stringId, statusText(stringId));
+    m_wndStatusBar->showPaneMessage(shown, statusText(shown));
     m_wndStatusBar->repaint();
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CSplashDlg.h"
+#include "app/InstanceGuard.h"
 #include "settings/SettingsStore.h"
 #include "view/CQuillon2Doc.h"
 #include "view/CQuillon2View.h"
@@ -10,7 +11,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLockFile>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -62,11 +62,8 @@ bool CQuillon2App::takeInstanceLock()
     if (directory.isEmpty())
         directory = QDir::tempPath();
     m_instanceLock =
-        std::make_unique<QLockFile>(directory + u'/' + m_lockName + QStringLiteral(".lock"));
-    // Never stale by age: a lock whose process has gone (a crashed copy) is taken over by
-    // QLockFile itself, a live one never is.
-    m_instanceLock->setStaleLockTime(0);
-    return m_instanceLock->tryLock(0);
+        std::make_unique<InstanceGuard>(directory + u'/' + m_lockName + QStringLiteral(".lock"));
+    return m_instanceLock->tryAcquire();
 }
 
 CQuillon2App::StartResult CQuillon2App::InitInstance(const StartOptions &options)

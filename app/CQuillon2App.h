@@ -16,7 +16,7 @@ class CMainFrame;
 class CQuillon2Doc;
 class DeviceWatcher;
 class PipeTransport;
-class QLockFile;
+class InstanceGuard;
 
 // What the command line asks for.
 struct StartOptions
@@ -74,7 +74,7 @@ private:
     // Loaded at start and written back at exit; nothing in the program changes them.
     ApplicationSettings m_applicationSettings;
     QString m_lockName;
-    std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<InstanceGuard> m_instanceLock;
     MessageBoxPresenter m_presenter;
     std::unique_ptr<CQuillon2Doc> m_document;
     std::unique_ptr<CMainFrame> m_frame;

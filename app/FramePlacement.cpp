@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/FramePlacement.h"
 
+#include "app/PlacementFit.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -43,7 +45,10 @@ WindowPlacement FramePlacement::current() const
 void FramePlacement::apply(const WindowPlacement &placement)
 {
     m_loaded = placement;
-    const QRect outer = placement.normalRect();
+    QList<QRect> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas.append(screen->availableGeometry());
+    const QRect outer = fitToScreens(placement.normalRect(), areas);
     if (outer.width() > 0 && outer.height() > 0) {
         // move() places the outer frame; resize() sets the size inside it.
         m_window.move(outer.topLeft());

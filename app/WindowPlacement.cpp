@@ -1,8 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "app/WindowPlacement.h"
 
+#include <QWidget>
+
+#include <algorithm>
 #include <array>
 #include <limits>
+
+QRect WindowPlacement::normalRect() const
+{
+    static constexpr int Limit = QWIDGETSIZE_MAX;
+    const auto clamped = [](int value) {
+        return std::clamp(value, -Limit, Limit);
+    };
+    const int l = clamped(left);
+    const int t = clamped(top);
+    return QRect(l, t, std::max(0, clamped(right) - l), std::max(0, clamped(bottom) - t));
+}
 
 void WindowPlacement::setNormalRect(const QRect &rect)
 {

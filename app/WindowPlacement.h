@@ -41,8 +41,10 @@ struct WindowPlacement
     int right = 0;
     int bottom = 0;
 
-    // The normal rectangle as a QRect (right and bottom exclusive in the record).
-    QRect normalRect() const { return QRect(left, top, right - left, bottom - top); }
+    // The normal rectangle as a QRect (right and bottom exclusive in the record), empty when
+    // right or bottom is not beyond left or top. Coordinates are first clamped to what a window
+    // can have at all, so that no stored value overflows the arithmetic.
+    QRect normalRect() const;
     void setNormalRect(const QRect &rect);
 
     bool isMaximized() const { return showCommand == ShowCommand::ShowMaximized; }

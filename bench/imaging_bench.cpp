@@ -3,13 +3,15 @@
 // in the same run: the load beside a copy of the pixel bytes; the sharpening beside a plain 3x3
 // integer unsharp mask; the JPEG save beside libjpeg-turbo encoding the same pixels at the
 // same quality and writing them with a plain file write; the BMP save beside a plain write of the
-// same file. Files go to /dev/shm (tmpfs), so the disk is not measured.
+// same file; refusing a JPEG of thousands of scans beside decoding a normal progressive one.
+// Files go to /dev/shm (tmpfs), so the disk is not measured.
 #include "imaging/BmpCodec.h"
 #include "imaging/ImageCodecs.h"
 #include "imaging/JpegCodec.h"
 #include "imaging/Sharpen.h"
 #include "link/FrameLayout.h"
 #include "tests/doubles/SyntheticScene.h"
+#include "tests/support/ManyScanJpeg.h"
 #include "tests/support/PlainJpegEncoder.h"
 
 #include <QFile>
@@ -180,6 +182,37 @@ void SaveBmpFloorCopy(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * cameraFile().size());
 }
 BENCHMARK(SaveBmpFloorCopy)->Unit(benchmark::kMicrosecond);
+// A camera picture as a progressive JPEG whose last scan is repeated up to 1000 or 5000 scans in
+// all, refused (a refinement scan repeated draws a warning; a first-pass one does not and meets
+// the scan limit); beside its floor, the picture's standard ten-scan progression decoded.
+void RefuseManyScanJpeg(benchmark::State &state)
+{
+    const auto kind = state.range(0) == 0 ? RepeatedScan::Refinement : RepeatedScan::FirstPass;
+    const QByteArray file = manyScanJpeg(scene(), kind, int(state.range(1)));
+    for (auto _ : state) {
+        if (JpegCodec::decode(bytesOf(file)))
+            state.SkipWithError("decoded");
+    }
+    state.counters["fileKiB"] = double(file.size()) / 1024;
+}
+BENCHMARK(RefuseManyScanJpeg)
+    ->ArgNames({"firstPass", "scans"})
+    ->Args({0, 1000})
+    ->Args({0, 5000})
+    ->Args({1, 1000})
+    ->Args({1, 5000})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+void RefuseManyScanJpegFloorStandardProgression(benchmark::State &state)
+{
+    const QByteArray file = manyScanJpeg(scene(), RepeatedScan::Refinement, 0);
+    for (auto _ : state) {
+        if (!JpegCodec::decode(bytesOf(file)))
+            state.SkipWithError("refused");
+    }
+}
+BENCHMARK(RefuseManyScanJpegFloorStandardProgression)->Unit(benchmark::kMillisecond)->UseRealTime();
 } // namespace
 
 BENCHMARK_MAIN();

@@ -121,13 +121,22 @@ QByteArray encode(const DecodedImage &image, FileFormat format, int qualityFacto
 
 bool writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
+    // The temporary file is renamed over whatever the target is: a FIFO or a device would be
+    // replaced by a regular file. A link to a regular file is written through.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        qCWarning(lcImaging) << "cannot write" << path << ": not a regular file";
+        return false;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         qCWarning(lcImaging) << "cannot write" << path << ":" << file.errorString();
         return false;
     }
     // Without commit() the destructor removes the temporary file and leaves the target alone.
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    // A small write only fills the file's buffer; commit() would flush it without reporting a
+    // short write (a full disk, a file size limit), so the flush is checked first.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
         qCWarning(lcImaging) << "cannot write" << path << ":" << file.errorString();
         return false;
     }

@@ -22,7 +22,25 @@ struct ErrorManager
     std::longjmp(reinterpret_cast<ErrorManager *>(info->err)->jump, 1);
 }
 
-// Warnings are counted (num_warnings) but not printed.
+// Any warning already makes the decoded picture unusable; stopping at the first one spares the
+// work on the rest of a damaged stream.
+void stopAtWarning(j_common_ptr info, int level)
+{
+    if (level < 0)
+        jumpBack(info);
+}
+
+// Every scan of a progressive file revisits the whole picture, and nothing in the format bounds
+// their number: a small file can repeat one scan thousands of times. libjpeg's standard
+// progressions use 10 scans (6 for grey); tuned ones use a few more. Called once per row of
+// blocks while the scans are read.
+void limitScans(j_common_ptr info)
+{
+    if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > JpegCodec::MaxScans)
+        jumpBack(info);
+}
+
+// Nothing is printed.
 void discardMessage(j_common_ptr) {}
 
 jpeg_error_mgr *installErrorManager(ErrorManager &errors)
@@ -98,6 +116,10 @@ bool decompress(std::span<const std::uint8_t> file, DecodedImage *decoded)
         return false;
     }
     jpeg_create_decompress(&info);
+    errors.base.emit_message = stopAtWarning;
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = limitScans;
+    info.progress = &progress;
     jpeg_mem_src(&info, file.data(), static_cast<unsigned long>(file.size()));
     bool ok = jpeg_read_header(&info, TRUE) == JPEG_HEADER_OK &&
               ImageLimits::acceptableSize(info.image_width, info.image_height);
@@ -115,10 +137,10 @@ bool decompress(std::span<const std::uint8_t> file, DecodedImage *decoded)
             JSAMPROW row = decoded->image.scanLine(int(info.output_scanline));
             jpeg_read_scanlines(&info, &row, 1);
         }
-        // A stream cut short or damaged is padded by libjpeg with a warning, not an error.
+        // A stream cut short or damaged is padded by libjpeg with a warning, not an error:
+        // stopAtWarning has jumped back before this.
         if (ok)
             jpeg_finish_decompress(&info);
-        ok = ok && info.err->num_warnings == 0;
     }
     jpeg_destroy_decompress(&info);
     return ok;

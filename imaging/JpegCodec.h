@@ -15,6 +15,8 @@
 namespace JpegCodec {
 inline constexpr int BestFactor = 2;
 inline constexpr int MostCompressedFactor = 255;
+// Files with more scans are refused: they cost a pass over the whole picture each.
+inline constexpr int MaxScans = 64;
 
 // The quality factor is a quantiser step: 2 is the finest, 255 the coarsest. The encoder's
 // standard quantisation tables are scaled by factor x 2/3 percent (rounded, at least 1), so
@@ -25,8 +27,9 @@ inline constexpr int MostCompressedFactor = 255;
 int tableScalePercent(int qualityFactor);
 
 // Colour or grey JPEG; grey images are decoded as 8-bit grey, colour ones as 24-bit BGR.
-// Nothing when the stream is damaged or cut short (any decoder warning counts), when it is
-// CMYK, or when its size is beyond ImageLimits.
+// Nothing when the stream is damaged or cut short (any decoder warning counts; decoding stops
+// at the first), when it is CMYK, when its size is beyond ImageLimits or when it has more than
+// MaxScans scans.
 std::optional<DecodedImage> decode(std::span<const std::uint8_t> file);
 
 // Grey images are written as grey JPEGs, every other one in colour (palette images through

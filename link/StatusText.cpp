@@ -32,3 +32,13 @@ bool statusMayChange(int shownId, const StatusReadiness &readiness)
         allowed = allowed || shownId == StringId::NotReady;
     return allowed || readiness.initPollCount > ReadinessMonitor::MaxInitializingPolls;
 }
+
+int statusAfterRequest(int shownId, int requestedId, const StatusReadiness &readiness)
+{
+    if (statusMayChange(shownId, readiness))
+        return requestedId;
+    if (readiness.noLink && !readiness.busy && shownId == StringId::Busy &&
+        requestedId == StringId::Ready)
+        return StringId::NotReady;
+    return 0;
+}

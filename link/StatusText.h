@@ -31,6 +31,13 @@ struct StatusReadiness
 // looks at what is shown, whatever is requested.
 bool statusMayChange(int shownId, const StatusReadiness &readiness);
 
+// The id the message pane shows after a request for requestedId: the request where
+// statusMayChange allows it, else nothing (0: the pane keeps what it shows). One exception: an
+// operation that ends (requests "Ready !") after the link went down while its "Busy !" was
+// shown, say with its failure message still open, leaves "Not Ready" instead of its "Busy !"
+// when the link is all that is down (the camera is not also initializing).
+int statusAfterRequest(int shownId, int requestedId, const StatusReadiness &readiness);
+
 // What the link and the long operations use to request a status text. The main frame decides
 // whether the request may replace the text shown now.
 class StatusSink

@@ -52,8 +52,26 @@ SettingsStore::SettingsStore(const QString &iniFilePath)
     : m_iniFilePath(iniFilePath)
 {}
 
+QString SettingsStore::filePath() const
+{
+    if (!m_iniFilePath.isEmpty())
+        return m_iniFilePath;
+#ifdef Q_OS_WIN
+    return {}; // the registry
+#else
+    // Where QSettings keeps the user's native settings on this platform.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
+           OrganizationName + u'/' + ApplicationName + QStringLiteral(".conf");
+#endif
+}
+
 std::unique_ptr<QSettings> SettingsStore::open() const
 {
+    // QSettings reads its file as soon as it is made: a FIFO would block the program there, and
+    // a write would replace whatever is there with a regular file. Such a store is left alone.
+    const QString path = filePath();
+    if (const QFileInfo info(path); !path.isEmpty() && info.exists() && !info.isFile())
+        return nullptr;
     auto settings = m_iniFilePath.isEmpty()
                         ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                                       OrganizationName, ApplicationName)
@@ -66,6 +84,8 @@ std::unique_ptr<QSettings> SettingsStore::open() const
 int SettingsStore::read(const IntSetting &setting) const
 {
     const auto settings = open();
+    if (!settings)
+        return setting.defaultValue;
     settings->beginGroup(QLatin1String(setting.group));
     const std::optional<int> stored = storedInt(settings->value(QLatin1String(setting.key)));
     return stored ? setting.accept(*stored) : setting.defaultValue;
@@ -74,6 +94,8 @@ int SettingsStore::read(const IntSetting &setting) const
 void SettingsStore::write(const IntSetting &setting, int value) const
 {
     const auto settings = open();
+    if (!settings)
+        return;
     settings->beginGroup(QLatin1String(setting.group));
     // A plain int, so that the registry gets a DWORD and not a QWORD.
     settings->setValue(QLatin1String(setting.key), value);
@@ -82,6 +104,8 @@ void SettingsStore::write(const IntSetting &setting, int value) const
 QString SettingsStore::readText(const QString &group, const QString &key) const
 {
     const auto settings = open();
+    if (!settings)
+        return {};
     settings->beginGroup(group);
     const QVariant value = settings->value(key);
     // An unquoted text with commas in a hand-edited file comes back split at the commas.
@@ -98,6 +122,8 @@ QString SettingsStore::windowPos() const
 void SettingsStore::writeText(const QString &group, const QString &key, const QString &text) const
 {
     const auto settings = open();
+    if (!settings)
+        return;
     settings->beginGroup(group);
     settings->setValue(key, text);
 }
@@ -136,6 +162,8 @@ void SettingsStore::saveApplicationSettings(const ApplicationSettings &toSave) c
 {
     {
         const auto settings = open();
+        if (!settings)
+            return;
         settings->remove(RecentFileGroup);
         settings->beginGroup(RecentFileGroup);
         for (int i = 0; i < ApplicationSettings::RecentFileCount; ++i) {
@@ -149,5 +177,9 @@ void SettingsStore::saveApplicationSettings(const ApplicationSettings &toSave) c
 
 QString SettingsStore::location() const
 {
-    return open()->fileName();
+    const QString path = filePath();
+    return path.isEmpty() ? QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                                      OrganizationName, ApplicationName)
+                                .fileName()
+                          : path;
 }

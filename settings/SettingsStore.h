@@ -54,6 +54,9 @@ struct ApplicationSettings
 // it again: nothing is cached, nothing needs to exist beforehand, and a failed write is ignored
 // (the caller's value in memory is already in force). Holds no widgets.
 //
+// A settings file that is not a regular file (a FIFO, a device, a folder) is never read or
+// written: every value reads as its default.
+//
 // A stored integer that is not a 32-bit integer (text, a fraction, a list, a number out of range)
 // reads as missing, that is as its default.
 class SettingsStore
@@ -87,7 +90,9 @@ public:
     QString location() const;
 
 private:
+    // Nothing when the settings file exists but is not a regular file (or a link to one).
     std::unique_ptr<QSettings> open() const;
+    QString filePath() const;
     QString readText(const QString &group, const QString &key) const;
     void writeText(const QString &group, const QString &key, const QString &text) const;
 

@@ -32,18 +32,46 @@ bool FaultPlan::takeImagePipeFailure()
     return std::exchange(m_failImagePipe, false);
 }
 
-bool FaultPlan::shortenRow(int row)
+bool FaultPlan::takeCommandFailure()
+{
+    return std::exchange(m_failCommand, false);
+}
+
+namespace {
+// A row of the transfer to fault, 0 for none.
+bool setRow(int &fault, int row)
 {
     if (row < 1 || row > FrameLayout::RawRows)
         return false;
-    m_shortRow = row;
+    fault = row;
     return true;
+}
+
+bool takeRow(int &fault, int row)
+{
+    if (row != fault)
+        return false;
+    fault = 0;
+    return true;
+}
+} // namespace
+
+bool FaultPlan::shortenRow(int row)
+{
+    return setRow(m_shortRow, row);
 }
 
 bool FaultPlan::takeShortRow(int row)
 {
-    if (row != m_shortRow)
-        return false;
-    m_shortRow = 0;
-    return true;
+    return takeRow(m_shortRow, row);
+}
+
+bool FaultPlan::unplugAtRow(int row)
+{
+    return setRow(m_unplugAtRow, row);
+}
+
+bool FaultPlan::takeUnplugAtRow(int row)
+{
+    return takeRow(m_unplugAtRow, row);
 }

@@ -21,10 +21,15 @@ public:
     bool takeReplyPipeFailure();
     void failNextImagePipe() { m_failImagePipe = true; }
     bool takeImagePipeFailure();
+    void failNextCommand() { m_failCommand = true; }
+    bool takeCommandFailure();
     // Row 1 to RawRows of the next transfer; false for any other row.
     bool shortenRow(int row);
     // Whether this row of the transfer is the one to cut short.
     bool takeShortRow(int row);
+    // Row 1 to RawRows of the next transfer at which the camera vanishes; false for any other.
+    bool unplugAtRow(int row);
+    bool takeUnplugAtRow(int row);
 
 private:
     bool m_communicationUsb = true;
@@ -32,5 +37,7 @@ private:
     bool m_refuseNext = false;
     bool m_failReplyPipe = false;
     bool m_failImagePipe = false;
-    int m_shortRow = 0; // 0: none
+    bool m_failCommand = false;
+    int m_shortRow = 0;    // 0: none
+    int m_unplugAtRow = 0; // 0: none
 };

@@ -12,6 +12,7 @@ const QString Simulate = QStringLiteral("simulate");
 const QString Frame = QStringLiteral("sim-frame");
 const QString Coefficients = QStringLiteral("sim-coefficients");
 const QString Control = QStringLiteral("sim-control");
+const QString Fault = QStringLiteral("sim-fault");
 
 SimCommandLine::Setup failed(const QString &error)
 {
@@ -29,6 +30,10 @@ void addOptions(QCommandLineParser &parser)
     parser.addOption({Coefficients,
                       QStringLiteral("Colour coefficients of the simulated main unit."),
                       QStringLiteral("k0,k1,k2,k3")});
+    parser.addOption({Fault,
+                      QStringLiteral("Faults the simulated main unit starts with, e.g. "
+                                     "image-fail,short-row=7 (see the README)."),
+                      QStringLiteral("list")});
     parser.addOption({Control,
                       QStringLiteral("Local socket on which the simulated main unit takes "
                                      "commands (see quillon-simctl)."),
@@ -38,7 +43,7 @@ void addOptions(QCommandLineParser &parser)
 Setup createSimulator(const QCommandLineParser &parser)
 {
     if (!parser.isSet(Simulate)) {
-        for (const QString &option : {Frame, Coefficients, Control}) {
+        for (const QString &option : {Frame, Coefficients, Control, Fault}) {
             if (parser.isSet(option))
                 return failed(QStringLiteral("--%1 needs --simulate").arg(option));
         }
@@ -54,6 +59,11 @@ Setup createSimulator(const QCommandLineParser &parser)
         if (!k)
             return failed(QStringLiteral("--%1: %2").arg(Coefficients, error));
         unit->setCoefficients(*k);
+    }
+    if (parser.isSet(Fault)) {
+        error = runSimFaults(*unit, parser.value(Fault));
+        if (!error.isEmpty())
+            return failed(QStringLiteral("--%1: %2").arg(Fault, error));
     }
     if (parser.isSet(Control)) {
         const QString name = parser.value(Control);

@@ -13,6 +13,7 @@ class SimulatedMainUnit;
 //   --sim-frame=FILE                 serve this raw frame (exactly 2,621,440 bytes)
 //   --sim-coefficients=K0,K1,K2,K3   the colour coefficients it reports
 //   --sim-control=NAME               accept control commands on the local socket NAME
+//   --sim-fault=LIST                 control commands run at start (see runSimFaults)
 namespace SimCommandLine {
 void addOptions(QCommandLineParser &parser);
 

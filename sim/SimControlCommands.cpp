@@ -69,6 +69,11 @@ const Action *findActionWithoutArgument(const QString &name)
              u.failNextImagePipe();
              return Ok;
          }},
+        {QStringLiteral("command-fail"),
+         [](SimulatedMainUnit &u) {
+             u.failNextCommand();
+             return Ok;
+         }},
     };
     auto action = actions.find(name);
     return action == actions.end() ? nullptr : &action->second;
@@ -93,6 +98,16 @@ std::optional<ColorCoefficients> parseCoefficients(const QString &text, QString 
                              std::uint8_t(*k[3])};
 }
 
+QString runSimFaults(SimulatedMainUnit &unit, const QString &list)
+{
+    for (const QString &fault : list.split(QLatin1Char(','))) {
+        const QString answer = runSimCommand(unit, QString(fault).replace(u'=', u' '));
+        if (answer != Ok)
+            return answer.mid(QStringLiteral("error: ").size());
+    }
+    return {};
+}
+
 QString runSimCommand(SimulatedMainUnit &unit, const QString &line)
 {
     const QString trimmed = line.trimmed();
@@ -114,11 +129,14 @@ QString runSimCommand(SimulatedMainUnit &unit, const QString &line)
         unit.setInitializing(*n);
         return Ok;
     }
-    if (name == QLatin1String("short-row")) {
+    if (name == QLatin1String("short-row") || name == QLatin1String("unplug-at-row")) {
         const std::optional<int> row = parseNumber(argument, 1, FrameLayout::RawRows);
         if (!row)
-            return fail(QStringLiteral("short-row needs a row 1 to 1024"));
-        unit.shortenRow(*row);
+            return fail(QStringLiteral("%1 needs a row 1 to 1024").arg(name));
+        if (name == QLatin1String("short-row"))
+            unit.shortenRow(*row);
+        else
+            unit.unplugAtRow(*row);
         return Ok;
     }
     if (name == QLatin1String("frame")) {

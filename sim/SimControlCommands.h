@@ -15,10 +15,17 @@ class SimulatedMainUnit;
 //   nak                                 the next control command is refused
 //   comm-not-usb, comm-usb              the communication setting (lasts until changed)
 //   reply-fail, image-fail              the next opening of the reply or image pipe fails
+//   command-fail                        the next command but "QS4  " fails in the command pipe
 //   short-row R                         row R (1 to 1024) of the next transfer is a byte short
+//   unplug-at-row R                     the camera vanishes at row R of the next transfer
 //   frame FILE                          serve a raw frame of exactly 2,621,440 bytes from FILE
 //   coefficients K0,K1,K2,K3            the colour coefficients of the "QS4  " reply (0 to 255)
 QString runSimCommand(SimulatedMainUnit &unit, const QString &line);
+
+// Commands given at start as one comma-separated list, "=" standing for the blank
+// ("nak,short-row=7,initializing=3"); run in order. Empty when all were done, else the reason
+// the first one that could not be done gives.
+QString runSimFaults(SimulatedMainUnit &unit, const QString &list);
 
 // "K0,K1,K2,K3", each 0 to 255; nothing, with the reason, for anything else.
 std::optional<ColorCoefficients> parseCoefficients(const QString &text, QString *error);

@@ -3,8 +3,13 @@
 
 #include "sim/SimControlCommands.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 SimControlServer::SimControlServer(SimulatedMainUnit &unit, QObject *parent)
     : QObject(parent)
@@ -27,10 +32,22 @@ bool SimControlServer::listen(const QString &name, QString *error)
         *error = QStringLiteral("another simulator already listens on \"%1\"").arg(name);
         return false;
     }
+    // Listening (and removeServer()) replaces whatever is at the path: only a socket of this
+    // user's, left behind by a run that ended without closing it, may be replaced.
+    const QString path =
+        QDir::isAbsolutePath(name) ? name : QDir::cleanPath(QDir::tempPath()) + u'/' + name;
+    struct stat status
+    {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) == 0 &&
+        (!S_ISSOCK(status.st_mode) || status.st_uid != ::geteuid())) {
+        *error = QStringLiteral("cannot listen on \"%1\": %2 exists and is not a socket of this "
+                                "user's")
+                     .arg(name, path);
+        return false;
+    }
     if (m_server->listen(name))
         return true;
     if (m_server->serverError() == QAbstractSocket::AddressInUseError) {
-        // Left behind by a run that ended without closing it.
         QLocalServer::removeServer(name);
         if (m_server->listen(name))
             return true;
@@ -47,6 +64,13 @@ QString SimControlServer::fullServerName() const
 void SimControlServer::accept()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        if (m_connections >= MaxConnections) {
+            socket->abort();
+            delete socket;
+            continue;
+        }
+        ++m_connections;
+        connect(socket, &QObject::destroyed, this, [this] { --m_connections; });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { serve(socket); });
         serve(socket); // lines may already be waiting
@@ -64,6 +88,10 @@ void SimControlServer::serve(QLocalSocket *socket)
         }
         const QString answer = runSimCommand(m_unit, QString::fromUtf8(line));
         socket->write(answer.toUtf8() + '\n');
+        if (socket->bytesToWrite() > MaxUnreadAnswers) {
+            socket->abort();
+            return;
+        }
     }
     if (socket->bytesAvailable() > MaxLineLength) {
         socket->write("error: line too long\n");

@@ -17,12 +17,17 @@ class SimControlServer : public QObject
 public:
     // Longer lines are refused and the connection is closed.
     static constexpr qint64 MaxLineLength = 4096;
+    // Connections beyond this many are closed at once, so that a flood of them cannot use up the
+    // process's descriptors (QLocalServer stops listening for good when accepting fails).
+    static constexpr int MaxConnections = 16;
+    // A client that lets more answers than this pile up unread is dropped.
+    static constexpr qint64 MaxUnreadAnswers = 64 * 1024;
 
     SimControlServer(SimulatedMainUnit &unit, QObject *parent = nullptr);
     ~SimControlServer() override;
 
-    // Listens under name; a name left behind by a crashed run is taken over, one that another
-    // running simulator answers on is not.
+    // Listens under name; a socket left behind by a crashed run is taken over, one that another
+    // running simulator answers on is not, nor anything at that path that is not a socket.
     bool listen(const QString &name, QString *error);
     QString fullServerName() const;
 
@@ -32,4 +37,5 @@ private:
 
     SimulatedMainUnit &m_unit;
     QLocalServer *m_server;
+    int m_connections = 0;
 };

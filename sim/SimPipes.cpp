@@ -20,7 +20,10 @@ public:
             return -1;
         const std::size_t size = std::min<std::size_t>(bytes.size(), 8);
         const char *text = reinterpret_cast<const char *>(bytes.data());
-        m_unit->receiveCommand(std::string(text, strnlen(text, size)));
+        const std::string command(text, strnlen(text, size));
+        if (command != "QS4  " && m_unit->m_faults.takeCommandFailure())
+            return -1;
+        m_unit->receiveCommand(command);
         return std::int64_t(bytes.size());
     }
     std::int64_t read(std::span<std::uint8_t>, std::chrono::milliseconds) override { return -1; }

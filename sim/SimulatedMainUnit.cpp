@@ -4,6 +4,7 @@
 #include "sim/SimPipes.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cstring>
@@ -71,6 +72,11 @@ std::int64_t SimulatedMainUnit::readImageRow(std::span<std::uint8_t> buffer)
     if (!m_plugged || !m_transferFrame || m_rowsSent >= FrameLayout::RawRows)
         return -1;
     const int row = ++m_rowsSent;
+    if (m_faults.takeUnplugAtRow(row)) {
+        endTransfer();
+        unplug();
+        return -1;
+    }
     std::size_t count = std::min(buffer.size(), FrameLayout::RawRowBytes);
     if (m_faults.takeShortRow(row))
         count = std::min(count, FrameLayout::RawRowBytes - 1);
@@ -106,6 +112,11 @@ std::shared_ptr<const std::vector<std::uint8_t>> SimulatedMainUnit::currentFrame
 
 bool SimulatedMainUnit::loadFrame(const QString &path, QString *error)
 {
+    // Opening a FIFO or a device waits for a writer or reads without end: only regular files.
+    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+        *error = QStringLiteral("%1 is not a regular file").arg(path);
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("cannot open %1: %2").arg(path, file.errorString());

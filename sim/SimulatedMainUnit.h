@@ -25,7 +25,8 @@
 // (and meanwhile every control command is refused with NAK, as the camera does when it is not
 // controlled over USB); `setInitializing(n)` covers the next n readiness queries. The others
 // apply once, to the next operation they concern: the next control command is refused, the
-// next opening of the reply or image pipe fails, the next image transfer is cut short at a row.
+// next opening of the reply or image pipe fails, the next command fails in the command pipe,
+// the next image transfer is cut short at a row or loses the camera at a row.
 //
 // Plugging and unplugging are announced on deviceWatcher() from the event loop, as a hot-plug
 // event would be. Handles must not outlive the unit; if they do, their transfers fail.
@@ -56,6 +57,12 @@ public:
     void failNextImagePipe() { m_faults.failNextImagePipe(); }
     // The read of row `row` (1 to 1024) of the next transfer returns one byte short.
     bool shortenRow(int row) { return m_faults.shortenRow(row); }
+    // The next command other than "QS4  " fails in the command pipe. (A failed "QS4  " only
+    // reads as a camera without link; the question of readiness comes first in every exchange.)
+    void failNextCommand() { m_faults.failNextCommand(); }
+    // The camera vanishes during the next transfer, at the read of row `row` (1 to 1024): the
+    // read fails and the removal is announced, as when the cable is pulled.
+    bool unplugAtRow(int row) { return m_faults.unplugAtRow(row); }
 
     void setCoefficients(ColorCoefficients coefficients) { m_coefficients = coefficients; }
     ColorCoefficients coefficients() const { return m_coefficients; }

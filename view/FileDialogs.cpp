@@ -3,9 +3,37 @@
 
 #include "settings/SettingsStore.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPrintDialog>
+
+namespace {
+// A name is accepted only in a folder that exists, in either mode: Open would otherwise fail to
+// load it (and the picture on screen would be gone), Save would fail to write it.
+class PathMustExistDialog : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (!files.isEmpty()) {
+            const QFileInfo chosen(files.constFirst());
+            if (!chosen.isDir() && !chosen.dir().exists()) {
+                QMessageBox::warning(this, windowTitle(),
+                                     tr("%1\nThe folder does not exist.\nCheck the path and try "
+                                        "again.")
+                                         .arg(QDir::toNativeSeparators(chosen.filePath())));
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+} // namespace
 
 SystemFileDialogs::SystemFileDialogs(const SettingsStore &settings)
     : m_settings(settings)
@@ -13,9 +41,10 @@ SystemFileDialogs::SystemFileDialogs(const SettingsStore &settings)
 
 std::optional<QString> SystemFileDialogs::askPath(QWidget *parent, bool save)
 {
-    QFileDialog dialog(parent);
+    PathMustExistDialog dialog(parent);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    // Open accepts a name that does not exist yet; loading it then reports the failure.
+    // Open accepts a name that does not exist yet in a folder that does; loading it then reports
+    // the failure.
     dialog.setFileMode(QFileDialog::AnyFile);
     // Matching ignores case, so "*.BMP" also lists "photo.bmp".
     dialog.setNameFilters({QStringLiteral("Bitmap Files (*.BMP)"),

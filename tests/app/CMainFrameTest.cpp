@@ -154,6 +154,9 @@ TEST_F(CMainFrameTest, ZoomReadoutTextAndWidth)
     EXPECT_EQ(bar.paneWidth(CMainStatusBar::ZoomPane), bar.MeasureStatusText(" 45.31% "));
     frame->SetZoomReadout(100.0f);
     EXPECT_EQ(bar.paneText(CMainStatusBar::ZoomPane), QStringLiteral(" 100.00% "));
+    // The best fit of a 1272 x 1024 picture in a 1000 x 805 client area.
+    frame->SetZoomReadout(78.61328125f);
+    EXPECT_EQ(bar.paneText(CMainStatusBar::ZoomPane), QStringLiteral(" 78.61% "));
     frame->SetZoomReadout(-1.0f);
     EXPECT_EQ(bar.paneText(CMainStatusBar::ZoomPane), QStringLiteral("       "));
     EXPECT_EQ(bar.paneWidth(CMainStatusBar::ZoomPane), bar.MeasureStatusText("       "));

@@ -13,7 +13,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -138,15 +137,30 @@ TEST_F(CQuillon2AppTest, ASecondCopyDoesNotStartAndLeavesTheFirstAlone)
     EXPECT_TRUE(first->mainFrame()->isVisible());
 }
 
-TEST_F(CQuillon2AppTest, TheLockOfACrashedCopyIsTakenOver)
+// Whatever a crash or a power cut leaves as the lock file, the next start goes ahead; and then
+// it refuses a second copy as usual.
+TEST_F(CQuillon2AppTest, WhatALostCopyLeftAsItsLockDoesNotStopAStart)
 {
-    // A lock file whose process is gone, as a crash leaves it.
-    QFile stale(lockPath());
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    stale.write("2147483000\nQuillonU\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    stale.close();
+    const QByteArray leftovers[] = {
+        "2147483000\nQuillonU\n" + QSysInfo::machineHostName().toUtf8() + "\n", // crashed
+        "",                                                                     // empty
+        "\x01\xff garbled",                                                     // garbled
+    };
+    for (const QByteArray &contents : leftovers) {
+        QFile stale(lockPath());
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        stale.write(contents);
+        stale.close();
+        auto app = makeApp();
+        EXPECT_EQ(app->InitInstance({}), CQuillon2App::StartResult::Started) << contents.data();
+        EXPECT_EQ(makeApp()->InitInstance({}), CQuillon2App::StartResult::AlreadyRunning);
+    }
+    ASSERT_TRUE(QFile::remove(lockPath()));
+    ASSERT_TRUE(QDir().mkdir(lockPath()));
     auto app = makeApp();
-    EXPECT_EQ(app->InitInstance({}), CQuillon2App::StartResult::Started);
+    EXPECT_EQ(app->InitInstance({}), CQuillon2App::StartResult::Started) << "a folder";
+    EXPECT_EQ(makeApp()->InitInstance({}), CQuillon2App::StartResult::AlreadyRunning);
+    QDir().rmdir(lockPath());
 }
 
 TEST_F(CQuillon2AppTest, FirstUpdateAsksTheCamera)

@@ -12,6 +12,7 @@
 
 #include <cstring>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -159,6 +160,41 @@ TEST(Program, AnswersTheCommandLineWithoutADisplay)
         EXPECT_EQ(run.errors, c.errors) << label;
     }
     EXPECT_TRUE(QFile::exists(shot));
+}
+
+// Faults given on the command line reach every exit status of a headless capture from outside;
+// a target that is not a regular file is refused and left as it was.
+TEST(Program, HeadlessCaptureFaultsEndWithTheirMessageAndStatus)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo.jpg"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString out = dir.filePath(QStringLiteral("out.jpg"));
+    const struct
+    {
+        QString argument;
+        int exitCode;
+        const char *message;
+    } cases[] = {
+        {QStringLiteral("--sim-fault=command-fail"), 1, "USB: Failed to transmit."},
+        {QStringLiteral("--sim-fault=image-fail"), 1, "USB: FAiled to capture image."},
+        {QStringLiteral("--sim-fault=unplug-at-row=500"), 1, "USB: FAiled to capture image."},
+        {QStringLiteral("--sim-fault=nak"), 1, "USB: Failed to communicate."},
+        {QStringLiteral("--sim-fault=reply-fail,short-row=9"), 1, "USB: Failed to receive."},
+        {QStringLiteral("--sim-fault=unplug"), 2, "USB: Failed to transmit."},
+        {QStringLiteral("--sim-fault=initializing=2"), 0, ""},
+        {QStringLiteral("--capture=") + fifo, 1, "Failed to save the image."},
+    };
+    for (const auto &c : cases) {
+        QFile::remove(out);
+        const ProgramRun run = runProgram(
+            {QStringLiteral("--simulate"), QStringLiteral("--capture=") + out, c.argument});
+        const std::string label = c.argument.toStdString();
+        EXPECT_EQ(run.exitCode, c.exitCode) << label << ": " << run.errors.toStdString();
+        EXPECT_TRUE(run.errors.contains(c.message)) << label << ": " << run.errors.toStdString();
+        EXPECT_EQ(QFile::exists(out), c.exitCode == 0) << label;
+    }
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
 }
 
 TEST(Program, ASecondCopyEndsAtOnceAndLeavesTheFirstRunning)

@@ -43,4 +43,24 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"AtThePollLimitTheWarningStays", Initializing, false, true, 60, false},
         RuleCase{"PastThePollLimitAnythingGoes", Initializing, false, true, 61, true}),
     [](const ::testing::TestParamInfo<RuleCase> &info) { return std::string(info.param.name); });
+// A request the rule refuses changes nothing, except that "Busy !" does not outlive its operation
+// once only the link is down.
+TEST(StatusRule, BusyGivesWayToNotReadyWhenItsOperationEndsWithoutLink)
+{
+    const struct
+    {
+        int shownId;
+        int requestedId;
+        StatusReadiness readiness;
+        int shownAfter;
+    } cases[] = {
+        {Busy, Ready, {true, false, 0}, NotReady}, {Busy, Ready, {false, false, 0}, Ready},
+        {Busy, Ready, {true, true, 0}, 0},         {Busy, NotReady, {true, false, 0}, 0},
+        {NotReady, Ready, {true, false, 0}, 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(statusAfterRequest(c.shownId, c.requestedId, c.readiness), c.shownAfter)
+            << c.shownId << " " << c.requestedId << " noLink " << c.readiness.noLink << " busy "
+            << c.readiness.busy;
+}
 } // namespace

@@ -3,11 +3,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 // Every test gets its own INI file, so none of them can reach a real profile.
@@ -256,6 +258,26 @@ TEST_F(SettingsStoreProfile, DefaultStoreUsesTheUserProfileNames)
 {
     EXPECT_EQ(SettingsStore().location(),
               m_configHome.filePath(QStringLiteral("TOVA/Quillon for USB.conf")));
+    EXPECT_EQ(SettingsStore().location(),
+              QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("TOVA"),
+                        QStringLiteral("Quillon for USB"))
+                  .fileName());
+}
+
+// A FIFO in the settings file's place would block the start in its first read: it is ignored,
+// read as defaults and never written over.
+TEST_F(SettingsStoreProfile, ASettingsFileThatIsNotAFileIsIgnored)
+{
+    const QString path = SettingsStore().location();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    const SettingsStore store;
+    EXPECT_EQ(store.read(Setting::Qfactor), 15);
+    EXPECT_EQ(store.windowPos(), QString());
+    store.write(Setting::Qfactor, 40);
+    store.setWindowPos(QStringLiteral("0,1,-1,-1,-1,-1,1,2,3,4"));
+    EXPECT_FALSE(QFileInfo(path).isFile());
+    EXPECT_TRUE(QFile::remove(path));
 }
 
 // Only the application's own values count, as with the registry key of the Windows release.

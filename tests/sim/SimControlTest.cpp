@@ -15,9 +15,12 @@
 
 #include <cstring>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 // Unique per test and per run, so parallel test processes never share a socket.
@@ -63,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"frame", "error: frame needs a file name"},
         LineCase{"frame /nonexistent/frame.raw", "error: cannot open"},
         LineCase{"other-device", "ok"}, LineCase{"comm-not-usb", "ok"}, LineCase{"comm-usb", "ok"},
-        LineCase{"reply-fail", "ok"}, LineCase{"image-fail", "ok"},
+        LineCase{"reply-fail", "ok"}, LineCase{"image-fail", "ok"}, LineCase{"command-fail", "ok"},
+        LineCase{"unplug-at-row 1024", "ok"}, LineCase{"unplug-at-row 0", "error: "},
         LineCase{"", "error: empty command"}, LineCase{"PLUG", "error: unknown command"}));
 
 TEST(ControlLine, CommandsReachTheUnit)
@@ -171,6 +175,75 @@ TEST(ControlServer, TakesOverANameLeftBehindByACrashedRun)
     EXPECT_TRUE(server.listen(name, &error)) << error.toStdString();
 }
 
+// removeServer() would delete whatever has the name: a file of the user's is not a stale socket.
+TEST(ControlServer, LeavesAFileOfThatNameAlone)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("notes.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("keep me\n");
+    file.close();
+    SimulatedMainUnit unit;
+    SimControlServer server(unit);
+    QString error;
+    EXPECT_FALSE(server.listen(path, &error));
+    EXPECT_TRUE(error.contains(QLatin1String("not a socket"))) << error.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("keep me\n"));
+}
+
+// A client that opens connection after connection, with the descriptors running short, or that
+// sends commands without ever reading the answers, is cut off; the server keeps serving.
+TEST_F(ControlSocketTest, SurvivesAConnectionFloodAndAClientThatNeverReads)
+{
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &previous), 0);
+    const auto openDescriptors = rlim_t(QDir(QStringLiteral("/proc/self/fd")).count());
+    rlimit tight = previous;
+    tight.rlim_cur = openDescriptors + 180;
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &tight), 0);
+    const QByteArray path = QFile::encodeName(m_server.fullServerName());
+    std::vector<int> flood;
+    for (int i = 0; i < 150; ++i) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+        ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address));
+        flood.push_back(fd);
+    }
+    waitUntil([] { return false; }, std::chrono::milliseconds(300));
+    for (int fd : flood)
+        ::close(fd);
+    setrlimit(RLIMIT_NOFILE, &previous);
+    // Until the server has seen them go, the flood's connections still take its places.
+    waitUntil([] { return false; }, std::chrono::milliseconds(300));
+    EXPECT_EQ(exchange("nak\n", 1), QStringList{QStringLiteral("ok")});
+
+    QLocalSocket deaf;
+    deaf.connectToServer(m_name);
+    ASSERT_TRUE(waitUntil([&] { return deaf.state() == QLocalSocket::ConnectedState; }));
+    deaf.write(QByteArray("nak\n").repeated(1'000'000));
+    EXPECT_TRUE(waitUntil([&] { return deaf.state() == QLocalSocket::UnconnectedState; },
+                          std::chrono::seconds(20)));
+    EXPECT_EQ(exchange("nak\n", 1), QStringList{QStringLiteral("ok")});
+}
+
+// Opening a FIFO would wait for a writer and block the whole program.
+TEST(SimulatedMainUnit, RefusesAFrameThatIsNotARegularFile)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("frame.raw"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    SimulatedMainUnit unit;
+    EXPECT_TRUE(runSimCommand(unit, QStringLiteral("frame ") + fifo)
+                    .endsWith(QLatin1String("is not a regular file")));
+    QString error;
+    EXPECT_FALSE(unit.loadFrame(QStringLiteral("/dev/zero"), &error));
+    EXPECT_TRUE(error.endsWith(QLatin1String("is not a regular file"))) << error.toStdString();
+}
+
 TEST_F(ControlSocketTest, ClientExecutableReportsTheAnswerInItsExitStatus)
 {
     QString output;
@@ -236,9 +309,12 @@ TEST(SimCommandLine, OptionsConfigureTheSimulator)
     const QString name = socketName();
     const SimCommandLine::Setup setup =
         setUpFrom({QStringLiteral("--simulate"), QStringLiteral("--sim-coefficients=1,2,3,4"),
-                   QStringLiteral("--sim-control=") + name});
+                   QStringLiteral("--sim-control=") + name,
+                   QStringLiteral("--sim-fault=comm-not-usb,unplug")});
     ASSERT_NE(setup.unit, nullptr) << setup.error.toStdString();
     EXPECT_EQ(setup.unit->coefficients(), (ColorCoefficients{1, 2, 3, 4}));
+    EXPECT_FALSE(setup.unit->isPlugged());
+    EXPECT_EQ(runSimCommand(*setup.unit, QStringLiteral("plug")), QStringLiteral("ok"));
 
     QLocalSocket socket;
     socket.connectToServer(name);
@@ -271,5 +347,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BadOptionCase{"--sim-coefficients=1,2,3", "--sim-coefficients: "},
                       BadOptionCase{"--sim-coefficients=-1,2,3,4", "--sim-coefficients: "},
                       BadOptionCase{"--sim-frame=/nonexistent.raw", "--sim-frame: cannot open"},
-                      BadOptionCase{"--sim-control=", "--sim-control needs a name"}));
+                      BadOptionCase{"--sim-control=", "--sim-control needs a name"},
+                      BadOptionCase{"--sim-fault=nak,short-row=0", "--sim-fault: short-row needs"},
+                      BadOptionCase{"--sim-fault=", "--sim-fault: empty command"}));
 } // namespace

@@ -190,6 +190,28 @@ TEST_F(SimulatedMainUnitTest, PipeFaultsApplyOnce)
     EXPECT_THAT(m_presenter.codes(), ElementsAre(3, 4));
 }
 
+// The command fault skips the readiness question, so it reaches a command whose failure is
+// reported; the camera vanishing mid-transfer fails the read and is announced as a removal.
+TEST_F(SimulatedMainUnitTest, CommandFailureAndUnplugMidTransferApplyOnce)
+{
+    m_unit.failNextCommand();
+    EXPECT_EQ(m_monitor.QueryReadiness(), 0);
+    EXPECT_FALSE(command("NP1  "));
+    EXPECT_TRUE(command("NP1  "));
+    EXPECT_THAT(m_presenter.codes(), ElementsAre(2));
+
+    QSignalSpy spy(&m_unit.deviceWatcher(), &DeviceWatcher::deviceChanged);
+    ASSERT_TRUE(m_unit.unplugAtRow(300));
+    EXPECT_FALSE(capture(m_block));
+    EXPECT_EQ(m_host.progress.back(), 299);
+    EXPECT_FALSE(m_unit.isPlugged());
+    EXPECT_TRUE(m_unit.plug());
+    EXPECT_TRUE(capture(m_block));
+    ASSERT_TRUE(waitUntil([&] { return spy.size() >= 2; }));
+    EXPECT_EQ(spy[0][0].value<DeviceEvent>(), DeviceEvent::RemoveComplete);
+    EXPECT_EQ(spy[1][0].value<DeviceEvent>(), DeviceEvent::Arrival);
+}
+
 TEST_F(SimulatedMainUnitTest, UnplugClosesEveryPipeUntilPlugged)
 {
     QSignalSpy spy(&m_unit.deviceWatcher(), &DeviceWatcher::deviceChanged);

@@ -38,8 +38,10 @@ TEST(BestFitZoom, FollowsTheLimitingSide)
     EXPECT_FLOAT_EQ(ZoomArithmetic::bestFitZoom(1000, 1000, 1272, 1024), 100000.0f / 1272.0f);
     EXPECT_FLOAT_EQ(ZoomArithmetic::bestFitZoom(1000, 700, 1272, 1024), 68.359375f);
     EXPECT_FLOAT_EQ(ZoomArithmetic::bestFitZoom(800, 600, 1272, 1024), 58.59375f);
-    // Equal counts as limited by the height.
+    // Equal counts as limited by the height: 1000 x 1024 / 1272 truncates to 805, so a 1000 x 805
+    // area gives 80500 / 1024 = 78.613... (the readout " 78.61% "), not 100000 / 1272 = 78.616...
     EXPECT_FLOAT_EQ(ZoomArithmetic::bestFitZoom(1272, 1024, 1272, 1024), 100.0f);
+    EXPECT_EQ(ZoomArithmetic::bestFitZoom(1000, 805, 1272, 1024), 78.61328125f);
     // No size to fit: nothing to divide by.
     EXPECT_FLOAT_EQ(ZoomArithmetic::bestFitZoom(800, 600, 0, 0), 100.0f);
 }

@@ -7,7 +7,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -225,3 +228,41 @@ TEST_F(FileCommandsOnDisk, SaveThenOpenEveryFormatAndAFailedSaveKeepsTheOldFile)
     EXPECT_EQ(presenter.shown.size(), 1u);
 }
 } // namespace
+
+// The system dialogs, in both modes, refuse a name in a folder that does not exist (the user is
+// told and the dialog stays), and accept a new name in a folder that does.
+TEST(SystemFileDialogs, RefuseANameInAMissingFolder)
+{
+    QTemporaryDir dir;
+    const struct
+    {
+        QString path;
+        bool accepted;
+    } cases[] = {
+        {dir.filePath("missing/picture.bmp"), false},
+        {dir.filePath("new-picture.bmp"), true},
+    };
+    SystemFileDialogs dialogs;
+    for (bool save : {false, true}) {
+        for (const auto &c : cases) {
+            bool warned = false;
+            answerModalDialog([&](QDialog &dialog) {
+                QTimer::singleShot(0, [&warned] {
+                    if (auto *box =
+                            qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                        warned = true;
+                        box->accept();
+                    }
+                });
+                static_cast<QFileDialog &>(dialog).selectFile(c.path);
+                dialog.accept();
+                if (dialog.isVisible())
+                    dialog.reject();
+            });
+            const std::optional<QString> chosen =
+                save ? dialogs.askSavePath(nullptr) : dialogs.askOpenPath(nullptr);
+            EXPECT_EQ(chosen.has_value(), c.accepted) << c.path.toStdString() << " save " << save;
+            EXPECT_EQ(warned, !c.accepted) << c.path.toStdString() << " save " << save;
+        }
+    }
+}

@@ -3,6 +3,9 @@
 // from disk and from memory; the well-formed neighbours in fixtures/valid must still load, so
 // that the checks are not merely strict.
 #include "imaging/ImageCodecs.h"
+#include "imaging/JpegCodec.h"
+#include "tests/doubles/SyntheticScene.h"
+#include "tests/support/ManyScanJpeg.h"
 #include "tests/view/ImageFixtures.h"
 #include "view/CImageCtrl.h"
 
@@ -72,6 +75,31 @@ TEST(RunLengthFile, CompleteStreamsDecode)
     EXPECT_EQ(rle4->image.pixelIndex(0, 1), 0xA);
     EXPECT_EQ(rle4->image.pixelIndex(1, 1), 0x5);
     EXPECT_EQ(rle4->image.pixelIndex(3, 0), 0x4);
+}
+
+// Progressive files that repeat a scan (each scan costs a pass over the picture) are refused,
+// whether the repeat draws a warning or is valid; the progressions encoders write still load.
+TEST(ManyScanJpeg, IsRefusedBeyondTheScanLimit)
+{
+    const QImage scene = syntheticScene(64, 48);
+    const struct
+    {
+        RepeatedScan kind;
+        int scans;
+        bool loads;
+    } cases[] = {
+        {RepeatedScan::Refinement, 0, true},
+        {RepeatedScan::FirstPass, JpegCodec::MaxScans, true},
+        {RepeatedScan::Refinement, 11, false},
+        {RepeatedScan::FirstPass, JpegCodec::MaxScans + 1, false},
+        {RepeatedScan::FirstPass, 1000, false},
+    };
+    for (const auto &c : cases) {
+        const QByteArray file = manyScanJpeg(scene, c.kind, c.scans);
+        EXPECT_EQ(JpegCodec::decode(bytesOf(file)).has_value(), c.loads)
+            << (c.kind == RepeatedScan::Refinement ? "refinement" : "first pass") << ", " << c.scans
+            << " scans";
+    }
 }
 
 TEST(ImageFile, RecognisedByContentNotByName)

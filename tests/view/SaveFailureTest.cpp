@@ -3,6 +3,7 @@
 // tests run as root, so a read-only folder would not stop the write: the failures come from a
 // target that is a folder, a folder that does not exist, and a file size limit that makes the
 // write itself fail part of the way through.
+#include "imaging/ImageCodecs.h"
 #include "link/MemoryBlock.h"
 #include "tests/doubles/SyntheticScene.h"
 #include "tests/view/ImageFixtures.h"
@@ -15,6 +16,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 // Limits the size of files this process writes, for as long as it lives. Writing past the limit
@@ -77,6 +79,43 @@ TEST_P(FailedSave, WriteFailingHalfWayKeepsTheOldFile)
     }
     EXPECT_EQ(readFile(m_target), m_oldContents);
     EXPECT_EQ(folderEntries(), QStringList{"picture.bmp"});
+}
+
+// A small file only fills the write buffer; it must fail as loudly as a large one.
+TEST_P(FailedSave, SmallWriteFailingKeepsTheOldFile)
+{
+    const QImage small = syntheticScene(64, 64);
+    const QByteArray bytes = ImageCodecs::encode(
+        {small, 24}, GetParam() == 6 ? ImageCodecs::FileFormat::Bmp : ImageCodecs::FileFormat::Jpeg,
+        15);
+    ASSERT_GT(bytes.size(), 1024);
+    ASSERT_LT(bytes.size(), 16 * 1024);
+    {
+        const FileSizeLimit limit(1024);
+        EXPECT_FALSE(ImageCodecs::writeFileAtomically(m_target, bytes));
+    }
+    EXPECT_EQ(readFile(m_target), m_oldContents);
+    EXPECT_EQ(folderEntries(), QStringList{"picture.bmp"});
+}
+
+// Saving onto a FIFO (or a link to one) refuses and leaves it a FIFO; a link to a regular file is
+// written through and stays a link.
+TEST_P(FailedSave, OnlyRegularFilesAreReplaced)
+{
+    const QString fifo = m_dir.filePath("fifo.bmp");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(fifo, m_dir.filePath("to-fifo.bmp")));
+    ASSERT_TRUE(QFile::link(m_target, m_dir.filePath("to-picture.bmp")));
+    for (const char *name : {"fifo.bmp", "to-fifo.bmp"}) {
+        EXPECT_NE(save(m_dir.filePath(name)), 0) << name;
+        struct stat status
+        {};
+        ASSERT_EQ(stat(QFile::encodeName(fifo).constData(), &status), 0);
+        EXPECT_TRUE(S_ISFIFO(status.st_mode)) << name;
+    }
+    EXPECT_EQ(save(m_dir.filePath("to-picture.bmp")), 0);
+    EXPECT_TRUE(QFileInfo(m_dir.filePath("to-picture.bmp")).isSymLink());
+    EXPECT_NE(readFile(m_target), m_oldContents);
 }
 
 TEST_P(FailedSave, TargetThatIsAFolderFails)
