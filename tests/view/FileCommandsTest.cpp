@@ -242,7 +242,8 @@ TEST(SystemFileDialogs, RefuseANameInAMissingFolder)
         {dir.filePath("missing/picture.bmp"), false},
         {dir.filePath("new-picture.bmp"), true},
     };
-    SystemFileDialogs dialogs;
+    const SettingsStore settings(dir.filePath(QStringLiteral("q.conf")));
+    SystemFileDialogs dialogs(settings);
     for (bool save : {false, true}) {
         for (const auto &c : cases) {
             bool warned = false;
