@@ -64,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"frame /nonexistent/frame.raw", "error: cannot open"},
         LineCase{"other-device", "ok"}, LineCase{"comm-not-usb", "ok"}, LineCase{"comm-usb", "ok"},
         LineCase{"reply-fail", "ok"}, LineCase{"image-fail", "ok"},
-        LineCase{"", "error: empty command"}, LineCase{"PLUG", "error: unknown command"}));
+        LineCase{"", "error: empty command"}, LineCase{"PLUG", "error: unknown command"}),
+    [](const auto &info) { return paramName(info.param.line, info.index); });
 
 TEST(ControlLine, CommandsReachTheUnit)
 {
@@ -271,5 +272,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BadOptionCase{"--sim-coefficients=1,2,3", "--sim-coefficients: "},
                       BadOptionCase{"--sim-coefficients=-1,2,3,4", "--sim-coefficients: "},
                       BadOptionCase{"--sim-frame=/nonexistent.raw", "--sim-frame: cannot open"},
-                      BadOptionCase{"--sim-control=", "--sim-control needs a name"}));
+                      BadOptionCase{"--sim-control=", "--sim-control needs a name"}),
+    [](const auto &info) { return paramName(info.param.option, info.index); });
 } // namespace
