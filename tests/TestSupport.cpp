@@ -30,3 +30,17 @@ void answerModalDialog(const std::function<void(QDialog &)> &answer)
         answer(*dialog);
     });
 }
+
+std::string paramName(std::string_view text, std::size_t index)
+{
+    std::string name;
+    for (const char c : text) {
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))
+            name += c;
+        else if (c == '+')
+            name += "Plus";
+        else if (c == '-')
+            name += "Minus";
+    }
+    return name + '_' + std::to_string(index);
+}

@@ -2,7 +2,10 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <functional>
+#include <string>
+#include <string_view>
 
 class QDialog;
 
@@ -14,3 +17,7 @@ bool waitUntil(const std::function<bool()> &predicate,
 
 // Answers the modal dialog that the command about to run opens, once it is up.
 void answerModalDialog(const std::function<void(QDialog &)> &answer);
+
+// A parametrised case's test name from the text it is about: letters and digits kept, '+' and
+// '-' spelled out, everything else dropped, then the case's index, which keeps names unique.
+std::string paramName(std::string_view text, std::size_t index);

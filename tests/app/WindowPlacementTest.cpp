@@ -2,6 +2,7 @@
 #include "app/WindowPlacement.h"
 
 #include "app/PlacementFit.h"
+#include "tests/TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -92,5 +93,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values("", "0,1,-1,-1,-1,-1,100,100,740", "0,1,-1,-1,-1,-1,100,100,740,",
                       "0 ,1,-1,-1,-1,-1,100,100,740,580", "0;1;-1;-1;-1;-1;100;100;740;580",
                       "0,1,-1,-1,-1,-1,100,100,740,x", "0,1,-1,-1,-1,-1,100,100,740,2147483648",
-                      "0,1,-1,-1,-1,-1,100,100,740,99999999999999999999", "a,1,2,3,4,5,6,7,8,9"));
+                      "0,1,-1,-1,-1,-1,100,100,740,99999999999999999999", "a,1,2,3,4,5,6,7,8,9"),
+    [](const auto &info) { return paramName(info.param, info.index); });
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "link/CameraLink.h"
 
+#include "tests/TestSupport.h"
 #include "tests/doubles/RecordingLinkHost.h"
 #include "tests/doubles/RecordingMessagePresenter.h"
 #include "tests/doubles/ScriptedTransport.h"
@@ -47,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PacketCase{"ABCDEFG", {'A', 'B', 'C', 'D', 'E', 'F', 'G', 0}},
                       PacketCase{"", {0, 0, 0, 0, 0, 0, 0, 0}},
                       // Too long for a packet: byte 7 still terminates the text.
-                      PacketCase{"ABCDEFGHIJ", {'A', 'B', 'C', 'D', 'E', 'F', 'G', 0}}));
+                      PacketCase{"ABCDEFGHIJ", {'A', 'B', 'C', 'D', 'E', 'F', 'G', 0}}),
+    [](const auto &info) { return paramName(info.param.text, info.index); });
 
 TEST_F(CameraLinkTest, SendCommandWritesOnePacketAndClosesThePipe)
 {
@@ -101,11 +103,14 @@ TEST_P(SendFailureTest, ReportsUnlessTheLinkIsDownAndAlwaysClosesThePanel)
     EXPECT_EQ(m_transport.openHandles(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Causes, SendFailureTest,
-                         ::testing::Values(SendFailureCase{true, true},
-                                           SendFailureCase{true, false},
-                                           SendFailureCase{false, true},
-                                           SendFailureCase{false, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Causes, SendFailureTest,
+    ::testing::Values(SendFailureCase{true, true}, SendFailureCase{true, false},
+                      SendFailureCase{false, true}, SendFailureCase{false, false}),
+    [](const auto &info) {
+        return std::string(info.param.pipeMissing ? "PipeMissing" : "WriteFails") +
+               (info.param.linkMarkedDown ? "LinkDown" : "LinkUp");
+    });
 
 TEST_F(CameraLinkTest, ShowLinkErrorUsesTitleAndTextWithTwoLineFeeds)
 {
@@ -162,7 +167,8 @@ TEST_P(ReplyFailureTest, ReportsAndReadsAsZeros)
     EXPECT_THAT(m_transport.commands(), IsEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Causes, ReplyFailureTest, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(Causes, ReplyFailureTest, ::testing::Bool(),
+                         ::testing::PrintToStringParamName());
 
 struct AckCase
 {
@@ -200,7 +206,10 @@ INSTANTIATE_TEST_SUITE_P(
                       AckCase{{0x07, 0x06}, {}, false, {}, 0}, AckCase{{}, {}, false, {}, 0},
                       AckCase{{0x15}, {'1', 0, 0, 0, 0, 0, 0, 0}, false, {1}, 1},
                       AckCase{{0x15}, {'0', 0, 0, 0, 0, 0, 0, 0}, false, {5}, 0},
-                      AckCase{{0x15}, {0x00}, false, {5}, 0}, AckCase{{0x15}, {}, false, {5}, 0}));
+                      AckCase{{0x15}, {0x00}, false, {5}, 0}, AckCase{{0x15}, {}, false, {5}, 0}),
+    [](const auto &info) {
+        return paramName(info.param.acknowledged ? "Acknowledged" : "Refused", info.index);
+    });
 
 class ImageBlockTest : public CameraLinkTest
 {
@@ -313,5 +322,6 @@ TEST_P(TransferTimeoutTest, EveryTransferCarriesItsTimeOutAndFailsWhenItExpires)
 INSTANTIATE_TEST_SUITE_P(Pipes, TransferTimeoutTest,
                          ::testing::Values(TimeoutCase{"PIPE00", CameraLink::CommandTimeout, 2},
                                            TimeoutCase{"PIPE01", CameraLink::ReplyTimeout, 3},
-                                           TimeoutCase{"PIPE03", CameraLink::ImageRowTimeout, 4}));
+                                           TimeoutCase{"PIPE03", CameraLink::ImageRowTimeout, 4}),
+                         [](const auto &info) { return std::string(info.param.pipe); });
 } // namespace

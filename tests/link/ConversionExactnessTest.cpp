@@ -145,5 +145,10 @@ TEST_P(GammaSelectionOutOfRange, CountsAsGammaOff)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllPaths, GammaSelectionOutOfRange,
-                         ::testing::Values(ConversionPath::Portable, ConversionPath::Avx512Vbmi));
+                         ::testing::Values(ConversionPath::Portable, ConversionPath::Avx512Vbmi),
+                         [](const auto &info) {
+                             return std::string(info.param == ConversionPath::Portable
+                                                    ? "Portable"
+                                                    : "Avx512Vbmi");
+                         });
 } // namespace

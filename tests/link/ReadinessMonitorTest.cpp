@@ -2,6 +2,7 @@
 #include "link/ReadinessMonitor.h"
 
 #include "link/CameraLink.h"
+#include "tests/TestSupport.h"
 #include "tests/doubles/RecordingLinkHost.h"
 #include "tests/doubles/RecordingMessagePresenter.h"
 #include "tests/doubles/RecordingStatusSink.h"
@@ -27,6 +28,18 @@ enum class Camera
     Ready,
     Initializing
 };
+
+std::string cameraName(Camera camera)
+{
+    switch (camera) {
+    case Camera::Absent:
+        return "Absent";
+    case Camera::Ready:
+        return "Ready";
+    default:
+        return "Initializing";
+    }
+}
 
 } // namespace
 
@@ -103,7 +116,8 @@ TEST_P(QueryReadinessTest, SetsTheFlagsFromTheAnswer)
 INSTANTIATE_TEST_SUITE_P(Answers, QueryReadinessTest,
                          ::testing::Values(QueryCase{Camera::Absent, -1, true, false},
                                            QueryCase{Camera::Ready, 0, false, false},
-                                           QueryCase{Camera::Initializing, 1, false, true}));
+                                           QueryCase{Camera::Initializing, 1, false, true}),
+                         [](const auto &info) { return cameraName(info.param.camera); });
 
 TEST_F(ReadinessMonitorTest, UnreadableReplyCountsAsReadyAfterItsMessage)
 {
@@ -165,7 +179,8 @@ INSTANTIATE_TEST_SUITE_P(
     Answers, InitialUpdateTest,
     ::testing::Values(InitialCase{Camera::Absent, {StringId::NotReady}, true},
                       InitialCase{Camera::Initializing, {StringId::Initializing}, true},
-                      InitialCase{Camera::Ready, {}, false}));
+                      InitialCase{Camera::Ready, {}, false}),
+    [](const auto &info) { return cameraName(info.param.camera); });
 
 TEST_F(ReadinessMonitorTest, SixtiethInitializingAnswerRearmsTheSixtyFirstTimesOut)
 {
@@ -272,7 +287,8 @@ INSTANTIATE_TEST_SUITE_P(
     Answers, ArrivalTest,
     ::testing::Values(ArrivalCase{Camera::Initializing, StringId::Initializing, true, 0},
                       ArrivalCase{Camera::Ready, StringId::Ready, false, 61},
-                      ArrivalCase{Camera::Absent, StringId::NotReady, true, 0}));
+                      ArrivalCase{Camera::Absent, StringId::NotReady, true, 0}),
+    [](const auto &info) { return cameraName(info.param.camera); });
 
 TEST_F(ReadinessMonitorTest, OtherDevicesChangeNothing)
 {
@@ -313,5 +329,6 @@ INSTANTIATE_TEST_SUITE_P(Keys, HardwareKeyTest,
                                            KeyCase{"USB\\VID_0B7E&PID_0101", false},
                                            KeyCase{"usb\\vid_0b7e&pid_0100", false},
                                            KeyCase{" USB\\VID_0B7E&PID_0100", false},
-                                           KeyCase{"", false}));
+                                           KeyCase{"", false}),
+                         [](const auto &info) { return paramName(info.param.key, info.index); });
 } // namespace

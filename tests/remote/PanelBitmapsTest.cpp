@@ -91,7 +91,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BitmapRange{136, 136, QSize(330, 480)}, BitmapRange{171, 176, QSize(76, 27)},
                       BitmapRange{178, 179, QSize(56, 12)}, BitmapRange{182, 183, QSize(58, 13)},
                       BitmapRange{184, 207, QSize(46, 46)}, BitmapRange{208, 215, QSize(45, 13)},
-                      BitmapRange{217, 220, QSize(63, 13)}));
+                      BitmapRange{217, 220, QSize(63, 13)}),
+    [](const auto &info) {
+        return "Bitmaps" + std::to_string(info.param.first) + "To" +
+               std::to_string(info.param.last);
+    });
 
 // Every state of a key must be visible as a different picture.
 TEST(BitmapInventory, EachKeysStatesLookDifferent)

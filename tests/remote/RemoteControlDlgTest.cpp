@@ -2,6 +2,7 @@
 #include "remote/CBitmapButton.h"
 #include "remote/PanelBitmaps.h"
 #include "remote/RemoteControlTable.h"
+#include "tests/TestSupport.h"
 #include "tests/remote/RemotePanelFixture.h"
 
 #include <QEventLoop>
@@ -119,7 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
                       HoldCase{1019, "FO+  ", "FO0  "}, HoldCase{1020, "FO-  ", "FO0  "},
                       HoldCase{IrisOpen, "IR+  ", "IR0  "}, HoldCase{1022, "IR-  ", "IR0  "},
                       HoldCase{UpLeft, "PM6  ", "PM0  "}, HoldCase{Up, "PM3  ", "PM0  "},
-                      HoldCase{1013, "PM1  ", "PM0  "}, HoldCase{1016, "PM7  ", "PM0  "}));
+                      HoldCase{1013, "PM1  ", "PM0  "}, HoldCase{1016, "PM7  ", "PM0  "}),
+    [](const auto &info) { return paramName(info.param.start, info.index); });
 
 TEST_F(RemotePanelTest, DoubleClickOnAHoldKeyStartsAndStopsTwice)
 {
@@ -166,7 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ClickCase{Rgb2Id, "AV2  "}, ClickCase{PauseId, "FZ1  "},
                       ClickCase{NegaPosiId, "NP1  "}, ClickCase{ColorBwId, "CB1  "},
                       ClickCase{GammaId, "GM0  "}, ClickCase{AutoFocusId, "AF0  "},
-                      ClickCase{IrisNormalId, "IR1  "}));
+                      ClickCase{IrisNormalId, "IR1  "}),
+    [](const auto &info) { return paramName(info.param.command, info.index); });
 
 TEST_F(RemotePanelTest, LampsAreAPairOfWhichAtMostOneIsLit)
 {
@@ -230,7 +233,8 @@ TEST_P(PauseReleaseTest, RotationOrResolutionReleasesPause)
     EXPECT_NE(commandsSinceOpen()[1].substr(0, 2), "FZ");
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, PauseReleaseTest, ::testing::Values(Rotation90, 1028, 1029, Svga));
+INSTANTIATE_TEST_SUITE_P(Keys, PauseReleaseTest, ::testing::Values(Rotation90, 1028, 1029, Svga),
+                         [](const auto &info) { return "Control" + std::to_string(info.param); });
 
 TEST_F(RemotePanelTest, RgbInputLeavesPauseOn)
 {
@@ -419,7 +423,8 @@ TEST_P(DeletedInMessageBoxTest, KeyHandlerStopsTouchingThePanel)
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, DeletedInMessageBoxTest,
-                         ::testing::Values(LockId, PointerId, Tele, AutoFocusId));
+                         ::testing::Values(LockId, PointerId, Tele, AutoFocusId),
+                         [](const auto &info) { return "Control" + std::to_string(info.param); });
 
 TEST_F(RemotePanelTest, DeletedWhileReadingTheCameraSettings)
 {

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "tests/TestSupport.h"
+
 #include <QImage>
 #include <QString>
 
@@ -29,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(Images, ResourceTest,
                                            Resource{":/images/app-icon-16.png", 16, 16},
                                            Resource{":/images/app-icon-32.png", 32, 32},
                                            Resource{":/images/app-icon-48.png", 48, 48},
-                                           Resource{":/images/app-icon-256.png", 256, 256}));
+                                           Resource{":/images/app-icon-256.png", 256, 256}),
+                         [](const auto &info) { return paramName(info.param.path, info.index); });
 
 int opaquePixels(const QImage &image, const QRect &area)
 {

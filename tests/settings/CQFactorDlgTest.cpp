@@ -84,7 +84,10 @@ TEST_P(SeedTest, ShowsTheFactorAndOkHandsBackThePosition)
 
 INSTANTIATE_TEST_SUITE_P(Factors, SeedTest,
                          ::testing::Values(Seed{15, 15}, Seed{2, 2}, Seed{242, 242}, Seed{250, 242},
-                                           Seed{1, 2}, Seed{0, 2}));
+                                           Seed{1, 2}, Seed{0, 2}),
+                         [](const auto &info) {
+                             return "Factor" + std::to_string(info.param.qFactor);
+                         });
 
 TEST_F(CQFactorDlgTest, EndsOfTheSliderGiveTheExtremeFactors)
 {
@@ -111,6 +114,18 @@ enum class Dismissal
     CloseBox
 };
 
+std::string dismissalName(Dismissal dismissal)
+{
+    switch (dismissal) {
+    case Dismissal::CancelButton:
+        return "CancelButton";
+    case Dismissal::EscapeKey:
+        return "EscapeKey";
+    default:
+        return "CloseBox";
+    }
+}
+
 class DismissTest : public CQFactorDlgTest, public ::testing::WithParamInterface<Dismissal>
 {};
 
@@ -136,7 +151,8 @@ TEST_P(DismissTest, RejectsAndLeavesTheFactorAsSeeded)
 
 INSTANTIATE_TEST_SUITE_P(Ways, DismissTest,
                          ::testing::Values(Dismissal::CancelButton, Dismissal::EscapeKey,
-                                           Dismissal::CloseBox));
+                                           Dismissal::CloseBox),
+                         [](const auto &info) { return dismissalName(info.param); });
 
 TEST_F(CQFactorDlgTest, RunsModallyAndCanBeRunAgain)
 {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "settings/SettingsStore.h"
 
+#include "tests/TestSupport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -96,7 +98,11 @@ INSTANTIATE_TEST_SUITE_P(
                       StoredInt{&Setting::Sharpness, 9, 3}, StoredInt{&Setting::Sharpness, -1, 3},
                       StoredInt{&Setting::Sharpness, INT_MIN, 3},
                       StoredInt{&Setting::PreviewPages, -7, -7},
-                      StoredInt{&Setting::PreviewPages, INT_MAX, INT_MAX}));
+                      StoredInt{&Setting::PreviewPages, INT_MAX, INT_MAX}),
+    [](const auto &info) {
+        return paramName(std::string(info.param.setting->key) + std::to_string(info.param.stored),
+                         info.index);
+    });
 
 TEST_F(SettingsStoreTest, CorrectedValuesAreNotWrittenBack)
 {
@@ -138,7 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
                       HandEdited{"2147483648", 15}, HandEdited{"2.5", 15}, HandEdited{"40.0", 15},
                       HandEdited{"abc", 15}, HandEdited{"40abc", 15}, HandEdited{"0x28", 15},
                       HandEdited{"", 15}, HandEdited{"40,50", 15}, HandEdited{"true", 15},
-                      HandEdited{"@Variant(\\0\\0\\0\\x87@\\0\\0\\0)", 15}));
+                      HandEdited{"@Variant(\\0\\0\\0\\x87@\\0\\0\\0)", 15}),
+    [](const auto &info) { return paramName(info.param.line, info.index); });
 
 class OneWriteTest : public SettingsStoreTest,
                      public ::testing::WithParamInterface<const IntSetting *>
@@ -155,8 +162,8 @@ TEST_P(OneWriteTest, WritesExactlyOneValueAndLeavesTheOthers)
 }
 
 INSTANTIATE_TEST_SUITE_P(PictureSettings, OneWriteTest,
-                         ::testing::Values(&Setting::Qfactor, &Setting::Gamma,
-                                           &Setting::Sharpness));
+                         ::testing::Values(&Setting::Qfactor, &Setting::Gamma, &Setting::Sharpness),
+                         [](const auto &info) { return std::string(info.param->key); });
 
 TEST_F(SettingsStoreTest, FirstWriteToAFreshProfileCreatesOnlyThatValue)
 {

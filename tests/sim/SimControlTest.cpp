@@ -68,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"other-device", "ok"}, LineCase{"comm-not-usb", "ok"}, LineCase{"comm-usb", "ok"},
         LineCase{"reply-fail", "ok"}, LineCase{"image-fail", "ok"}, LineCase{"command-fail", "ok"},
         LineCase{"unplug-at-row 1024", "ok"}, LineCase{"unplug-at-row 0", "error: "},
-        LineCase{"", "error: empty command"}, LineCase{"PLUG", "error: unknown command"}));
+        LineCase{"", "error: empty command"}, LineCase{"PLUG", "error: unknown command"}),
+    [](const auto &info) { return paramName(info.param.line, info.index); });
 
 TEST(ControlLine, CommandsReachTheUnit)
 {
@@ -349,5 +350,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BadOptionCase{"--sim-frame=/nonexistent.raw", "--sim-frame: cannot open"},
                       BadOptionCase{"--sim-control=", "--sim-control needs a name"},
                       BadOptionCase{"--sim-fault=nak,short-row=0", "--sim-fault: short-row needs"},
-                      BadOptionCase{"--sim-fault=", "--sim-fault: empty command"}));
+                      BadOptionCase{"--sim-fault=", "--sim-fault: empty command"}),
+    [](const auto &info) { return paramName(info.param.option, info.index); });
 } // namespace

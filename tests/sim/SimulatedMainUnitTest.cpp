@@ -100,7 +100,8 @@ INSTANTIATE_TEST_SUITE_P(Commands, VocabularyTest,
                                            "MA0  ", "MA1  ", "PL0  ", "PL1  ", "PL2  ", "RO0  ",
                                            "RO3  ", "RS0  ", "RS3  ", "AV1  ", "AV2  ", "FZ0  ",
                                            "FZ1  ", "NP0  ", "NP1  ", "CB0  ", "CB1  ", "GM0  ",
-                                           "GM1  ", "TR0  "));
+                                           "GM1  ", "TR0  "),
+                         [](const auto &info) { return paramName(info.param, info.index); });
 
 class UnknownCommandTest : public SimulatedMainUnitTest,
                            public ::testing::WithParamInterface<const char *>
@@ -114,7 +115,8 @@ TEST_P(UnknownCommandTest, IsRefusedAndTheLinkReportsIt)
 
 INSTANTIATE_TEST_SUITE_P(Commands, UnknownCommandTest,
                          ::testing::Values("XX0  ", "RO4  ", "PM9  ", "AV0  ", "QS1  ", "ZO+",
-                                           "ZO+ ", "zo+  ", "ZO+   "));
+                                           "ZO+ ", "zo+  ", "ZO+   "),
+                         [](const auto &info) { return paramName(info.param, info.index); });
 
 TEST_F(SimulatedMainUnitTest, NakAppliesOnceToTheNextControlCommand)
 {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "imaging/ZoomArithmetic.h"
+#include "tests/TestSupport.h"
 #include "tests/view/ViewFixture.h"
 #include "view/CImageCtrl.h"
 
@@ -31,7 +32,11 @@ INSTANTIATE_TEST_SUITE_P(Zooms, ZoomSteps,
                                            ZoomStep{37.8f, 40, 30}, ZoomStep{5.3f, 10, {}},
                                            ZoomStep{15.0f, 20, 10}, ZoomStep{110.0f, 120, 100},
                                            ZoomStep{10.0f, 20, {}}, ZoomStep{10.9f, 20, {}},
-                                           ZoomStep{20.0f, 30, 10}, ZoomStep{5000.0f, 5010, 4990}));
+                                           ZoomStep{20.0f, 30, 10}, ZoomStep{5000.0f, 5010, 4990}),
+                         [](const auto &info) {
+                             return paramName("Zoom" + std::to_string(int(info.param.from * 10)),
+                                              info.index);
+                         });
 
 TEST(BestFitZoom, FollowsTheLimitingSide)
 {

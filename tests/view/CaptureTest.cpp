@@ -204,5 +204,8 @@ TEST_P(CaptureAllocation, FailureIsReportedAndLeavesNoPicture)
 
 INSTANTIATE_TEST_SUITE_P(EachAllocation, CaptureAllocation,
                          ::testing::Values(AllocationCase{1, false}, AllocationCase{2, true},
-                                           AllocationCase{3, true}, AllocationCase{4, true}));
+                                           AllocationCase{3, true}, AllocationCase{4, true}),
+                         [](const auto &info) {
+                             return "Allocation" + std::to_string(info.param.failing);
+                         });
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "link/LinkError.h"
 #include "settings/CQFactorDlg.h"
+#include "tests/TestSupport.h"
 #include "tests/view/ViewFixture.h"
 #include "view/CImageCtrl.h"
 #include "view/ImageFileFormat.h"
@@ -56,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ExtensionCase{"a.jpeg", ImagingControl::ImageFormatJpeg},
                       ExtensionCase{"a.txt", ImagingControl::ImageFormatJpeg},
                       ExtensionCase{"a.bmp.jpg", ImagingControl::ImageFormatJpeg},
-                      ExtensionCase{"noextension", ImagingControl::ImageFormatJpeg}));
+                      ExtensionCase{"noextension", ImagingControl::ImageFormatJpeg}),
+    [](const auto &info) { return paramName(info.param.name, info.index); });
 
 TEST(ImageFileFormat, LooksAtTheFileNameNotTheFolder)
 {

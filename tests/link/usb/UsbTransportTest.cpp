@@ -132,7 +132,8 @@ TEST_P(PipeNameTest, NamesNoEndpointOfTheCamera)
 
 // The camera has four endpoints; the name must be "PIPE" and two decimal digits.
 INSTANTIATE_TEST_SUITE_P(Names, PipeNameTest,
-                         ::testing::Values("PIPE04", "PIPE3", "pipe00", "PIPE0x", ""));
+                         ::testing::Values("PIPE04", "PIPE3", "pipe00", "PIPE0x", ""),
+                         [](const auto &info) { return paramName(info.param, info.index); });
 
 struct ReplyCase
 {
