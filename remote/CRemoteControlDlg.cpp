@@ -7,8 +7,11 @@
 #include "remote/CToggleButton.h"
 #include "remote/CameraCommands.h"
 #include "remote/PanelBitmaps.h"
+#include "remote/PanelKeyAccessible.h"
+#include "remote/PanelKeys.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
@@ -58,6 +61,7 @@ CRemoteControlDlg::CRemoteControlDlg(CameraLink &link, RemotePanelOwner &owner, 
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Remote control"));
     setModal(false);
+    installPanelKeyAccessibility();
 }
 
 CRemoteControlDlg::~CRemoteControlDlg() = default;
@@ -80,8 +84,12 @@ bool CRemoteControlDlg::Create()
     UpdateRgbDependents();
     // A close asked for while the camera was queried takes effect from the event loop, after
     // this returns; only one that has already run keeps the panel from showing.
-    if (!m_bClosing)
+    if (!m_bClosing) {
         show();
+        // Active at once, so that the next key (Esc, the panel's own keys) reaches the panel.
+        raise();
+        activateWindow();
+    }
     return true;
 }
 
@@ -102,6 +110,14 @@ void CRemoteControlDlg::OnCancel()
 {
     if (m_bClosing)
         return;
+    // A motion still running is stopped before the panel goes. Inside a handler of ours (a
+    // message box is open) that handler ends it once the message has closed.
+    if (m_heldId != 0 && m_handlerDepth == 0) {
+        const HandlerScope scope(*this);
+        endHold();
+        if (!scope.panelAlive() || m_bClosing)
+            return;
+    }
     m_bClosing = true;
     m_owner.OnRemotePanelDestroyed();
     hide();
@@ -167,6 +183,11 @@ void CRemoteControlDlg::CreateControls()
         }
         }
         button->setObjectName(QStringLiteral("control%1").arg(row.id));
+        const PanelKeyRow &keys = panelKeyTable()[std::size_t(row.id - FirstControlId)];
+        const QString name = QString::fromUtf8(keys.name);
+        button->setAccessibleName(name);
+        button->setAccessibleDescription(keysDescription(keys));
+        button->setToolTip(name + QLatin1Char('\n') + keysDescription(keys));
         m_controls[std::size_t(row.id - FirstControlId)] = button;
     }
 }
@@ -227,6 +248,7 @@ void CRemoteControlDlg::SetRadioGroup(const RadioGroup &group, int index, bool o
         CToggleButton *key = toggle(group.firstId + position);
         key->m_state = position == index ? 1 : 0;
         key->repaint();
+        announceKeyState(key);
     }
 }
 
@@ -252,6 +274,7 @@ void CRemoteControlDlg::ReleasePause()
     toggle(ColorBwId)->setEnabled(true);
     pause->m_state = 0;
     pause->repaint();
+    announceKeyState(pause);
 }
 
 bool CRemoteControlDlg::sendCommand(std::string_view command)
@@ -324,16 +347,49 @@ void CRemoteControlDlg::OnButtonPressed(int id)
     if (!row || row->kind != ButtonKind::Hold)
         return;
     const HandlerScope scope(*this);
-    sendCommand(row->press);
+    // One motion at a time: a key held from the keyboard and one from the mouse.
+    endHold();
+    if (!scope.panelAlive())
+        return;
+    const bool reached = m_link.SendCommand(row->press);
+    if (!scope.panelAlive())
+        return;
+    if (reached) {
+        m_heldId = id;
+        if (m_link.CheckAck())
+            return;
+        if (!scope.panelAlive())
+            return;
+    }
+    // A message box has been open: the button-up it swallowed will not come.
+    endHold();
+    if (scope.panelAlive())
+        hold(id)->showReleased();
 }
 
 void CRemoteControlDlg::OnButtonReleased(int id)
 {
-    const ControlRow *row = findControl(id);
-    if (!row || row->kind != ButtonKind::Hold)
+    // Only the motion still running is stopped: one ended after a failure has had its stop.
+    if (id != m_heldId)
         return;
     const HandlerScope scope(*this);
-    sendCommand(row->release);
+    m_heldId = 0;
+    sendCommand(findControl(id)->release);
+}
+
+void CRemoteControlDlg::endHold()
+{
+    const int id = std::exchange(m_heldId, 0);
+    if (id == 0)
+        return;
+    const QPointer<CRemoteControlDlg> alive(this);
+    hold(id)->showReleased();
+    if (m_link.isLinkMarkedDown())
+        return;
+    if (m_link.SendCommand(findControl(id)->release) && alive) {
+        ReplyPacket acknowledgement{};
+        m_link.ReadReply(acknowledgement);
+    }
 }
 
 void CRemoteControlDlg::OnPushButtonClicked(int id)
@@ -343,6 +399,60 @@ void CRemoteControlDlg::OnPushButtonClicked(int id)
         return;
     const HandlerScope scope(*this);
     sendCommand(row->press);
+}
+
+void CRemoteControlDlg::keyPressEvent(QKeyEvent *event)
+{
+    const int id = controlForKey(event->key(), event->modifiers());
+    QAbstractButton *button = control(id);
+    if (!button) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // Auto-repeat: a hold is already running, and a toggle flips once per press.
+    if (event->isAutoRepeat() || !button->isEnabled())
+        return;
+    if (auto *key = toggle(id)) {
+        key->clickByKey();
+    } else if (auto *key = hold(id)) {
+        if (m_keyHoldId != 0)
+            return;
+        m_keyHoldId = id;
+        m_keyHoldCode = event->key();
+        m_keyHoldScanCode = event->nativeScanCode();
+        key->pressDown();
+    } else {
+        button->click();
+    }
+}
+
+void CRemoteControlDlg::keyReleaseEvent(QKeyEvent *event)
+{
+    const bool sameKey = m_keyHoldScanCode != 0 ? event->nativeScanCode() == m_keyHoldScanCode
+                                                : event->key() == m_keyHoldCode;
+    if (m_keyHoldId == 0 || event->isAutoRepeat() || !sameKey) {
+        QDialog::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    releaseKeyboardHold();
+}
+
+void CRemoteControlDlg::releaseKeyboardHold()
+{
+    const int id = std::exchange(m_keyHoldId, 0);
+    m_keyHoldCode = 0;
+    m_keyHoldScanCode = 0;
+    hold(id)->releaseUp();
+}
+
+bool CRemoteControlDlg::event(QEvent *event)
+{
+    // A key held while the panel loses the keyboard would never see its release.
+    if (event->type() == QEvent::WindowDeactivate && m_keyHoldId != 0 && m_handlerDepth == 0)
+        releaseKeyboardHold();
+    return QDialog::event(event);
 }
 
 void CRemoteControlDlg::paintEvent(QPaintEvent *)
