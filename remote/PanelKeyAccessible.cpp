@@ -4,6 +4,7 @@
 #include "remote/CBitmapButton.h"
 #include "remote/CHoldButton.h"
 #include "remote/CToggleButton.h"
+#include "remote/RemoteControlTable.h"
 
 #include <QAccessibleWidget>
 
@@ -13,8 +14,21 @@ class PanelKeyInterface : public QAccessibleWidget
 {
 public:
     explicit PanelKeyInterface(QWidget *key)
-        : QAccessibleWidget(key, QAccessible::Button)
+        : QAccessibleWidget(key, roleOf(key))
     {}
+
+    // A latching key is read as a check box, or as a radio button in a group where one is always
+    // chosen (rotation, resolution or RGB input); the others are buttons.
+    static QAccessible::Role roleOf(const QWidget *key)
+    {
+        const auto *toggle = qobject_cast<const CToggleButton *>(key);
+        if (!toggle)
+            return QAccessible::Button;
+        const int id = toggle->controlId();
+        return RemoteControl::RotationGroup.contains(id) || RemoteControl::SourceGroup.contains(id)
+                   ? QAccessible::RadioButton
+                   : QAccessible::CheckBox;
+    }
 
     QAccessible::State state() const override
     {

@@ -199,7 +199,11 @@ TEST_F(RemotePanelTest, KeysAreNamedAndShowTheirStateToAssistiveTechnology)
     for (const PanelKeyRow &row : panelKeyTable()) {
         QAccessibleInterface *key = QAccessible::queryAccessibleInterface(panel->control(row.id));
         ASSERT_NE(key, nullptr);
-        EXPECT_EQ(key->role(), QAccessible::Button);
+        const bool chosenInGroup = RotationGroup.contains(row.id) || SourceGroup.contains(row.id);
+        EXPECT_EQ(key->role(), !toggle(row.id) ? QAccessible::Button
+                               : chosenInGroup ? QAccessible::RadioButton
+                                               : QAccessible::CheckBox)
+            << row.id;
         names << key->text(QAccessible::Name);
         EXPECT_EQ(key->text(QAccessible::Description), keysDescription(row));
         EXPECT_EQ(panel->control(row.id)->toolTip(),
