@@ -4,6 +4,7 @@
 #include "link/CameraLink.h"
 #include "remote/CBitmapButton.h"
 #include "remote/CHoldButton.h"
+#include "remote/CRemoteControlDlgScope.h"
 #include "remote/CToggleButton.h"
 #include "remote/CameraCommands.h"
 #include "remote/PanelBitmaps.h"
@@ -11,7 +12,6 @@
 #include "remote/PanelKeys.h"
 
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
@@ -24,32 +24,6 @@ constexpr int BackgroundBitmap = 136;
 constexpr int PositiveCaption = 217; // + 1: negative
 constexpr int ColourCaption = 219;   // + 1: black and white
 } // namespace
-
-// Marks one of our handlers as running. A close asked for meanwhile (the link asks for one when
-// a command cannot be sent; a message box lets queued events in) hides the panel at once but
-// deletes it only once the outermost handler has returned. A panel deleted from outside while
-// a message box was open (its main window went away) is noticed, and nothing of it is touched.
-class CRemoteControlDlg::HandlerScope
-{
-public:
-    explicit HandlerScope(CRemoteControlDlg &panel)
-        : m_panel(&panel)
-    {
-        ++panel.m_handlerDepth;
-    }
-    ~HandlerScope()
-    {
-        if (m_panel && --m_panel->m_handlerDepth == 0 && m_panel->m_bClosing)
-            m_panel->deleteLater();
-    }
-    HandlerScope(const HandlerScope &) = delete;
-    HandlerScope &operator=(const HandlerScope &) = delete;
-
-    bool panelAlive() const { return !m_panel.isNull(); }
-
-private:
-    QPointer<CRemoteControlDlg> m_panel;
-};
 
 CRemoteControlDlg::CRemoteControlDlg(CameraLink &link, RemotePanelOwner &owner, QWidget *parent)
     : QDialog(parent)
@@ -341,57 +315,6 @@ void CRemoteControlDlg::OnButtonToggled(int id)
     }
 }
 
-void CRemoteControlDlg::OnButtonPressed(int id)
-{
-    const ControlRow *row = findControl(id);
-    if (!row || row->kind != ButtonKind::Hold)
-        return;
-    const HandlerScope scope(*this);
-    // One motion at a time: a key held from the keyboard and one from the mouse.
-    endHold();
-    if (!scope.panelAlive())
-        return;
-    const bool reached = m_link.SendCommand(row->press);
-    if (!scope.panelAlive())
-        return;
-    if (reached) {
-        m_heldId = id;
-        if (m_link.CheckAck())
-            return;
-        if (!scope.panelAlive())
-            return;
-    }
-    // A message box has been open: the button-up it swallowed will not come.
-    endHold();
-    if (scope.panelAlive())
-        hold(id)->showReleased();
-}
-
-void CRemoteControlDlg::OnButtonReleased(int id)
-{
-    // Only the motion still running is stopped: one ended after a failure has had its stop.
-    if (id != m_heldId)
-        return;
-    const HandlerScope scope(*this);
-    m_heldId = 0;
-    sendCommand(findControl(id)->release);
-}
-
-void CRemoteControlDlg::endHold()
-{
-    const int id = std::exchange(m_heldId, 0);
-    if (id == 0)
-        return;
-    const QPointer<CRemoteControlDlg> alive(this);
-    hold(id)->showReleased();
-    if (m_link.isLinkMarkedDown())
-        return;
-    if (m_link.SendCommand(findControl(id)->release) && alive) {
-        ReplyPacket acknowledgement{};
-        m_link.ReadReply(acknowledgement);
-    }
-}
-
 void CRemoteControlDlg::OnPushButtonClicked(int id)
 {
     const ControlRow *row = findControl(id);
@@ -399,60 +322,6 @@ void CRemoteControlDlg::OnPushButtonClicked(int id)
         return;
     const HandlerScope scope(*this);
     sendCommand(row->press);
-}
-
-void CRemoteControlDlg::keyPressEvent(QKeyEvent *event)
-{
-    const int id = controlForKey(event->key(), event->modifiers());
-    QAbstractButton *button = control(id);
-    if (!button) {
-        QDialog::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    // Auto-repeat: a hold is already running, and a toggle flips once per press.
-    if (event->isAutoRepeat() || !button->isEnabled())
-        return;
-    if (auto *key = toggle(id)) {
-        key->clickByKey();
-    } else if (auto *key = hold(id)) {
-        if (m_keyHoldId != 0)
-            return;
-        m_keyHoldId = id;
-        m_keyHoldCode = event->key();
-        m_keyHoldScanCode = event->nativeScanCode();
-        key->pressDown();
-    } else {
-        button->click();
-    }
-}
-
-void CRemoteControlDlg::keyReleaseEvent(QKeyEvent *event)
-{
-    const bool sameKey = m_keyHoldScanCode != 0 ? event->nativeScanCode() == m_keyHoldScanCode
-                                                : event->key() == m_keyHoldCode;
-    if (m_keyHoldId == 0 || event->isAutoRepeat() || !sameKey) {
-        QDialog::keyReleaseEvent(event);
-        return;
-    }
-    event->accept();
-    releaseKeyboardHold();
-}
-
-void CRemoteControlDlg::releaseKeyboardHold()
-{
-    const int id = std::exchange(m_keyHoldId, 0);
-    m_keyHoldCode = 0;
-    m_keyHoldScanCode = 0;
-    hold(id)->releaseUp();
-}
-
-bool CRemoteControlDlg::event(QEvent *event)
-{
-    // A key held while the panel loses the keyboard would never see its release.
-    if (event->type() == QEvent::WindowDeactivate && m_keyHoldId != 0 && m_handlerDepth == 0)
-        releaseKeyboardHold();
-    return QDialog::event(event);
 }
 
 void CRemoteControlDlg::paintEvent(QPaintEvent *)

@@ -166,6 +166,16 @@ TEST_F(RemotePanelTest, KeyHoldEndsWhenThePanelIsDeactivated)
     EXPECT_EQ(hold(1020)->m_bPressed, 0);
 }
 
+// A message box took the failed key's release; the next press of that key must work.
+TEST_F(RemotePanelTest, KeyHoldWorksAgainAfterAFailedOne)
+{
+    open();
+    unit.failNextReplyPipe();
+    QTest::keyPress(panel.data(), Qt::Key_Minus);
+    QTest::keyClick(panel.data(), Qt::Key_Minus);
+    EXPECT_THAT(commandsSinceOpen(), ElementsAre("ZO-  ", "ZO0  ", "ZO-  ", "ZO0  "));
+}
+
 TEST_F(RemotePanelTest, OpensActive)
 {
     open();
