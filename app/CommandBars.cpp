@@ -3,6 +3,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CommandTable.h"
+#include "app/GreyedPromptStyle.h"
 
 #include <QMenuBar>
 #include <QToolBar>
@@ -36,8 +37,11 @@ void createActions(CMainFrame &frame, CommandBars &bars)
 
 void createMenus(CMainFrame &frame, CommandBars &bars)
 {
+    auto *menuStyle = new GreyedPromptStyle;
+    menuStyle->setParent(&frame);
     for (const MenuDescription &description : menuBarLayout()) {
         QMenu *menu = frame.menuBar()->addMenu(QString::fromLatin1(description.title));
+        menu->setStyle(menuStyle);
         for (quint16 id : description.items) {
             if (id == 0)
                 menu->addSeparator();

@@ -51,6 +51,8 @@ public:
     // Shows message code; returns the box's result, or 0 without showing anything for a code
     // that has no message.
     int ShowLinkError(int code);
+    // The owner takes the camera to be unreachable: a command now would only fail.
+    bool isLinkMarkedDown() const { return m_host.isLinkMarkedDown(); }
 
     // The packet that carries a command text (at most 7 characters).
     static CommandPacket makeCommandPacket(std::string_view commandText);

@@ -2,6 +2,7 @@
 #include "remote/CHoldButton.h"
 
 #include "remote/PanelBitmaps.h"
+#include "remote/PanelKeyAccessible.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -35,18 +36,39 @@ void CHoldButton::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, bitmap);
 }
 
+bool CHoldButton::pressDown()
+{
+    m_bPressed = 1;
+    // On screen before the owner starts its blocking camera command.
+    repaint();
+    announceKeyState(this);
+    const QPointer<CHoldButton> alive(this);
+    Q_EMIT buttonPressed(m_controlId);
+    return !alive.isNull();
+}
+
+bool CHoldButton::releaseUp()
+{
+    showReleased();
+    const QPointer<CHoldButton> alive(this);
+    Q_EMIT buttonReleased(m_controlId);
+    return !alive.isNull();
+}
+
+void CHoldButton::showReleased()
+{
+    m_bPressed = 0;
+    repaint();
+    announceKeyState(this);
+}
+
 void CHoldButton::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton) {
         QAbstractButton::mousePressEvent(event);
         return;
     }
-    m_bPressed = 1;
-    // On screen before the owner starts its blocking camera command.
-    repaint();
-    const QPointer<CHoldButton> alive(this);
-    Q_EMIT buttonPressed(m_controlId);
-    if (alive)
+    if (pressDown())
         QAbstractButton::mousePressEvent(event);
 }
 
@@ -65,11 +87,7 @@ void CHoldButton::mouseReleaseEvent(QMouseEvent *event)
         QAbstractButton::mouseReleaseEvent(event);
         return;
     }
-    m_bPressed = 0;
-    repaint();
-    const QPointer<CHoldButton> alive(this);
-    Q_EMIT buttonReleased(m_controlId);
-    if (!alive)
+    if (!releaseUp())
         return;
     QAbstractButton::mouseReleaseEvent(event);
     event->accept();

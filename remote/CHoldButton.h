@@ -17,6 +17,13 @@ public:
     int currentImageId() const;
     QSize sizeHint() const override;
 
+    // The same as the mouse's button-down and button-up, for the panel's keyboard keys. Each
+    // returns false when the button was deleted meanwhile.
+    bool pressDown();
+    bool releaseUp();
+    // Drawn released without telling the owner: a hold the owner has already ended.
+    void showReleased();
+
     // Written by the owner; changing them does not repaint.
     int m_disabledImageId = 0;
     int m_pressedImageId = 0;

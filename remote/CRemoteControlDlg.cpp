@@ -4,9 +4,12 @@
 #include "link/CameraLink.h"
 #include "remote/CBitmapButton.h"
 #include "remote/CHoldButton.h"
+#include "remote/CRemoteControlDlgScope.h"
 #include "remote/CToggleButton.h"
 #include "remote/CameraCommands.h"
 #include "remote/PanelBitmaps.h"
+#include "remote/PanelKeyAccessible.h"
+#include "remote/PanelKeys.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -22,32 +25,6 @@ constexpr int PositiveCaption = 217; // + 1: negative
 constexpr int ColourCaption = 219;   // + 1: black and white
 } // namespace
 
-// Marks one of our handlers as running. A close asked for meanwhile (the link asks for one when
-// a command cannot be sent; a message box lets queued events in) hides the panel at once but
-// deletes it only once the outermost handler has returned. A panel deleted from outside while
-// a message box was open (its main window went away) is noticed, and nothing of it is touched.
-class CRemoteControlDlg::HandlerScope
-{
-public:
-    explicit HandlerScope(CRemoteControlDlg &panel)
-        : m_panel(&panel)
-    {
-        ++panel.m_handlerDepth;
-    }
-    ~HandlerScope()
-    {
-        if (m_panel && --m_panel->m_handlerDepth == 0 && m_panel->m_bClosing)
-            m_panel->deleteLater();
-    }
-    HandlerScope(const HandlerScope &) = delete;
-    HandlerScope &operator=(const HandlerScope &) = delete;
-
-    bool panelAlive() const { return !m_panel.isNull(); }
-
-private:
-    QPointer<CRemoteControlDlg> m_panel;
-};
-
 CRemoteControlDlg::CRemoteControlDlg(CameraLink &link, RemotePanelOwner &owner, QWidget *parent)
     : QDialog(parent)
     , m_link(link)
@@ -58,6 +35,7 @@ CRemoteControlDlg::CRemoteControlDlg(CameraLink &link, RemotePanelOwner &owner, 
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Remote control"));
     setModal(false);
+    installPanelKeyAccessibility();
 }
 
 CRemoteControlDlg::~CRemoteControlDlg() = default;
@@ -80,8 +58,12 @@ bool CRemoteControlDlg::Create()
     UpdateRgbDependents();
     // A close asked for while the camera was queried takes effect from the event loop, after
     // this returns; only one that has already run keeps the panel from showing.
-    if (!m_bClosing)
+    if (!m_bClosing) {
         show();
+        // Active at once, so that the next key (Esc, the panel's own keys) reaches the panel.
+        raise();
+        activateWindow();
+    }
     return true;
 }
 
@@ -102,6 +84,14 @@ void CRemoteControlDlg::OnCancel()
 {
     if (m_bClosing)
         return;
+    // A motion still running is stopped before the panel goes. Inside a handler of ours (a
+    // message box is open) that handler ends it once the message has closed.
+    if (m_heldId != 0 && m_handlerDepth == 0) {
+        const HandlerScope scope(*this);
+        endHold();
+        if (!scope.panelAlive() || m_bClosing)
+            return;
+    }
     m_bClosing = true;
     m_owner.OnRemotePanelDestroyed();
     hide();
@@ -167,6 +157,11 @@ void CRemoteControlDlg::CreateControls()
         }
         }
         button->setObjectName(QStringLiteral("control%1").arg(row.id));
+        const PanelKeyRow &keys = panelKeyTable()[std::size_t(row.id - FirstControlId)];
+        const QString name = QString::fromUtf8(keys.name);
+        button->setAccessibleName(name);
+        button->setAccessibleDescription(keysDescription(keys));
+        button->setToolTip(name + QLatin1Char('\n') + keysDescription(keys));
         m_controls[std::size_t(row.id - FirstControlId)] = button;
     }
 }
@@ -227,6 +222,7 @@ void CRemoteControlDlg::SetRadioGroup(const RadioGroup &group, int index, bool o
         CToggleButton *key = toggle(group.firstId + position);
         key->m_state = position == index ? 1 : 0;
         key->repaint();
+        announceKeyState(key);
     }
 }
 
@@ -252,6 +248,7 @@ void CRemoteControlDlg::ReleasePause()
     toggle(ColorBwId)->setEnabled(true);
     pause->m_state = 0;
     pause->repaint();
+    announceKeyState(pause);
 }
 
 bool CRemoteControlDlg::sendCommand(std::string_view command)
@@ -316,24 +313,6 @@ void CRemoteControlDlg::OnButtonToggled(int id)
         sendCommand(command(1 - state));
         break;
     }
-}
-
-void CRemoteControlDlg::OnButtonPressed(int id)
-{
-    const ControlRow *row = findControl(id);
-    if (!row || row->kind != ButtonKind::Hold)
-        return;
-    const HandlerScope scope(*this);
-    sendCommand(row->press);
-}
-
-void CRemoteControlDlg::OnButtonReleased(int id)
-{
-    const ControlRow *row = findControl(id);
-    if (!row || row->kind != ButtonKind::Hold)
-        return;
-    const HandlerScope scope(*this);
-    sendCommand(row->release);
 }
 
 void CRemoteControlDlg::OnPushButtonClicked(int id)

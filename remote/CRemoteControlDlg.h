@@ -55,6 +55,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // The panel's keyboard keys: toggles and pushes act on the press, holds last until the
+    // key's release.
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     class HandlerScope;
@@ -74,6 +79,12 @@ private:
     void OnButtonReleased(int id);
     // AF and IRIS NORMAL.
     void OnPushButtonClicked(int id);
+    // Ends the running motion, if any: draws its key released and sends its stop, once, unless
+    // the link is down. Without the camera's verdict on the stop: whatever went wrong with this
+    // motion has been reported once already.
+    void endHold();
+    // Releases the key held from the keyboard as its key's release would.
+    void releaseKeyboardHold();
 
     bool sendCommand(std::string_view command);
     CToggleButton *toggle(int id) const;
@@ -87,4 +98,12 @@ private:
     // Handlers of ours now running; the panel is not deleted under them.
     int m_handlerDepth = 0;
     bool m_bClosing = false;
+    // The hold key whose start command reached the camera and whose stop is still owed.
+    int m_heldId = 0;
+    // The hold key held down from the keyboard, or 0, and the keyboard key holding it (its code
+    // and, where known, its scan code: a "+" typed with Shift comes back as "=" when Shift goes
+    // up first).
+    int m_keyHoldId = 0;
+    int m_keyHoldCode = 0;
+    quint32 m_keyHoldScanCode = 0;
 };

@@ -2,6 +2,7 @@
 #include "remote/CToggleButton.h"
 
 #include "remote/PanelBitmaps.h"
+#include "remote/PanelKeyAccessible.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -39,6 +40,26 @@ void CToggleButton::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, bitmap);
 }
 
+bool CToggleButton::flipAndNotify()
+{
+    m_state = m_state == 1 ? 0 : 1;
+    announceKeyState(this);
+    const QPointer<CToggleButton> alive(this);
+    Q_EMIT buttonToggled(m_controlId);
+    return !alive.isNull();
+}
+
+void CToggleButton::clickByKey()
+{
+    // Shown lit while the owner sends, as during a mouse click.
+    m_bPressed = 1;
+    repaint();
+    if (!flipAndNotify())
+        return;
+    m_bPressed = 0;
+    repaint();
+}
+
 void CToggleButton::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
@@ -73,16 +94,9 @@ void CToggleButton::mouseReleaseEvent(QMouseEvent *event)
         QAbstractButton::mouseReleaseEvent(event);
         return;
     }
-    const bool clicked = m_bPressed != 0;
-    if (clicked)
-        m_state = m_state == 1 ? 0 : 1;
     m_bTracking = false;
-    if (clicked) {
-        const QPointer<CToggleButton> alive(this);
-        Q_EMIT buttonToggled(m_controlId);
-        if (!alive)
-            return;
-    }
+    if (m_bPressed != 0 && !flipAndNotify())
+        return;
     m_bPressed = 0;
     repaint();
     QAbstractButton::mouseReleaseEvent(event);

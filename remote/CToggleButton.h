@@ -19,6 +19,9 @@ public:
     int currentImageId() const;
     QSize sizeHint() const override;
 
+    // A completed click from the panel's keyboard key: flips the state and tells the owner.
+    void clickByKey();
+
     // Written by the owner; changing them does not repaint.
     int m_height = 0; // the hit rectangle, normally the image's size
     int m_width = 0;
@@ -39,6 +42,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // Flips the state and tells the owner; false when the button was deleted meanwhile.
+    bool flipAndNotify();
     // The left column and the top row count as outside once the pointer has moved.
     bool isInsideHitRectangle(QPoint position) const;
 

@@ -2,15 +2,15 @@
 #include "settings/CQFactorDlg.h"
 
 #include "settings/DialogUnits.h"
+#include "settings/TrackbarSlider.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QSlider>
 
 CQFactorDlg::CQFactorDlg(QWidget *parent)
     : QDialog(parent)
-    , m_slider(new QSlider(Qt::Horizontal, this))
+    , m_slider(new TrackbarSlider(this))
 {
     setWindowTitle(tr("Q Factor"));
     const DialogUnits units(fontMetrics());
@@ -45,8 +45,10 @@ CQFactorDlg::CQFactorDlg(QWidget *parent)
 
 void CQFactorDlg::showEvent(QShowEvent *event)
 {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         m_slider->setValue(m_qFactor);
+        centreOnScreen(*this);
+    }
     QDialog::showEvent(event);
 }
 

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-class QSlider;
+class TrackbarSlider;
 
 // The JPEG quality dialog: one slider from 2 (highest quality) to 242 (most compression). The
 // caller sets m_qFactor before running it and reads it back when the dialog was accepted; the
@@ -25,9 +25,10 @@ public:
     int m_qFactor = 0;
 
 protected:
-    // Seeds the slider; a factor outside the slider's range shows at the nearer end.
+    // Seeds the slider (a factor outside the slider's range shows at the nearer end) and
+    // centres the dialog on the screen.
     void showEvent(QShowEvent *event) override;
 
 private:
-    QSlider *m_slider;
+    TrackbarSlider *m_slider;
 };

@@ -5,6 +5,7 @@
 #include <QSize>
 
 class QFontMetrics;
+class QWidget;
 
 // Lays out a dialog from its template's dialog units, so that it grows with the user's font:
 // a horizontal unit is a quarter of the font's average character width, a vertical unit an
@@ -21,3 +22,7 @@ private:
     int m_baseWidth;
     int m_baseHeight;
 };
+
+// Places a window, frame included, in the middle of its screen (not over its parent, where
+// dialogs go by default). Called as it is shown.
+void centreOnScreen(QWidget &window);

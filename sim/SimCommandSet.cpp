@@ -58,12 +58,11 @@ constexpr ControlCommand ControlCommands[] = {
      }},
     {"RO", "0123",
      [](CameraSettings &s, char a) {
-         s.rotation = a - '0';
+         s.selectRotation(a - '0');
      }},
     {"RS", "0123",
      [](CameraSettings &s, char a) {
-         s.resolution = a - '0';
-         s.rgbInput = 0;
+         s.selectResolution(a - '0');
      }},
     {"AV", "12",
      [](CameraSettings &s, char a) {

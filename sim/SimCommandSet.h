@@ -19,6 +19,19 @@ struct CameraSettings
     bool doubleZoom = false;
     bool pause = false;
     bool lock = false;
+
+    // The camera ends a pause when the picture's geometry changes; a resolution ends an RGB input.
+    void selectResolution(int value)
+    {
+        resolution = value;
+        rgbInput = 0;
+        pause = false;
+    }
+    void selectRotation(int value)
+    {
+        rotation = value;
+        pause = false;
+    }
 };
 
 // The camera's vocabulary as the simulator understands it, written from the camera's side and

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "sim/SimControlCommands.h"
 
+#include "sim/CameraSettingsText.h"
 #include "sim/SimulatedMainUnit.h"
 
 #include <QStringList>
@@ -23,6 +24,26 @@ std::optional<int> parseNumber(const QString &text, int lowest, int highest)
     if (!ok || value < lowest || value > highest)
         return std::nullopt;
     return value;
+}
+
+// A received command in double quotes, so that its blanks show; bytes that are not printable
+// ASCII as \xNN, so that each command stays on its own line.
+QString quoted(const std::string &command)
+{
+    QString text = QStringLiteral("\"");
+    for (const char c : command) {
+        if (c >= 0x20 && c < 0x7F && c != '"' && c != '\\')
+            text += QLatin1Char(c);
+        else
+            text += QStringLiteral("\\x%1").arg(int(std::uint8_t(c)), 2, 16, QLatin1Char('0'));
+    }
+    return text + QLatin1Char('"');
+}
+
+// An answer of several lines: the lines, then "ok" on its own.
+QString withOk(const QString &lines)
+{
+    return lines.isEmpty() ? Ok : lines + QLatin1Char('\n') + Ok;
 }
 
 // Commands without an argument; each answers its own reason when it cannot be done.
@@ -73,6 +94,17 @@ const Action *findActionWithoutArgument(const QString &name)
          [](SimulatedMainUnit &u) {
              u.failNextCommand();
              return Ok;
+         }},
+        {QStringLiteral("sent"),
+         [](SimulatedMainUnit &u) {
+             QStringList lines;
+             for (const std::string &command : u.takeNewCommands())
+                 lines << quoted(command);
+             return withOk(lines.join(QLatin1Char('\n')));
+         }},
+        {QStringLiteral("state"),
+         [](SimulatedMainUnit &u) {
+             return withOk(describeSettings(u.settings()));
          }},
     };
     auto action = actions.find(name);
@@ -144,6 +176,17 @@ QString runSimCommand(SimulatedMainUnit &unit, const QString &line)
             return fail(QStringLiteral("frame needs a file name"));
         QString error;
         return unit.loadFrame(argument, &error) ? Ok : fail(error);
+    }
+    if (name == QLatin1String("set")) {
+        const QStringList parts = argument.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (parts.size() != 2)
+            return fail(QStringLiteral("set needs a setting and a value, e.g. set lamp 1"));
+        CameraSettings settings = unit.settings();
+        QString error;
+        if (!changeSetting(settings, parts[0], parts[1], &error))
+            return fail(error);
+        unit.setSettings(settings);
+        return Ok;
     }
     if (name == QLatin1String("coefficients")) {
         QString error;

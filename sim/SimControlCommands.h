@@ -9,7 +9,8 @@
 
 class SimulatedMainUnit;
 
-// The simulator's control language, one command per line, answered "ok" or "error: <reason>":
+// The simulator's control language, one command per line, answered "ok" or "error: <reason>";
+// `sent` and `state` answer their lines first, then "ok" on a line of its own:
 //   plug, unplug, other-device          presence (announced as device arrival and removal)
 //   initializing N                      the next N readiness queries answer "initializing"
 //   nak                                 the next control command is refused
@@ -20,6 +21,9 @@ class SimulatedMainUnit;
 //   unplug-at-row R                     the camera vanishes at row R of the next transfer
 //   frame FILE                          serve a raw frame of exactly 2,621,440 bytes from FILE
 //   coefficients K0,K1,K2,K3            the colour coefficients of the "QS4  " reply (0 to 255)
+//   sent                                the commands received since the last `sent`, quoted
+//   state                               the settings the status replies carry, "NAME VALUE"
+//   set NAME VALUE                      changes one of them as the camera's own buttons would
 QString runSimCommand(SimulatedMainUnit &unit, const QString &line);
 
 // Commands given at start as one comma-separated list, "=" standing for the blank

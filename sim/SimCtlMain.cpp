@@ -19,7 +19,7 @@ int usage()
     std::fputs("usage: quillon-simctl NAME COMMAND [ARGUMENT...]\n"
                "commands: plug, unplug, other-device, initializing N, nak, comm-not-usb,\n"
                "  comm-usb, reply-fail, image-fail, short-row R, frame FILE,\n"
-               "  coefficients K0,K1,K2,K3\n",
+               "  coefficients K0,K1,K2,K3, sent, state, set NAME VALUE\n",
                stderr);
     return 2;
 }
@@ -44,13 +44,19 @@ int main(int argc, char **argv)
         return 2;
     }
     socket.write(args.join(QLatin1Char(' ')).toUtf8() + '\n');
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(AnswerTimeoutMs)) {
-            std::fprintf(stderr, "quillon-simctl: no answer from \"%s\"\n", qPrintable(name));
-            return 2;
+    // An answer may have lines before its last one, "ok" or "error: ...".
+    for (;;) {
+        while (!socket.canReadLine()) {
+            if (!socket.waitForReadyRead(AnswerTimeoutMs)) {
+                std::fprintf(stderr, "quillon-simctl: no answer from \"%s\"\n", qPrintable(name));
+                return 2;
+            }
         }
+        const QByteArray line = socket.readLine().chopped(1);
+        std::printf("%s\n", line.constData());
+        if (line == "ok")
+            return 0;
+        if (line.startsWith("error: "))
+            return 1;
     }
-    const QByteArray answer = socket.readLine().trimmed();
-    std::printf("%s\n", answer.constData());
-    return answer == "ok" ? 0 : 1;
 }

@@ -38,6 +38,7 @@ void SimulatedMainUnit::receiveCommand(const std::string &text)
     m_received.push_back(text);
     if (m_received.size() > ReceivedCommandsKept)
         m_received.pop_front();
+    m_newCommands = std::min(m_newCommands + 1, m_received.size());
 
     if (SimCommandSet::isStatusQuery(text)) {
         const SimCommandSet::UnitState unit{m_faults.communicationUsb(), m_faults.initializing(),
@@ -86,6 +87,14 @@ std::int64_t SimulatedMainUnit::readImageRow(std::span<std::uint8_t> buffer)
     if (count < FrameLayout::RawRowBytes || row == FrameLayout::RawRows)
         endTransfer();
     return std::int64_t(count);
+}
+
+std::vector<std::string> SimulatedMainUnit::takeNewCommands()
+{
+    std::vector<std::string> commands(m_received.end() - std::ptrdiff_t(m_newCommands),
+                                      m_received.end());
+    m_newCommands = 0;
+    return commands;
 }
 
 void SimulatedMainUnit::endTransfer()

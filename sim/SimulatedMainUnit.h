@@ -71,10 +71,14 @@ public:
     bool loadFrame(const QString &path, QString *error);
 
     const CameraSettings &settings() const { return m_settings; }
+    // As if changed with the camera's own buttons.
+    void setSettings(const CameraSettings &settings) { m_settings = settings; }
     // The frame the next transfer would deliver.
     std::shared_ptr<const std::vector<std::uint8_t>> currentFrame();
     // The most recent command texts received, oldest first.
     const std::deque<std::string> &receivedCommands() const { return m_received; }
+    // The commands received since the last call (at most the most recent ones kept).
+    std::vector<std::string> takeNewCommands();
 
 private:
     friend class SimCommandPipe;
@@ -95,6 +99,7 @@ private:
 
     ReplyPacket m_reply{}; // the answer to the last command
     std::deque<std::string> m_received;
+    std::size_t m_newCommands = 0; // at the end of m_received
 
     // The transfer started by an acknowledged "TR0  ".
     std::shared_ptr<const std::vector<std::uint8_t>> m_transferFrame;

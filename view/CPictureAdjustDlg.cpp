@@ -3,6 +3,7 @@
 
 #include "link/StatusText.h"
 #include "settings/DialogUnits.h"
+#include "settings/TrackbarSlider.h"
 #include "view/CImageCtrl.h"
 #include "view/CQuillon2View.h"
 
@@ -12,7 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
-#include <QSlider>
 
 namespace {
 constexpr int SharpnessSteps = 6;
@@ -36,7 +36,7 @@ CPictureAdjustDlg::CPictureAdjustDlg(CQuillon2View &view, StatusSink &status, QW
         m_preview = control;
         m_previewWidget = control;
     }
-    m_slider = new QSlider(Qt::Horizontal, this);
+    m_slider = new TrackbarSlider(this);
     m_slider->setObjectName(QStringLiteral("slider"));
     m_slider->setTickPosition(QSlider::TicksBelow);
     m_slider->setTickInterval(1);
@@ -64,13 +64,9 @@ CPictureAdjustDlg::CPictureAdjustDlg(CQuillon2View &view, StatusSink &status, QW
 
     connect(ok, &QPushButton::clicked, this, &CPictureAdjustDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    // A refresh converts the whole frame: only the end of a drag or a finished key or click
-    // step counts, never the positions passed on the way.
-    connect(m_slider, &QSlider::sliderReleased, this, &CPictureAdjustDlg::OnSliderEndTrack);
-    connect(m_slider, &QSlider::valueChanged, this, [this] {
-        if (m_initialised && !m_slider->isSliderDown())
-            OnSliderEndTrack();
-    });
+    // A refresh converts the whole frame: only the end of a drag, of a held key or of a click
+    // counts, never the positions passed on the way.
+    connect(m_slider, &TrackbarSlider::endTrack, this, &CPictureAdjustDlg::OnSliderEndTrack);
     for (QRadioButton *button : {m_on, m_off})
         connect(button, &QRadioButton::clicked, this, &CPictureAdjustDlg::OnGammaClicked);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
@@ -86,8 +82,10 @@ CPictureAdjustDlg::~CPictureAdjustDlg()
 
 void CPictureAdjustDlg::showEvent(QShowEvent *event)
 {
-    if (!m_initialised && !event->spontaneous())
+    if (!m_initialised && !event->spontaneous()) {
         OnInitDialog();
+        centreOnScreen(*this);
+    }
     QDialog::showEvent(event);
 }
 

@@ -8,8 +8,9 @@ class CQuillon2View;
 class ImagingControl;
 class QLabel;
 class QRadioButton;
-class QSlider;
+
 class StatusSink;
+class TrackbarSlider;
 
 // The modal Sharpness or Gamma correction dialog with a preview re-made from the view's kept
 // camera frame: converted with one gamma selection and sharpened once with one amount, so the
@@ -64,7 +65,7 @@ private:
     StatusSink &m_pMainFrame;
     ImagingControl *m_preview = nullptr;
     QWidget *m_previewWidget = nullptr;
-    QSlider *m_slider = nullptr;
+    TrackbarSlider *m_slider = nullptr;
     QLabel *m_leftLabel = nullptr;
     QLabel *m_rightLabel = nullptr;
     QRadioButton *m_on = nullptr;

@@ -97,6 +97,19 @@ QImage drawArrowKey(qreal degrees, ArrowLook look)
     return image;
 }
 
+// The other captions' typeface and weight, never condensed: where the longer pair does not fit
+// at their size, both pairs are a pixel or two smaller instead, so that they match each other.
+QFont captionPairFont(int width)
+{
+    for (int size = 10; size > 7; --size) {
+        const QFontMetrics metrics(font(size, true));
+        if (metrics.horizontalAdvance(QStringLiteral("POSI/NEGA")) <= width &&
+            metrics.horizontalAdvance(QStringLiteral("COLOR/B&W")) <= width)
+            return font(size, true);
+    }
+    return font(7, true);
+}
+
 // Two words of a caption, one dark (the state selected), the other greyed.
 QImage drawCaptionPair(const QString &first, const QString &second, bool firstDark)
 {
@@ -104,7 +117,7 @@ QImage drawCaptionPair(const QString &first, const QString &second, bool firstDa
     image.fill(Face);
     QPainter p(&image);
     const QString slash = QStringLiteral("/");
-    const QFont f = fittingFont(first + slash + second, image.width() - 2, 10, true);
+    const QFont f = captionPairFont(image.width() - 2);
     const QFontMetrics metrics(f);
     p.setFont(f);
     int x = (image.width() - metrics.horizontalAdvance(first + slash + second)) / 2;

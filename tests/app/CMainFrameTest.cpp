@@ -254,4 +254,20 @@ TEST_F(CMainFrameTest, CannotBeMadeSmallerThanTheMinimum)
     frame->resize(200, 100);
     EXPECT_EQ(frame->size(), QSize(CMainFrame::MinimumWidth, CMainFrame::MinimumHeight));
 }
+
+// A greyed item shows its prompt while highlighted, as enabled ones do.
+TEST_F(CMainFrameTest, GreyedMenuItemsShowTheirPrompt)
+{
+    makeFrame().show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    QMenu *file = frame->topMenu(0);
+    QAction *save = file->actions().front();
+    file->popup(frame->mapToGlobal(QPoint(0, 0)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
+    ASSERT_FALSE(save->isEnabled()) << "no image yet";
+    QTest::mouseMove(file, file->actionGeometry(save).center());
+    EXPECT_EQ(message(), QStringLiteral("Save the image."));
+    file->close();
+    EXPECT_EQ(message(), QStringLiteral("Ready !"));
+}
 } // namespace

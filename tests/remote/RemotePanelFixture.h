@@ -28,8 +28,9 @@ public:
     QPointer<CRemoteControlDlg> panel;
     int destroyedCalls = 0;
     int closeRequests = 0;
+    bool linkDown = false;
 
-    bool isLinkMarkedDown() const override { return false; }
+    bool isLinkMarkedDown() const override { return linkDown; }
     void CloseRemotePanel() override
     {
         ++closeRequests;

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
+#include "link/CameraLink.h"
 #include "sim/SimCommandLine.h"
 #include "sim/SimControlCommands.h"
 #include "sim/SimControlServer.h"
 #include "sim/SimulatedMainUnit.h"
 #include "tests/TestSupport.h"
+#include "tests/doubles/RecordingMessagePresenter.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -68,8 +70,46 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"other-device", "ok"}, LineCase{"comm-not-usb", "ok"}, LineCase{"comm-usb", "ok"},
         LineCase{"reply-fail", "ok"}, LineCase{"image-fail", "ok"}, LineCase{"command-fail", "ok"},
         LineCase{"unplug-at-row 1024", "ok"}, LineCase{"unplug-at-row 0", "error: "},
-        LineCase{"", "error: empty command"}, LineCase{"PLUG", "error: unknown command"}),
+        LineCase{"", "error: empty command"}, LineCase{"PLUG", "error: unknown command"},
+        LineCase{"set lamp 2", "ok"}, LineCase{"set pause on", "ok"}, LineCase{"set lock 0", "ok"},
+        LineCase{"set lamp 3", "error: lamp is 0 to 2"}, LineCase{"set lamp -1", "error: "},
+        LineCase{"set gamma yes", "error: gamma is on or off"},
+        LineCase{"set zoom 1", "error: unknown setting"}, LineCase{"set lamp", "error: set needs"},
+        LineCase{"state now", "error: state takes no argument"}),
     [](const auto &info) { return paramName(info.param.line, info.index); });
+
+// What the camera received since the last look, and its settings, read and set from outside.
+TEST(ControlLine, SentStateAndSet)
+{
+    SimulatedMainUnit unit;
+    EXPECT_EQ(runSimCommand(unit, QStringLiteral("sent")), QStringLiteral("ok"));
+    RecordingMessagePresenter quiet;
+    struct : LinkHost
+    {
+        bool isLinkMarkedDown() const override { return false; }
+        void CloseRemotePanel() override {}
+        void SetTransferProgress(int) override {}
+    } host;
+    CameraLink link(unit, quiet, host);
+    for (const char *command : {"FZ1  ", "RO2  ", "X\n"})
+        link.SendCommand(command);
+    EXPECT_EQ(runSimCommand(unit, QStringLiteral("sent")),
+              QStringLiteral("\"FZ1  \"\n\"RO2  \"\n\"X\\x0a\"\nok"));
+    EXPECT_EQ(runSimCommand(unit, QStringLiteral("sent")), QStringLiteral("ok"));
+    // A rotation ended the pause, as it does on the camera.
+    EXPECT_FALSE(unit.settings().pause);
+
+    EXPECT_EQ(runSimCommand(unit, QStringLiteral("set rgb-input 1")), QStringLiteral("ok"));
+    EXPECT_EQ(runSimCommand(unit, QStringLiteral("set pause on")), QStringLiteral("ok"));
+    EXPECT_EQ(runSimCommand(unit, QStringLiteral("set resolution 3")), QStringLiteral("ok"));
+    EXPECT_EQ(runSimCommand(unit, QStringLiteral("set gamma on")), QStringLiteral("ok"));
+    EXPECT_EQ(runSimCommand(unit, QStringLiteral("state")),
+              QStringLiteral("lamp 0\nrgb-input 0\nnegative off\nblack-and-white off\n"
+                             "pointer off\ndouble-zoom off\npause off\nlock off\n"
+                             "resolution 3\ngamma on\nrotation 2\nok"));
+    EXPECT_TRUE(runSimCommand(unit, QStringLiteral("sent")).startsWith(u"ok"))
+        << "control commands are not camera commands";
+}
 
 TEST(ControlLine, CommandsReachTheUnit)
 {
@@ -257,6 +297,11 @@ TEST_F(ControlSocketTest, ClientExecutableReportsTheAnswerInItsExitStatus)
 
     EXPECT_EQ(runClient({QStringLiteral("coefficients"), QStringLiteral("1,2,3,4")}, &output), 0);
     EXPECT_EQ(m_unit.coefficients(), (ColorCoefficients{1, 2, 3, 4}));
+
+    // An answer of several lines is printed whole.
+    EXPECT_EQ(runClient({QStringLiteral("state")}, &output), 0);
+    EXPECT_TRUE(output.startsWith(QLatin1String("lamp 0\n"))) << output.toStdString();
+    EXPECT_TRUE(output.endsWith(QLatin1String("rotation 0\nok"))) << output.toStdString();
 }
 
 TEST_F(ControlSocketTest, ClientResolvesAFrameFileAgainstItsOwnDirectory)

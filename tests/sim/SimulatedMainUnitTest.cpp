@@ -70,15 +70,16 @@ TEST_F(SimulatedMainUnitTest, StatusQueriesFollowTheControlCommands)
     EXPECT_EQ(askDigits("QS0  ", 8), "00000000");
     EXPECT_EQ(askDigits("QS2  ", 3), "210");
     for (const char *c :
-         {"PL2  ", "AV1  ", "NP1  ", "CB1  ", "PO1  ", "MA1  ", "FZ1  ", "LL1  ", "GM0  ", "RO3  "})
+         {"PL2  ", "AV1  ", "NP1  ", "CB1  ", "PO1  ", "MA1  ", "RO3  ", "FZ1  ", "LL1  ", "GM0  "})
         ASSERT_TRUE(command(c)) << c;
     EXPECT_EQ(askDigits("QS0  ", 8), "21111111");
     EXPECT_EQ(askDigits("QS2  ", 3), "203");
 
-    // A resolution replaces the RGB input; off switches and the lamp go back to 0.
+    // A resolution replaces the RGB input and ends the pause; off switches and the lamp go back
+    // to 0.
     for (const char *c : {"RS3  ", "PL0  ", "NP0  ", "LL0  ", "GM1  ", "RO0  "})
         ASSERT_TRUE(command(c)) << c;
-    EXPECT_EQ(askDigits("QS0  ", 8), "00011110");
+    EXPECT_EQ(askDigits("QS0  ", 8), "00011100");
     EXPECT_EQ(askDigits("QS2  ", 3), "310");
     EXPECT_THAT(m_presenter.shown, IsEmpty());
 }

@@ -5,7 +5,9 @@
 #include "tests/view/ViewFixture.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -84,6 +86,31 @@ TEST_F(CPictureAdjustDlgTest, SharpnessRefreshesOnlyWhenAReleasedStepChangesTheA
     EXPECT_TRUE(preview.commands().empty());
     dialog->accept();
     EXPECT_EQ(dialog->m_sliderPos, 0);
+}
+
+// Held for a while, an arrow key refreshes the preview once, when it is let go; the dialog opens
+// in the middle of the screen, not over the main window.
+TEST_F(CPictureAdjustDlgTest, HeldKeyRefreshesOnceAndTheDialogIsCentredOnTheScreen)
+{
+    captureOnce();
+    QWidget parent;
+    parent.setGeometry(0, 0, 100, 100);
+    auto dialog = std::make_unique<CPictureAdjustDlg>(*view, *frame, &parent, &preview);
+    dialog->m_sliderPos = 3;
+    dialog->show();
+    const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();
+    EXPECT_LE((dialog->frameGeometry().center() - centre).manhattanLength(), 2);
+    auto *slider = dialog->findChild<QSlider *>(QStringLiteral("slider"));
+    preview.clear();
+    QTest::keyPress(slider, Qt::Key_Right);
+    for (int repeat = 0; repeat < 2; ++repeat) {
+        QKeyEvent again(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
+        QCoreApplication::sendEvent(slider, &again);
+    }
+    EXPECT_TRUE(preview.callsTo("Sharpen").empty());
+    QTest::keyRelease(slider, Qt::Key_Right);
+    EXPECT_EQ(slider->value(), 6);
+    EXPECT_EQ(preview.callsTo("Sharpen"), Calls{"Sharpen(950)"});
 }
 
 TEST_F(CPictureAdjustDlgTest, GammaRefreshesWithTheOtherToneCurveOnlyOnAChange)
