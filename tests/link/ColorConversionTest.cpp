@@ -12,7 +12,7 @@
 namespace {
 using namespace FrameLayout;
 
-const std::array<ConversionPath, 2> AllPaths{ConversionPath::Portable, ConversionPath::Avx512Vbmi};
+const std::array<CpuPath, 3> AllPaths{CpuPath::Portable, CpuPath::Avx2, CpuPath::Avx512};
 
 TEST(ToneTable, RowsAreTheTwoCurves)
 {
@@ -114,8 +114,8 @@ TEST_P(ConversionEdge, EveryPixelPairIsExpected)
 {
     const EdgeCase &c = GetParam();
     const std::vector<std::uint8_t> frame = frameOfOneGroup(c.group);
-    for (ConversionPath path : AllPaths) {
-        if (!isConversionPathSupported(path))
+    for (CpuPath path : AllPaths) {
+        if (!isCpuPathSupported(path))
             continue;
         std::vector<std::uint8_t> bitmap(BitmapImageSize);
         ASSERT_TRUE(ConvertFrameToBitmap(frame, c.k, c.gamma, bitmap, path));
@@ -219,7 +219,7 @@ TEST(ColorConversionSizes, WrongSpansAreRefusedUntouched)
     EXPECT_EQ(std::count(cropped.begin(), cropped.end(), 0xA5), std::ptrdiff_t(cropped.size()));
 
     std::vector<std::uint8_t> bitmap(BitmapImageSize + 1, 0xA5);
-    for (ConversionPath path : AllPaths) {
+    for (CpuPath path : AllPaths) {
         EXPECT_FALSE(ConvertFrameToBitmap(cropped, {}, 1, bitmap, path));
         EXPECT_FALSE(ConvertFrameToBitmap(std::span(cropped).first(CroppedFrameBytes - 4), {}, 1,
                                           std::span(bitmap).first(BitmapImageSize), path));
