@@ -6,30 +6,41 @@
 #include <cstring>
 #include <vector>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 constexpr int VerticalUnit = 128;   // 255 x 128 < 2^15
 constexpr int HorizontalUnit = 512; // with VerticalUnit, one is 2^16
 constexpr int Shift = 16;
 
 // For each output position, the first source position it covers and `count` weights from there
-// (trailing ones zero), summing to unit. Output pixel x spans [x * from, (x + 1) * from) and
-// source pixel s spans [s * to, (s + 1) * to) in units of 1 / to; weights are the rounded
-// cumulative coverage, so they add up exactly.
+// (trailing ones zero; count is even), summing to unit, stored in pairs as the low and high
+// halves of a 32-bit word. Output pixel x spans [x * from, (x + 1) * from) and source pixel s
+// spans [s * to, (s + 1) * to) in units of 1 / to; weights are the rounded cumulative coverage,
+// so they add up exactly.
 struct Taps
 {
     std::vector<int> first;
-    std::vector<std::int32_t> weights;
+    std::vector<std::uint32_t> weightPairs;
     int count = 0;
+
+    int weight(int at, int tap) const
+    {
+        const std::uint32_t pair = weightPairs[std::size_t(at * count / 2 + tap / 2)];
+        return int(std::uint16_t(tap % 2 == 0 ? pair : pair >> 16));
+    }
 };
 
 Taps tapsFor(int from, int to, int unit)
 {
     Taps taps;
-    taps.count = (from + to - 1) / to + 1;
+    taps.count = ((from + to - 1) / to + 2) / 2 * 2;
     taps.first.resize(std::size_t(to));
-    taps.weights.assign(std::size_t(to) * std::size_t(taps.count), 0);
+    taps.weightPairs.assign(std::size_t(to) * std::size_t(taps.count / 2), 0);
     const auto share = [&](std::int64_t covered) {
-        return std::int32_t((2 * covered * unit + from) / (2 * std::int64_t(from)));
+        return std::uint32_t((2 * covered * unit + from) / (2 * std::int64_t(from)));
     };
     for (int x = 0; x < to; ++x) {
         const std::int64_t begin = std::int64_t(x) * from;
@@ -39,32 +50,75 @@ Taps tapsFor(int from, int to, int unit)
         for (int s = first; std::int64_t(s) * to < end; ++s) {
             const std::int64_t low = std::max<std::int64_t>(std::int64_t(s) * to, begin) - begin;
             const std::int64_t high = std::min<std::int64_t>(std::int64_t(s + 1) * to, end) - begin;
-            taps.weights[std::size_t(x) * std::size_t(taps.count) + std::size_t(s - first)] =
-                share(high) - share(low);
+            const int tap = s - first;
+            taps.weightPairs[std::size_t(x * taps.count / 2 + tap / 2)] |=
+                (share(high) - share(low)) << (16 * (tap % 2));
         }
     }
     return taps;
 }
 
-using Sum4 = std::int32_t __attribute__((vector_size(16)));
-using Word4 = std::uint16_t __attribute__((vector_size(8)));
-using Byte4 = std::uint8_t __attribute__((vector_size(4)));
+// One output pixel from `count` columns of the vertical sums, starting at from.
+template<int Channels>
+[[gnu::always_inline]] inline std::uint32_t
+reducedPixel(const std::uint16_t *from, const std::uint32_t *weightPairs, int count)
+{
+    std::uint32_t pixel = 0;
+#ifdef __SSE2__
+    // Two columns per step: their sums interleaved by channel, times the weight pair, added
+    // pairwise into 32 bits. Sums are below 2^15 and weights at most 512, so signed 16-bit
+    // multiplies are exact.
+    __m128i sum = _mm_set1_epi32(1 << (Shift - 1));
+    for (int t = 0; t < count / 2; ++t) {
+        const auto *column = from + 2 * t * Channels;
+        const __m128i left = _mm_loadl_epi64(reinterpret_cast<const __m128i *>(column));
+        const __m128i right = _mm_loadl_epi64(reinterpret_cast<const __m128i *>(column + Channels));
+        const __m128i weights = _mm_set1_epi32(int(weightPairs[t]));
+        sum = _mm_add_epi32(sum, _mm_madd_epi16(_mm_unpacklo_epi16(left, right), weights));
+    }
+    const __m128i values = _mm_srli_epi32(sum, Shift);
+    pixel = std::uint32_t(
+        _mm_cvtsi128_si32(_mm_packus_epi16(_mm_packs_epi32(values, values), _mm_setzero_si128())));
+#else
+    for (int c = 0; c < 4; ++c) {
+        std::uint32_t sum = 1 << (Shift - 1);
+        for (int t = 0; t < count; ++t) {
+            const std::uint32_t pair = weightPairs[t / 2];
+            sum += std::uint16_t(t % 2 == 0 ? pair : pair >> 16) * from[t * Channels + c];
+        }
+        pixel |= (sum >> Shift) << (8 * c);
+    }
+#endif
+    return Channels == 3 ? pixel | 0xFF000000u : pixel;
+}
+
+// Count is columns.count when it is known at compile time, else 0.
+template<int Channels, int Count>
+[[gnu::always_inline]] inline void reduceColumns(const std::uint16_t *acc, const Taps &columns,
+                                                 std::uint32_t *__restrict out)
+{
+    const int width = int(columns.first.size());
+    const int pairs = columns.count / 2;
+    for (int x = 0; x < width; ++x)
+        out[x] = reducedPixel<Channels, Count>(
+            acc + std::ptrdiff_t(columns.first[std::size_t(x)]) * Channels,
+            columns.weightPairs.data() + std::ptrdiff_t(x) * pairs, columns.count);
+}
 
 // One output row: the weighted sum of its source rows into acc (vectorised by the compiler for
-// whatever the caller targets), then each output pixel from its columns of acc, four channels at
-// a time. acc has room for `count` pixels past the row, zero, so no tap reads outside it.
+// whatever the caller targets), then each output pixel from its columns of acc. acc has room for
+// `count` pixels past the row, zero, so no tap reads outside it.
 template<int Channels>
 [[gnu::always_inline]] inline void reduceRow(const QImage &source, const Taps &rows, int y,
                                              const Taps &columns, std::uint16_t *__restrict acc,
-                                             std::uint8_t *__restrict out)
+                                             std::uint32_t *__restrict out)
 {
     const int rowBytes = source.width() * Channels;
-    const std::int32_t *rowWeights = rows.weights.data() + std::size_t(y) * std::size_t(rows.count);
     const int firstRow = rows.first[std::size_t(y)];
     for (int i = 0; i < rowBytes; ++i)
         acc[i] = 0;
     for (int t = 0; t < rows.count && firstRow + t < source.height(); ++t) {
-        const auto weight = std::uint16_t(rowWeights[t]);
+        const auto weight = std::uint16_t(rows.weight(y, t));
         if (weight == 0)
             continue;
         const std::uint8_t *__restrict in = source.constScanLine(firstRow + t);
@@ -72,21 +126,11 @@ template<int Channels>
             acc[i] = std::uint16_t(acc[i] + weight * in[i]);
     }
     const int width = int(columns.first.size());
-    for (int x = 0; x < width; ++x) {
-        const std::uint16_t *from = acc + std::ptrdiff_t(columns.first[std::size_t(x)]) * Channels;
-        const std::int32_t *weights =
-            columns.weights.data() + std::size_t(x) * std::size_t(columns.count);
-        Sum4 sum = {1 << (Shift - 1), 1 << (Shift - 1), 1 << (Shift - 1), 1 << (Shift - 1)};
-        for (int t = 0; t < columns.count; ++t) {
-            Word4 words;
-            std::memcpy(&words, from + t * Channels, sizeof words);
-            sum += __builtin_convertvector(words, Sum4) * weights[t];
-        }
-        Byte4 pixel = __builtin_convertvector(sum >> Shift, Byte4);
-        if (Channels == 3)
-            pixel[3] = 0xFF;
-        std::memcpy(out + 4 * x, &pixel, sizeof pixel);
-    }
+    const int pairs = columns.count / 2;
+    for (int x = 0; x < width; ++x)
+        out[x] = reducedPixel<Channels>(
+            acc + std::ptrdiff_t(columns.first[std::size_t(x)]) * Channels,
+            columns.weightPairs.data() + std::ptrdiff_t(x) * pairs, columns.count);
 }
 
 template<int Channels>
@@ -97,7 +141,8 @@ template<int Channels>
     // One pixel more than the taps can reach: the last four-channel read of a three-channel row.
     std::vector<std::uint16_t> acc(std::size_t(source.width() + columns.count + 1) * Channels, 0);
     for (int y = 0; y < target.height(); ++y)
-        reduceRow<Channels>(source, rows, y, columns, acc.data(), target.scanLine(y));
+        reduceRow<Channels>(source, rows, y, columns, acc.data(),
+                            reinterpret_cast<std::uint32_t *>(target.scanLine(y)));
 }
 
 void reducePortable(const QImage &source, QImage &target, int channels)
