@@ -21,7 +21,7 @@ MemoryBlock cropRawFrameBlock(const MemoryBlock &raw)
 {
     if (raw.size() != RawFrameBytes)
         return {};
-    MemoryBlock cropped = MemoryBlock::allocate(CroppedFrameBytes);
+    MemoryBlock cropped = MemoryBlock::allocateForOverwrite(CroppedFrameBytes);
     if (!cropped.isNull())
         CropRawFrame(raw.bytes(), cropped.bytes());
     return cropped;
@@ -84,8 +84,9 @@ MemoryBlock convertFrameToBitmapBlock(const MemoryBlock &cropped, ColorCoefficie
 {
     if (cropped.size() != CroppedFrameBytes)
         return {};
-    MemoryBlock bitmap = MemoryBlock::allocate(BitmapImageSize);
-    if (!bitmap.isNull())
-        ConvertFrameToBitmap(cropped.bytes(), coefficients, gammaSelection, bitmap.bytes());
+    MemoryBlock bitmap = MemoryBlock::allocateForOverwrite(BitmapImageSize);
+    if (!bitmap.isNull() &&
+        !ConvertFrameToBitmap(cropped.bytes(), coefficients, gammaSelection, bitmap.bytes()))
+        bitmap.reset(); // never hand out bytes nobody wrote
     return bitmap;
 }
