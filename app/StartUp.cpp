@@ -4,6 +4,7 @@
 #include "app/CQuillon2App.h"
 #include "app/HeadlessCapture.h"
 #include "app/WindowPlacement.h"
+#include "link/FrameLayout.h"
 #include "link/UsbDeviceWatcher.h"
 #include "link/UsbTransport.h"
 #include "settings/SettingsStore.h"
@@ -13,8 +14,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <malloc.h>
 #include <optional>
@@ -86,6 +89,25 @@ void keepImageMemoryInProcess()
 #endif
 }
 
+void prepareImageMemory()
+{
+#ifdef __GLIBC__
+    using namespace FrameLayout;
+    // The blocks of a capture: raw, cropped and kept frame, bitmap, then the loaded, sharpened and
+    // drawn picture at four bytes a pixel at most.
+    constexpr std::size_t captureBytes = RawFrameBytes + 2 * CroppedFrameBytes + BitmapImageSize +
+                                         3 * std::size_t(BitmapWidth) * BitmapHeight * 4;
+    // One block from the heap's top, touched and given back: the heap keeps it (see above), and
+    // the capture's blocks are carved from pages already mapped. Without the memory there is
+    // nothing to prepare; the capture then reports the shortage at its usual step.
+    if (void *block = std::malloc(captureBytes)) {
+        std::memset(block, 0, captureBytes);
+        asm volatile("" : : "r"(block) : "memory"); // the compiler may not drop the writes
+        std::free(block);
+    }
+#endif
+}
+
 int runQuillon(int argc, char **argv)
 {
     keepImageMemoryInProcess();
@@ -135,6 +157,8 @@ int runQuillon(int argc, char **argv)
     case CQuillon2App::StartResult::Started:
         break;
     }
+    // Once the window is up and the event loop idle, so that neither waits for it.
+    QTimer::singleShot(0, &app, prepareImageMemory);
     const int status = QApplication::exec();
     app.ExitInstance();
     return status;

@@ -229,7 +229,7 @@ TEST_F(CaptureTest, ALaterCaptureCropsIntoTheKeptFrame)
     AllocationFaults::clear();
     view->OnCapture();
     EXPECT_EQ(AllocationFaults::attempts(), 2);
-    EXPECT_EQ(control.lastLoadedBlock, expectedBitmap(camera, view->m_colorCoeff, view->m_gamma));
+    EXPECT_EQ(control.lastLoadedBlock, expectedBitmap(camera, view->colorCoeff(), 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(EachAllocation, CaptureAllocation,

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The reduction for drawing against a plain double-precision area average, on every path this
 // processor runs.
-#include "view/Reduction.h"
+#include "imaging/Reduction.h"
 
 #include <QColor>
 
