@@ -93,16 +93,17 @@ void prepareImageMemory()
 {
 #ifdef __GLIBC__
     using namespace FrameLayout;
-    // The blocks of a capture: raw, cropped and kept frame, bitmap, then the loaded, sharpened and
-    // drawn picture at four bytes a pixel at most.
-    constexpr std::size_t captureBytes = RawFrameBytes + 2 * CroppedFrameBytes + BitmapImageSize +
-                                         3 * std::size_t(BitmapWidth) * BitmapHeight * 4;
+    // The blocks a capture holds at once at most: raw, cropped and kept frame, the bitmap, the
+    // loaded and the sharpened picture (24 bits a pixel).
+    constexpr std::size_t captureBytes =
+        RawFrameBytes + 2 * CroppedFrameBytes + BitmapImageSize + 2 * BitmapPixelBytes;
     // One block from the heap's top, touched and given back: the heap keeps it (see above), and
     // the capture's blocks are carved from pages already mapped. Without the memory there is
     // nothing to prepare; the capture then reports the shortage at its usual step.
     if (void *block = std::malloc(captureBytes)) {
-        std::memset(block, 0, captureBytes);
-        asm volatile("" : : "r"(block) : "memory"); // the compiler may not drop the writes
+        // Not zeros: the compiler would make that a calloc, which leaves fresh pages untouched.
+        std::memset(block, 0xA5, captureBytes);
+        asm volatile("" : : "r"(block) : "memory"); // nor may it drop the writes
         std::free(block);
     }
 #endif
