@@ -104,7 +104,13 @@ int CMainStatusBar::MeasureStatusText(const QString &text) const
 
 void CMainStatusBar::setProgressPosition(int rows)
 {
+    // Drawing the bar can cost more than the rows it reports arrive in (a fast camera or the
+    // simulator); time bounds the repaints, and the ends are never skipped.
+    const bool end = rows == 0 || rows == ProgressRange;
+    if (!end && m_progressDrawn.isValid() && m_progressDrawn.elapsed() < ProgressRepaintMs)
+        return;
     m_progress->setValue(rows);
+    m_progressDrawn.start();
 }
 
 void CMainStatusBar::showPaneMessage(int stringId, const QString &text)

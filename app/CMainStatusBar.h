@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QElapsedTimer>
 #include <QStatusBar>
 
 class QDateTime;
@@ -49,8 +50,10 @@ public:
     int MeasureStatusText(const QString &text) const;
 
     QProgressBar &progress() { return *m_progress; }
-    // The position of the transfer's progress bar, 0 to 1024.
+    // The position of the transfer's progress bar, 0 to 1024. Positions between the ends are
+    // drawn at most once per ProgressRepaintMs; 0 and 1024 always are.
     void setProgressPosition(int rows);
+    static constexpr int ProgressRepaintMs = 40;
 
 private:
     QLabel *label(Pane pane) const;
@@ -60,4 +63,5 @@ private:
     std::array<QLabel *, 5> m_labels{};
     QProgressBar *m_progress = nullptr;
     int m_shownMessageId = 0;
+    QElapsedTimer m_progressDrawn; // since the bar last moved
 };

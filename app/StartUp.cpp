@@ -4,6 +4,7 @@
 #include "app/CQuillon2App.h"
 #include "app/HeadlessCapture.h"
 #include "app/WindowPlacement.h"
+#include "link/FrameLayout.h"
 #include "link/UsbDeviceWatcher.h"
 #include "link/UsbTransport.h"
 #include "settings/SettingsStore.h"
@@ -13,8 +14,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <malloc.h>
 #include <optional>
 
@@ -123,6 +127,26 @@ void keepImageMemoryInProcess()
 #endif
 }
 
+void prepareImageMemory()
+{
+#ifdef __GLIBC__
+    using namespace FrameLayout;
+    // The blocks a capture holds at once at most: raw, cropped and kept frame, the bitmap, the
+    // loaded and the sharpened picture (24 bits a pixel).
+    constexpr std::size_t captureBytes =
+        RawFrameBytes + 2 * CroppedFrameBytes + BitmapImageSize + 2 * BitmapPixelBytes;
+    // One block from the heap's top, touched and given back: the heap keeps it (see above), and
+    // the capture's blocks are carved from pages already mapped. Without the memory there is
+    // nothing to prepare; the capture then reports the shortage at its usual step.
+    if (void *block = std::malloc(captureBytes)) {
+        // Not zeros: the compiler would make that a calloc, which leaves fresh pages untouched.
+        std::memset(block, 0xA5, captureBytes);
+        asm volatile("" : : "r"(block) : "memory"); // nor may it drop the writes
+        std::free(block);
+    }
+#endif
+}
+
 int runQuillon(int argc, char **argv)
 {
     keepImageMemoryInProcess();
@@ -170,6 +194,8 @@ int runQuillon(int argc, char **argv)
     case CQuillon2App::StartResult::Started:
         break;
     }
+    // Once the window is up and the event loop idle, so that neither waits for it.
+    QTimer::singleShot(0, &app, prepareImageMemory);
     const int status = QApplication::exec();
     app.ExitInstance();
     return status;

@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: MIT
-// The whole capture through the simulated main unit: readiness, coefficients, the transfer of
-// 1024 rows, crop, conversion, loading into the imaging control, sharpening, best fit and the
-// drawing of the window, with the status bar's progress bar and without it. The floor beside
-// them is the transfer alone.
+// What a user waits for, in wall time over all threads, on each kernel path: the whole capture
+// through the simulated main unit (readiness, coefficients, the transfer of 1024 rows, crop,
+// conversion, loading into the imaging control, sharpening, best fit and the drawing of the
+// window) with the status bar's progress bar and without it; a zoom step; a resize followed by
+// best fit; a preview refresh of the adjustment dialog. The floor beside the captures is the
+// transfer alone; Qt's smooth scaling, the peer of the drawing, is in imaging_bench.
 #include "app/CMainFrame.h"
 #include "app/CMainStatusBar.h"
 #include "app/HeadlessFrame.h"
 #include "app/StartUp.h"
+#include "bench/PathBenchmarks.h"
 #include "link/CameraLink.h"
 #include "link/MessagePresenter.h"
 #include "settings/SettingsStore.h"
 #include "sim/SimulatedMainUnit.h"
+#include "view/CPictureAdjustDlg.h"
 #include "view/CQuillon2View.h"
 #include "view/FrameServices.h"
 
@@ -58,7 +62,7 @@ std::unique_ptr<SettingsStore> sharpeningSettings(const QTemporaryDir &dir)
     return settings;
 }
 
-void BM_CaptureWithProgressBar(benchmark::State &state)
+void captureWithProgressBar(benchmark::State &state, CpuPath)
 {
     QTemporaryDir dir;
     auto settings = sharpeningSettings(dir);
@@ -80,9 +84,8 @@ void BM_CaptureWithProgressBar(benchmark::State &state)
     state.counters["progress paints"] =
         benchmark::Counter(counter.paints, benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_CaptureWithProgressBar)->Unit(benchmark::kMillisecond);
 
-void BM_CaptureWithoutProgressBar(benchmark::State &state)
+void captureWithoutProgressBar(benchmark::State &state, CpuPath)
 {
     QTemporaryDir dir;
     auto settings = sharpeningSettings(dir);
@@ -102,10 +105,67 @@ void BM_CaptureWithoutProgressBar(benchmark::State &state)
     if (!view.hasImage())
         state.SkipWithError("the capture failed");
 }
-BENCHMARK(BM_CaptureWithoutProgressBar)->Unit(benchmark::kMillisecond);
+// A main window at best fit after one capture, for the drawing benchmarks.
+struct CapturedWindow
+{
+    QTemporaryDir dir;
+    std::unique_ptr<SettingsStore> settings = sharpeningSettings(dir);
+    SimulatedMainUnit camera;
+    SilentPresenter presenter;
+    CMainFrame frame{camera, presenter, *settings};
+
+    CapturedWindow()
+    {
+        frame.resize(1000, 800);
+        frame.show();
+        waitUntilExposed(frame);
+        frame.view().OnInitialUpdate();
+        frame.view().OnCapture();
+        frame.repaint();
+    }
+};
+
+// One zoom step out or in (alternately) from best fit, drawn.
+void zoomStep(benchmark::State &state, CpuPath)
+{
+    CapturedWindow window;
+    bool out = true;
+    for (auto _ : state) {
+        out ? window.frame.view().OnZoomOut() : window.frame.view().OnZoomIn();
+        out = !out;
+        window.frame.repaint();
+    }
+}
+
+// The window resized (alternately larger and smaller), then best fit, drawn.
+void resizeAtBestFit(benchmark::State &state, CpuPath)
+{
+    CapturedWindow window;
+    bool larger = true;
+    for (auto _ : state) {
+        window.frame.resize(larger ? QSize(1040, 830) : QSize(1000, 800));
+        larger = !larger;
+        window.frame.view().OnBestFit();
+        window.frame.repaint();
+    }
+}
+
+// The adjustment dialog's preview re-made (convert, load, sharpen, draw).
+void previewRefresh(benchmark::State &state, CpuPath)
+{
+    CapturedWindow window;
+    CPictureAdjustDlg dialog(window.frame.view(), window.frame, &window.frame);
+    dialog.m_previewAmount = 800;
+    dialog.show();
+    waitUntilExposed(dialog);
+    for (auto _ : state) {
+        dialog.RefreshPreview();
+        dialog.repaint();
+    }
+}
 
 // The floor: the six command exchanges and the transfer of the raw frame, nothing else.
-void BM_TransferOnly(benchmark::State &state)
+void transferOnly(benchmark::State &state)
 {
     SimulatedMainUnit camera;
     SilentPresenter presenter;
@@ -130,7 +190,23 @@ void BM_TransferOnly(benchmark::State &state)
         benchmark::DoNotOptimize(raw.data());
     }
 }
-BENCHMARK(BM_TransferOnly)->Unit(benchmark::kMillisecond);
+
+const bool Registered = [] {
+    benchmarkEachPath("Capture/progress-bar", captureWithProgressBar,
+                      {CpuPath::Portable, CpuPath::Avx2, CpuPath::Avx512}, benchmark::kMillisecond);
+    benchmarkEachPath("Capture/no-progress-bar", captureWithoutProgressBar,
+                      {CpuPath::Portable, CpuPath::Avx2, CpuPath::Avx512}, benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Capture/floor-transfer", transferOnly)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmarkEachPath("ZoomStep", zoomStep, {CpuPath::Portable, CpuPath::Avx2, CpuPath::Avx512},
+                      benchmark::kMillisecond);
+    benchmarkEachPath("ResizeAtBestFit", resizeAtBestFit,
+                      {CpuPath::Portable, CpuPath::Avx2, CpuPath::Avx512}, benchmark::kMillisecond);
+    benchmarkEachPath("PreviewRefresh", previewRefresh,
+                      {CpuPath::Portable, CpuPath::Avx2, CpuPath::Avx512}, benchmark::kMillisecond);
+    return true;
+}();
 } // namespace
 
 int main(int argc, char **argv)

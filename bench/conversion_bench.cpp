@@ -3,6 +3,7 @@
 // the conversion beside a copy that reads and writes as many bytes, the literal double-precision
 // formula and libyuv's UYVY to ARGB to RGB24 (whose byte order U Y0 V Y1 is ours; that our chroma
 // is signed does not matter for timing); the crop beside a plain copy of the cropped bytes.
+#include "bench/PathBenchmarks.h"
 #include "link/ColorConversion.h"
 #include "tests/support/LiteralConversion.h"
 
@@ -12,6 +13,8 @@
 #include <libyuv/convert_argb.h>
 #include <libyuv/convert_from_argb.h>
 #include <random>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -64,25 +67,16 @@ void countBytes(benchmark::State &state)
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(CroppedFrameBytes));
 }
 
-void BM_ConvertFrameToBitmap(benchmark::State &state)
+void convertOnPath(benchmark::State &state, CpuPath path)
 {
-    const auto path = ConversionPath(state.range(0));
-    if (!isConversionPathSupported(path)) {
-        state.SkipWithError("this processor lacks the instructions of this path");
-        return;
-    }
     std::vector<std::uint8_t> bitmap(BitmapImageSize);
     for (auto _ : state) {
-        ConvertFrameToBitmap(croppedFrame(), Coefficients, int(state.range(1)), bitmap, path);
+        ConvertFrameToBitmap(croppedFrame(), Coefficients, 0, bitmap, path);
         benchmark::DoNotOptimize(bitmap.data());
         benchmark::ClobberMemory();
     }
     countBytes(state);
 }
-BENCHMARK(BM_ConvertFrameToBitmap)
-    ->ArgNames({"path", "gamma"})
-    ->ArgsProduct({{int(ConversionPath::Portable), int(ConversionPath::Avx512Vbmi)}, {0, 1}})
-    ->Unit(benchmark::kMicrosecond);
 
 // What the capture pays: a fresh zeroed block (its pages touched for the first time) and the
 // conversion on the fastest path.
@@ -96,10 +90,10 @@ void BM_ConvertFrameToBitmapBlock(benchmark::State &state)
     }
     countBytes(state);
 }
-BENCHMARK(BM_ConvertFrameToBitmapBlock)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ConvertFrameToBitmapBlock)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // The floor: read the cropped frame once, write as many bytes as the bitmap has.
-void BM_CopyFloorOfConversion(benchmark::State &state)
+void copyFloorOfConversion(benchmark::State &state)
 {
     std::vector<std::uint8_t> bitmap(BitmapImageSize);
     for (auto _ : state) {
@@ -110,9 +104,8 @@ void BM_CopyFloorOfConversion(benchmark::State &state)
     }
     countBytes(state);
 }
-BENCHMARK(BM_CopyFloorOfConversion)->Unit(benchmark::kMicrosecond);
 
-void BM_LiteralDoubleFormula(benchmark::State &state)
+void literalDoubleFormula(benchmark::State &state)
 {
     std::vector<std::uint8_t> pixels(BitmapPixelBytes);
     const std::span<const std::uint8_t, CroppedFrameBytes> frame(croppedFrame().data(),
@@ -125,9 +118,8 @@ void BM_LiteralDoubleFormula(benchmark::State &state)
     }
     countBytes(state);
 }
-BENCHMARK(BM_LiteralDoubleFormula)->Unit(benchmark::kMicrosecond);
 
-void BM_LibyuvUyvyToArgbToRgb24(benchmark::State &state)
+void libyuvUyvyToArgbToRgb24(benchmark::State &state)
 {
     std::vector<std::uint8_t> argb(std::size_t(BitmapWidth) * 4 * BitmapHeight);
     std::vector<std::uint8_t> rgb(BitmapPixelBytes);
@@ -141,7 +133,20 @@ void BM_LibyuvUyvyToArgbToRgb24(benchmark::State &state)
     }
     countBytes(state);
 }
-BENCHMARK(BM_LibyuvUyvyToArgbToRgb24)->Unit(benchmark::kMicrosecond);
+// One name per implementation, so that one run lists them side by side.
+using Body = void (*)(benchmark::State &);
+
+const bool Registered = [] {
+    benchmarkEachPath("ConvertFrameToBitmap", convertOnPath);
+    const std::pair<const char *, Body> others[] = {{"floor-copy", copyFloorOfConversion},
+                                                    {"libyuv", libyuvUyvyToArgbToRgb24},
+                                                    {"literal-double", literalDoubleFormula}};
+    for (const auto &[name, body] : others)
+        benchmark::RegisterBenchmark((std::string("ConvertFrameToBitmap/") + name).c_str(), body)
+            ->Unit(benchmark::kMicrosecond)
+            ->UseRealTime();
+    return true;
+}();
 
 void BM_CropRawFrame(benchmark::State &state)
 {
@@ -153,7 +158,7 @@ void BM_CropRawFrame(benchmark::State &state)
     }
     countBytes(state);
 }
-BENCHMARK(BM_CropRawFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CropRawFrame)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 void BM_CopyFloorOfCrop(benchmark::State &state)
 {
@@ -165,7 +170,7 @@ void BM_CopyFloorOfCrop(benchmark::State &state)
     }
     countBytes(state);
 }
-BENCHMARK(BM_CopyFloorOfCrop)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CopyFloorOfCrop)->Unit(benchmark::kMicrosecond)->UseRealTime();
 } // namespace
 
 BENCHMARK_MAIN();

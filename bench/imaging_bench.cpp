@@ -5,9 +5,11 @@
 // same quality and writing them with a plain file write; the BMP save beside a plain write of the
 // same file; refusing a JPEG of thousands of scans beside decoding a normal progressive one.
 // Files go to /dev/shm (tmpfs), so the disk is not measured.
+#include "bench/PathBenchmarks.h"
 #include "imaging/BmpCodec.h"
 #include "imaging/ImageCodecs.h"
 #include "imaging/JpegCodec.h"
+#include "imaging/Reduction.h"
 #include "imaging/Sharpen.h"
 #include "link/FrameLayout.h"
 #include "tests/doubles/SyntheticScene.h"
@@ -23,6 +25,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <span>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -83,21 +87,74 @@ void LoadFloorCopy(benchmark::State &state)
 }
 BENCHMARK(LoadFloorCopy)->Unit(benchmark::kMicrosecond);
 
-void SharpenPicture(benchmark::State &state)
+void sharpenOnPath(benchmark::State &state, CpuPath path, int amount)
 {
-    const auto kernel = state.range(1) == 0 ? Sharpen::Kernel::Fastest : Sharpen::Kernel::Portable;
     for (auto _ : state) {
-        QImage result = Sharpen::sharpened(scene(), int(state.range(0)), kernel);
+        QImage result = Sharpen::sharpened(scene(), amount, path);
         benchmark::DoNotOptimize(result);
     }
 }
-BENCHMARK(SharpenPicture)
-    ->ArgNames({"amount", "portable"})
-    ->Args({800, 0})
-    ->Args({-1000, 0})
-    ->Args({950, 0})
-    ->Args({800, 1})
-    ->Unit(benchmark::kMicrosecond);
+
+// The reduction for drawing at a size (best fit in a 1000 x 740 view, and half size), beside
+// Qt's smooth scaling of the same picture as the view held it before (BGR888 converted to RGB32,
+// then scaled) and a copy of the picture's bytes.
+const QSize BestFit(919, 740);
+const QSize Half(636, 512);
+
+void reduceOnPath(benchmark::State &state, CpuPath path, QSize size)
+{
+    for (auto _ : state) {
+        QImage result = Reduction::reduced(scene(), size, path);
+        benchmark::DoNotOptimize(result);
+    }
+}
+
+void reduceWithQtSmoothScaling(benchmark::State &state, QSize size)
+{
+    for (auto _ : state) {
+        QImage result = scene()
+                            .convertToFormat(QImage::Format_RGB32)
+                            .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        benchmark::DoNotOptimize(result);
+    }
+}
+
+void reduceFloorCopy(benchmark::State &state)
+{
+    std::vector<std::uint8_t> target(std::size_t(scene().sizeInBytes()));
+    for (auto _ : state) {
+        std::memcpy(target.data(), scene().constBits(), target.size());
+        benchmark::DoNotOptimize(target.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+void registerPerPathBenchmarks()
+{
+    for (int amount : {800, -1000, 950}) {
+        const std::string name = "SharpenPicture/" + std::to_string(amount);
+        benchmarkEachPath(
+            name,
+            [amount](benchmark::State &state, CpuPath path) { sharpenOnPath(state, path, amount); },
+            {CpuPath::Portable, CpuPath::Avx2});
+    }
+    for (const auto &[name, size] :
+         {std::pair{"Reduce/best-fit", BestFit}, std::pair{"Reduce/half", Half}}) {
+        benchmarkEachPath(name, [size](benchmark::State &state, CpuPath path) {
+            reduceOnPath(state, path, size);
+        });
+        benchmark::RegisterBenchmark(
+            (std::string(name) + "/qt-smooth").c_str(),
+            [size](benchmark::State &state) { reduceWithQtSmoothScaling(state, size); })
+            ->Unit(benchmark::kMicrosecond)
+            ->UseRealTime();
+    }
+    benchmark::RegisterBenchmark("Reduce/floor-copy", reduceFloorCopy)
+        ->Unit(benchmark::kMicrosecond)
+        ->UseRealTime();
+}
+
+const bool Registered = (registerPerPathBenchmarks(), true);
 
 // The plain unsharp mask: out = p + (8p - sum of the 8 neighbours) x 3 / 8, interior only.
 void SharpenFloorPlainUnsharpMask(benchmark::State &state)
@@ -122,7 +179,7 @@ void SharpenFloorPlainUnsharpMask(benchmark::State &state)
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(SharpenFloorPlainUnsharpMask)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SharpenFloorPlainUnsharpMask)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 void SaveJpegFactor15(benchmark::State &state)
 {

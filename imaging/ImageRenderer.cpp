@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "imaging/ImageRenderer.h"
 
+#include "imaging/Reduction.h"
 #include "imaging/ZoomGeometry.h"
 
 #include <QPainter>
@@ -30,8 +31,10 @@ void ImageRenderer::paint(QPainter &painter, const QImage &image, const QRect &d
     const QSize imageSize = image.size();
     if (drawn.width() < imageSize.width() || drawn.height() < imageSize.height()) {
         if (m_reduced.size() != drawn.size())
-            m_reduced = displayImage(image).scaled(drawn.size(), Qt::IgnoreAspectRatio,
-                                                   Qt::SmoothTransformation);
+            m_reduced = drawn.width() <= imageSize.width() && drawn.height() <= imageSize.height()
+                            ? Reduction::reduced(image, drawn.size())
+                            : displayImage(image).scaled(drawn.size(), Qt::IgnoreAspectRatio,
+                                                         Qt::SmoothTransformation);
         const QRect part = exposed & drawn;
         painter.drawImage(part.topLeft(), m_reduced, part.translated(-drawn.topLeft()));
         return;

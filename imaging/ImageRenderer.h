@@ -8,7 +8,8 @@
 class QPainter;
 
 // Draws a picture into the rectangle it takes at its zoom, exposed part by exposed part. Reduced
-// pictures are scaled smoothly once per drawn size and the result is kept; at 100 % and above
+// pictures are area-averaged (Reduction) once per drawn size and the result is kept (a picture
+// stretched larger on one side only is scaled smoothly by Qt); at 100 % and above
 // the exposed part alone is drawn with nearest-neighbour scaling, so single pixels stay sharp
 // and panning costs only the strip that scrolls into view. No widgets.
 class ImageRenderer
@@ -25,5 +26,5 @@ private:
     const QImage &displayImage(const QImage &image);
 
     QImage m_display; // the picture in a format QPainter draws without converting
-    QImage m_reduced; // m_display smoothly scaled to the drawn size, while that is smaller
+    QImage m_reduced; // the picture reduced to the drawn size, while that is smaller
 };

@@ -6,8 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#if defined(__x86_64__) || defined(__i386__)
-#define QUILLON_HAS_AVX2_KERNEL 1
+#ifdef QUILLON_X86_64_KERNELS
 #include <immintrin.h>
 #define QUILLON_AVX2 __attribute__((target("avx2")))
 #endif
@@ -56,11 +55,12 @@ struct RowSet
 
 // The output byte. highPass is 16 x (p - B), within -3060..3060; times 8 it fits 16 bits, and
 // (highPass x 8 x strength + 2^14) >> 15 is highPass x strength / 4096 rounded, exactly what
-// the AVX2 kernel's _mm256_mulhrs_epi16 computes.
-inline std::uint8_t filtered(int centre, int cross, int diagonal, int strength)
+// the AVX2 kernel's _mm256_mulhrs_epi16 computes. The product of two 16-bit values lets the
+// compiler use 16-bit vector multiplies.
+inline std::uint8_t filtered(int centre, int cross, int diagonal, std::int16_t strength)
 {
-    const int highPass = 12 * centre - 2 * cross - diagonal;
-    const int delta = (highPass * 8 * strength + (1 << 14)) >> 15;
+    const auto highPass = std::int16_t(8 * (12 * centre - 2 * cross - diagonal));
+    const int delta = (int(highPass) * int(strength) + (1 << 14)) >> 15;
     return std::uint8_t(std::clamp(centre + delta, 0, 255));
 }
 
@@ -71,16 +71,31 @@ void filterBytes(const RowSet &r, int from, int to, int strength)
         const int right = i + r.step < r.bytes ? i + r.step : i;
         const int cross = r.above[i] + r.below[i] + r.row[left] + r.row[right];
         const int diagonal = r.above[left] + r.above[right] + r.below[left] + r.below[right];
-        r.out[i] = filtered(r.row[i], cross, diagonal, strength);
+        r.out[i] = filtered(r.row[i], cross, diagonal, std::int16_t(strength));
     }
 }
 
+// The edge pixels by the edge rule, the rest in a loop without branches that the compiler
+// vectorises for whatever processor it targets.
 void filterRowPortable(const RowSet &r, int strength)
 {
-    filterBytes(r, 0, r.bytes, strength);
+    const int step = r.step;
+    const int inner = std::max(step, r.bytes - step);
+    filterBytes(r, 0, std::min(step, r.bytes), strength);
+    const std::uint8_t *__restrict above = r.above;
+    const std::uint8_t *__restrict row = r.row;
+    const std::uint8_t *__restrict below = r.below;
+    std::uint8_t *__restrict out = r.out;
+    const auto gain = std::int16_t(strength);
+    for (int i = step; i < inner; ++i) {
+        const int cross = above[i] + below[i] + row[i - step] + row[i + step];
+        const int diagonal = above[i - step] + above[i + step] + below[i - step] + below[i + step];
+        out[i] = filtered(row[i], cross, diagonal, gain);
+    }
+    filterBytes(r, inner, r.bytes, strength);
 }
 
-#ifdef QUILLON_HAS_AVX2_KERNEL
+#ifdef QUILLON_X86_64_KERNELS
 QUILLON_AVX2 inline __m256i load(const std::uint8_t *p)
 {
     return _mm256_loadu_si256(reinterpret_cast<const __m256i *>(p));
@@ -145,13 +160,14 @@ QUILLON_AVX2 void filterRowAvx2(const RowSet &r, int strength)
 
 using RowFilter = void (*)(const RowSet &, int);
 
-RowFilter rowFilter(Sharpen::Kernel kernel)
+// AVX-512 has no kernel of its own here: it takes the AVX2 one.
+RowFilter rowFilter(CpuPath path)
 {
-#ifdef QUILLON_HAS_AVX2_KERNEL
-    if (kernel == Sharpen::Kernel::Fastest && Sharpen::hasAvx2Kernel())
+#ifdef QUILLON_X86_64_KERNELS
+    if (supportedPathUpTo(path) >= CpuPath::Avx2)
         return filterRowAvx2;
 #else
-    (void)kernel;
+    (void)path;
 #endif
     return filterRowPortable;
 }
@@ -218,22 +234,12 @@ int strengthForAmount(int amount)
     return clamped > 0 ? std::max(1, magnitude) : -std::max(1, magnitude);
 }
 
-bool hasAvx2Kernel()
-{
-#ifdef QUILLON_HAS_AVX2_KERNEL
-    static const bool available = __builtin_cpu_supports("avx2");
-    return available;
-#else
-    return false;
-#endif
-}
-
-QImage sharpened(const QImage &image, int amount, Kernel kernel)
+QImage sharpened(const QImage &image, int amount, CpuPath path)
 {
     const int strength = strengthForAmount(amount);
     if (strength == 0 || image.isNull())
         return image;
-    const RowFilter filter = rowFilter(kernel);
+    const RowFilter filter = rowFilter(path);
     const QImage source = filterable(image);
     if (strength >= -OneFullBlur)
         return filtered(source, strength, filter);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "link/CpuPath.h"
+
 #include <QImage>
 
 // Sharpening and softening with one 3x3 kernel, in integer arithmetic. Let B be the binomial
@@ -24,16 +26,10 @@ inline constexpr int MaxAmount = 1000;
 // Non-zero amounts give at least 1 in either direction.
 int strengthForAmount(int amount);
 
-enum class Kernel
-{
-    Fastest, // AVX2 where the processor has it, else Portable
-    Portable,
-};
-
 // The image filtered with strengthForAmount(amount); amount 0 returns the image unchanged.
 // Grey (8-bit), 24-bit and 32-bit images are filtered channel by channel as they are; palette
 // and 1-bit images are first converted to 24-bit BGR, since a filtered picture needs colours
-// its palette does not have. Null when the memory cannot be had.
-QImage sharpened(const QImage &image, int amount, Kernel kernel = Kernel::Fastest);
-bool hasAvx2Kernel();
+// its palette does not have. Null when the memory cannot be had. Every path gives the same bytes;
+// one this processor lacks falls back to the best it has below it.
+QImage sharpened(const QImage &image, int amount, CpuPath path = activeCpuPath());
 } // namespace Sharpen

@@ -21,7 +21,7 @@ MemoryBlock cropRawFrameBlock(const MemoryBlock &raw)
 {
     if (raw.size() != RawFrameBytes)
         return {};
-    MemoryBlock cropped = MemoryBlock::allocate(CroppedFrameBytes);
+    MemoryBlock cropped = MemoryBlock::allocateForOverwrite(CroppedFrameBytes);
     if (!cropped.isNull())
         CropRawFrame(raw.bytes(), cropped.bytes());
     return cropped;
@@ -53,53 +53,30 @@ void writeBitmapHeader(std::span<std::uint8_t, BitmapHeaderBytes> header)
     put(0, 4); // important colours
 }
 
-bool isConversionPathSupported(ConversionPath path)
-{
-    switch (path) {
-    case ConversionPath::Portable:
-        return true;
-    case ConversionPath::Avx512Vbmi:
-        __builtin_cpu_init();
-        return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-               __builtin_cpu_supports("avx512vbmi");
-    }
-    return false;
-}
-
-ConversionPath fastestConversionPath()
-{
-    static const ConversionPath fastest = isConversionPathSupported(ConversionPath::Avx512Vbmi)
-                                              ? ConversionPath::Avx512Vbmi
-                                              : ConversionPath::Portable;
-    return fastest;
-}
-
 bool ConvertFrameToBitmap(std::span<const std::uint8_t> cropped, ColorCoefficients coefficients,
-                          int gammaSelection, std::span<std::uint8_t> bitmap, ConversionPath path)
+                          int gammaSelection, std::span<std::uint8_t> bitmap, CpuPath path)
 {
     if (cropped.size() != CroppedFrameBytes || bitmap.size() != BitmapImageSize ||
-        !isConversionPathSupported(path))
+        !isCpuPathSupported(path))
         return false;
     writeBitmapHeader(bitmap.first<BitmapHeaderBytes>());
     const CroppedFrameView frame = cropped.first<CroppedFrameBytes>();
     const BitmapPixelView pixels = bitmap.subspan<BitmapHeaderBytes, BitmapPixelBytes>();
     const int toneRow = toneRowOf(gammaSelection);
     switch (path) {
-    case ConversionPath::Portable:
-        convertPixelsPortable(frame, pixels, coefficients, toneRow);
-        break;
-    case ConversionPath::Avx512Vbmi:
+#ifdef QUILLON_X86_64_KERNELS
+    case CpuPath::Avx512:
         convertPixelsAvx512Vbmi(frame, pixels, coefficients, toneRow);
+        break;
+    case CpuPath::Avx2:
+        convertPixelsAvx2(frame, pixels, coefficients, toneRow);
+        break;
+#endif
+    default:
+        convertPixelsPortable(frame, pixels, coefficients, toneRow);
         break;
     }
     return true;
-}
-
-bool ConvertFrameToBitmap(std::span<const std::uint8_t> cropped, ColorCoefficients coefficients,
-                          int gammaSelection, std::span<std::uint8_t> bitmap)
-{
-    return ConvertFrameToBitmap(cropped, coefficients, gammaSelection, bitmap,
-                                fastestConversionPath());
 }
 
 MemoryBlock convertFrameToBitmapBlock(const MemoryBlock &cropped, ColorCoefficients coefficients,
@@ -107,8 +84,9 @@ MemoryBlock convertFrameToBitmapBlock(const MemoryBlock &cropped, ColorCoefficie
 {
     if (cropped.size() != CroppedFrameBytes)
         return {};
-    MemoryBlock bitmap = MemoryBlock::allocate(BitmapImageSize);
-    if (!bitmap.isNull())
-        ConvertFrameToBitmap(cropped.bytes(), coefficients, gammaSelection, bitmap.bytes());
+    MemoryBlock bitmap = MemoryBlock::allocateForOverwrite(BitmapImageSize);
+    if (!bitmap.isNull() &&
+        !ConvertFrameToBitmap(cropped.bytes(), coefficients, gammaSelection, bitmap.bytes()))
+        bitmap.reset(); // never hand out bytes nobody wrote
     return bitmap;
 }

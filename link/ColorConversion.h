@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "link/CpuPath.h"
 #include "link/FrameLayout.h"
 #include "link/MemoryBlock.h"
 
@@ -77,23 +78,12 @@ MemoryBlock cropRawFrameBlock(const MemoryBlock &raw);
 // The 54 bytes that open every bitmap we build: 1272 x 1024, 24 bits, uncompressed, bottom-up.
 void writeBitmapHeader(std::span<std::uint8_t, FrameLayout::BitmapHeaderBytes> header);
 
-// The implementations of the pixel conversion; every one gives the same bytes.
-enum class ConversionPath
-{
-    Portable,   // plain C++
-    Avx512Vbmi, // AVX-512 F, BW and VBMI
-};
-
-bool isConversionPathSupported(ConversionPath path);
-// The fastest path this processor runs, chosen once.
-ConversionPath fastestConversionPath();
-
-// Writes the whole BMP file image of a cropped frame. False (nothing written) when a span has the
-// wrong size or the path is not supported here.
+// Writes the whole BMP file image of a cropped frame on the given path (every path gives the same
+// bytes). False (nothing written) when a span has the wrong size or the path is not supported
+// here.
 bool ConvertFrameToBitmap(std::span<const std::uint8_t> cropped, ColorCoefficients coefficients,
-                          int gammaSelection, std::span<std::uint8_t> bitmap, ConversionPath path);
-bool ConvertFrameToBitmap(std::span<const std::uint8_t> cropped, ColorCoefficients coefficients,
-                          int gammaSelection, std::span<std::uint8_t> bitmap);
+                          int gammaSelection, std::span<std::uint8_t> bitmap,
+                          CpuPath path = activeCpuPath());
 // A new block of BitmapImageSize bytes, or a null block when memory is short (or, without
 // allocating, when cropped is not a whole cropped frame: callers check for an empty frame first).
 MemoryBlock convertFrameToBitmapBlock(const MemoryBlock &cropped, ColorCoefficients coefficients,

@@ -8,6 +8,7 @@
 // calls them after checking that the processor has them.
 #include "link/ConversionKernels.h"
 
+#ifdef QUILLON_X86_64_KERNELS
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -181,3 +182,4 @@ convertPixelsAvx512Vbmi(CroppedFrameView frame, BitmapPixelView pixels,
         out += 6 * GroupsPerStep;
     }
 }
+#endif

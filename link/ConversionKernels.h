@@ -2,9 +2,11 @@
 #pragma once
 
 #include "link/ColorConversion.h"
+#include "link/CpuPath.h"
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -91,8 +93,16 @@ inline constexpr std::array<FusedToneRow, 2> FusedToneTable = [] {
 using CroppedFrameView = std::span<const std::uint8_t, FrameLayout::CroppedFrameBytes>;
 using BitmapPixelView = std::span<std::uint8_t, FrameLayout::BitmapPixelBytes>;
 
+// Converts groups of 4 bytes into 6 (a cropped frame's tail, for the vector paths).
+void convertGroupsPortable(const std::uint8_t *in, std::uint8_t *out, std::size_t groups,
+                           ColorCoefficients coefficients, int toneRow);
+
 // Each converts a whole cropped frame into the bitmap's pixel rows (the bytes after the header).
 void convertPixelsPortable(CroppedFrameView frame, BitmapPixelView pixels,
                            ColorCoefficients coefficients, int toneRow);
+#ifdef QUILLON_X86_64_KERNELS
+void convertPixelsAvx2(CroppedFrameView frame, BitmapPixelView pixels,
+                       ColorCoefficients coefficients, int toneRow);
 void convertPixelsAvx512Vbmi(CroppedFrameView frame, BitmapPixelView pixels,
                              ColorCoefficients coefficients, int toneRow);
+#endif

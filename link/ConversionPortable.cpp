@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-void convertPixelsPortable(CroppedFrameView frame, BitmapPixelView pixels,
+void convertGroupsPortable(const std::uint8_t *in, std::uint8_t *out, std::size_t groups,
                            ColorCoefficients coefficients, int toneRow)
 {
     const int gain = chromaGainQuarters(toneRow);
@@ -25,9 +25,7 @@ void convertPixelsPortable(CroppedFrameView frame, BitmapPixelView pixels,
         greenFromCr[byte] = greenDividend(coefficients, 0, c, gain);
     }
 
-    const std::uint8_t *in = frame.data();
-    std::uint8_t *out = pixels.data();
-    for (std::size_t group = 0; group < frame.size() / 4; ++group, in += 4, out += 6) {
+    for (std::size_t group = 0; group < groups; ++group, in += 4, out += 6) {
         const std::uint8_t cb = in[0];
         const std::size_t y0 = in[1];
         const std::uint8_t cr = in[2];
@@ -42,4 +40,10 @@ void convertPixelsPortable(CroppedFrameView frame, BitmapPixelView pixels,
         out[4] = green[y1];
         out[5] = red[y1];
     }
+}
+
+void convertPixelsPortable(CroppedFrameView frame, BitmapPixelView pixels,
+                           ColorCoefficients coefficients, int toneRow)
+{
+    convertGroupsPortable(frame.data(), pixels.data(), frame.size() / 4, coefficients, toneRow);
 }

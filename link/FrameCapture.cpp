@@ -9,7 +9,7 @@ FrameCapture::FrameCapture(CameraLink &link)
     : m_link(link)
 {}
 
-FrameCapture::Result FrameCapture::run(const TransferHooks &hooks)
+FrameCapture::Result FrameCapture::run(const TransferHooks &hooks, MemoryBlock *keptFrame)
 {
     Result result;
     if (!m_link.SendCommand(CameraCommands::ReadinessQuery))
@@ -20,7 +20,8 @@ FrameCapture::Result FrameCapture::run(const TransferHooks &hooks)
     if (!m_link.SendCommand(CameraCommands::TransferRequest) || !m_link.CheckAck())
         return result;
 
-    MemoryBlock raw = MemoryBlock::allocate(FrameLayout::RawFrameBytes);
+    // Filled whole by the transfer, or discarded.
+    MemoryBlock raw = MemoryBlock::allocateForOverwrite(FrameLayout::RawFrameBytes);
     if (raw.isNull()) {
         result.error = LinkError::OutOfMemory;
         return result;
@@ -33,6 +34,10 @@ FrameCapture::Result FrameCapture::run(const TransferHooks &hooks)
         hooks.ended();
     if (!transferred)
         return result;
+    if (keptFrame && !keptFrame->isNull() && CropRawFrame(raw.bytes(), keptFrame->bytes())) {
+        result.intoKeptFrame = true;
+        return result;
+    }
     result.croppedFrame = cropRawFrameBlock(raw);
     if (result.croppedFrame.isNull())
         result.error = LinkError::OutOfMemory;

@@ -21,8 +21,10 @@ public:
     {
         // Set once the coefficients' reply was asked for, even when the capture then failed.
         std::optional<ColorCoefficients> coefficients;
-        // The cropped frame; null when the capture failed.
+        // The cropped frame; null when the capture failed or the frame went into keptFrame.
         MemoryBlock croppedFrame;
+        // The new frame was cropped into the caller's kept frame.
+        bool intoKeptFrame = false;
         // A failure for the caller to report (a shortage of memory).
         std::optional<LinkError> error;
         // The image transfer was started (the frame was disabled and enabled again).
@@ -36,7 +38,9 @@ public:
     };
 
     explicit FrameCapture(CameraLink &link);
-    Result run(const TransferHooks &hooks);
+    // keptFrame: the caller's kept frame, if it has one. Once the transfer has succeeded, the
+    // new frame is cropped straight into it: nothing to allocate or copy.
+    Result run(const TransferHooks &hooks, MemoryBlock *keptFrame = nullptr);
 
 private:
     CameraLink &m_link;

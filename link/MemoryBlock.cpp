@@ -8,12 +8,22 @@ int g_failingAttempt = 0; // 0: none fails
 
 MemoryBlock MemoryBlock::allocate(std::size_t size)
 {
+    // calloc gives zeroed pages cheaply and reports failure instead of throwing.
+    return allocateWith([](std::size_t bytes) { return std::calloc(bytes, 1); }, size);
+}
+
+MemoryBlock MemoryBlock::allocateForOverwrite(std::size_t size)
+{
+    return allocateWith(std::malloc, size);
+}
+
+MemoryBlock MemoryBlock::allocateWith(void *(*allocator)(std::size_t), std::size_t size)
+{
     MemoryBlock block;
     ++g_attempts;
     if (g_attempts == g_failingAttempt)
         return block;
-    // calloc gives zeroed pages cheaply and reports failure instead of throwing.
-    auto *p = static_cast<std::uint8_t *>(std::calloc(size == 0 ? 1 : size, 1));
+    auto *p = static_cast<std::uint8_t *>(allocator(size == 0 ? 1 : size));
     if (!p)
         return block;
     block.m_data.reset(p);

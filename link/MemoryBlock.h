@@ -18,6 +18,10 @@ public:
 
     // A zeroed block of size bytes, or a null block when the memory cannot be had.
     static MemoryBlock allocate(std::size_t size);
+    // The same, not zeroed, for a caller that writes every byte before anything reads it (a
+    // frame block is filled by its transfer or conversion, or discarded). Zeroing a reused
+    // block costs as much as a copy.
+    static MemoryBlock allocateForOverwrite(std::size_t size);
 
     bool isNull() const { return !m_data; }
     explicit operator bool() const { return !isNull(); }
@@ -30,6 +34,8 @@ public:
     void reset();
 
 private:
+    static MemoryBlock allocateWith(void *(*allocator)(std::size_t), std::size_t size);
+
     struct Free
     {
         void operator()(std::uint8_t *p) const { std::free(p); }

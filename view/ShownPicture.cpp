@@ -85,22 +85,24 @@ void ShownPicture::capture()
     CameraLink &link = m_frame.Link();
     std::optional<BusyScope> busy;
     FrameCapture::Result result = FrameCapture(link).run({
-        [&] {
-            busy.emplace(m_frame);
-            m_frame.SetFrameEnabled(false);
-        },
-        [&] {
-            m_frame.SetFrameEnabled(true);
-            m_frame.SetTransferProgress(0);
-        },
-    });
+                                                             [&] {
+                                                                 busy.emplace(m_frame);
+                                                                 m_frame.SetFrameEnabled(false);
+                                                             },
+                                                             [&] {
+                                                                 m_frame.SetFrameEnabled(true);
+                                                                 m_frame.SetTransferProgress(0);
+                                                             },
+                                                         },
+                                                         &m_hRawFrame);
     if (result.coefficients)
         m_colorCoeff = *result.coefficients;
     if (result.error)
         link.ShowLinkError(int(*result.error));
     if (!busy)
         return;
-    if (!result.croppedFrame.isNull() && !keepAndShowFrame(std::move(result.croppedFrame), *busy))
+    if ((result.intoKeptFrame || !result.croppedFrame.isNull()) &&
+        !keepAndShowFrame(std::move(result.croppedFrame), *busy))
         return;
     busy.reset();
     m_changed();
@@ -109,17 +111,17 @@ void ShownPicture::capture()
 bool ShownPicture::keepAndShowFrame(MemoryBlock cropped, BusyScope &busy)
 {
     CameraLink &link = m_frame.Link();
-    if (m_hRawFrame.isNull()) {
-        m_hRawFrame = MemoryBlock::allocate(FrameLayout::CroppedFrameBytes);
+    if (!cropped.isNull()) { // else the frame is already in m_hRawFrame
+        m_hRawFrame = MemoryBlock::allocateForOverwrite(FrameLayout::CroppedFrameBytes);
         if (m_hRawFrame.isNull()) {
             cropped.reset();
             busy.end();
             link.ShowLinkError(int(LinkError::OutOfMemory));
             return false;
         }
+        std::memcpy(m_hRawFrame.data(), cropped.data(), FrameLayout::CroppedFrameBytes);
+        cropped.reset();
     }
-    std::memcpy(m_hRawFrame.data(), cropped.data(), FrameLayout::CroppedFrameBytes);
-    cropped.reset();
     MemoryBlock bitmap = convertFrame(m_picture.m_gamma);
     if (bitmap.isNull())
         return true;

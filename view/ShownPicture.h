@@ -48,7 +48,8 @@ public:
 private:
     void showLoadedImage();
     void showLoadFailure();
-    // Keeps a captured frame and shows it; false when a failure was reported.
+    // Keeps a captured frame (a null one is already in m_hRawFrame) and shows it; false when a
+    // failure was reported.
     bool keepAndShowFrame(MemoryBlock cropped, BusyScope &busy);
 
     ImagingControl &m_imageCtrl;

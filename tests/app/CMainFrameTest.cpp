@@ -6,12 +6,15 @@
 #include "view/ImagingControl.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace {
 using CMainFrameTest = MainFrameFixture;
@@ -230,22 +233,32 @@ TEST_F(CMainFrameTest, TheProgressBarMovesDuringATransferWithoutRepaintingEveryR
     makeFrame().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
     frame->view().OnInitialUpdate();
-    struct PaintCounter : QObject
+    struct PaintRecorder : QObject
     {
-        int paints = 0;
-        bool eventFilter(QObject *, QEvent *event) override
+        std::vector<int> drawnValues;
+        bool eventFilter(QObject *watched, QEvent *event) override
         {
-            paints += event->type() == QEvent::Paint;
+            if (event->type() == QEvent::Paint)
+                drawnValues.push_back(static_cast<QProgressBar *>(watched)->value());
             return false;
         }
-    } counter;
-    frame->mainStatusBar().progress().installEventFilter(&counter);
+    } recorder;
+    QProgressBar &bar = frame->mainStatusBar().progress();
+    bar.installEventFilter(&recorder);
+    QElapsedTimer clock;
+    clock.start();
     frame->view().OnCapture();
+    const qint64 elapsed = clock.elapsed();
     ASSERT_TRUE(frame->view().hasImage());
-    // Drawn as it advances (the loop runs no events), but far less often than once a row.
-    EXPECT_GE(counter.paints, 5);
-    EXPECT_LE(counter.paints, 120);
-    EXPECT_EQ(frame->mainStatusBar().progress().value(), 0);
+    // Drawn as it advances (the loop runs no events), at most once per repaint interval, and
+    // full before it is emptied.
+    const std::vector<int> &drawn = recorder.drawnValues;
+    const auto moving = std::count_if(drawn.begin(), drawn.end(), [](int v) { return v > 0; });
+    EXPECT_LE(qint64(moving), 2 + elapsed / CMainStatusBar::ProgressRepaintMs);
+    const auto full = std::find(drawn.begin(), drawn.end(), CMainStatusBar::ProgressRange);
+    ASSERT_NE(full, drawn.end()) << ::testing::PrintToString(drawn);
+    EXPECT_NE(std::find(full, drawn.end(), 0), drawn.end()) << ::testing::PrintToString(drawn);
+    EXPECT_EQ(bar.value(), 0);
 }
 
 TEST_F(CMainFrameTest, CannotBeMadeSmallerThanTheMinimum)

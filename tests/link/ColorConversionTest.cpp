@@ -6,13 +6,14 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace {
 using namespace FrameLayout;
 
-const std::array<ConversionPath, 2> AllPaths{ConversionPath::Portable, ConversionPath::Avx512Vbmi};
+const std::array<CpuPath, 3> AllPaths{CpuPath::Portable, CpuPath::Avx2, CpuPath::Avx512};
 
 TEST(ToneTable, RowsAreTheTwoCurves)
 {
@@ -114,8 +115,8 @@ TEST_P(ConversionEdge, EveryPixelPairIsExpected)
 {
     const EdgeCase &c = GetParam();
     const std::vector<std::uint8_t> frame = frameOfOneGroup(c.group);
-    for (ConversionPath path : AllPaths) {
-        if (!isConversionPathSupported(path))
+    for (CpuPath path : AllPaths) {
+        if (!isCpuPathSupported(path))
             continue;
         std::vector<std::uint8_t> bitmap(BitmapImageSize);
         ASSERT_TRUE(ConvertFrameToBitmap(frame, c.k, c.gamma, bitmap, path));
@@ -219,7 +220,7 @@ TEST(ColorConversionSizes, WrongSpansAreRefusedUntouched)
     EXPECT_EQ(std::count(cropped.begin(), cropped.end(), 0xA5), std::ptrdiff_t(cropped.size()));
 
     std::vector<std::uint8_t> bitmap(BitmapImageSize + 1, 0xA5);
-    for (ConversionPath path : AllPaths) {
+    for (CpuPath path : AllPaths) {
         EXPECT_FALSE(ConvertFrameToBitmap(cropped, {}, 1, bitmap, path));
         EXPECT_FALSE(ConvertFrameToBitmap(std::span(cropped).first(CroppedFrameBytes - 4), {}, 1,
                                           std::span(bitmap).first(BitmapImageSize), path));
@@ -269,3 +270,17 @@ TEST_F(ColorConversionBlocks, NoFrameMeansNoAllocation)
     EXPECT_EQ(AllocationFaults::attempts(), 1); // only the short raw block itself
 }
 } // namespace
+
+// QUILLON_CPU caps the kernels' path; one this processor lacks falls to the best below it.
+TEST(CpuPathChoice, TheVariableCapsThePath)
+{
+    const CpuPath best = supportedPathUpTo(CpuPath::Avx512);
+    EXPECT_EQ(cpuPathFor("portable"), CpuPath::Portable);
+    EXPECT_EQ(cpuPathFor("avx2"), std::min(best, CpuPath::Avx2));
+    for (const char *name : {"avx512", "", "sse9"})
+        EXPECT_EQ(cpuPathFor(name), best) << name;
+    setenv("QUILLON_CPU", "portable", 1);
+    EXPECT_EQ(activeCpuPath(), CpuPath::Portable);
+    unsetenv("QUILLON_CPU");
+    EXPECT_EQ(activeCpuPath(), best);
+}

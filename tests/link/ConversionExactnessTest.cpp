@@ -78,7 +78,7 @@ const std::array<ColorCoefficients, 6> CoefficientSets{{
     randomCoefficients(1234),
 }};
 
-using ExactnessCase = std::tuple<ConversionPath, int, FrameKind, int>; // path, set, frame, gamma
+using ExactnessCase = std::tuple<CpuPath, int, FrameKind, int>; // path, set, frame, gamma
 
 class ConversionExactness : public ::testing::TestWithParam<ExactnessCase>
 {};
@@ -86,7 +86,7 @@ class ConversionExactness : public ::testing::TestWithParam<ExactnessCase>
 TEST_P(ConversionExactness, WholeFrameMatchesTheLiteralFormula)
 {
     const auto [path, set, kind, gamma] = GetParam();
-    if (!isConversionPathSupported(path))
+    if (!isCpuPathSupported(path))
         GTEST_SKIP() << "this processor lacks the instructions of this path";
     const std::vector<std::uint8_t> &frame = frameOf(kind);
     const ColorCoefficients k = CoefficientSets[std::size_t(set)];
@@ -110,28 +110,28 @@ std::string caseName(const ::testing::TestParamInfo<ExactnessCase> &info)
     const auto [path, set, kind, gamma] = info.param;
     static constexpr std::array<const char *, 3> kinds{"EveryChromaPair", "RandomBytes",
                                                        "ChromaExtremes"};
-    return std::string(path == ConversionPath::Portable ? "Portable" : "Avx512Vbmi") + "_Set" +
-           std::to_string(set) + "_" + kinds[std::size_t(kind)] + "_Gamma" +
-           (gamma == 0 ? "On" : "Off");
+    static constexpr std::array<const char *, 3> paths{"Portable", "Avx2", "Avx512"};
+    return std::string(paths[std::size_t(path)]) + "_Set" + std::to_string(set) + "_" +
+           kinds[std::size_t(kind)] + "_Gamma" + (gamma == 0 ? "On" : "Off");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     AllPaths, ConversionExactness,
-    ::testing::Combine(::testing::Values(ConversionPath::Portable, ConversionPath::Avx512Vbmi),
+    ::testing::Combine(::testing::Values(CpuPath::Portable, CpuPath::Avx2, CpuPath::Avx512),
                        ::testing::Range(0, int(CoefficientSets.size())),
                        ::testing::Values(FrameKind::EveryChromaPair, FrameKind::RandomBytes,
                                          FrameKind::ChromaExtremes),
                        ::testing::Values(0, 1)),
     caseName);
 
-class GammaSelectionOutOfRange : public ::testing::TestWithParam<ConversionPath>
+class GammaSelectionOutOfRange : public ::testing::TestWithParam<CpuPath>
 {};
 
 // The setting may hold any number; only 0 selects gamma correction, and nothing reads past the
 // tone table's two rows.
 TEST_P(GammaSelectionOutOfRange, CountsAsGammaOff)
 {
-    if (!isConversionPathSupported(GetParam()))
+    if (!isCpuPathSupported(GetParam()))
         GTEST_SKIP() << "this processor lacks the instructions of this path";
     const std::vector<std::uint8_t> &frame = frameOf(FrameKind::RandomBytes);
     const ColorCoefficients k{90, 255, 17, 200};
@@ -145,10 +145,10 @@ TEST_P(GammaSelectionOutOfRange, CountsAsGammaOff)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllPaths, GammaSelectionOutOfRange,
-                         ::testing::Values(ConversionPath::Portable, ConversionPath::Avx512Vbmi),
+                         ::testing::Values(CpuPath::Portable, CpuPath::Avx2, CpuPath::Avx512),
                          [](const auto &info) {
-                             return std::string(info.param == ConversionPath::Portable
-                                                    ? "Portable"
-                                                    : "Avx512Vbmi");
+                             static constexpr std::array<const char *, 3> paths{"Portable", "Avx2",
+                                                                                "Avx512"};
+                             return std::string(paths[std::size_t(info.param)]);
                          });
 } // namespace

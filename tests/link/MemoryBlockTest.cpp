@@ -28,9 +28,12 @@ TEST_F(MemoryBlockTest, NewBlockIsZeroedAndOwnsItsBytes)
 
 TEST_F(MemoryBlockTest, ImpossibleSizeGivesNullBlock)
 {
-    MemoryBlock block = MemoryBlock::allocate(std::size_t(1) << 62);
-    EXPECT_TRUE(block.isNull());
-    EXPECT_EQ(block.size(), 0u);
+    MemoryBlock blocks[] = {MemoryBlock::allocate(std::size_t(1) << 62),
+                            MemoryBlock::allocateForOverwrite(std::size_t(1) << 62)};
+    for (const MemoryBlock &block : blocks) {
+        EXPECT_TRUE(block.isNull());
+        EXPECT_EQ(block.size(), 0u);
+    }
 }
 
 TEST_F(MemoryBlockTest, InjectedFailureHitsExactlyTheChosenAllocation)
@@ -38,7 +41,7 @@ TEST_F(MemoryBlockTest, InjectedFailureHitsExactlyTheChosenAllocation)
     AllocationFaults::clear();
     AllocationFaults::failAllocation(2);
     MemoryBlock first = MemoryBlock::allocate(16);
-    MemoryBlock second = MemoryBlock::allocate(16);
+    MemoryBlock second = MemoryBlock::allocateForOverwrite(16); // counted alike
     MemoryBlock third = MemoryBlock::allocate(16);
     EXPECT_FALSE(first.isNull());
     EXPECT_TRUE(second.isNull());

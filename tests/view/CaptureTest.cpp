@@ -5,6 +5,9 @@
 #include "tests/support/LiteralConversion.h"
 #include "tests/view/ViewFixture.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <algorithm>
 #include <cstring>
 
@@ -200,6 +203,33 @@ TEST_P(CaptureAllocation, FailureIsReportedAndLeavesNoPicture)
         EXPECT_TRUE(frame->statusRequests.empty());
     // Only a failed bitmap leaves the new frame kept for later.
     EXPECT_EQ(view->rawFrame().isNull(), GetParam().failing != 4);
+}
+
+// Later captures crop straight into the kept frame: two allocations, raw frame and bitmap, each
+// still reported when it fails, and the new frame is the one kept and shown.
+TEST_F(CaptureTest, ALaterCaptureCropsIntoTheKeptFrame)
+{
+    captureOnce();
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("frame.raw")));
+    std::vector<char> raw(FrameLayout::RawFrameBytes);
+    for (std::size_t i = 0; i < raw.size(); ++i)
+        raw[i] = char(i * 7 / 5);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                file.write(raw.data(), qint64(raw.size())) == qint64(raw.size()));
+    file.close();
+    QString error;
+    ASSERT_TRUE(camera.loadFrame(file.fileName(), &error)) << error.toStdString();
+
+    AllocationFaults::clear();
+    AllocationFaults::failAllocation(2);
+    view->OnCapture();
+    EXPECT_EQ(AllocationFaults::attempts(), 2);
+    EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::OutOfMemory)});
+    AllocationFaults::clear();
+    view->OnCapture();
+    EXPECT_EQ(AllocationFaults::attempts(), 2);
+    EXPECT_EQ(control.lastLoadedBlock, expectedBitmap(camera, view->colorCoeff(), 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(EachAllocation, CaptureAllocation,
