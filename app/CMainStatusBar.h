@@ -51,6 +51,9 @@ public:
     QProgressBar &progress() { return *m_progress; }
     // The position of the transfer's progress bar, 0 to 1024.
     void setProgressPosition(int rows);
+    // The pages of the PDF in a pane of their own, shown only while there are some.
+    void setPageCount(int pages);
+    QString pageCountText() const;
 
 private:
     QLabel *label(Pane pane) const;
@@ -60,4 +63,5 @@ private:
     std::array<QLabel *, 5> m_labels{};
     QProgressBar *m_progress = nullptr;
     int m_shownMessageId = 0;
+    QLabel *m_pages = nullptr;
 };
