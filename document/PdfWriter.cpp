@@ -114,16 +114,32 @@ Placement place(QSize picture, QSizeF paper)
     return {page, scale, origin};
 }
 
+// The direction of a word's text on the page (y up) and its glyphs' up direction, for text
+// turned clockwise by quarter turns in the picture (y down).
+struct TextAxes
+{
+    int dx, dy, ux, uy;
+};
+constexpr std::array<TextAxes, 4> AxesByQuarterTurns{{
+    {1, 0, 0, 1},
+    {0, -1, 1, 0},
+    {-1, 0, 0, -1},
+    {0, 1, -1, 0},
+}};
+
 QByteArray textLayer(const std::vector<RecognizedWord> &words, const Placement &at, int height)
 {
     QByteArray text = "BT\n3 Tr\n"; // render mode 3: neither filled nor stroked, yet searchable
     for (const RecognizedWord &word : words) {
-        const double size = std::max(1.0, word.box.height() * at.scale);
+        const double size = std::max(1.0, word.lineHeight * at.scale);
         const double natural = word.text.size() * AverageAdvance * size;
-        const double stretch = 100.0 * word.box.width() * at.scale / std::max(natural, 0.01);
-        const double x = at.origin.x() + word.box.left() * at.scale;
-        const double y = at.origin.y() + (height - word.baseline) * at.scale;
-        text += "/F1 " + number(size) + " Tf " + number(stretch) + " Tz 1 0 0 1 " + number(x) +
+        const double stretch = 100.0 * word.length * at.scale / std::max(natural, 0.01);
+        const double x = at.origin.x() + word.baselineStart.x() * at.scale;
+        const double y = at.origin.y() + (height - word.baselineStart.y()) * at.scale;
+        const TextAxes &axes = AxesByQuarterTurns[std::size_t(word.quarterTurns & 3)];
+        text += "/F1 " + number(size) + " Tf " + number(stretch) + " Tz " +
+                QByteArray::number(axes.dx) + ' ' + QByteArray::number(axes.dy) + ' ' +
+                QByteArray::number(axes.ux) + ' ' + QByteArray::number(axes.uy) + ' ' + number(x) +
                 ' ' + number(y) + " Tm " + pdfString(word.text) + " Tj\n";
     }
     return text + "ET\n";

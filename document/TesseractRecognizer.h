@@ -25,7 +25,17 @@ public:
                                           const CancelCheck &cancelled) override;
 
 private:
+    struct Reading
+    {
+        std::vector<RecognizedWord> words;
+        qsizetype confidentLetters = 0;
+        bool upright = false;
+    };
+
     explicit TesseractRecognizer(std::unique_ptr<tesseract::TessBaseAPI> api);
+
+    // The words of the picture turned clockwise by quarter turns, mapped back to the picture.
+    Reading read(const QImage &picture, int turns, const CancelCheck &cancelled);
 
     std::unique_ptr<tesseract::TessBaseAPI> m_api;
 };
