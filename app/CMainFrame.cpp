@@ -170,7 +170,7 @@ void CMainFrame::showEvent(QShowEvent *event)
 
 void CMainFrame::OnFileOpen()
 {
-    if (m_view->m_bOpenEnabled && !m_pdf->confirmPagesMayGo())
+    if (m_view->openEnabled() && !m_pdf->confirmPagesMayGo())
         return;
     m_view->OnFileOpen();
 }
