@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "document/TesseractRecognizer.h"
 
+#include "document/DocumentLogging.h"
+
 #include <QCoreApplication>
-#include <QLoggingCategory>
 #include <QTransform>
 
 #include <tesseract/baseapi.h>
@@ -10,8 +11,6 @@
 #include <tesseract/resultiterator.h>
 
 namespace {
-Q_LOGGING_CATEGORY(lcRecognition, "quillon.document.recognition")
-
 // Pictures are read at half their size: the camera's 1272 x 1024 pixels over a sheet put the
 // lines of print at heights Tesseract reads well after halving, its blocky edges are smoothed,
 // and reading takes about half the time. Tried on the simulated camera's print: at full size
@@ -76,7 +75,7 @@ std::unique_ptr<TesseractRecognizer> TesseractRecognizer::create(const QString &
     // Tesseract's own progress and warnings would reach standard error, headless runs included.
     api->SetVariable("debug_file", "/dev/null");
     if (api->Init(nullptr, language.toLatin1().constData(), tesseract::OEM_LSTM_ONLY) != 0) {
-        qCInfo(lcRecognition) << "no Tesseract language pack" << language;
+        qCWarning(lcDocument) << "no Tesseract language pack" << language;
         return nullptr;
     }
     // The library reads one block of text unless told to find the page's layout first.
