@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -30,6 +31,12 @@ struct Operation
     bool accepted;
     const char *after;
 };
+
+// Names the case in test listings instead of its bytes.
+void PrintTo(const Operation &operation, std::ostream *out)
+{
+    *out << operation.what;
+}
 
 class PageListOperation : public testing::TestWithParam<Operation>
 {};
