@@ -4,6 +4,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CMainStatusBar.h"
 #include "app/CommandTable.h"
+#include "app/PdfCommands.h"
 #include "link/ReadinessMonitor.h"
 #include "settings/SettingsStore.h"
 #include "view/CQuillon2View.h"
@@ -32,6 +33,7 @@ CMainFrame::CMainFrame(PipeTransport &transport, MessagePresenter &presenter,
     m_view = new CQuillon2View(*this, settings, this);
     setCentralWidget(m_view);
 
+    m_pdf = new PdfCommands(*this);
     m_bars = CommandBars::create(*this);
 
     connect(m_view, &CQuillon2View::stateChanged, this, &CMainFrame::updateCommands);
@@ -42,6 +44,7 @@ CMainFrame::CMainFrame(PipeTransport &transport, MessagePresenter &presenter,
             zoom->isEnabled())
             zoom->trigger();
     });
+    connect(m_pdf, &PdfCommands::changed, this, &CMainFrame::updateCommands);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) { OnActivateApp(state == Qt::ApplicationActive); });
 
@@ -60,7 +63,10 @@ void CMainFrame::watchDevices(DeviceWatcher &watcher)
 
 void CMainFrame::updateCommands()
 {
-    m_bars.update(m_view->commandContext());
+    CommandContext context = m_view->commandContext();
+    context.pageCount = m_pdf->pages().count();
+    context.pdfBusy = m_pdf->busy();
+    m_bars.update(context);
 }
 
 void CMainFrame::SetStatusMessage(int stringId)
@@ -164,8 +170,19 @@ void CMainFrame::showEvent(QShowEvent *event)
     m_placement.shown();
 }
 
+void CMainFrame::OnFileOpen()
+{
+    if (m_view->openEnabled() && !m_pdf->confirmPagesMayGo())
+        return;
+    m_view->OnFileOpen();
+}
+
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
+    if (!m_pdf->confirmPagesMayGo()) {
+        event->ignore();
+        return;
+    }
     m_clockTimer.stop();
     SaveWindowPlacement(currentPlacement());
     QMainWindow::closeEvent(event);

@@ -15,6 +15,7 @@
 
 class CMainStatusBar;
 class CQuillon2View;
+class PdfCommands;
 class MessagePresenter;
 class SettingsStore;
 
@@ -31,6 +32,7 @@ public:
     ~CMainFrame() override;
 
     CQuillon2View &view() { return *m_view; }
+    PdfCommands &pdf() { return *m_pdf; }
     CMainStatusBar &mainStatusBar() { return *m_wndStatusBar; }
     QToolBar &toolBar() { return *m_bars.toolBar; }
     QAction *commandAction(quint16 id) const { return m_bars.action(id); }
@@ -65,6 +67,8 @@ public:
     void OnDeviceChange(DeviceEvent event, const QString &hardwareKey);
     void OnActivateApp(bool active);
     void OnAppAbout();
+    // Open in open mode asks first when unsaved pages would be left behind.
+    void OnFileOpen();
 
     // Re-evaluates every command's enabled and checked state from the view's state.
     void updateCommands();
@@ -85,6 +89,7 @@ private:
     CMainStatusBar *m_wndStatusBar = nullptr;
     CQuillon2View *m_view = nullptr;
     CommandBars m_bars;
+    PdfCommands *m_pdf = nullptr;
     QTimer m_clockTimer;
     Clock m_clock = [] {
         return QDateTime::currentDateTime();

@@ -41,6 +41,12 @@ CMainStatusBar::CMainStatusBar(QWidget *parent)
         setPaneWidth(pane, MeasureStatusText(QString::fromLatin1(sizingText)));
         addPermanentWidget(label);
     };
+    m_pages = new QLabel(this);
+    m_pages->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_pages->setContentsMargins(PaneMargin, 0, PaneMargin, 0);
+    m_pages->setTextFormat(Qt::PlainText);
+    addPermanentWidget(m_pages);
+    m_pages->hide();
     makePane(ZoomPane, ZoomSizingText);
 
     // The progress bar draws only when its filled width changes: Qt's bar repaints on a value
@@ -140,4 +146,15 @@ void CMainStatusBar::showDateAndTime(const QDateTime &now, bool openMode)
     if (openMode)
         time += QStringLiteral(" #");
     setSizedPaneText(TimePane, time);
+}
+
+void CMainStatusBar::setPageCount(int pages)
+{
+    m_pages->setText(pages == 1 ? tr("1 page") : tr("%1 pages").arg(pages));
+    m_pages->setVisible(pages > 0);
+}
+
+QString CMainStatusBar::pageCountText() const
+{
+    return !m_pages->isHidden() ? m_pages->text() : QString();
 }

@@ -54,6 +54,9 @@ public:
     // drawn at most once per ProgressRepaintMs; 0 and 1024 always are.
     void setProgressPosition(int rows);
     static constexpr int ProgressRepaintMs = 40;
+    // The pages of the PDF in a pane of their own, shown only while there are some.
+    void setPageCount(int pages);
+    QString pageCountText() const;
 
 private:
     QLabel *label(Pane pane) const;
@@ -64,4 +67,5 @@ private:
     QProgressBar *m_progress = nullptr;
     int m_shownMessageId = 0;
     QElapsedTimer m_progressDrawn; // since the bar last moved
+    QLabel *m_pages = nullptr;
 };

@@ -2,6 +2,7 @@
 #include "app/CommandTable.h"
 
 #include "app/CMainFrame.h"
+#include "app/PdfCommands.h"
 #include "imaging/ZoomArithmetic.h"
 #include "view/CQuillon2View.h"
 
@@ -29,25 +30,36 @@ bool panelClosed(const CommandContext &c)
 {
     return !c.remotePanelOpen;
 }
+bool withPages(const CommandContext &c)
+{
+    return c.pageCount > 0 && !c.pdfBusy;
+}
 
 using namespace CommandId;
 
 // Ctrl+[ zooms in and Ctrl+] zooms out, as on every earlier release. Many keyboards reach [ and ]
 // only with AltGr, so the usual Ctrl+plus (or =), Ctrl+minus and Ctrl+0 do the same.
-const std::array<CommandRow, 18> Commands{{
+const std::array<CommandRow, 21> Commands{{
     {FileSave, "&Save...\tCtrl+S", "Save the image.\nSave", "Ctrl+S", 0,
      [](CMainFrame &f) { f.view().OnFileSave(); }, withImage, nullptr},
     {FilePrint, "&Print...\tCtrl+P", "Print the image.\nPrint", "Ctrl+P", -1,
      [](CMainFrame &f) { f.view().OnFilePrint(); }, withImage, nullptr},
     {EditCopy, "&Copy\tCtrl+C", "Copy the image to the clipboard.\nCopy", "Ctrl+C", -1,
      [](CMainFrame &f) { f.view().OnEditCopy(); }, withImage, nullptr},
-    {FileOpen, nullptr, nullptr, "Ctrl+O", -1, [](CMainFrame &f) { f.view().OnFileOpen(); }, always,
+    {FileOpen, nullptr, nullptr, "Ctrl+O", -1, [](CMainFrame &f) { f.OnFileOpen(); }, always,
      nullptr},
+    {SavePdf, "Save as &PDF...", "Save the pages as one searchable PDF.\nSave as PDF", nullptr, -1,
+     [](CMainFrame &f) { f.pdf().savePdf(); }, withPages, nullptr},
+    {AddPage, "&Add page\tCtrl+D", "Add the picture as shown as a page of the PDF.\nAdd page",
+     "Ctrl+D", 2, [](CMainFrame &f) { f.pdf().addPage(); },
+     [](const CommandContext &c) { return c.hasImage && !c.pdfBusy; }, nullptr},
+    {ShowPages, "&Pages...", "See, reorder and remove the pages of the PDF.\nPages", nullptr, -1,
+     [](CMainFrame &f) { f.pdf().showPages(); }, withPages, nullptr},
     {Capture, "&Capture\tAlt+C", "Capture a new image from the main unit.\nCapture", "Alt+C", 1,
      [](CMainFrame &f) { f.view().OnCapture(); }, whenReady, nullptr},
     {JpegSetting, "&JPEG Setting...", "Setting of JPEG compression.\nJPEG Setting", nullptr, -1,
      [](CMainFrame &f) { f.view().OnJpegSetting(); }, always, nullptr},
-    {AppExit, "E&xit\tAlt+F4", "Quit the application.\nExit", "Alt+F4", 5,
+    {AppExit, "E&xit\tAlt+F4", "Quit the application.\nExit", "Alt+F4", 6,
      [](CMainFrame &f) { f.close(); }, always, nullptr},
     {Sharpness, "&Sharpness...", "Setting of sharpness.\nSharpness", nullptr, -1,
      [](CMainFrame &f) { f.view().OnSharpness(); }, withImage, nullptr},
@@ -60,10 +72,10 @@ const std::array<CommandRow, 18> Commands{{
      -1, [](CMainFrame &f) { f.view().OnHideRemoteControl(); },
      [](const CommandContext &c) { return c.cameraReady && c.remotePanelOpen; }, panelClosed},
     {ToggleRemoteControl, nullptr, "Show or hide the remote control.\nShow/Hide the RC", "Ctrl+R",
-     2, [](CMainFrame &f) { f.view().OnToggleRemoteControl(); }, whenReady, panelOpen},
-    {ZoomIn, "Zoom &In\tCtrl+[", "Zoom in.\nZoom in", "Ctrl+[; Ctrl++; Ctrl+=", 3,
+     3, [](CMainFrame &f) { f.view().OnToggleRemoteControl(); }, whenReady, panelOpen},
+    {ZoomIn, "Zoom &In\tCtrl+[", "Zoom in.\nZoom in", "Ctrl+[; Ctrl++; Ctrl+=", 4,
      [](CMainFrame &f) { f.view().OnZoomIn(); }, withImage, nullptr},
-    {ZoomOut, "Zoom &Out\tCtrl+]", "Zoom out.\nZoom out", "Ctrl+]; Ctrl+-", 4,
+    {ZoomOut, "Zoom &Out\tCtrl+]", "Zoom out.\nZoom out", "Ctrl+]; Ctrl+-", 5,
      [](CMainFrame &f) { f.view().OnZoomOut(); },
      [](const CommandContext &c) {
          return c.hasImage && ZoomArithmetic::canZoomOut(c.zoomPercent);
@@ -80,9 +92,10 @@ const std::array<CommandRow, 18> Commands{{
      [](CMainFrame &f) { f.OnAppAbout(); }, always, nullptr},
 }};
 
-constexpr std::array<quint16, 8> FileMenu{FileSave, Capture,     0, FilePrint,
-                                          0,        JpegSetting, 0, AppExit};
-constexpr std::array<quint16, 4> EditMenu{EditCopy, 0, Sharpness, GammaCorrection};
+constexpr std::array<quint16, 9> FileMenu{FileSave, SavePdf,     Capture, 0,      FilePrint,
+                                          0,        JpegSetting, 0,       AppExit};
+constexpr std::array<quint16, 7> EditMenu{EditCopy, 0,       Sharpness, GammaCorrection,
+                                          0,        AddPage, ShowPages};
 constexpr std::array<quint16, 2> RemoteMenu{ShowRemoteControl, HideRemoteControl};
 constexpr std::array<quint16, 5> ZoomMenu{ZoomIn, ZoomOut, 0, BestFit, ActualSize};
 constexpr std::array<quint16, 1> HelpMenu{AppAbout};
@@ -95,8 +108,8 @@ const std::array<MenuDescription, 5> MenuBar{{
     {"&Help", HelpMenu},
 }};
 
-constexpr std::array<quint16, 8> ToolBar{FileSave, Capture, 0, ToggleRemoteControl,
-                                         ZoomIn,   ZoomOut, 0, AppExit};
+constexpr std::array<quint16, 9> ToolBar{FileSave, Capture, AddPage, 0,      ToggleRemoteControl,
+                                         ZoomIn,   ZoomOut, 0,       AppExit};
 
 QString promptPart(const CommandRow &row, bool toolTip)
 {

@@ -31,6 +31,9 @@ inline constexpr quint16 ToggleRemoteControl = 32779;
 inline constexpr quint16 BestFit = 32780;
 inline constexpr quint16 ActualSize = 32781;
 inline constexpr quint16 ToggleOpenMode = 32782;
+inline constexpr quint16 AddPage = 32790;
+inline constexpr quint16 ShowPages = 32791;
+inline constexpr quint16 SavePdf = 32792;
 } // namespace CommandId
 
 // One command: where it appears, what it says, what it does, and when it is enabled or checked.

@@ -3,6 +3,8 @@
 
 #include "app/HeadlessFrame.h"
 #include "app/MessagePresenters.h"
+#include "document/PdfExport.h"
+#include "document/TesseractRecognizer.h"
 #include "link/LinkError.h"
 #include "view/CQuillon2View.h"
 #include "view/ImageFileFormat.h"
@@ -25,6 +27,29 @@ enum ExitStatus
 void printLinkError(LinkError error)
 {
     std::fprintf(stderr, "%s\n", findLinkError(int(error))->text.data());
+}
+
+bool isPdfPath(const QString &path)
+{
+    return path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+}
+
+// A one-page searchable PDF of the picture as the window would show it.
+bool savePdf(const QImage &picture, const QString &path)
+{
+    const QLocale locale = QLocale::system();
+    const PdfExportResult result = PdfExport::run(
+        {picture}, path, PdfWriter::paperSize(locale),
+        [&locale] { return TesseractRecognizer::createFor(locale); }, [] { return false; },
+        [](int) {});
+    if (result.status != PdfExportResult::Written) {
+        printLinkError(LinkError::SaveFailed);
+        return false;
+    }
+    if (!result.searchable)
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(RecognitionLanguage::missingPackHint(QLocale::system())));
+    return true;
 }
 } // namespace
 
@@ -67,5 +92,7 @@ int runHeadlessCapture(PipeTransport &transport, SettingsStore &settings, const 
             printLinkError(LinkError::CaptureFailed);
         return CaptureFailed;
     }
+    if (isPdfPath(path))
+        return savePdf(view.imageCtrl().GetImage(), path) ? Written : CaptureFailed;
     return view.SaveImageAs(path, headlessImageFormat(path)) ? Written : CaptureFailed;
 }

@@ -7,7 +7,8 @@ class PipeTransport;
 class SettingsStore;
 
 // One capture without a window, for scripts: the window's own capture and save, with the
-// stored picture settings. Messages go to standard error. The result is the exit status: 0 when
+// stored picture settings; a ".pdf" name gets a one-page searchable PDF. Messages go to standard
+// error. The result is the exit status: 0 when
 // the picture was written, non-zero otherwise.
 int runHeadlessCapture(PipeTransport &transport, SettingsStore &settings, const QString &path);
 

@@ -9,4 +9,7 @@ struct CommandContext
     bool cameraReady = false;
     bool remotePanelOpen = false;
     float zoomPercent = 0.0f;
+    // Pages set aside for a PDF, and whether a PDF is being written now.
+    int pageCount = 0;
+    bool pdfBusy = false;
 };

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The tool bar's six 16 x 15 images, drawn as pixel art in 16 colours, side by side in button
-// order: Save, Capture, Show/Hide the remote control, Zoom in, Zoom out, Exit.
+// The tool bar's seven 16 x 15 images, drawn as pixel art in 16 colours, side by side in button
+// order: Save, Capture, Add page, Show/Hide the remote control, Zoom in, Zoom out, Exit.
 #include "res/generator/Catalogue.h"
+#include "res/toolbar/add-page.xpm"
 #include "res/toolbar/capture.xpm"
 #include "res/toolbar/exit.xpm"
 #include "res/toolbar/remote.xpm"
@@ -15,7 +16,7 @@ QImage drawToolBarStrip()
 {
     constexpr int ImageWidth = 16;
     constexpr int ImageHeight = 15;
-    const char *const *const images[] = {save_xpm,    capture_xpm,  remote_xpm,
+    const char *const *const images[] = {save_xpm,    capture_xpm,  add_page_xpm, remote_xpm,
                                          zoom_in_xpm, zoom_out_xpm, exit_xpm};
 
     QImage strip(ImageWidth * int(std::size(images)), ImageHeight, QImage::Format_ARGB32);

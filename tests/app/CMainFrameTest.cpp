@@ -35,10 +35,11 @@ TEST_F(CMainFrameTest, MenuBarHasTheFiveMenusWithTheirItems)
     EXPECT_EQ(top[0]->text(), QStringLiteral("&File"));
     EXPECT_EQ(top[2]->text(), QStringLiteral("&Remote control"));
     EXPECT_EQ(menuTexts(frame->topMenu(0)),
-              (QStringList{"&Save...\tCtrl+S", "&Capture\tAlt+C", "-", "&Print...\tCtrl+P", "-",
-                           "&JPEG Setting...", "-", "E&xit\tAlt+F4"}));
+              (QStringList{"&Save...\tCtrl+S", "Save as &PDF...", "&Capture\tAlt+C", "-",
+                           "&Print...\tCtrl+P", "-", "&JPEG Setting...", "-", "E&xit\tAlt+F4"}));
     EXPECT_EQ(menuTexts(frame->topMenu(1)),
-              (QStringList{"&Copy\tCtrl+C", "-", "&Sharpness...", "&Gamma correction..."}));
+              (QStringList{"&Copy\tCtrl+C", "-", "&Sharpness...", "&Gamma correction...", "-",
+                           "&Add page\tCtrl+D", "&Pages..."}));
     EXPECT_EQ(menuTexts(frame->topMenu(2)),
               (QStringList{"&Show the RC\tCtrl+R", "&Hide the RC\tCtrl+R"}));
     EXPECT_EQ(menuTexts(frame->topMenu(3)), (QStringList{"Zoom &In\tCtrl+[", "Zoom &Out\tCtrl+]",
@@ -53,8 +54,8 @@ TEST_F(CMainFrameTest, ToolBarHoldsItsButtonsWithToolTipsAndPrompts)
     QStringList tips;
     for (QAction *action : frame->toolBar().actions())
         tips << (action->isSeparator() ? QStringLiteral("-") : action->toolTip());
-    EXPECT_EQ(tips, (QStringList{"Save", "Capture", "-", "Show/Hide the RC", "Zoom in", "Zoom out",
-                                 "-", "Exit"}));
+    EXPECT_EQ(tips, (QStringList{"Save", "Capture", "Add page", "-", "Show/Hide the RC", "Zoom in",
+                                 "Zoom out", "-", "Exit"}));
     EXPECT_EQ(frame->commandAction(CommandId::Capture)->statusTip(),
               QStringLiteral("Capture a new image from the main unit."));
     for (QAction *action : frame->toolBar().actions()) {

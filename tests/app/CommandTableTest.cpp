@@ -82,7 +82,7 @@ TEST(CommandTable, EveryMenuAndToolBarEntryIsACommandOnce)
             ASSERT_NE(findCommand(id), nullptr) << id;
             EXPECT_EQ(findCommand(id)->toolBarImage, images++) << id;
         }
-    EXPECT_EQ(images, 6);
+    EXPECT_EQ(images, 7);
 }
 
 TEST(CommandTable, PromptsSplitIntoMessageAndToolTip)

@@ -26,7 +26,7 @@ TEST_P(ResourceTest, LoadsAtItsSize)
 }
 
 INSTANTIATE_TEST_SUITE_P(Images, ResourceTest,
-                         ::testing::Values(Resource{":/images/toolbar.png", 96, 15},
+                         ::testing::Values(Resource{":/images/toolbar.png", 112, 15},
                                            Resource{":/images/splash.png", 320, 320},
                                            Resource{":/images/app-icon-16.png", 16, 16},
                                            Resource{":/images/app-icon-32.png", 32, 32},
@@ -44,22 +44,22 @@ int opaquePixels(const QImage &image, const QRect &area)
     return count;
 }
 
-// Six distinct pictures on a transparent ground, one per 16-pixel cell, none spilling into
+// Seven distinct pictures on a transparent ground, one per 16-pixel cell, none spilling into
 // its neighbour's cell by being shifted.
-TEST(ToolBarStrip, HoldsSixDistinctImagesOnTransparentGround)
+TEST(ToolBarStrip, HoldsSevenDistinctImagesOnTransparentGround)
 {
     const QImage strip(QStringLiteral(":/images/toolbar.png"));
     ASSERT_TRUE(strip.hasAlphaChannel());
     QList<QImage> cells;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 7; ++i) {
         const QRect cell(i * 16, 0, 16, 15);
         const int opaque = opaquePixels(strip, cell);
         EXPECT_GT(opaque, 40) << "image " << i;
         EXPECT_LT(opaque, 16 * 15) << "image " << i;
         cells.append(strip.copy(cell));
     }
-    for (int i = 0; i < 6; ++i) {
-        for (int j = i + 1; j < 6; ++j)
+    for (int i = 0; i < 7; ++i) {
+        for (int j = i + 1; j < 7; ++j)
             EXPECT_NE(cells[i], cells[j]) << i << " and " << j;
     }
 }

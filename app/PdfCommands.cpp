@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: MIT
+#include "app/PdfCommands.h"
+
+#include "app/CMainFrame.h"
+#include "app/CMainStatusBar.h"
+#include "app/PagesDialog.h"
+#include "document/TesseractRecognizer.h"
+#include "link/LinkError.h"
+#include "view/CQuillon2View.h"
+#include "view/ImagingControl.h"
+
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QToolButton>
+
+namespace {
+std::optional<QString> askPdfPath(QWidget *parent)
+{
+    QFileDialog dialog(parent, QObject::tr("Save as PDF"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QObject::tr("PDF Files (*.pdf)"));
+    // The overwrite question then covers the name with ".pdf" added.
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+PdfCommands::UnsavedAnswer askUnsaved(QWidget *parent, int pageCount)
+{
+    const auto answer = QMessageBox::question(
+        parent, statusText(StringId::AppTitle),
+        pageCount == 1
+            ? QObject::tr("The page for the PDF is not saved. Save it?")
+            : QObject::tr("The %1 pages for the PDF are not saved. Save them?").arg(pageCount),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        return PdfCommands::UnsavedAnswer::Save;
+    return answer == QMessageBox::Discard ? PdfCommands::UnsavedAnswer::Discard
+                                          : PdfCommands::UnsavedAnswer::Cancel;
+}
+} // namespace
+
+PdfCommands::PdfCommands(CMainFrame &frame)
+    : QObject(&frame)
+    , m_frame(frame)
+    , m_askPath([this] { return askPdfPath(&m_frame); })
+    , m_askUnsaved([this] { return askUnsaved(&m_frame, m_pages.count()); })
+    , m_makeRecognizer([] { return TesseractRecognizer::createFor(QLocale::system()); })
+{}
+
+PdfCommands::~PdfCommands() = default;
+
+void PdfCommands::addPage()
+{
+    if (busy() || !m_pages.append(m_frame.view().imageCtrl().GetImage()))
+        return;
+    showPageCount();
+    Q_EMIT changed();
+}
+
+void PdfCommands::showPages()
+{
+    if (busy())
+        return;
+    PagesDialog dialog(m_pages, &m_frame);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_pages = dialog.pages();
+    showPageCount();
+    Q_EMIT changed();
+}
+
+void PdfCommands::savePdf()
+{
+    if (busy() || m_pages.isEmpty())
+        return;
+    const std::optional<QString> path = m_askPath();
+    if (!path)
+        return;
+    m_job = std::make_unique<PdfExportJob>(
+        m_pages.pages(), *path, PdfWriter::paperSize(QLocale::system()), m_makeRecognizer);
+    CMainStatusBar &bar = m_frame.mainStatusBar();
+    m_cancelButton = new QToolButton(&bar);
+    m_cancelButton->setText(tr("Cancel"));
+    m_cancelButton->setToolTip(tr("Stop writing the PDF"));
+    connect(m_cancelButton, &QToolButton::clicked, m_job.get(), &PdfExportJob::cancel);
+    bar.insertPermanentWidget(0, m_cancelButton);
+    bar.showPaneMessage(0, tr("Reading the text of the pages..."));
+    bar.setProgressPosition(0);
+    const int total = m_job->pageCount();
+    connect(m_job.get(), &PdfExportJob::pageDone, this, [this, total](int done) {
+        m_frame.mainStatusBar().setProgressPosition(done * CMainStatusBar::ProgressRange / total);
+    });
+    connect(m_job.get(), &PdfExportJob::finished, this, &PdfCommands::onFinished);
+    m_job->start();
+    Q_EMIT changed();
+}
+
+void PdfCommands::onFinished(const PdfExportResult &result)
+{
+    const int written = m_job->pageCount();
+    m_job.release()->deleteLater();
+    delete m_cancelButton;
+    CMainStatusBar &bar = m_frame.mainStatusBar();
+    bar.setProgressPosition(0);
+    bar.showPaneMessage(StringId::Ready, statusText(StringId::Ready));
+    if (result.status == PdfExportResult::Written) {
+        // Pages added while the file was written stay for the next one.
+        m_pages.removeFirst(written);
+        if (!result.searchable)
+            bar.showPaneMessage(0, RecognitionLanguage::missingPackHint(QLocale::system()));
+    } else if (result.status == PdfExportResult::Failed) {
+        m_frame.Link().ShowLinkError(int(LinkError::SaveFailed));
+    }
+    showPageCount();
+    Q_EMIT changed();
+    Q_EMIT saveFinished(result.status == PdfExportResult::Written);
+}
+
+void PdfCommands::waitForJob()
+{
+    if (!busy())
+        return;
+    QEventLoop loop;
+    connect(this, &PdfCommands::saveFinished, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool PdfCommands::confirmPagesMayGo()
+{
+    if (busy()) {
+        m_job->cancel();
+        waitForJob();
+    }
+    if (m_pages.isEmpty())
+        return true;
+    switch (m_askUnsaved()) {
+    case UnsavedAnswer::Discard:
+        m_pages.removeFirst(m_pages.count());
+        showPageCount();
+        Q_EMIT changed();
+        return true;
+    case UnsavedAnswer::Save:
+        savePdf();
+        waitForJob();
+        return m_pages.isEmpty();
+    case UnsavedAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void PdfCommands::showPageCount()
+{
+    m_frame.mainStatusBar().setPageCount(m_pages.count());
+}

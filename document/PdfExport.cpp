@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#include "document/PdfExport.h"
+
+#include "imaging/ImageCodecs.h"
+
+#include <QThread>
+
+namespace PdfExport {
+PdfExportResult run(const std::vector<QImage> &pages, const QString &path, QSizeF paper,
+                    const RecognizerFactory &makeRecognizer,
+                    const TextRecognizer::CancelCheck &cancelled,
+                    const std::function<void(int)> &pageDone)
+{
+    const std::unique_ptr<TextRecognizer> recognizer = makeRecognizer ? makeRecognizer() : nullptr;
+    PdfExportResult result;
+    result.searchable = recognizer != nullptr;
+    std::vector<PdfPage> pdfPages;
+    for (const QImage &picture : pages) {
+        if (cancelled()) {
+            result.status = PdfExportResult::Cancelled;
+            return result;
+        }
+        pdfPages.push_back({picture, recognizer ? recognizer->recognize(picture, cancelled)
+                                                : std::vector<RecognizedWord>{}});
+        pageDone(int(pdfPages.size()));
+    }
+    if (cancelled()) {
+        result.status = PdfExportResult::Cancelled;
+        return result;
+    }
+    const QByteArray pdf = PdfWriter::write(pdfPages, paper);
+    result.status = !pdf.isEmpty() && ImageCodecs::writeFileAtomically(path, pdf)
+                        ? PdfExportResult::Written
+                        : PdfExportResult::Failed;
+    return result;
+}
+} // namespace PdfExport
+
+PdfExportJob::PdfExportJob(std::vector<QImage> pages, QString path, QSizeF paper,
+                           PdfExport::RecognizerFactory makeRecognizer, QObject *parent)
+    : QObject(parent)
+    , m_pages(std::move(pages))
+    , m_path(std::move(path))
+    , m_paper(paper)
+    , m_makeRecognizer(std::move(makeRecognizer))
+{}
+
+PdfExportJob::~PdfExportJob()
+{
+    if (!m_thread)
+        return;
+    cancel();
+    m_thread->wait();
+    delete m_thread;
+}
+
+void PdfExportJob::start()
+{
+    if (m_thread)
+        return;
+    m_thread = QThread::create([this] {
+        const PdfExportResult result = PdfExport::run(
+            m_pages, m_path, m_paper, m_makeRecognizer, [this] { return m_cancelled.load(); },
+            [this](int done) {
+                QMetaObject::invokeMethod(this, [this, done] { Q_EMIT pageDone(done); });
+            });
+        QMetaObject::invokeMethod(this, [this, result] { Q_EMIT finished(result); });
+    });
+    m_thread->start();
+}

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: MIT
+#include "app/PdfCommands.h"
+
+#include "app/CommandTable.h"
+#include "link/LinkError.h"
+#include "tests/app/MainFrameFixture.h"
+
+#include <QAction>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+namespace {
+class PdfCommandsTest : public MainFrameFixture
+{
+protected:
+    // A frame showing a captured picture with two pages added; no text is read, so a save is
+    // quick and needs no language pack.
+    PdfCommands &frameWithTwoPages()
+    {
+        makeFrame();
+        frame->view().OnInitialUpdate();
+        frame->view().OnCapture();
+        PdfCommands &pdf = frame->pdf();
+        pdf.setRecognizerFactory([] { return nullptr; });
+        pdf.setPathQuestion([this] { return pdfPath; });
+        frame->commandAction(CommandId::AddPage)->trigger();
+        frame->commandAction(CommandId::AddPage)->trigger();
+        return pdf;
+    }
+
+    QTemporaryDir dir;
+    QString pdfPath = dir.filePath(QStringLiteral("pages.pdf"));
+};
+
+TEST_F(PdfCommandsTest, CloseAsksWhilePagesAreUnsaved)
+{
+    PdfCommands &pdf = frameWithTwoPages();
+    EXPECT_EQ(frame->mainStatusBar().pageCountText(), QStringLiteral("2 pages"));
+    EXPECT_TRUE(frame->commandAction(CommandId::SavePdf)->isEnabled());
+    frame->show();
+
+    int questions = 0;
+    PdfCommands::UnsavedAnswer answer = PdfCommands::UnsavedAnswer::Cancel;
+    pdf.setUnsavedQuestion([&] {
+        ++questions;
+        return answer;
+    });
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(pdf.pages().count(), 2);
+
+    answer = PdfCommands::UnsavedAnswer::Discard;
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(questions, 2);
+    EXPECT_TRUE(pdf.pages().isEmpty());
+    EXPECT_EQ(frame->mainStatusBar().pageCountText(), QString());
+    EXPECT_FALSE(QFile::exists(pdfPath));
+}
+
+TEST_F(PdfCommandsTest, SavingOnCloseWritesThePagesBeforeTheWindowGoes)
+{
+    PdfCommands &pdf = frameWithTwoPages();
+    frame->show();
+    pdf.setUnsavedQuestion([] { return PdfCommands::UnsavedAnswer::Save; });
+    EXPECT_TRUE(frame->close());
+    EXPECT_TRUE(pdf.pages().isEmpty());
+    QFile file(pdfPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("%PDF-"));
+    // Pictures only: the status bar names the package that makes PDFs searchable.
+    EXPECT_TRUE(message().contains(QLatin1String("tesseract-ocr-"))) << message().toStdString();
+}
+
+TEST_F(PdfCommandsTest, FailedSaveKeepsThePages)
+{
+    PdfCommands &pdf = frameWithTwoPages();
+    pdfPath = dir.path(); // a folder: the file cannot be written
+    QSignalSpy finished(&pdf, &PdfCommands::saveFinished);
+    frame->commandAction(CommandId::SavePdf)->trigger();
+    ASSERT_TRUE(finished.wait(30000));
+    EXPECT_FALSE(finished.constFirst().constFirst().toBool());
+    EXPECT_EQ(pdf.pages().count(), 2);
+    EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::SaveFailed)});
+}
+} // namespace

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+#include "document/PdfExport.h"
+
+#include "document/TesseractRecognizer.h"
+#include "tests/support/SimulatorPicture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+// Poppler's tools read the files: an independent reader, not our own writer's idea of a PDF.
+QString runTool(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QStringLiteral("<%1 failed>").arg(tool);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString textOf(const QString &pdf)
+{
+    // Runs of spaces differ with the layout; words and their order matter.
+    return runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
+}
+
+int pageCountOf(const QString &pdf)
+{
+    const QString info = runTool(QStringLiteral("pdfinfo"), {pdf});
+    const qsizetype at = info.indexOf(QLatin1String("Pages:"));
+    return at < 0 ? -1 : info.mid(at + 6).section(u'\n', 0, 0).trimmed().toInt();
+}
+
+class FixedWords : public TextRecognizer
+{
+public:
+    std::vector<RecognizedWord> recognize(const QImage &, const CancelCheck &) override
+    {
+        return {{QStringLiteral("Grüße"), QPointF(10, 22), 60, 12},
+                {QStringLiteral("(a\\b)"), QPointF(80, 22), 40, 12}};
+    }
+};
+
+PdfExportResult exportPages(const std::vector<QImage> &pages, const QString &path,
+                            PdfExport::RecognizerFactory factory, bool cancel = false)
+{
+    return PdfExport::run(
+        pages, path, PdfWriter::paperSize(QLocale::c()), factory, [cancel] { return cancel; },
+        [](int) {});
+}
+
+// The third page is upside down, as when the sheet lay the other way round: its words are
+// still found (the simulated camera's blocky large letters read well only when upright).
+TEST(PdfExport, SimulatorPagesAreSearchable)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("pages.pdf"));
+    const QImage picture = simulatorPicture();
+    ASSERT_FALSE(picture.isNull());
+    const auto result = exportPages(
+        {picture, simulatorPicture({.blackAndWhite = true}), simulatorPicture({.rotation = 2})},
+        path, [] { return TesseractRecognizer::create(QStringLiteral("eng")); });
+    EXPECT_EQ(result.status, PdfExportResult::Written);
+    EXPECT_TRUE(result.searchable);
+    EXPECT_EQ(pageCountOf(path), 3);
+    const QString text = textOf(path);
+    EXPECT_EQ(text.count(QLatin1String("QUILLON FOR USB")), 2) << text.toStdString();
+    EXPECT_EQ(text.count(QLatin1String("SIMULATED MAIN UNIT")), 3) << text.toStdString();
+}
+
+TEST(PdfExport, WordsKeepTheirLettersAndPicturesOnlyWithoutRecognizer)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("words.pdf"));
+    const QImage page(200, 100, QImage::Format_RGB32);
+    EXPECT_EQ(exportPages({page}, path, [] { return std::make_unique<FixedWords>(); }).status,
+              PdfExportResult::Written);
+    EXPECT_EQ(textOf(path), QStringLiteral("Grüße (a\\b)"));
+
+    const auto plain = exportPages({page, page, page}, path, nullptr);
+    EXPECT_EQ(plain.status, PdfExportResult::Written);
+    EXPECT_FALSE(plain.searchable);
+    EXPECT_EQ(pageCountOf(path), 3);
+    EXPECT_EQ(textOf(path), QString());
+}
+
+TEST(PdfExport, FailedOrCancelledExportLeavesTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("old.pdf"));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the old file");
+    old.close();
+
+    const QImage page(200, 100, QImage::Format_RGB32);
+    // Wider than JPEG can hold: the PDF cannot be made.
+    const QImage tooWide(70000, 1, QImage::Format_RGB32);
+    EXPECT_EQ(exportPages({page, tooWide}, path, nullptr).status, PdfExportResult::Failed);
+    EXPECT_EQ(exportPages({page}, path, nullptr, true).status, PdfExportResult::Cancelled);
+
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "the old file");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.pdf")});
+}
+} // namespace
