@@ -144,11 +144,13 @@ TEST_P(GammaSelectionOutOfRange, CountsAsGammaOff)
     }
 }
 
+std::string pathName(const ::testing::TestParamInfo<CpuPath> &info)
+{
+    static constexpr std::array<const char *, 3> paths{"Portable", "Avx2", "Avx512"};
+    return paths[std::size_t(info.param)];
+}
+
 INSTANTIATE_TEST_SUITE_P(AllPaths, GammaSelectionOutOfRange,
                          ::testing::Values(CpuPath::Portable, CpuPath::Avx2, CpuPath::Avx512),
-                         [](const auto &info) {
-                             static constexpr std::array<const char *, 3> paths{"Portable", "Avx2",
-                                                                                "Avx512"};
-                             return std::string(paths[std::size_t(info.param)]);
-                         });
+                         pathName);
 } // namespace
