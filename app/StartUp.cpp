@@ -160,6 +160,8 @@ int runQuillon(int argc, char **argv)
     }
     QApplication application(argc, argv);
     setApplicationNames();
+    // Ties the window to the launcher's entry: the Wayland app id, and the icon docks show.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tova.QuillonU"));
 
     QCommandLineParser parser;
     addOptions(parser);
