@@ -10,15 +10,21 @@ namespace {
 constexpr int OkResult = 1;
 } // namespace
 
-int MessageBoxPresenter::showWarning(int, const QString &caption, const QString &text)
+int MessageBoxPresenter::showWarning(int, const QString &caption, const QString &text,
+                                     const QString &details)
 {
-    QMessageBox::warning(m_parent, caption, text);
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, m_parent);
+    box.setDetailedText(details);
+    box.exec();
     return OkResult;
 }
 
-int StandardErrorPresenter::showWarning(int code, const QString &, const QString &text)
+int StandardErrorPresenter::showWarning(int code, const QString &, const QString &text,
+                                        const QString &details)
 {
     m_codes.append(code);
     std::fprintf(stderr, "%s\n", qPrintable(text.trimmed()));
+    if (!details.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(details));
     return OkResult;
 }

@@ -31,7 +31,7 @@ namespace {
 class SilentPresenter : public MessagePresenter
 {
 public:
-    int showWarning(int, const QString &, const QString &) override { return 1; }
+    int showWarning(int, const QString &, const QString &, const QString &) override { return 1; }
 };
 
 class PaintCounter : public QObject

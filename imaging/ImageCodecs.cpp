@@ -6,6 +6,7 @@
 #include "imaging/JpegCodec.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -119,27 +120,28 @@ QByteArray encode(const DecodedImage &image, FileFormat format, int qualityFacto
     return JpegCodec::encode(image.image, qualityFactor, comment);
 }
 
-bool writeFileAtomically(const QString &path, const QByteArray &bytes)
+bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *errorString)
 {
     // The temporary file is renamed over whatever the target is: a FIFO or a device would be
     // replaced by a regular file. A link to a regular file is written through.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile()) {
         qCWarning(lcImaging) << "cannot write" << path << ": not a regular file";
+        if (errorString)
+            *errorString = QCoreApplication::translate("ImageCodecs", "Not a regular file");
         return false;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qCWarning(lcImaging) << "cannot write" << path << ":" << file.errorString();
-        return false;
-    }
     // Without commit() the destructor removes the temporary file and leaves the target alone.
     // A small write only fills the file's buffer; commit() would flush it without reporting a
     // short write (a full disk, a file size limit), so the flush is checked first.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                         file.flush() && file.commit();
+    if (!written) {
         qCWarning(lcImaging) << "cannot write" << path << ":" << file.errorString();
-        return false;
+        if (errorString)
+            *errorString = file.errorString();
     }
-    return true;
+    return written;
 }
 } // namespace ImageCodecs

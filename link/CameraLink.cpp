@@ -6,6 +6,8 @@
 #include "link/MessagePresenter.h"
 #include "link/StatusText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -118,12 +120,42 @@ bool CameraLink::ReadImageBlock(MemoryBlock &block)
     return true;
 }
 
-int CameraLink::ShowLinkError(int code)
+QString CameraLink::refusalExplanation(CameraRefusal refusal)
+{
+    switch (refusal) {
+    case CameraRefusal::PermissionDenied:
+        return QCoreApplication::translate(
+            "CameraLink",
+            "The main unit is plugged in, but this user may not use it (permission denied).\n\n"
+            "The udev rule 70-quillon-camera.rules gives the logged-in user access to the main "
+            "unit. Make sure it is installed (the package puts it in /usr/lib/udev/rules.d; "
+            "otherwise copy it to /etc/udev/rules.d), then unplug the main unit and plug it in "
+            "again.");
+    case CameraRefusal::Busy:
+        return QCoreApplication::translate(
+            "CameraLink",
+            "The main unit is plugged in, but another program is using it.\n\n"
+            "Close the other program that uses the main unit. Quillon for USB connects to the "
+            "main unit as soon as it is free.");
+    case CameraRefusal::None:
+        break;
+    }
+    return {};
+}
+
+void CameraLink::ExplainRefusal(CameraRefusal refusal)
+{
+    const QString text = refusalExplanation(refusal);
+    if (!text.isEmpty())
+        m_presenter.showWarning(0, statusText(StringId::AppTitle), text, QString());
+}
+
+int CameraLink::ShowLinkError(int code, const QString &details)
 {
     const std::optional<LinkErrorRow> row = findLinkError(code);
     if (!row)
         return 0;
     const QString text =
         QString::fromUtf8(row->text.data(), qsizetype(row->text.size())) + QStringLiteral("\n\n");
-    return m_presenter.showWarning(code, statusText(StringId::AppTitle), text);
+    return m_presenter.showWarning(code, statusText(StringId::AppTitle), text, details);
 }

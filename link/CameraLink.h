@@ -5,6 +5,8 @@
 #include "link/MemoryBlock.h"
 #include "link/PipeTransport.h"
 
+#include <QString>
+
 #include <chrono>
 #include <memory>
 #include <string_view>
@@ -48,9 +50,16 @@ public:
     // Fills block (at least RawFrameBytes) with 1024 rows from the image pipe, reporting progress
     // after every row; true only when every row arrived whole.
     bool ReadImageBlock(MemoryBlock &block);
-    // Shows message code; returns the box's result, or 0 without showing anything for a code
-    // that has no message.
-    int ShowLinkError(int code);
+    // Shows message code, with details (the file and the system's reason, say) when given;
+    // returns the box's result, or 0 without showing anything for a code that has no message.
+    int ShowLinkError(int code, const QString &details = QString());
+
+    // Why the camera was on the bus but could not be opened at the last attempt.
+    CameraRefusal lastRefusal() const { return m_transport.lastRefusal(); }
+    // Tells the user, in a warning of its own, why the camera cannot be used and what to do.
+    void ExplainRefusal(CameraRefusal refusal);
+    // That explanation; empty for CameraRefusal::None.
+    static QString refusalExplanation(CameraRefusal refusal);
     // The owner takes the camera to be unreachable: a command now would only fail.
     bool isLinkMarkedDown() const { return m_host.isLinkMarkedDown(); }
 

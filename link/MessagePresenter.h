@@ -9,7 +9,10 @@ class MessagePresenter
 public:
     virtual ~MessagePresenter() = default;
 
-    // A modal box with the caption, the text, an OK button and the exclamation icon. The code is
-    // the message's number, for recording; the result is the box's result.
-    virtual int showWarning(int code, const QString &caption, const QString &text) = 0;
+    // A modal box with the caption, the text, an OK button and the exclamation icon, and the
+    // details (when not empty) behind a button of their own. The code is the message's number,
+    // for recording, or 0 for a warning that is not a numbered message; the result is the box's
+    // result.
+    virtual int showWarning(int code, const QString &caption, const QString &text,
+                            const QString &details) = 0;
 };

@@ -27,6 +27,14 @@ public:
                               std::chrono::milliseconds timeout) = 0;
 };
 
+// Why a camera that is on the bus could not be opened.
+enum class CameraRefusal
+{
+    None,             // it opened, or it is not there at all
+    PermissionDenied, // this user may not open its device file
+    Busy,             // another program holds it
+};
+
 // A way to reach the camera's pipes: the simulated main unit, the camera over libusb, or the
 // Windows driver's device files. Everything above this interface is the same for all of them.
 class PipeTransport
@@ -37,4 +45,8 @@ public:
     // Opens a pipe by name ("PIPE00", "PIPE01", "PIPE03"); null when it is not available
     // (camera absent, driver not loaded).
     virtual std::unique_ptr<PipeHandle> open(std::string_view pipeName) = 0;
+
+    // Why the last open found the camera but could not use it; transports that cannot tell
+    // always answer None.
+    virtual CameraRefusal lastRefusal() const { return CameraRefusal::None; }
 };

@@ -161,6 +161,7 @@ short CImageCtrl::Repaint()
 
 short CImageCtrl::SaveFile(const QString &path, short format, short, short quality, short)
 {
+    m_saveError.clear();
     if (m_image.image.isNull())
         return Failed;
     ImageCodecs::FileFormat fileFormat = ImageCodecs::FileFormat::Jpeg;
@@ -171,7 +172,7 @@ short CImageCtrl::SaveFile(const QString &path, short format, short, short quali
     else if (format != ImageFormatJpeg)
         return Failed;
     const QByteArray bytes = ImageCodecs::encode(m_image, fileFormat, quality, m_jpegComment);
-    return result(!bytes.isEmpty() && ImageCodecs::writeFileAtomically(path, bytes));
+    return result(!bytes.isEmpty() && ImageCodecs::writeFileAtomically(path, bytes, &m_saveError));
 }
 
 short CImageCtrl::LoadFile(const QString &path, short, short, short)

@@ -79,6 +79,7 @@ public:
     short LoadFromMemory(const MemoryBlock &block, short reserved1, short reserved2,
                          long size) override;
     void SetTextItem(short index, const QString &text) override;
+    QString saveErrorString() const override { return m_saveError; }
 
     // The image held (a null image when there is none), for callers that process it further.
     const DecodedImage &image() const { return m_image; }
@@ -128,4 +129,5 @@ private:
     DragPan m_drag;
     std::optional<QPoint> m_zoomAnchor; // the pointer during a wheel zoom, viewport coordinates
     int m_wheelRemainder = 0;           // eighths of a degree not yet worth a whole notch
+    QString m_saveError;
 };

@@ -63,4 +63,7 @@ public:
     virtual short LoadFromMemory(const MemoryBlock &block, short reserved1, short reserved2,
                                  long size) = 0;
     virtual void SetTextItem(short index, const QString &text) = 0;
+
+    // Why the last SaveFile failed, in the system's words; empty when it did not say.
+    virtual QString saveErrorString() const = 0;
 };

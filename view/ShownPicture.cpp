@@ -9,8 +9,23 @@
 #include "view/FrameServices.h"
 #include "view/ImagingControl.h"
 
+#include <QCoreApplication>
+#include <QDir>
+
 #include <cstring>
 #include <optional>
+
+namespace {
+// The detailed text of a failed save: which file, and why, as far as the system said.
+QString saveFailureDetails(const QString &path, const QString &reason)
+{
+    QString details =
+        QCoreApplication::translate("ShownPicture", "File: %1").arg(QDir::toNativeSeparators(path));
+    if (!reason.isEmpty())
+        details += u'\n' + QCoreApplication::translate("ShownPicture", "Reason: %1").arg(reason);
+    return details;
+}
+} // namespace
 
 ShownPicture::ShownPicture(ImagingControl &imageCtrl, FrameServices &frame,
                            std::function<QSize()> clientSize, std::function<void()> changed)
@@ -158,7 +173,8 @@ bool ShownPicture::save(const QString &path, short format)
         result = m_imageCtrl.SaveFile(path, format, bits, quality, 0);
     }
     if (result != 0)
-        m_frame.Link().ShowLinkError(int(LinkError::SaveFailed));
+        m_frame.Link().ShowLinkError(int(LinkError::SaveFailed),
+                                     saveFailureDetails(path, m_imageCtrl.saveErrorString()));
     return result == 0;
 }
 

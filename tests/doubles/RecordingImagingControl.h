@@ -19,6 +19,7 @@ public:
     short loadFileResult = 0;
     short loadFromMemoryResult = 0;
     short saveFileResult = 0;
+    QString saveError; // the reason a failed save gives
     short convertColorDepthResult = 0;
     short sharpenResult = 0;
     float imageWidth = 1272.0f;
@@ -67,6 +68,7 @@ public:
     short LoadFromMemory(const MemoryBlock &block, short reserved1, short reserved2,
                          long size) override;
     void SetTextItem(short index, const QString &text) override;
+    QString saveErrorString() const override { return saveError; }
 
 private:
     void record(const std::string &call) const;

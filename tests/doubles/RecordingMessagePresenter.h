@@ -17,6 +17,7 @@ public:
         int code;
         QString caption;
         QString text;
+        QString details;
     };
 
     std::vector<Shown> shown;
@@ -33,9 +34,10 @@ public:
         return list;
     }
 
-    int showWarning(int code, const QString &caption, const QString &text) override
+    int showWarning(int code, const QString &caption, const QString &text,
+                    const QString &details) override
     {
-        shown.push_back({code, caption, text});
+        shown.push_back({code, caption, text, details});
         if (log)
             log->push_back("message " + std::to_string(code));
         if (onShow)

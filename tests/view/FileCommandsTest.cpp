@@ -102,13 +102,17 @@ TEST_F(FileCommandsTest, ACancelledSaveChangesNothing)
     EXPECT_TRUE(frame->statusRequests.empty());
 }
 
-TEST_F(FileCommandsTest, AFailedSaveIsReportedAndChangesNothing)
+TEST_F(FileCommandsTest, AFailedSaveIsReportedWithItsFileAndReasonAndChangesNothing)
 {
     captureOnce();
     control.saveFileResult = 1;
+    control.saveError = QStringLiteral("No space left on device");
     dialogs->answer = tempPath(QStringLiteral("a.jpg"));
     view->OnFileSave();
     EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::SaveFailed)});
+    EXPECT_EQ(presenter.shown.at(0).text, QStringLiteral("Failed to save the image.\n\n"));
+    EXPECT_EQ(presenter.shown.at(0).details,
+              QStringLiteral("File: %1\nReason: No space left on device").arg(*dialogs->answer));
     EXPECT_TRUE(view->hasImage());
     EXPECT_FALSE(view->rawFrame().isNull());
 }

@@ -122,6 +122,7 @@ TEST_P(FailedSave, TargetThatIsAFolderFails)
 {
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder.bmp"));
     EXPECT_NE(save(m_dir.filePath("folder.bmp")), 0);
+    EXPECT_FALSE(m_control.saveErrorString().isEmpty());
     EXPECT_TRUE(QFileInfo(m_dir.filePath("folder.bmp")).isDir());
     EXPECT_EQ(folderEntries(), (QStringList{"folder.bmp", "picture.bmp"}));
 }
@@ -129,12 +130,14 @@ TEST_P(FailedSave, TargetThatIsAFolderFails)
 TEST_P(FailedSave, MissingFolderFails)
 {
     EXPECT_NE(save(m_dir.filePath("missing/picture.bmp")), 0);
+    EXPECT_FALSE(m_control.saveErrorString().isEmpty());
     EXPECT_EQ(folderEntries(), QStringList{"picture.bmp"});
 }
 
 TEST_P(FailedSave, SuccessReplacesTheOldFileWhole)
 {
     ASSERT_EQ(save(m_target), 0);
+    EXPECT_TRUE(m_control.saveErrorString().isEmpty());
     const QByteArray saved = readFile(m_target);
     EXPECT_NE(saved, m_oldContents);
     EXPECT_EQ(m_control.LoadFile(m_target, 0, 0, 1), 0);
