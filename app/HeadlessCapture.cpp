@@ -77,6 +77,10 @@ int runHeadlessCapture(PipeTransport &transport, SettingsStore &settings, const 
     }
     if (readiness == -1) {
         printLinkError(LinkError::TransmitFailed);
+        // A camera that is there but cannot be opened: the reason, and what to do about it.
+        const QString explanation = CameraLink::refusalExplanation(frame.Link().lastRefusal());
+        if (!explanation.isEmpty())
+            std::fprintf(stderr, "%s\n", qPrintable(explanation));
         return NoCamera;
     }
     if (readiness == 1) {

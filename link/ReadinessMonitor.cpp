@@ -40,8 +40,11 @@ int ReadinessMonitor::QueryReadiness()
 {
     // Taken as unreachable until the command is out, so a missing pipe is not reported here.
     setFlags(true, false);
-    if (!m_link.SendCommand(CameraCommands::ReadinessQuery))
+    if (!m_link.SendCommand(CameraCommands::ReadinessQuery)) {
+        explainRefusal();
         return -1;
+    }
+    m_refusals = 0;
     setFlags(false, false);
 
     ReplyPacket reply{};
@@ -93,10 +96,28 @@ void ReadinessMonitor::OnTimer()
     }
 }
 
+void ReadinessMonitor::explainRefusal()
+{
+    const CameraRefusal refusal = m_link.lastRefusal();
+    m_refusals = refusal == CameraRefusal::None ? 0 : m_refusals + 1;
+    if (m_refusals < RefusalsBeforeExplaining || m_refusalExplained)
+        return;
+    // Marked first: the box lets the polling timer in while it is open.
+    m_refusalExplained = true;
+    m_link.ExplainRefusal(refusal);
+}
+
+void ReadinessMonitor::forgetRefusals()
+{
+    m_refusals = 0;
+    m_refusalExplained = false;
+}
+
 void ReadinessMonitor::OnDeviceChange(DeviceEvent event, const QString &hardwareKey)
 {
     if (!isCameraHardwareKey(hardwareKey))
         return;
+    forgetRefusals();
     switch (event) {
     case DeviceEvent::RemoveComplete:
         KillTimer();

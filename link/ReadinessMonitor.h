@@ -19,6 +19,10 @@ public:
     static constexpr int PollIntervalMs = 1000;
     // More counted "initializing" answers than this end the polling with a time-out message.
     static constexpr int MaxInitializingPolls = 60;
+    // A camera on the bus that refuses to be opened this many queries in a row is explained to
+    // the user. Right after plug-in its permissions may still be on their way, so the first
+    // refusals are not its last word.
+    static constexpr int RefusalsBeforeExplaining = 3;
 
     ReadinessMonitor(CameraLink &link, LinkHost &host, StatusSink &status,
                      QObject *parent = nullptr);
@@ -54,6 +58,10 @@ private:
     // Change the flags, telling the command rules when anything actually changed.
     void setFlags(bool noLink, bool busy);
     void setInitPollCount(int count);
+    // After a query found no link: tells the user why the camera cannot be used, once per
+    // arrival, when it is there but keeps refusing.
+    void explainRefusal();
+    void forgetRefusals();
 
     CameraLink &m_link;
     LinkHost &m_host;
@@ -62,4 +70,6 @@ private:
     bool m_bNoLink = true;
     bool m_bBusy = true;
     int m_initPollCount = 0;
+    int m_refusals = 0;
+    bool m_refusalExplained = false;
 };

@@ -49,6 +49,18 @@ bool meansDeviceGone(int result)
     return result == LIBUSB_ERROR_NO_DEVICE || result == LIBUSB_ERROR_IO;
 }
 
+CameraRefusal refusalOf(int result)
+{
+    switch (result) {
+    case LIBUSB_ERROR_ACCESS:
+        return CameraRefusal::PermissionDenied;
+    case LIBUSB_ERROR_BUSY:
+        return CameraRefusal::Busy;
+    default:
+        return CameraRefusal::None;
+    }
+}
+
 bool isCamera(libusb_device *device)
 {
     libusb_device_descriptor descriptor{};
@@ -102,14 +114,16 @@ public:
 
     // Null when the device cannot be opened (LIBUSB_ERROR_ACCESS right after plug-in, while
     // its permissions are being applied, is one reason: the link's polling asks again) or its
-    // interface cannot be claimed.
-    static std::shared_ptr<Connection> open(libusb_device *device)
+    // interface cannot be claimed; result then holds libusb's error.
+    static std::shared_ptr<Connection> open(libusb_device *device, int &result)
     {
+        result = LIBUSB_ERROR_NOT_SUPPORTED;
         std::optional<std::vector<Endpoint>> endpoints = cameraEndpoints(device);
         if (!endpoints)
             return nullptr;
         libusb_device_handle *handle = nullptr;
-        if (const int result = libusb_open(device, &handle); result != LIBUSB_SUCCESS) {
+        result = libusb_open(device, &handle);
+        if (result != LIBUSB_SUCCESS) {
             qCWarning(lcLink) << "cannot open the camera:" << libusb_error_name(result);
             return nullptr;
         }
@@ -117,8 +131,8 @@ public:
         // the interface back to it when we release it. Platforms without drivers to detach
         // refuse the option, which is harmless.
         libusb_set_auto_detach_kernel_driver(handle, 1);
-        if (const int result = libusb_claim_interface(handle, CameraInterface);
-            result != LIBUSB_SUCCESS) {
+        result = libusb_claim_interface(handle, CameraInterface);
+        if (result != LIBUSB_SUCCESS) {
             qCWarning(lcLink) << "cannot claim the camera's interface:"
                               << libusb_error_name(result);
             libusb_close(handle);
@@ -255,6 +269,7 @@ std::unique_ptr<PipeHandle> UsbTransport::open(std::string_view pipeName)
     const std::optional<int> index = endpointIndex(pipeName);
     if (!index || !m_context)
         return nullptr;
+    m_refusal = CameraRefusal::None;
     if (m_connection && !isStillAttached(*m_connection))
         dropConnection();
     if (!m_connection)
@@ -293,9 +308,14 @@ std::shared_ptr<UsbTransport::Connection> UsbTransport::connect()
         return nullptr;
     }
     const std::unique_ptr<libusb_device *, FreeDeviceList> list(raw);
-    for (libusb_device *device : std::span(raw, std::size_t(count)))
-        if (isCamera(device))
-            return Connection::open(device);
+    for (libusb_device *device : std::span(raw, std::size_t(count))) {
+        if (isCamera(device)) {
+            int result = LIBUSB_SUCCESS;
+            std::shared_ptr<Connection> connection = Connection::open(device, result);
+            m_refusal = refusalOf(result);
+            return connection;
+        }
+    }
     return nullptr;
 }
 

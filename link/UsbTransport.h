@@ -34,6 +34,7 @@ public:
     // Null when the camera is absent, cannot be opened or claimed (e.g. while its permissions
     // are still being applied after plug-in), or has no such endpoint.
     std::unique_ptr<PipeHandle> open(std::string_view pipeName) override;
+    CameraRefusal lastRefusal() const override { return m_refusal; }
 
     // "PIPE00" to "PIPE99": the endpoint's position in interface 0; anything else has none.
     static std::optional<int> endpointIndex(std::string_view pipeName);
@@ -48,4 +49,5 @@ private:
 
     libusb_context *m_context = nullptr;
     std::shared_ptr<Connection> m_connection;
+    CameraRefusal m_refusal = CameraRefusal::None;
 };

@@ -56,6 +56,9 @@ public:
     int openHandles() const { return m_openHandles; }
 
     std::unique_ptr<PipeHandle> open(std::string_view pipeName) override;
+    // What the transport says about why the camera could not be opened.
+    CameraRefusal refusal = CameraRefusal::None;
+    CameraRefusal lastRefusal() const override { return refusal; }
 
 private:
     class Handle;

@@ -331,4 +331,48 @@ INSTANTIATE_TEST_SUITE_P(Keys, HardwareKeyTest,
                                            KeyCase{" USB\\VID_0B7E&PID_0100", false},
                                            KeyCase{"", false}),
                          [](const auto &info) { return paramName(info.param.key, info.index); });
+
+// A camera that is there but cannot be opened is explained in a warning of its own, once it has
+// refused a few queries in a row (not at a refusal that the arriving permissions end), and once
+// per arrival however long the polling goes on.
+TEST_F(ReadinessMonitorTest, ARefusingCameraIsExplainedOncePerArrival)
+{
+    const auto explanations = [this] {
+        std::vector<QString> texts;
+        for (const auto &shown : m_presenter.shown) {
+            EXPECT_EQ(shown.code, 0);
+            EXPECT_EQ(shown.caption, QStringLiteral("Quillon for USB"));
+            texts.push_back(shown.text);
+        }
+        return texts;
+    };
+    const QString denied = CameraLink::refusalExplanation(CameraRefusal::PermissionDenied);
+    const QString busy = CameraLink::refusalExplanation(CameraRefusal::Busy);
+    ASSERT_FALSE(denied.isEmpty());
+    ASSERT_FALSE(busy.isEmpty());
+
+    setCamera(Camera::Absent);
+    m_transport.refusal = CameraRefusal::PermissionDenied;
+    m_monitor.OnInitialUpdate();
+    for (int poll = 2; poll < ReadinessMonitor::RefusalsBeforeExplaining; ++poll)
+        m_monitor.OnTimer();
+    EXPECT_THAT(explanations(), IsEmpty());
+    for (int poll = 0; poll < 5; ++poll)
+        m_monitor.OnTimer();
+    EXPECT_THAT(explanations(), ElementsAre(denied));
+    EXPECT_EQ(m_status.requests.back(), StringId::NotReady);
+    EXPECT_TRUE(m_monitor.isTimerArmed());
+
+    // Plugged in again, now held by another program; an absent camera in between starts the
+    // count anew.
+    m_monitor.OnDeviceChange(DeviceEvent::Arrival, CameraKey);
+    m_transport.refusal = CameraRefusal::None;
+    m_monitor.OnTimer();
+    m_transport.refusal = CameraRefusal::Busy;
+    for (int poll = 1; poll < ReadinessMonitor::RefusalsBeforeExplaining; ++poll)
+        m_monitor.OnTimer();
+    EXPECT_THAT(explanations(), ElementsAre(denied));
+    m_monitor.OnTimer();
+    EXPECT_THAT(explanations(), ElementsAre(denied, busy));
+}
 } // namespace

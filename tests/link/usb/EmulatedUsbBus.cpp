@@ -11,6 +11,7 @@
 #include <linux/ioctl.h>
 #include <linux/usbdevice_fs.h>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace {
 constexpr std::uint8_t BulkType = 2;
@@ -161,6 +162,8 @@ EmulatedUsbDevice::EmulatedUsbDevice(DeviceSpec spec)
 EmulatedUsbDevice::~EmulatedUsbDevice()
 {
     g_signal_handlers_disconnect_by_data(m_handler, this);
+    if (m_claimant)
+        g_object_unref(m_claimant);
     m_pending.clear();
     m_finished.clear();
     g_object_unref(m_handler);
@@ -232,7 +235,7 @@ int EmulatedUsbDevice::openings() const
 bool EmulatedUsbDevice::isClaimed() const
 {
     std::lock_guard lock(m_mutex);
-    return m_claimed;
+    return m_claimant != nullptr;
 }
 
 void EmulatedUsbDevice::clientConnected()
@@ -260,15 +263,17 @@ void EmulatedUsbDevice::handleIoctl(UMockdevIoctlClient *client)
         return;
     case USBDEVFS_DISCONNECT_CLAIM:
     case USBDEVFS_CLAIMINTERFACE:
-        if (m_interfaceBusy) {
+        if (m_interfaceBusy || (m_claimant && m_claimant != client)) {
             complete(client, -1, EBUSY);
             return;
         }
-        m_claimed = true;
+        if (!m_claimant)
+            m_claimant = UMOCKDEV_IOCTL_CLIENT(g_object_ref(client));
         complete(client, 0, 0);
         return;
     case USBDEVFS_RELEASEINTERFACE:
-        m_claimed = false;
+        if (client == m_claimant)
+            releaseClaimLocked();
         complete(client, 0, 0);
         return;
     case USBDEVFS_CLEAR_HALT:
@@ -428,10 +433,17 @@ void EmulatedUsbDevice::finishLocked(std::unique_ptr<Urb> urb, int status, const
     m_finished.push_back(std::move(urb));
 }
 
+void EmulatedUsbDevice::releaseClaimLocked()
+{
+    if (m_claimant)
+        g_object_unref(m_claimant);
+    m_claimant = nullptr;
+}
+
 void EmulatedUsbDevice::vanishLocked(int status)
 {
     m_gone = true;
-    m_claimed = false;
+    releaseClaimLocked();
     while (!m_pending.empty()) {
         std::unique_ptr<Urb> urb = std::move(m_pending.front());
         m_pending.pop_front();
@@ -456,7 +468,7 @@ EmulatedUsbBus::~EmulatedUsbBus()
     g_object_unref(m_testbed);
 }
 
-EmulatedUsbDevice &EmulatedUsbBus::plug(const DeviceSpec &spec)
+EmulatedUsbDevice &EmulatedUsbBus::plug(const DeviceSpec &spec, NodeAccess access)
 {
     const int number = m_nextDeviceNumber++;
     char node[32];
@@ -485,6 +497,13 @@ EmulatedUsbDevice &EmulatedUsbBus::plug(const DeviceSpec &spec)
         const std::string message = error->message;
         g_error_free(error);
         throw std::runtime_error("cannot add the device: " + message);
+    }
+    if (access == NodeAccess::Denied) {
+        // A file that refuses writing to everyone, root included, in place of the device file.
+        const std::string file =
+            std::string(umockdev_testbed_get_root_dir(m_testbed)) + "/dev/" + node;
+        if (unlink(file.c_str()) != 0 || symlink("/proc/sys/kernel/osrelease", file.c_str()) != 0)
+            throw std::runtime_error("cannot deny access to " + file);
     }
     const std::string sysPath = "/sys/devices/usb1/" + name;
     // The testbed announces the device before it writes its binary descriptors; a listener

@@ -74,7 +74,8 @@ public:
     void vanishOnInTransfer(std::uint8_t endpoint, int n);
     // The device vanishes now: pending transfers fail, later calls find no device.
     void vanish();
-    // Another program holds interface 0, so claiming it is refused.
+    // Another program holds interface 0, so claiming it is refused. Without this, a claim is
+    // refused while another open file of the device (another handle, another process) holds it.
     void setInterfaceBusy(bool busy);
     // The next IN transfer on endpoint ends with a stall.
     void stallNextIn(std::uint8_t endpoint);
@@ -100,6 +101,7 @@ private:
     void serviceLocked();
     void finishLocked(std::unique_ptr<Urb> urb, int status, const Bytes &received = {});
     void vanishLocked(int status);
+    void releaseClaimLocked();
     std::uint16_t maxPacket(std::uint8_t endpoint) const;
 
     const DeviceSpec m_spec;
@@ -116,7 +118,7 @@ private:
     std::vector<std::uint8_t> m_clearedHalts;
     bool m_gone = false;
     bool m_interfaceBusy = false;
-    bool m_claimed = false;
+    _UMockdevIoctlClient *m_claimant = nullptr; // the open file holding interface 0; referenced
     int m_openings = 0;
 };
 
@@ -131,8 +133,14 @@ public:
     EmulatedUsbBus(const EmulatedUsbBus &) = delete;
     EmulatedUsbBus &operator=(const EmulatedUsbBus &) = delete;
 
+    enum class NodeAccess
+    {
+        Open,
+        Denied, // opening the device file fails with EACCES, even for root
+    };
+
     // Each plug-in gets a new device number, as on a real bus.
-    EmulatedUsbDevice &plug(const DeviceSpec &spec);
+    EmulatedUsbDevice &plug(const DeviceSpec &spec, NodeAccess access = NodeAccess::Open);
     // The device vanishes, then its removal is announced.
     void unplug(EmulatedUsbDevice &device);
 

@@ -328,6 +328,7 @@ TEST(UsbTransportWithoutCamera, OpensNothingWhenOnlyOtherDevicesArePlugged)
     UsbTransport transport;
     for (const char *name : {"PIPE00", "PIPE01", "PIPE03"})
         EXPECT_FALSE(transport.open(name)) << name;
+    EXPECT_EQ(transport.lastRefusal(), CameraRefusal::None); // absent is not refused
 }
 
 TEST(UsbTransportOfAnIncompleteCamera, LacksOnlyTheMissingPipe)
