@@ -46,6 +46,7 @@ CQuillon2App::CQuillon2App(PipeTransport &transport, DeviceWatcher *watcher,
     , m_watcher(watcher)
     , m_settings(settings)
     , m_lockName(std::move(lockName))
+    , m_beacon(m_lockName)
     , m_tickClock(monotonicMilliseconds)
 {}
 
@@ -68,8 +69,11 @@ bool CQuillon2App::takeInstanceLock()
 
 CQuillon2App::StartResult CQuillon2App::InitInstance(const StartOptions &options)
 {
-    if (!takeInstanceLock())
+    if (!takeInstanceLock()) {
+        // Users start a program again to find its window: the running copy shows it.
+        m_beacon.knock();
         return StartResult::AlreadyRunning;
+    }
     m_applicationSettings = m_settings.loadApplicationSettings();
 
     m_document = std::make_unique<CQuillon2Doc>();
@@ -79,6 +83,8 @@ CQuillon2App::StartResult CQuillon2App::InitInstance(const StartOptions &options
         m_frame->watchDevices(*m_watcher);
     m_frame->view().OnInitialUpdate();
     m_frame->ActivateFrame(options.showCommand);
+    connect(&m_beacon, &InstanceBeacon::knocked, this, &CQuillon2App::bringForward);
+    m_beacon.listen();
 
     if (options.showSplash) {
         m_splash = new CSplashDlg(m_frame.get());
@@ -93,6 +99,21 @@ CQuillon2App::StartResult CQuillon2App::InitInstance(const StartOptions &options
 void CQuillon2App::ExitInstance()
 {
     m_settings.saveApplicationSettings(m_applicationSettings);
+}
+
+void CQuillon2App::bringForward(const QByteArray &launcherToken)
+{
+    if (!m_frame)
+        return;
+    // Wayland lets a window take the focus only with a launcher's token; Qt's Wayland plugin
+    // hands this one to the compositor with the activation request.
+    if (!launcherToken.isEmpty() && QGuiApplication::platformName() == QLatin1String("wayland"))
+        qputenv("XDG_ACTIVATION_TOKEN", launcherToken);
+    // Minimized comes off; maximized or full screen stay.
+    m_frame->setWindowState(m_frame->windowState() & ~Qt::WindowMinimized);
+    m_frame->show();
+    m_frame->raise();
+    m_frame->activateWindow();
 }
 
 void CQuillon2App::scheduleIdleCheck()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/CSplashDlg.h"
+#include "app/InstanceBeacon.h"
 #include "app/MessagePresenters.h"
 #include "settings/SettingsStore.h"
 
@@ -59,6 +60,9 @@ public:
     // handled as usual.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+    // A second start knocked: the window comes forward, restored if it was minimized.
+    void bringForward(const QByteArray &launcherToken);
+
     CMainFrame *mainFrame() const { return m_frame.get(); }
     CSplashDlg *splash() const { return m_splash.data(); }
     void setTickClock(TickClock clock) { m_tickClock = std::move(clock); }
@@ -75,6 +79,7 @@ private:
     ApplicationSettings m_applicationSettings;
     QString m_lockName;
     std::unique_ptr<InstanceGuard> m_instanceLock;
+    InstanceBeacon m_beacon;
     MessageBoxPresenter m_presenter;
     std::unique_ptr<CQuillon2Doc> m_document;
     std::unique_ptr<CMainFrame> m_frame;

@@ -127,14 +127,18 @@ TEST_F(CQuillon2AppTest, SplashCanBeSuppressed)
     EXPECT_TRUE(app->mainFrame()->isVisible());
 }
 
-TEST_F(CQuillon2AppTest, ASecondCopyDoesNotStartAndLeavesTheFirstAlone)
+TEST_F(CQuillon2AppTest, ASecondCopyDoesNotStartAndBringsTheFirstForward)
 {
     auto first = makeApp();
     ASSERT_EQ(first->InitInstance({}), CQuillon2App::StartResult::Started);
+    CMainFrame *frame = first->mainFrame();
+    frame->setWindowState(Qt::WindowMinimized | Qt::WindowMaximized);
     auto second = makeApp();
     EXPECT_EQ(second->InitInstance({}), CQuillon2App::StartResult::AlreadyRunning);
     EXPECT_EQ(second->mainFrame(), nullptr);
-    EXPECT_TRUE(first->mainFrame()->isVisible());
+    ASSERT_TRUE(waitUntil([frame] { return !frame->isMinimized(); }));
+    EXPECT_TRUE(frame->isMaximized());
+    EXPECT_TRUE(frame->isVisible());
 }
 
 // Whatever a crash or a power cut leaves as the lock file, the next start goes ahead; and then

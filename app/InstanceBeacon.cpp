@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#include "app/InstanceBeacon.h"
+
+#include <QDir>
+#include <QLocalSocket>
+#include <QStandardPaths>
+
+#include <memory>
+#include <utility>
+
+namespace {
+// A token is a short line of text; anything longer is not one.
+constexpr qint64 MaxTokenBytes = 4096;
+} // namespace
+
+InstanceBeacon::InstanceBeacon(const QString &name, QObject *parent)
+    : QObject(parent)
+{
+    QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (directory.isEmpty())
+        directory = QDir::tempPath();
+    m_path = directory + u'/' + name + QStringLiteral(".socket");
+    connect(&m_server, &QLocalServer::newConnection, this, &InstanceBeacon::accept);
+}
+
+bool InstanceBeacon::listen()
+{
+    // Only the holder of the lock gets here, so whatever is at the path is a crashed copy's.
+    QLocalServer::removeServer(m_path);
+    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    return m_server.listen(m_path);
+}
+
+bool InstanceBeacon::knock(int timeoutMs) const
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_path);
+    if (!socket.waitForConnected(timeoutMs))
+        return false;
+    socket.write(launcherToken() + '\n');
+    const bool delivered = socket.waitForBytesWritten(timeoutMs);
+    socket.disconnectFromServer();
+    return delivered;
+}
+
+QByteArray InstanceBeacon::launcherToken()
+{
+    QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
+    if (token.isEmpty())
+        token = qgetenv("DESKTOP_STARTUP_ID");
+    return token.left(MaxTokenBytes).replace('\n', ' ');
+}
+
+void InstanceBeacon::accept()
+{
+    while (QLocalSocket *socket = m_server.nextPendingConnection()) {
+        // The token arrives as one line; a knock that ends without one still counts, once.
+        const auto answered = std::make_shared<bool>(false);
+        const auto finish = [this, socket, answered] {
+            if (std::exchange(*answered, true))
+                return;
+            const QByteArray line = socket->readLine(MaxTokenBytes).trimmed();
+            socket->deleteLater();
+            Q_EMIT knocked(line);
+        };
+        connect(socket, &QLocalSocket::readyRead, this, [socket, finish] {
+            if (socket->canReadLine() || socket->bytesAvailable() >= MaxTokenBytes)
+                finish();
+        });
+        connect(socket, &QLocalSocket::disconnected, this, finish);
+        if (socket->canReadLine() || socket->state() != QLocalSocket::ConnectedState)
+            finish();
+    }
+}
