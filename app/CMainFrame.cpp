@@ -22,7 +22,11 @@ CMainFrame::CMainFrame(PipeTransport &transport, MessagePresenter &presenter,
     setWindowTitle(statusText(StringId::AppTitle));
     setMinimumSize(MinimumWidth, MinimumHeight);
     m_placement.placeByDefault(QSize(MinimumWidth, MinimumHeight));
-    setWindowIcon(QIcon(QStringLiteral(":/images/app-icon-48.png")));
+    // Every size, so that title bars, task bars and switchers each take a drawn one.
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/images/app-icon-%1.png").arg(size));
+    setWindowIcon(icon);
 
     m_wndStatusBar = new CMainStatusBar(this);
     setStatusBar(m_wndStatusBar);

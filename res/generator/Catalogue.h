@@ -7,11 +7,13 @@
 #include <functional>
 #include <span>
 
-// One image the program shows, by its file name in the resources.
+// One image the program shows, by its file name in the resources. An image that is not a
+// bitmap writes its file itself.
 struct CatalogueEntry
 {
     const char *fileName;
     std::function<QImage()> draw;
+    std::function<bool(const QString &path)> write = {};
 };
 
 // Every image the generator knows; each family of images adds its entries here.
@@ -21,6 +23,8 @@ std::span<const CatalogueEntry> catalogue();
 QImage drawToolBarStrip();
 QImage drawSplash();
 QImage drawAppIcon(int size);
+// The application icon as a scalable SVG file.
+bool writeAppIconSvg(const QString &path);
 QImage drawRemotePanelBackground();
 // The remote panel's bitmaps, "rc-<resource id>.png".
 std::span<const CatalogueEntry> remotePanelCatalogue();

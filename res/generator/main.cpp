@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -27,6 +29,11 @@ bool loadFonts(const QDir &fontDir)
         g_family = QFontDatabase::applicationFontFamilies(id).value(0);
     }
     return !g_family.isEmpty();
+}
+
+bool saveImage(const QImage &image, const QString &path)
+{
+    return !image.isNull() && image.save(path, "PNG");
 }
 
 const CatalogueEntry *find(const QString &fileName)
@@ -49,25 +56,23 @@ std::span<const CatalogueEntry> catalogue()
     static const CatalogueEntry entries[] = {
         {"toolbar.png", drawToolBarStrip},
         {"splash.png", drawSplash},
-        {"app-icon-16.png",
-         [] {
-             return drawAppIcon(16);
-         }},
-        {"app-icon-32.png",
-         [] {
-             return drawAppIcon(32);
-         }},
-        {"app-icon-48.png",
-         [] {
-             return drawAppIcon(48);
-         }},
-        {"app-icon-256.png",
-         [] {
-             return drawAppIcon(256);
-         }},
+        {"app-icon.svg", nullptr, writeAppIconSvg},
     };
     static const std::vector<CatalogueEntry> all = [] {
         std::vector<CatalogueEntry> list(std::begin(entries), std::end(entries));
+        // Every size of the desktops' icon themes.
+        for (const auto &[size, name] :
+             std::initializer_list<std::pair<int, const char *>>{{16, "app-icon-16.png"},
+                                                                 {22, "app-icon-22.png"},
+                                                                 {24, "app-icon-24.png"},
+                                                                 {32, "app-icon-32.png"},
+                                                                 {48, "app-icon-48.png"},
+                                                                 {64, "app-icon-64.png"},
+                                                                 {128, "app-icon-128.png"},
+                                                                 {256, "app-icon-256.png"}})
+            list.push_back({name, [size = size] {
+                                return drawAppIcon(size);
+                            }});
         const std::span<const CatalogueEntry> panel = remotePanelCatalogue();
         list.insert(list.end(), panel.begin(), panel.end());
         return list;
@@ -100,8 +105,9 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "resgen: no image called %s\n", qPrintable(args[i]));
             return 1;
         }
-        const QImage image = entry->draw();
-        if (image.isNull() || !image.save(outputDir.filePath(args[i]), "PNG")) {
+        const QString path = outputDir.filePath(args[i]);
+        const bool written = entry->write ? entry->write(path) : saveImage(entry->draw(), path);
+        if (!written) {
             std::fprintf(stderr, "resgen: cannot write %s\n", qPrintable(args[i]));
             return 1;
         }

@@ -29,9 +29,14 @@ INSTANTIATE_TEST_SUITE_P(Images, ResourceTest,
                          ::testing::Values(Resource{":/images/toolbar.png", 112, 15},
                                            Resource{":/images/splash.png", 320, 320},
                                            Resource{":/images/app-icon-16.png", 16, 16},
+                                           Resource{":/images/app-icon-22.png", 22, 22},
+                                           Resource{":/images/app-icon-24.png", 24, 24},
                                            Resource{":/images/app-icon-32.png", 32, 32},
                                            Resource{":/images/app-icon-48.png", 48, 48},
-                                           Resource{":/images/app-icon-256.png", 256, 256}),
+                                           Resource{":/images/app-icon-64.png", 64, 64},
+                                           Resource{":/images/app-icon-128.png", 128, 128},
+                                           Resource{":/images/app-icon-256.png", 256, 256},
+                                           Resource{":/images/app-icon.svg", 256, 256}),
                          [](const auto &info) { return paramName(info.param.path, info.index); });
 
 int opaquePixels(const QImage &image, const QRect &area)
@@ -67,12 +72,12 @@ TEST(ToolBarStrip, HoldsSevenDistinctImagesOnTransparentGround)
 // The icon is a shape, not a square: its corners show the desktop through.
 TEST(AppIcon, HasTransparentCornersAtEverySize)
 {
-    for (int size : {16, 32, 48, 256}) {
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QImage icon(QStringLiteral(":/images/app-icon-%1.png").arg(size));
         ASSERT_FALSE(icon.isNull()) << size;
         EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
         EXPECT_EQ(qAlpha(icon.pixel(size - 1, 0)), 0) << size;
-        EXPECT_GT(opaquePixels(icon, icon.rect()), size * size / 4) << size;
+        EXPECT_GT(opaquePixels(icon, icon.rect()), size * size / 5) << size;
     }
 }
 } // namespace
