@@ -12,20 +12,20 @@
 
 CAboutDlg::CAboutDlg(QWidget *parent, const QString &versionFile)
     : QDialog(parent)
-    , m_version(new QLabel(QStringLiteral("Version 1.0b"), this))
-    , m_copyright(new QLabel(QStringLiteral("Copyright (C) 2026"), this))
+    , m_version(new QLabel(tr("Version 1.0b"), this))
+    , m_copyright(new QLabel(tr("Copyright (C) 2026"), this))
 {
-    setWindowTitle(QStringLiteral("About Quillon for USB"));
+    setWindowTitle(tr("About Quillon for USB"));
     const DialogUnits units(fontMetrics());
 
     auto *icon = new QLabel(this);
     icon->setPixmap(QPixmap(QStringLiteral(":/images/app-icon-32.png")));
     icon->setGeometry(units.rect(10, 20, 20, 20));
-    auto *title = new QLabel(QStringLiteral("Quillon\u2122 for USB"), this);
+    auto *title = new QLabel(tr("Quillon™ for USB"), this);
     title->setGeometry(units.rect(39, 18, 119, 8));
     m_copyright->setObjectName(QStringLiteral("copyright"));
     m_copyright->setGeometry(units.rect(39, 51, 181, 8));
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     ok->setGeometry(units.rect(178, 7, 50, 14));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -43,7 +43,7 @@ CAboutDlg::CAboutDlg(QWidget *parent, const QString &versionFile)
     const QString base =
         QStringLiteral("StringFileInfo\\%1\\").arg(QLatin1String(VersionBlock::Translation));
     if (auto version = VersionBlock::query(*strings, base + QStringLiteral("ProductVersion")))
-        m_version->setText(QStringLiteral("Version  %1").arg(*version));
+        m_version->setText(tr("Version  %1").arg(*version));
     if (auto copyright = VersionBlock::query(*strings, base + QStringLiteral("LegalCopyright")))
         m_copyright->setText(*copyright);
 }

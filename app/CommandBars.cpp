@@ -5,6 +5,7 @@
 #include "app/CommandTable.h"
 #include "app/GreyedPromptStyle.h"
 
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QToolBar>
 
@@ -17,7 +18,7 @@ void createActions(CMainFrame &frame, CommandBars &bars)
     for (const CommandRow &row : commandTable()) {
         auto *action = new QAction(&frame);
         if (row.menuText)
-            action->setText(QString::fromLatin1(row.menuText));
+            action->setText(menuText(row));
         if (row.shortcut)
             action->setShortcuts(QKeySequence::listFromString(QLatin1String(row.shortcut),
                                                               QKeySequence::PortableText));
@@ -40,7 +41,7 @@ void createMenus(CMainFrame &frame, CommandBars &bars)
     auto *menuStyle = new GreyedPromptStyle;
     menuStyle->setParent(&frame);
     for (const MenuDescription &description : menuBarLayout()) {
-        QMenu *menu = frame.menuBar()->addMenu(QString::fromLatin1(description.title));
+        QMenu *menu = frame.menuBar()->addMenu(menuTitle(description));
         menu->setStyle(menuStyle);
         for (quint16 id : description.items) {
             if (id == 0)
@@ -55,7 +56,8 @@ void createMenus(CMainFrame &frame, CommandBars &bars)
 
 void createToolBar(CMainFrame &frame, CommandBars &bars)
 {
-    QToolBar *toolBar = frame.addToolBar(QStringLiteral("Standard"));
+    QToolBar *toolBar = frame.addToolBar(
+        QCoreApplication::translate("CommandBars", "Standard", "the tool bar's name"));
     toolBar->setObjectName(QStringLiteral("toolBar"));
     toolBar->setIconSize(QSize(ToolBarImageWidth, ToolBarImageHeight));
     const QPixmap strip(QStringLiteral(":/images/toolbar.png"));

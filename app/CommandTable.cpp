@@ -6,6 +6,8 @@
 #include "imaging/ZoomArithmetic.h"
 #include "view/CQuillon2View.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -40,56 +42,75 @@ using namespace CommandId;
 // Ctrl+[ zooms in and Ctrl+] zooms out, as on every earlier release. Many keyboards reach [ and ]
 // only with AltGr, so the usual Ctrl+plus (or =), Ctrl+minus and Ctrl+0 do the same.
 const std::array<CommandRow, 21> Commands{{
-    {FileSave, "&Save...\tCtrl+S", "Save the image.\nSave", "Ctrl+S", 0,
+    {FileSave, QT_TRANSLATE_NOOP("CommandTable", "&Save...\tCtrl+S"),
+     QT_TRANSLATE_NOOP("CommandTable", "Save the image.\nSave"), "Ctrl+S", 0,
      [](CMainFrame &f) { f.view().OnFileSave(); }, withImage, nullptr},
-    {FilePrint, "&Print...\tCtrl+P", "Print the image.\nPrint", "Ctrl+P", -1,
+    {FilePrint, QT_TRANSLATE_NOOP("CommandTable", "&Print...\tCtrl+P"),
+     QT_TRANSLATE_NOOP("CommandTable", "Print the image.\nPrint"), "Ctrl+P", -1,
      [](CMainFrame &f) { f.view().OnFilePrint(); }, withImage, nullptr},
-    {EditCopy, "&Copy\tCtrl+C", "Copy the image to the clipboard.\nCopy", "Ctrl+C", -1,
+    {EditCopy, QT_TRANSLATE_NOOP("CommandTable", "&Copy\tCtrl+C"),
+     QT_TRANSLATE_NOOP("CommandTable", "Copy the image to the clipboard.\nCopy"), "Ctrl+C", -1,
      [](CMainFrame &f) { f.view().OnEditCopy(); }, withImage, nullptr},
     {FileOpen, nullptr, nullptr, "Ctrl+O", -1, [](CMainFrame &f) { f.OnFileOpen(); }, always,
      nullptr},
-    {SavePdf, "Save as &PDF...", "Save the pages as one searchable PDF.\nSave as PDF", nullptr, -1,
-     [](CMainFrame &f) { f.pdf().savePdf(); }, withPages, nullptr},
-    {AddPage, "&Add page\tCtrl+D", "Add the picture as shown as a page of the PDF.\nAdd page",
+    {SavePdf, QT_TRANSLATE_NOOP("CommandTable", "Save as &PDF..."),
+     QT_TRANSLATE_NOOP("CommandTable", "Save the pages as one searchable PDF.\nSave as PDF"),
+     nullptr, -1, [](CMainFrame &f) { f.pdf().savePdf(); }, withPages, nullptr},
+    {AddPage, QT_TRANSLATE_NOOP("CommandTable", "&Add page\tCtrl+D"),
+     QT_TRANSLATE_NOOP("CommandTable", "Add the picture as shown as a page of the PDF.\nAdd page"),
      "Ctrl+D", 2, [](CMainFrame &f) { f.pdf().addPage(); },
      [](const CommandContext &c) { return c.hasImage && !c.pdfBusy; }, nullptr},
-    {ShowPages, "&Pages...", "See, reorder and remove the pages of the PDF.\nPages", nullptr, -1,
-     [](CMainFrame &f) { f.pdf().showPages(); }, withPages, nullptr},
-    {Capture, "&Capture\tAlt+C", "Capture a new image from the main unit.\nCapture", "Alt+C", 1,
-     [](CMainFrame &f) { f.view().OnCapture(); }, whenReady, nullptr},
-    {JpegSetting, "&JPEG Setting...", "Setting of JPEG compression.\nJPEG Setting", nullptr, -1,
+    {ShowPages, QT_TRANSLATE_NOOP("CommandTable", "&Pages..."),
+     QT_TRANSLATE_NOOP("CommandTable", "See, reorder and remove the pages of the PDF.\nPages"),
+     nullptr, -1, [](CMainFrame &f) { f.pdf().showPages(); }, withPages, nullptr},
+    {Capture, QT_TRANSLATE_NOOP("CommandTable", "&Capture\tAlt+C"),
+     QT_TRANSLATE_NOOP("CommandTable", "Capture a new image from the main unit.\nCapture"), "Alt+C",
+     1, [](CMainFrame &f) { f.view().OnCapture(); }, whenReady, nullptr},
+    {JpegSetting, QT_TRANSLATE_NOOP("CommandTable", "&JPEG Setting..."),
+     QT_TRANSLATE_NOOP("CommandTable", "Setting of JPEG compression.\nJPEG Setting"), nullptr, -1,
      [](CMainFrame &f) { f.view().OnJpegSetting(); }, always, nullptr},
-    {AppExit, "E&xit\tAlt+F4", "Quit the application.\nExit", "Alt+F4", 6,
+    {AppExit, QT_TRANSLATE_NOOP("CommandTable", "E&xit\tAlt+F4"),
+     QT_TRANSLATE_NOOP("CommandTable", "Quit the application.\nExit"), "Alt+F4", 6,
      [](CMainFrame &f) { f.close(); }, always, nullptr},
-    {Sharpness, "&Sharpness...", "Setting of sharpness.\nSharpness", nullptr, -1,
+    {Sharpness, QT_TRANSLATE_NOOP("CommandTable", "&Sharpness..."),
+     QT_TRANSLATE_NOOP("CommandTable", "Setting of sharpness.\nSharpness"), nullptr, -1,
      [](CMainFrame &f) { f.view().OnSharpness(); }, withImage, nullptr},
-    {GammaCorrection, "&Gamma correction...", "Setting of gamma correction.\nGamma correction",
-     nullptr, -1, [](CMainFrame &f) { f.view().OnGammaCorrection(); }, withImage, nullptr},
-    {ShowRemoteControl, "&Show the RC\tCtrl+R", "Show the remote control.\nShow the RC", nullptr,
-     -1, [](CMainFrame &f) { f.view().OnShowRemoteControl(); },
+    {GammaCorrection, QT_TRANSLATE_NOOP("CommandTable", "&Gamma correction..."),
+     QT_TRANSLATE_NOOP("CommandTable", "Setting of gamma correction.\nGamma correction"), nullptr,
+     -1, [](CMainFrame &f) { f.view().OnGammaCorrection(); }, withImage, nullptr},
+    {ShowRemoteControl, QT_TRANSLATE_NOOP("CommandTable", "&Show the RC\tCtrl+R"),
+     QT_TRANSLATE_NOOP("CommandTable", "Show the remote control.\nShow the RC"), nullptr, -1,
+     [](CMainFrame &f) { f.view().OnShowRemoteControl(); },
      [](const CommandContext &c) { return c.cameraReady && !c.remotePanelOpen; }, panelOpen},
-    {HideRemoteControl, "&Hide the RC\tCtrl+R", "Hide the remote control.\nHide the RC", nullptr,
-     -1, [](CMainFrame &f) { f.view().OnHideRemoteControl(); },
+    {HideRemoteControl, QT_TRANSLATE_NOOP("CommandTable", "&Hide the RC\tCtrl+R"),
+     QT_TRANSLATE_NOOP("CommandTable", "Hide the remote control.\nHide the RC"), nullptr, -1,
+     [](CMainFrame &f) { f.view().OnHideRemoteControl(); },
      [](const CommandContext &c) { return c.cameraReady && c.remotePanelOpen; }, panelClosed},
-    {ToggleRemoteControl, nullptr, "Show or hide the remote control.\nShow/Hide the RC", "Ctrl+R",
-     3, [](CMainFrame &f) { f.view().OnToggleRemoteControl(); }, whenReady, panelOpen},
-    {ZoomIn, "Zoom &In\tCtrl+[", "Zoom in.\nZoom in", "Ctrl+[; Ctrl++; Ctrl+=", 4,
+    {ToggleRemoteControl, nullptr,
+     QT_TRANSLATE_NOOP("CommandTable", "Show or hide the remote control.\nShow/Hide the RC"),
+     "Ctrl+R", 3, [](CMainFrame &f) { f.view().OnToggleRemoteControl(); }, whenReady, panelOpen},
+    {ZoomIn, QT_TRANSLATE_NOOP("CommandTable", "Zoom &In\tCtrl+["),
+     QT_TRANSLATE_NOOP("CommandTable", "Zoom in.\nZoom in"), "Ctrl+[; Ctrl++; Ctrl+=", 4,
      [](CMainFrame &f) { f.view().OnZoomIn(); }, withImage, nullptr},
-    {ZoomOut, "Zoom &Out\tCtrl+]", "Zoom out.\nZoom out", "Ctrl+]; Ctrl+-", 5,
+    {ZoomOut, QT_TRANSLATE_NOOP("CommandTable", "Zoom &Out\tCtrl+]"),
+     QT_TRANSLATE_NOOP("CommandTable", "Zoom out.\nZoom out"), "Ctrl+]; Ctrl+-", 5,
      [](CMainFrame &f) { f.view().OnZoomOut(); },
      [](const CommandContext &c) {
          return c.hasImage && ZoomArithmetic::canZoomOut(c.zoomPercent);
      },
      nullptr},
-    {BestFit, "Best &Fit", "Adjust the image to fit the window.\nBest Fit", nullptr, -1,
-     [](CMainFrame &f) { f.view().OnBestFit(); }, withImage, nullptr},
-    {ActualSize, "&Actual Size", "Adjust the image to its original size.\nActual Size", "Ctrl+0",
-     -1, [](CMainFrame &f) { f.view().OnActualSize(); }, withImage, nullptr},
+    {BestFit, QT_TRANSLATE_NOOP("CommandTable", "Best &Fit"),
+     QT_TRANSLATE_NOOP("CommandTable", "Adjust the image to fit the window.\nBest Fit"), nullptr,
+     -1, [](CMainFrame &f) { f.view().OnBestFit(); }, withImage, nullptr},
+    {ActualSize, QT_TRANSLATE_NOOP("CommandTable", "&Actual Size"),
+     QT_TRANSLATE_NOOP("CommandTable", "Adjust the image to its original size.\nActual Size"),
+     "Ctrl+0", -1, [](CMainFrame &f) { f.view().OnActualSize(); }, withImage, nullptr},
     {ToggleOpenMode, nullptr, nullptr, "Ctrl+Alt+Ins", -1,
      [](CMainFrame &f) { f.view().OnToggleOpenMode(); }, always, nullptr},
-    {AppAbout, "&About Quillon for USB...",
-     "Display program information, version number and copyright.\nAbout", nullptr, -1,
-     [](CMainFrame &f) { f.OnAppAbout(); }, always, nullptr},
+    {AppAbout, QT_TRANSLATE_NOOP("CommandTable", "&About Quillon for USB..."),
+     QT_TRANSLATE_NOOP("CommandTable",
+                       "Display program information, version number and copyright.\nAbout"),
+     nullptr, -1, [](CMainFrame &f) { f.OnAppAbout(); }, always, nullptr},
 }};
 
 constexpr std::array<quint16, 9> FileMenu{FileSave, SavePdf,     Capture, 0,      FilePrint,
@@ -101,11 +122,11 @@ constexpr std::array<quint16, 5> ZoomMenu{ZoomIn, ZoomOut, 0, BestFit, ActualSiz
 constexpr std::array<quint16, 1> HelpMenu{AppAbout};
 
 const std::array<MenuDescription, 5> MenuBar{{
-    {"&File", FileMenu},
-    {"&Edit", EditMenu},
-    {"&Remote control", RemoteMenu},
-    {"&Zoom", ZoomMenu},
-    {"&Help", HelpMenu},
+    {QT_TRANSLATE_NOOP("CommandTable", "&File"), FileMenu},
+    {QT_TRANSLATE_NOOP("CommandTable", "&Edit"), EditMenu},
+    {QT_TRANSLATE_NOOP("CommandTable", "&Remote control"), RemoteMenu},
+    {QT_TRANSLATE_NOOP("CommandTable", "&Zoom"), ZoomMenu},
+    {QT_TRANSLATE_NOOP("CommandTable", "&Help"), HelpMenu},
 }};
 
 constexpr std::array<quint16, 9> ToolBar{FileSave, Capture, AddPage, 0,      ToggleRemoteControl,
@@ -115,7 +136,7 @@ QString promptPart(const CommandRow &row, bool toolTip)
 {
     if (!row.prompt)
         return {};
-    const QString prompt = QString::fromLatin1(row.prompt);
+    const QString prompt = QCoreApplication::translate("CommandTable", row.prompt);
     const qsizetype newline = prompt.indexOf(u'\n');
     if (newline < 0)
         return toolTip ? QString() : prompt;
@@ -143,6 +164,16 @@ std::span<const MenuDescription> menuBarLayout()
 std::span<const quint16> toolBarLayout()
 {
     return ToolBar;
+}
+
+QString menuText(const CommandRow &row)
+{
+    return row.menuText ? QCoreApplication::translate("CommandTable", row.menuText) : QString();
+}
+
+QString menuTitle(const MenuDescription &menu)
+{
+    return QCoreApplication::translate("CommandTable", menu.title);
 }
 
 QString promptMessage(const CommandRow &row)

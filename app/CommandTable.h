@@ -67,6 +67,11 @@ std::span<const MenuDescription> menuBarLayout();
 // The tool bar's buttons in order; 0 is a separator.
 std::span<const quint16> toolBarLayout();
 
+// The texts in the user's language: a command's menu text (empty when it is in no menu) and a
+// menu's title. The tables hold the English texts; translations use the context "CommandTable".
+QString menuText(const CommandRow &row);
+QString menuTitle(const MenuDescription &menu);
+
 // The two parts of a prompt: the text shown in the message pane while the item is highlighted,
 // and the tool tip.
 QString promptMessage(const CommandRow &row);

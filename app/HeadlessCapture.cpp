@@ -26,7 +26,7 @@ enum ExitStatus
 
 void printLinkError(LinkError error)
 {
-    std::fprintf(stderr, "%s\n", findLinkError(int(error))->text.data());
+    std::fprintf(stderr, "%s\n", qPrintable(linkErrorText(*findLinkError(int(error)))));
 }
 
 bool isPdfPath(const QString &path)

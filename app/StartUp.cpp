@@ -3,6 +3,7 @@
 
 #include "app/CQuillon2App.h"
 #include "app/HeadlessCapture.h"
+#include "app/Translations.h"
 #include "app/WindowPlacement.h"
 #include "link/FrameLayout.h"
 #include "link/UsbDeviceWatcher.h"
@@ -40,7 +41,8 @@ void addHiddenOption(QCommandLineParser &parser, const char *name, const QString
 
 void addOptions(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "StartUp",
         "Quillon for USB: captures, shows and saves pictures of the USB document camera."));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -49,16 +51,17 @@ void addOptions(QCommandLineParser &parser)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     addHiddenOption(parser, "Embedding");
     addHiddenOption(parser, "Automation");
-    parser.addOption(
-        {QStringLiteral("no-splash"), QStringLiteral("Do not show the start-up picture.")});
-    parser.addOption(
-        {QStringLiteral("minimized"), QStringLiteral("Start with the window minimized.")});
-    parser.addOption(
-        {QStringLiteral("maximized"), QStringLiteral("Start with the window maximized.")});
+    parser.addOption({QStringLiteral("no-splash"),
+                      QCoreApplication::translate("StartUp", "Do not show the start-up picture.")});
+    parser.addOption({QStringLiteral("minimized"),
+                      QCoreApplication::translate("StartUp", "Start with the window minimized.")});
+    parser.addOption({QStringLiteral("maximized"),
+                      QCoreApplication::translate("StartUp", "Start with the window maximized.")});
     parser.addOption({QLatin1String(CaptureOption),
-                      QStringLiteral("Capture one picture without a window and save it to FILE "
+                      QCoreApplication::translate(
+                          "StartUp", "Capture one picture without a window and save it to FILE "
                                      "(.bmp or no extension: BMP, otherwise JPEG)."),
-                      QStringLiteral("FILE")});
+                      QCoreApplication::translate("StartUp", "FILE")});
     SimCommandLine::addOptions(parser);
 }
 
@@ -112,6 +115,7 @@ bool answerBeforeThePlatform(int argc, char **argv)
         return parser.isSet(QLatin1String(CaptureOption)) ||
                parser.isSet(QStringLiteral("help-all"));
     QCoreApplication application(argc, argv);
+    const Translations translations(QLocale::system());
     setApplicationNames();
     parser.process(application);
     return false; // not reached: process() has answered and ended the program
@@ -159,6 +163,7 @@ int runQuillon(int argc, char **argv)
         qInstallMessageHandler(keepOnlySeriousMessages);
     }
     QApplication application(argc, argv);
+    const Translations translations(QLocale::system());
     setApplicationNames();
     // Ties the window to the launcher's entry: the Wayland app id, and the icon docks show.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tova.QuillonU"));

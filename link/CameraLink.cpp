@@ -155,7 +155,6 @@ int CameraLink::ShowLinkError(int code, const QString &details)
     const std::optional<LinkErrorRow> row = findLinkError(code);
     if (!row)
         return 0;
-    const QString text =
-        QString::fromUtf8(row->text.data(), qsizetype(row->text.size())) + QStringLiteral("\n\n");
+    const QString text = linkErrorText(*row) + QStringLiteral("\n\n");
     return m_presenter.showWarning(code, statusText(StringId::AppTitle), text, details);
 }

@@ -1,23 +1,32 @@
 // SPDX-License-Identifier: MIT
 #include "link/LinkError.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
 namespace {
-// The texts are shown exactly as the users of the earlier releases know them, spelling included.
+// The texts are shown exactly as the users of the earlier releases know them, spelling included;
+// other languages translate them (context "LinkError").
 constexpr std::array<LinkErrorRow, 11> LinkErrorTable{{
-    {1, MessageStyle::OkExclamation, "The communication setting is not for USB."},
-    {2, MessageStyle::OkExclamation, "USB: Failed to transmit."},
-    {3, MessageStyle::OkExclamation, "USB: Failed to receive."},
-    {4, MessageStyle::OkExclamation, "USB: FAiled to capture image."},
-    {5, MessageStyle::OkExclamation, "USB: Failed to communicate."},
-    {6, MessageStyle::OkExclamation, "USB: Disconnected from main unit."},
-    {7, MessageStyle::OkExclamation, "Memory size insuffient for allocation."},
-    {8, MessageStyle::OkExclamation, "Failed to load the image!"},
-    {9, MessageStyle::OkExclamation, "Failed to save the image."},
-    {10, MessageStyle::OkExclamation, "Failed to create the remote control."},
-    {11, MessageStyle::OkExclamation, "Time out (The main unit is now initializing.)"},
+    {1, MessageStyle::OkExclamation,
+     QT_TRANSLATE_NOOP("LinkError", "The communication setting is not for USB.")},
+    {2, MessageStyle::OkExclamation, QT_TRANSLATE_NOOP("LinkError", "USB: Failed to transmit.")},
+    {3, MessageStyle::OkExclamation, QT_TRANSLATE_NOOP("LinkError", "USB: Failed to receive.")},
+    {4, MessageStyle::OkExclamation,
+     QT_TRANSLATE_NOOP("LinkError", "USB: FAiled to capture image.")},
+    {5, MessageStyle::OkExclamation, QT_TRANSLATE_NOOP("LinkError", "USB: Failed to communicate.")},
+    {6, MessageStyle::OkExclamation,
+     QT_TRANSLATE_NOOP("LinkError", "USB: Disconnected from main unit.")},
+    {7, MessageStyle::OkExclamation,
+     QT_TRANSLATE_NOOP("LinkError", "Memory size insuffient for allocation.")},
+    {8, MessageStyle::OkExclamation, QT_TRANSLATE_NOOP("LinkError", "Failed to load the image!")},
+    {9, MessageStyle::OkExclamation, QT_TRANSLATE_NOOP("LinkError", "Failed to save the image.")},
+    {10, MessageStyle::OkExclamation,
+     QT_TRANSLATE_NOOP("LinkError", "Failed to create the remote control.")},
+    {11, MessageStyle::OkExclamation,
+     QT_TRANSLATE_NOOP("LinkError", "Time out (The main unit is now initializing.)")},
 }};
 } // namespace
 
@@ -28,4 +37,9 @@ std::optional<LinkErrorRow> findLinkError(int code)
     if (row == LinkErrorTable.end())
         return std::nullopt;
     return *row;
+}
+
+QString linkErrorText(const LinkErrorRow &row)
+{
+    return QCoreApplication::translate("LinkError", row.text.data());
 }

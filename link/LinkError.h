@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QString>
+
 #include <optional>
 #include <string_view>
 
@@ -35,3 +37,5 @@ struct LinkErrorRow
 
 // The row of a code, or nothing for a code that is not in the table.
 std::optional<LinkErrorRow> findLinkError(int code);
+// The row's text in the user's language.
+QString linkErrorText(const LinkErrorRow &row);

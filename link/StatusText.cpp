@@ -3,19 +3,21 @@
 
 #include "link/ReadinessMonitor.h"
 
+#include <QCoreApplication>
+
 QString statusText(int stringId)
 {
     switch (stringId) {
     case StringId::AppTitle:
-        return QStringLiteral("Quillon for USB");
+        return QCoreApplication::translate("StatusText", "Quillon for USB");
     case StringId::Ready:
-        return QStringLiteral("Ready !");
+        return QCoreApplication::translate("StatusText", "Ready !");
     case StringId::Busy:
-        return QStringLiteral("Busy !");
+        return QCoreApplication::translate("StatusText", "Busy !");
     case StringId::Initializing:
-        return QStringLiteral("The main unit is now initializing.");
+        return QCoreApplication::translate("StatusText", "The main unit is now initializing.");
     case StringId::NotReady:
-        return QStringLiteral("Not Ready");
+        return QCoreApplication::translate("StatusText", "Not Ready");
     default:
         return {};
     }

@@ -33,7 +33,7 @@ CRemoteControlDlg::CRemoteControlDlg(CameraLink &link, RemotePanelOwner &owner, 
     // Owned by the main window and kept above it; a fixed size with no minimise or maximise.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Remote control"));
+    setWindowTitle(tr("Remote control"));
     setModal(false);
     installPanelKeyAccessibility();
 }

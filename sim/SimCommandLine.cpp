@@ -6,6 +6,7 @@
 #include "sim/SimulatedMainUnit.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace {
 const QString Simulate = QStringLiteral("simulate");
@@ -24,20 +25,26 @@ namespace SimCommandLine {
 void addOptions(QCommandLineParser &parser)
 {
     parser.addOption(
-        {Simulate, QStringLiteral("Use the simulated main unit instead of the camera.")});
-    parser.addOption({Frame, QStringLiteral("Raw frame the simulated main unit serves."),
-                      QStringLiteral("file")});
+        {Simulate, QCoreApplication::translate(
+                       "SimCommandLine", "Use the simulated main unit instead of the camera.")});
+    parser.addOption(
+        {Frame,
+         QCoreApplication::translate("SimCommandLine", "Raw frame the simulated main unit serves."),
+         QCoreApplication::translate("SimCommandLine", "file")});
     parser.addOption({Coefficients,
-                      QStringLiteral("Colour coefficients of the simulated main unit."),
-                      QStringLiteral("k0,k1,k2,k3")});
+                      QCoreApplication::translate(
+                          "SimCommandLine", "Colour coefficients of the simulated main unit."),
+                      QCoreApplication::translate("SimCommandLine", "k0,k1,k2,k3")});
     parser.addOption({Fault,
-                      QStringLiteral("Faults the simulated main unit starts with, e.g. "
-                                     "image-fail,short-row=7 (see the README)."),
-                      QStringLiteral("list")});
+                      QCoreApplication::translate("SimCommandLine",
+                                                  "Faults the simulated main unit starts with, e.g. "
+                                                  "image-fail,short-row=7 (see the README)."),
+                      QCoreApplication::translate("SimCommandLine", "list")});
     parser.addOption({Control,
-                      QStringLiteral("Local socket on which the simulated main unit takes "
-                                     "commands (see quillon-simctl)."),
-                      QStringLiteral("name")});
+                      QCoreApplication::translate(
+                          "SimCommandLine", "Local socket on which the simulated main unit takes "
+                                            "commands (see quillon-simctl)."),
+                      QCoreApplication::translate("SimCommandLine", "name")});
 }
 
 Setup createSimulator(const QCommandLineParser &parser)
@@ -45,7 +52,8 @@ Setup createSimulator(const QCommandLineParser &parser)
     if (!parser.isSet(Simulate)) {
         for (const QString &option : {Frame, Coefficients, Control, Fault}) {
             if (parser.isSet(option))
-                return failed(QStringLiteral("--%1 needs --simulate").arg(option));
+                return failed(QCoreApplication::translate("SimCommandLine", "--%1 needs --simulate")
+                                  .arg(option));
         }
         return {};
     }
@@ -68,7 +76,8 @@ Setup createSimulator(const QCommandLineParser &parser)
     if (parser.isSet(Control)) {
         const QString name = parser.value(Control);
         if (name.isEmpty())
-            return failed(QStringLiteral("--%1 needs a name").arg(Control));
+            return failed(
+                QCoreApplication::translate("SimCommandLine", "--%1 needs a name").arg(Control));
         auto *server = new SimControlServer(*unit, unit.get());
         if (!server->listen(name, &error))
             return failed(QStringLiteral("--%1: %2").arg(Control, error));

@@ -177,6 +177,17 @@ QString runSimCommand(SimulatedMainUnit &unit, const QString &line)
         QString error;
         return unit.loadFrame(argument, &error) ? Ok : fail(error);
     }
+    if (name == QLatin1String("refuse")) {
+        static const std::map<QString, CameraRefusal> refusals{
+            {QStringLiteral("none"), CameraRefusal::None},
+            {QStringLiteral("permission"), CameraRefusal::PermissionDenied},
+            {QStringLiteral("busy"), CameraRefusal::Busy}};
+        const auto refusal = refusals.find(argument);
+        if (refusal == refusals.end())
+            return fail(QStringLiteral("refuse needs permission, busy or none"));
+        unit.setRefusal(refusal->second);
+        return Ok;
+    }
     if (name == QLatin1String("set")) {
         const QStringList parts = argument.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (parts.size() != 2)

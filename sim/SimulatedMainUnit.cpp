@@ -22,7 +22,7 @@ SimulatedMainUnit::~SimulatedMainUnit() = default;
 
 std::unique_ptr<PipeHandle> SimulatedMainUnit::open(std::string_view pipeName)
 {
-    if (!m_plugged)
+    if (!m_plugged || m_refusal != CameraRefusal::None)
         return nullptr;
     if (pipeName == CommandPipeName)
         return SimPipes::commandPipe(*this);

@@ -21,7 +21,7 @@
 // every command of the camera's vocabulary (ACK, NAK, status replies), serves its picture
 // after an acknowledged "TR0  " and can be made to fail in the ways a real camera does.
 //
-// Faults: `unplug` lasts until `plug`; the communication setting stays non-USB until set back
+// Faults: `unplug` lasts until `plug`, a refusal to be opened until it is lifted; the communication setting stays non-USB until set back
 // (and meanwhile every control command is refused with NAK, as the camera does when it is not
 // controlled over USB); `setInitializing(n)` covers the next n readiness queries. The others
 // apply once, to the next operation they concern: the next control command is refused, the
@@ -42,6 +42,12 @@ public:
     ~SimulatedMainUnit() override;
 
     std::unique_ptr<PipeHandle> open(std::string_view pipeName) override;
+    // While plugged in and refusing, every open fails for that reason, until set to None.
+    CameraRefusal lastRefusal() const override
+    {
+        return m_plugged ? m_refusal : CameraRefusal::None;
+    }
+    void setRefusal(CameraRefusal refusal) { m_refusal = refusal; }
     DeviceWatcher &deviceWatcher() { return m_watcher; }
 
     // false when already in that state (nothing is announced then).
@@ -95,6 +101,7 @@ private:
     CameraSettings m_settings;
     ColorCoefficients m_coefficients = DefaultCoefficients;
     bool m_plugged = true;
+    CameraRefusal m_refusal = CameraRefusal::None;
     FaultPlan m_faults;
 
     ReplyPacket m_reply{}; // the answer to the last command

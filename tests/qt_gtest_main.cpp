@@ -38,6 +38,8 @@ int main(int argc, char **argv)
     setenv("XDG_RUNTIME_DIR", runtimeDir.c_str(), 1);
     setenv("XDG_CONFIG_HOME", configDir.c_str(), 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Programs the tests start speak the source texts whatever the machine's language.
+    setenv("LC_ALL", "C", 1);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        QString::fromStdString(configDir));
 

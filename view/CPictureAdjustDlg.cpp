@@ -24,7 +24,7 @@ CPictureAdjustDlg::CPictureAdjustDlg(CQuillon2View &view, StatusSink &status, QW
     , m_pView(view)
     , m_pMainFrame(status)
 {
-    setWindowTitle(QStringLiteral("Picture Adjust"));
+    setWindowTitle(tr("Picture Adjust"));
     const DialogUnits units(fontMetrics());
     if (preview) {
         m_preview = preview;
@@ -41,23 +41,23 @@ CPictureAdjustDlg::CPictureAdjustDlg(CQuillon2View &view, StatusSink &status, QW
     m_slider->setTickPosition(QSlider::TicksBelow);
     m_slider->setTickInterval(1);
     m_slider->setGeometry(units.rect(15, 150, 155, 25));
-    m_leftLabel = new QLabel(QStringLiteral("Left"), this);
+    m_leftLabel = new QLabel(tr("Left"), this);
     m_leftLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_leftLabel->setGeometry(units.rect(19, 180, 45, 10));
-    m_rightLabel = new QLabel(QStringLiteral("Right"), this);
+    m_rightLabel = new QLabel(tr("Right"), this);
     m_rightLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_rightLabel->setGeometry(units.rect(122, 180, 45, 10));
-    m_on = new QRadioButton(QStringLiteral("ON"), this);
+    m_on = new QRadioButton(tr("ON"), this);
     m_on->setObjectName(QStringLiteral("gammaOn"));
     m_on->setGeometry(units.rect(76, 154, 75, 10));
-    m_off = new QRadioButton(QStringLiteral("OFF"), this);
+    m_off = new QRadioButton(tr("OFF"), this);
     m_off->setObjectName(QStringLiteral("gammaOff"));
     m_off->setGeometry(units.rect(76, 174, 75, 10));
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     ok->setGeometry(units.rect(33, 205, 50, 14));
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setGeometry(units.rect(102, 205, 50, 14));
     setFixedSize(units.size(187, 241));
@@ -135,13 +135,13 @@ void CPictureAdjustDlg::OnInitDialog()
         m_on->hide();
         m_off->hide();
         m_slider->setFocus();
-        caption = QStringLiteral("Sharpness");
-        left = QStringLiteral("Softness");
-        right = QStringLiteral("Sharper");
+        caption = tr("Sharpness");
+        left = tr("Softness");
+        right = tr("Sharper");
     } else if (m_mode == ModeGamma) {
         m_slider->hide();
         (m_gammaChoice == 1 ? m_off : m_on)->setFocus();
-        caption = QStringLiteral("Gamma correction");
+        caption = tr("Gamma correction");
     }
     setWindowTitle(caption);
     m_leftLabel->setText(left);

@@ -3,6 +3,7 @@
 
 #include "settings/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -24,8 +25,10 @@ public:
             const QFileInfo chosen(files.constFirst());
             if (!chosen.isDir() && !chosen.dir().exists()) {
                 QMessageBox::warning(this, windowTitle(),
-                                     tr("%1\nThe folder does not exist.\nCheck the path and try "
-                                        "again.")
+                                     QCoreApplication::translate(
+                                         "FileDialogs",
+                                         "%1\nThe folder does not exist.\nCheck the path and try "
+                                         "again.")
                                          .arg(QDir::toNativeSeparators(chosen.filePath())));
                 return;
             }
@@ -47,9 +50,9 @@ std::optional<QString> SystemFileDialogs::askPath(QWidget *parent, bool save)
     // the failure.
     dialog.setFileMode(QFileDialog::AnyFile);
     // Matching ignores case, so "*.BMP" also lists "photo.bmp".
-    dialog.setNameFilters({QStringLiteral("Bitmap Files (*.BMP)"),
-                           QStringLiteral("JPEG Files (*.JPG)"),
-                           QStringLiteral("PNG Files (*.PNG)")});
+    dialog.setNameFilters({QCoreApplication::translate("FileDialogs", "Bitmap Files (*.BMP)"),
+                           QCoreApplication::translate("FileDialogs", "JPEG Files (*.JPG)"),
+                           QCoreApplication::translate("FileDialogs", "PNG Files (*.PNG)")});
     // Also covered by the overwrite question: a name typed without extension gets ".BMP".
     dialog.setDefaultSuffix(QStringLiteral("BMP"));
     dialog.setDirectory(m_settings.lastFolder());

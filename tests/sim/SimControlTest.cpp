@@ -70,8 +70,10 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"other-device", "ok"}, LineCase{"comm-not-usb", "ok"}, LineCase{"comm-usb", "ok"},
         LineCase{"reply-fail", "ok"}, LineCase{"image-fail", "ok"}, LineCase{"command-fail", "ok"},
         LineCase{"unplug-at-row 1024", "ok"}, LineCase{"unplug-at-row 0", "error: "},
-        LineCase{"", "error: empty command"}, LineCase{"PLUG", "error: unknown command"},
-        LineCase{"set lamp 2", "ok"}, LineCase{"set pause on", "ok"}, LineCase{"set lock 0", "ok"},
+        LineCase{"refuse busy", "ok"}, LineCase{"refuse", "error: refuse needs"},
+        LineCase{"refuse maybe", "error: refuse needs"}, LineCase{"", "error: empty command"},
+        LineCase{"PLUG", "error: unknown command"}, LineCase{"set lamp 2", "ok"},
+        LineCase{"set pause on", "ok"}, LineCase{"set lock 0", "ok"},
         LineCase{"set lamp 3", "error: lamp is 0 to 2"}, LineCase{"set lamp -1", "error: "},
         LineCase{"set gamma yes", "error: gamma is on or off"},
         LineCase{"set zoom 1", "error: unknown setting"}, LineCase{"set lamp", "error: set needs"},
@@ -123,6 +125,12 @@ TEST(ControlLine, CommandsReachTheUnit)
     EXPECT_FALSE(unit.isPlugged());
     runSimCommand(unit, QStringLiteral("plug"));
     EXPECT_TRUE(unit.isPlugged());
+    runSimCommand(unit, QStringLiteral("refuse permission"));
+    EXPECT_FALSE(unit.open(CommandPipeName));
+    EXPECT_EQ(unit.lastRefusal(), CameraRefusal::PermissionDenied);
+    runSimCommand(unit, QStringLiteral("refuse none"));
+    EXPECT_TRUE(unit.open(CommandPipeName));
+    EXPECT_EQ(unit.lastRefusal(), CameraRefusal::None);
 }
 
 class ControlSocketTest : public ::testing::Test

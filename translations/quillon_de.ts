@@ -1,0 +1,452 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>Version 1.0b</source>
+        <translation>Version 1.0b</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026</source>
+        <translation>Copyright (C) 2026</translation>
+    </message>
+    <message>
+        <source>About Quillon for USB</source>
+        <translation>Über Quillon for USB</translation>
+    </message>
+    <message>
+        <source>Quillon™ for USB</source>
+        <translation>Quillon™ for USB</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version  %1</source>
+        <translation>Version  %1</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureAdjustDlg</name>
+    <message>
+        <source>Picture Adjust</source>
+        <translation>Bildeinstellung</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>EIN</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Schärfe</translation>
+    </message>
+    <message>
+        <source>Softness</source>
+        <translation>Weicher</translation>
+    </message>
+    <message>
+        <source>Sharper</source>
+        <translation>Schärfer</translation>
+    </message>
+    <message>
+        <source>Gamma correction</source>
+        <translation>Gammakorrektur</translation>
+    </message>
+</context>
+<context>
+    <name>CQFactorDlg</name>
+    <message>
+        <source>Q Factor</source>
+        <translation>Q-Faktor</translation>
+    </message>
+    <message>
+        <source>Higher Quality</source>
+        <translation>Höhere Qualität</translation>
+    </message>
+    <message>
+        <source>Higher Compression</source>
+        <translation>Stärkere Kompression</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CRemoteControlDlg</name>
+    <message>
+        <source>Remote control</source>
+        <translation>Fernbedienung</translation>
+    </message>
+</context>
+<context>
+    <name>CameraLink</name>
+    <message>
+        <source>The main unit is plugged in, but this user may not use it (permission denied).
+
+The udev rule 70-quillon-camera.rules gives the logged-in user access to the main unit. Make sure it is installed (the package puts it in /usr/lib/udev/rules.d; otherwise copy it to /etc/udev/rules.d), then unplug the main unit and plug it in again.</source>
+        <translation>Das Hauptgerät ist angeschlossen, aber dieser Benutzer darf es nicht verwenden (Zugriff verweigert).
+
+Die udev-Regel 70-quillon-camera.rules gibt dem angemeldeten Benutzer Zugriff auf das Hauptgerät. Stellen Sie sicher, dass sie installiert ist (das Paket legt sie in /usr/lib/udev/rules.d ab; andernfalls kopieren Sie sie nach /etc/udev/rules.d). Ziehen Sie dann das Hauptgerät ab und schließen Sie es wieder an.</translation>
+    </message>
+    <message>
+        <source>The main unit is plugged in, but another program is using it.
+
+Close the other program that uses the main unit. Quillon for USB connects to the main unit as soon as it is free.</source>
+        <translation>Das Hauptgerät ist angeschlossen, wird aber von einem anderen Programm verwendet.
+
+Beenden Sie das andere Programm, das das Hauptgerät verwendet. Quillon for USB verbindet sich mit dem Hauptgerät, sobald es frei ist.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandBars</name>
+    <message>
+        <source>Standard</source>
+        <comment>the tool bar&apos;s name</comment>
+        <translation>Standard</translation>
+    </message>
+</context>
+<context>
+    <name>CommandTable</name>
+    <message>
+        <source>&amp;Save...	Ctrl+S</source>
+        <translation>&amp;Speichern...	Strg+S</translation>
+    </message>
+    <message>
+        <source>Save the image.
+Save</source>
+        <translation>Speichert das Bild.
+Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Capture	Alt+C</source>
+        <translation>&amp;Aufnehmen	Alt+C</translation>
+    </message>
+    <message>
+        <source>Capture a new image from the main unit.
+Capture</source>
+        <translation>Nimmt ein neues Bild vom Hauptgerät auf.
+Aufnehmen</translation>
+    </message>
+    <message>
+        <source>&amp;JPEG Setting...</source>
+        <translation>&amp;JPEG-Einstellung...</translation>
+    </message>
+    <message>
+        <source>Setting of JPEG compression.
+JPEG Setting</source>
+        <translation>Stellt die JPEG-Kompression ein.
+JPEG-Einstellung</translation>
+    </message>
+    <message>
+        <source>E&amp;xit	Alt+F4</source>
+        <translation>&amp;Beenden	Alt+F4</translation>
+    </message>
+    <message>
+        <source>Quit the application.
+Exit</source>
+        <translation>Beendet das Programm.
+Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Sharpness...</source>
+        <translation>&amp;Schärfe...</translation>
+    </message>
+    <message>
+        <source>Setting of sharpness.
+Sharpness</source>
+        <translation>Stellt die Schärfe ein.
+Schärfe</translation>
+    </message>
+    <message>
+        <source>&amp;Gamma correction...</source>
+        <translation>&amp;Gammakorrektur...</translation>
+    </message>
+    <message>
+        <source>Setting of gamma correction.
+Gamma correction</source>
+        <translation>Stellt die Gammakorrektur ein.
+Gammakorrektur</translation>
+    </message>
+    <message>
+        <source>&amp;Show the RC	Ctrl+R</source>
+        <translation>Fernbedienung an&amp;zeigen	Strg+R</translation>
+    </message>
+    <message>
+        <source>Show the remote control.
+Show the RC</source>
+        <translation>Zeigt die Fernbedienung an.
+Fernbedienung anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Hide the RC	Ctrl+R</source>
+        <translation>Fernbedienung aus&amp;blenden	Strg+R</translation>
+    </message>
+    <message>
+        <source>Hide the remote control.
+Hide the RC</source>
+        <translation>Blendet die Fernbedienung aus.
+Fernbedienung ausblenden</translation>
+    </message>
+    <message>
+        <source>Show or hide the remote control.
+Show/Hide the RC</source>
+        <translation>Zeigt die Fernbedienung an oder blendet sie aus.
+Fernbedienung ein/aus</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In	Ctrl+[</source>
+        <translation>Ver&amp;größern	Strg+[</translation>
+    </message>
+    <message>
+        <source>Zoom in.
+Zoom in</source>
+        <translation>Vergrößert die Ansicht.
+Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out	Ctrl+]</source>
+        <translation>Ver&amp;kleinern	Strg+]</translation>
+    </message>
+    <message>
+        <source>Zoom out.
+Zoom out</source>
+        <translation>Verkleinert die Ansicht.
+Verkleinern</translation>
+    </message>
+    <message>
+        <source>Best &amp;Fit</source>
+        <translation>&amp;Einpassen</translation>
+    </message>
+    <message>
+        <source>Adjust the image to fit the window.
+Best Fit</source>
+        <translation>Passt das Bild in das Fenster ein.
+Einpassen</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>Adjust the image to its original size.
+Actual Size</source>
+        <translation>Zeigt das Bild in seiner Originalgröße.
+Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;About Quillon for USB...</source>
+        <translation>Ü&amp;ber Quillon for USB...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright.
+About</source>
+        <translation>Zeigt Programminformationen, Versionsnummer und Copyright an.
+Über</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Remote control</source>
+        <translation>&amp;Fernbedienung</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Bitmap Files (*.BMP)</source>
+        <translation>Bitmap-Dateien (*.BMP)</translation>
+    </message>
+    <message>
+        <source>JPEG Files (*.JPG)</source>
+        <translation>JPEG-Dateien (*.JPG)</translation>
+    </message>
+</context>
+<context>
+    <name>LinkError</name>
+    <message>
+        <source>The communication setting is not for USB.</source>
+        <translation>Die Kommunikationseinstellung steht nicht auf USB.</translation>
+    </message>
+    <message>
+        <source>USB: Failed to transmit.</source>
+        <translation>USB: Senden fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>USB: Failed to receive.</source>
+        <translation>USB: Empfang fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>USB: FAiled to capture image.</source>
+        <translation>USB: Bildaufnahme fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>USB: Failed to communicate.</source>
+        <translation>USB: Kommunikation fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>USB: Disconnected from main unit.</source>
+        <translation>USB: Verbindung zum Hauptgerät getrennt.</translation>
+    </message>
+    <message>
+        <source>Memory size insuffient for allocation.</source>
+        <translation>Nicht genügend Arbeitsspeicher verfügbar.</translation>
+    </message>
+    <message>
+        <source>Failed to load the image!</source>
+        <translation>Das Bild konnte nicht geladen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to save the image.</source>
+        <translation>Das Bild konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Failed to create the remote control.</source>
+        <translation>Die Fernbedienung konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Time out (The main unit is now initializing.)</source>
+        <translation>Zeitüberschreitung (Das Hauptgerät wird gerade initialisiert.)</translation>
+    </message>
+</context>
+<context>
+    <name>ShownPicture</name>
+    <message>
+        <source>File: %1</source>
+        <translation>Datei: %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Grund: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SimCommandLine</name>
+    <message>
+        <source>Use the simulated main unit instead of the camera.</source>
+        <translation>Das simulierte Hauptgerät statt der Kamera verwenden.</translation>
+    </message>
+    <message>
+        <source>Raw frame the simulated main unit serves.</source>
+        <translation>Rohbild, das das simulierte Hauptgerät liefert.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>datei</translation>
+    </message>
+    <message>
+        <source>Colour coefficients of the simulated main unit.</source>
+        <translation>Farbkoeffizienten des simulierten Hauptgeräts.</translation>
+    </message>
+    <message>
+        <source>k0,k1,k2,k3</source>
+        <translation>k0,k1,k2,k3</translation>
+    </message>
+    <message>
+        <source>Local socket on which the simulated main unit takes commands (see quillon-simctl).</source>
+        <translation>Lokaler Socket, über den das simulierte Hauptgerät Befehle annimmt (siehe quillon-simctl).</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>--%1 needs --simulate</source>
+        <translation>--%1 erfordert --simulate</translation>
+    </message>
+    <message>
+        <source>--%1 needs a name</source>
+        <translation>--%1 erfordert einen Namen</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>Quillon for USB: captures, shows and saves pictures of the USB document camera.</source>
+        <translation>Quillon for USB: nimmt Bilder der USB-Dokumentenkamera auf, zeigt sie an und speichert sie.</translation>
+    </message>
+    <message>
+        <source>Do not show the start-up picture.</source>
+        <translation>Das Startbild nicht anzeigen.</translation>
+    </message>
+    <message>
+        <source>Start with the window minimized.</source>
+        <translation>Mit minimiertem Fenster starten.</translation>
+    </message>
+    <message>
+        <source>Start with the window maximized.</source>
+        <translation>Mit maximiertem Fenster starten.</translation>
+    </message>
+    <message>
+        <source>Capture one picture without a window and save it to FILE (.bmp or no extension: BMP, otherwise JPEG).</source>
+        <translation>Ein Bild ohne Fenster aufnehmen und in DATEI speichern (.bmp oder keine Endung: BMP, sonst JPEG).</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+</context>
+<context>
+    <name>StatusText</name>
+    <message>
+        <source>Quillon for USB</source>
+        <translation>Quillon for USB</translation>
+    </message>
+    <message>
+        <source>Ready !</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Busy !</source>
+        <translation>Bitte warten...</translation>
+    </message>
+    <message>
+        <source>The main unit is now initializing.</source>
+        <translation>Das Hauptgerät wird initialisiert.</translation>
+    </message>
+    <message>
+        <source>Not Ready</source>
+        <translation>Nicht bereit</translation>
+    </message>
+</context>
+</TS>
