@@ -5,6 +5,7 @@
 #include "link/LinkError.h"
 #include "tests/app/MainFrameFixture.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QMenu>
 
