@@ -99,6 +99,13 @@
     </message>
 </context>
 <context>
+    <name>CQuillon2View</name>
+    <message>
+        <source>Failed to print the image.</source>
+        <translation>Das Bild konnte nicht gedruckt werden.</translation>
+    </message>
+</context>
+<context>
     <name>CRemoteControlDlg</name>
     <message>
         <source>Remote control</source>
@@ -290,6 +297,26 @@ About</source>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Drucken...	Strg+P</translation>
+    </message>
+    <message>
+        <source>Print the image.
+Print</source>
+        <translation>Druckt das Bild.
+Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Kopieren	Strg+C</translation>
+    </message>
+    <message>
+        <source>Copy the image to the clipboard.
+Copy</source>
+        <translation>Kopiert das Bild in die Zwischenablage.
+Kopieren</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -300,6 +327,10 @@ About</source>
     <message>
         <source>JPEG Files (*.JPG)</source>
         <translation>JPEG-Dateien (*.JPG)</translation>
+    </message>
+    <message>
+        <source>PNG Files (*.PNG)</source>
+        <translation>PNG-Dateien (*.PNG)</translation>
     </message>
 </context>
 <context>

@@ -187,7 +187,7 @@ void CQuillon2View::OnFilePrint()
     busy.end();
     if (!printed)
         QMessageBox::warning(window(), statusText(StringId::AppTitle),
-                             QStringLiteral("Failed to print the image."));
+                             tr("Failed to print the image."));
 }
 
 void CQuillon2View::OnJpegSetting()
