@@ -36,9 +36,9 @@ void addOptions(QCommandLineParser &parser)
                           "SimCommandLine", "Colour coefficients of the simulated main unit."),
                       QCoreApplication::translate("SimCommandLine", "k0,k1,k2,k3")});
     parser.addOption({Fault,
-                      QCoreApplication::translate("SimCommandLine",
-                                                  "Faults the simulated main unit starts with, e.g. "
-                                                  "image-fail,short-row=7 (see the README)."),
+                      QCoreApplication::translate(
+                          "SimCommandLine", "Faults the simulated main unit starts with, e.g. "
+                                            "image-fail,short-row=7 (see the README)."),
                       QCoreApplication::translate("SimCommandLine", "list")});
     parser.addOption({Control,
                       QCoreApplication::translate(

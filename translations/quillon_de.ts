@@ -332,6 +332,21 @@ Kopieren</translation>
         <source>PNG Files (*.PNG)</source>
         <translation>PNG-Dateien (*.PNG)</translation>
     </message>
+    <message>
+        <source>%1
+The folder does not exist.
+Check the path and try again.</source>
+        <translation>%1
+Der Ordner existiert nicht.
+Überprüfen Sie den Pfad und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageCodecs</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine reguläre Datei</translation>
+    </message>
 </context>
 <context>
     <name>LinkError</name>
@@ -428,6 +443,14 @@ Kopieren</translation>
     <message>
         <source>--%1 needs a name</source>
         <translation>--%1 erfordert einen Namen</translation>
+    </message>
+    <message>
+        <source>Faults the simulated main unit starts with, e.g. image-fail,short-row=7 (see the README).</source>
+        <translation>Fehler, mit denen das simulierte Hauptgerät startet, z. B. image-fail,short-row=7 (siehe README).</translation>
+    </message>
+    <message>
+        <source>list</source>
+        <translation>liste</translation>
     </message>
 </context>
 <context>
