@@ -21,12 +21,13 @@
 // every command of the camera's vocabulary (ACK, NAK, status replies), serves its picture
 // after an acknowledged "TR0  " and can be made to fail in the ways a real camera does.
 //
-// Faults: `unplug` lasts until `plug`, a refusal to be opened until it is lifted; the communication setting stays non-USB until set back
-// (and meanwhile every control command is refused with NAK, as the camera does when it is not
-// controlled over USB); `setInitializing(n)` covers the next n readiness queries. The others
-// apply once, to the next operation they concern: the next control command is refused, the
-// next opening of the reply or image pipe fails, the next command fails in the command pipe,
-// the next image transfer is cut short at a row or loses the camera at a row.
+// Faults: `unplug` lasts until `plug`, a refusal to be opened until it is lifted; the
+// communication setting stays non-USB until set back (and meanwhile every control command is
+// refused with NAK, as the camera does when it is not controlled over USB); `setInitializing(n)`
+// covers the next n readiness queries. The others apply once, to the next operation they concern:
+// the next control command is refused, the next opening of the reply or image pipe fails, the next
+// command fails in the command pipe, the next image transfer is cut short at a row or loses the
+// camera at a row.
 //
 // Plugging and unplugging are announced on deviceWatcher() from the event loop, as a hot-plug
 // event would be. Handles must not outlive the unit; if they do, their transfers fail.
