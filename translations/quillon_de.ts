@@ -29,6 +29,17 @@
     </message>
 </context>
 <context>
+    <name>CMainStatusBar</name>
+    <message>
+        <source>1 page</source>
+        <translation>1 Seite</translation>
+    </message>
+    <message>
+        <source>%1 pages</source>
+        <translation>%1 Seiten</translation>
+    </message>
+</context>
+<context>
     <name>CPictureAdjustDlg</name>
     <message>
         <source>Picture Adjust</source>
@@ -317,6 +328,36 @@ Copy</source>
         <translation>Kopiert das Bild in die Zwischenablage.
 Kopieren</translation>
     </message>
+    <message>
+        <source>Save as &amp;PDF...</source>
+        <translation>Als &amp;PDF speichern...</translation>
+    </message>
+    <message>
+        <source>Save the pages as one searchable PDF.
+Save as PDF</source>
+        <translation>Speichert die Seiten als ein durchsuchbares PDF.
+Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Add page	Ctrl+D</source>
+        <translation>Seite &amp;hinzufügen	Strg+D</translation>
+    </message>
+    <message>
+        <source>Add the picture as shown as a page of the PDF.
+Add page</source>
+        <translation>Fügt das Bild, wie es angezeigt wird, als Seite des PDF hinzu.
+Seite hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Pages...</source>
+        <translation>S&amp;eiten...</translation>
+    </message>
+    <message>
+        <source>See, reorder and remove the pages of the PDF.
+Pages</source>
+        <translation>Zeigt die Seiten des PDF an, ordnet sie um und entfernt sie.
+Seiten</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -393,6 +434,66 @@ Der Ordner existiert nicht.
     <message>
         <source>Time out (The main unit is now initializing.)</source>
         <translation>Zeitüberschreitung (Das Hauptgerät wird gerade initialisiert.)</translation>
+    </message>
+</context>
+<context>
+    <name>PagesDialog</name>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Move &amp;earlier</source>
+        <translation>Nach &amp;vorne</translation>
+    </message>
+    <message>
+        <source>Move &amp;later</source>
+        <translation>Nach &amp;hinten</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>PdfCommands</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stop writing the PDF</source>
+        <translation>Schreiben des PDF abbrechen</translation>
+    </message>
+    <message>
+        <source>Reading the text of the pages...</source>
+        <translation>Der Text der Seiten wird gelesen...</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The page for the PDF is not saved. Save it?</source>
+        <translation>Die Seite für das PDF ist nicht gespeichert. Jetzt speichern?</translation>
+    </message>
+    <message>
+        <source>The %1 pages for the PDF are not saved. Save them?</source>
+        <translation>Die %1 Seiten für das PDF sind nicht gespeichert. Jetzt speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>RecognitionLanguage</name>
+    <message>
+        <source>The PDF has no text layer: install tesseract-ocr-%1 to make it searchable.</source>
+        <translation>Das PDF hat keine Textebene: Installieren Sie tesseract-ocr-%1, um es durchsuchbar zu machen.</translation>
     </message>
 </context>
 <context>
