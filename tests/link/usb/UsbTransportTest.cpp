@@ -43,9 +43,10 @@ int openDescriptors()
                              std::filesystem::directory_iterator()));
 }
 
+// libusb closes on its event thread; on a loaded machine that can take seconds.
 bool descriptorsBackTo(int count)
 {
-    return waitUntil([count] { return openDescriptors() == count; }, 2s);
+    return waitUntil([count] { return openDescriptors() == count; }, 10s);
 }
 
 std::int64_t sendCommand(PipeTransport &transport, std::string_view text)
