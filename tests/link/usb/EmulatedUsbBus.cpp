@@ -500,8 +500,9 @@ EmulatedUsbDevice &EmulatedUsbBus::plug(const DeviceSpec &spec, NodeAccess acces
     }
     if (access == NodeAccess::Denied) {
         // A file that refuses writing to everyone, root included, in place of the device file.
-        const std::string file =
-            std::string(umockdev_testbed_get_root_dir(m_testbed)) + "/dev/" + node;
+        gchar *root = umockdev_testbed_get_root_dir(m_testbed); // ours to free
+        const std::string file = std::string(root) + "/dev/" + node;
+        g_free(root);
         if (unlink(file.c_str()) != 0 || symlink("/proc/sys/kernel/osrelease", file.c_str()) != 0)
             throw std::runtime_error("cannot deny access to " + file);
     }
