@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "remote/PanelKeys.h"
 #include "remote/RemoteControlTable.h"
+#include "tests/TestSupport.h"
 #include "tests/remote/RemotePanelFixture.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QKeySequence>
+
+#include <array>
+#include <string>
 
 using namespace RemoteControl;
 using ::testing::ElementsAre;
@@ -51,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FailedHoldCase{"reply-fail", Near, {"FO+  ", "FO0  "}, {3}},
                       FailedHoldCase{"nak", Tele, {"ZO+  ", "QS3  ", "ZO0  "}, {5}},
                       // Never reached the camera: nothing to stop, and no second message.
-                      FailedHoldCase{"unplug", Tele, {}, {2}}));
+                      FailedHoldCase{"unplug", Tele, {}, {2}}),
+    [](const auto &info) { return paramName(info.param.fault, info.index); });
 
 enum class CloseWay
 {
@@ -60,6 +66,13 @@ enum class CloseWay
     CloseBox,
     LinkRequest,
 };
+
+std::string closeWayName(const ::testing::TestParamInfo<CloseWay> &info)
+{
+    static constexpr std::array<const char *, 4> names{"Escape", "HideCommand", "CloseBox",
+                                                       "LinkRequest"};
+    return names[std::size_t(info.param)];
+}
 
 class CloseDuringHoldTest : public RemotePanelTest, public ::testing::WithParamInterface<CloseWay>
 {};
@@ -92,7 +105,8 @@ TEST_P(CloseDuringHoldTest, StopIsSentBeforeThePanelGoes)
 
 INSTANTIATE_TEST_SUITE_P(Ways, CloseDuringHoldTest,
                          ::testing::Values(CloseWay::Escape, CloseWay::HideCommand,
-                                           CloseWay::CloseBox, CloseWay::LinkRequest));
+                                           CloseWay::CloseBox, CloseWay::LinkRequest),
+                         closeWayName);
 
 TEST_F(RemotePanelTest, NoStopIsSentOverALinkMarkedDown)
 {
@@ -144,7 +158,11 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{Qt::Key_U, {}, {"PL2  "}}, KeyCase{Qt::Key_Space, {}, {"FZ1  "}},
                       KeyCase{Qt::Key_A, {}, {"AF0  "}}, KeyCase{Qt::Key_I, {}, {"IR1  "}},
                       // The program's own shortcuts are not the panel's.
-                      KeyCase{Qt::Key_L, Qt::ControlModifier, {}}));
+                      KeyCase{Qt::Key_L, Qt::ControlModifier, {}}),
+    [](const auto &info) {
+        const QKeySequence keys(info.param.modifiers | info.param.key);
+        return paramName(keys.toString().toStdString(), info.index);
+    });
 
 TEST_F(RemotePanelTest, ArrowKeysDoNothingWhilePointerIsOff)
 {

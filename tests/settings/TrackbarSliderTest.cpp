@@ -2,9 +2,11 @@
 #include "settings/TrackbarSlider.h"
 
 #include "settings/CQFactorDlg.h"
+#include "tests/TestSupport.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -32,7 +34,11 @@ TEST_P(TrackbarPageTest, PageIsAFifthOfTheRange)
 
 INSTANTIATE_TEST_SUITE_P(Ranges, TrackbarPageTest,
                          ::testing::Values(PageCase{2, 242, 48}, PageCase{0, 6, 1},
-                                           PageCase{0, 4, 1}, PageCase{0, 100, 20}));
+                                           PageCase{0, 4, 1}, PageCase{0, 100, 20}),
+                         [](const auto &info) {
+                             return "From" + std::to_string(info.param.minimum) + "To" +
+                                    std::to_string(info.param.maximum);
+                         });
 
 struct KeyCase
 {
@@ -68,7 +74,11 @@ INSTANTIATE_TEST_SUITE_P(Keys, TrackbarKeyTest,
                                            KeyCase{Qt::Key_Left, 99}, KeyCase{Qt::Key_Up, 99},
                                            KeyCase{Qt::Key_PageDown, 148},
                                            KeyCase{Qt::Key_PageUp, 52}, KeyCase{Qt::Key_Home, 2},
-                                           KeyCase{Qt::Key_End, 242}));
+                                           KeyCase{Qt::Key_End, 242}),
+                         [](const auto &info) {
+                             return paramName(QKeySequence(info.param.key).toString().toStdString(),
+                                              info.index);
+                         });
 
 TEST(Trackbar, ClickBesideTheThumbMovesOnePageTowardThePointer)
 {

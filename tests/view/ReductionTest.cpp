@@ -9,6 +9,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <random>
+#include <string>
 
 namespace {
 QImage noise(QSize size, QImage::Format format, unsigned seed)
@@ -86,7 +87,14 @@ INSTANTIATE_TEST_SUITE_P(
                     ReductionCase{{101, 57}, {50, 28}, QImage::Format_ARGB32},
                     ReductionCase{{13, 9}, {13, 9}, QImage::Format_BGR888},
                     ReductionCase{{5, 5}, {1, 1}, QImage::Format_Grayscale8},
-                    ReductionCase{{64, 3}, {3, 2}, QImage::Format_Indexed8}));
+                    ReductionCase{{64, 3}, {3, 2}, QImage::Format_Indexed8}),
+    [](const auto &info) {
+        const auto size = [](QSize s) {
+            return std::to_string(s.width()) + "x" + std::to_string(s.height());
+        };
+        return size(info.param.from) + "To" + size(info.param.to) + "_" +
+               std::to_string(info.index);
+    });
 
 TEST(Reduction, RefusesSizesItCannotReduceTo)
 {
