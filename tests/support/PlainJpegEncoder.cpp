@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <jpeglib.h>
 
-void encodeJpegPlainly(
-    const QImage &bgr, int quality,
+void encodeBgrJpeg(
+    const QImage &bgr, const std::function<void(jpeg_compress_struct &)> &configure,
     const std::function<void(const unsigned char *data, unsigned long size)> &consume)
 {
     jpeg_compress_struct info;
@@ -21,7 +21,7 @@ void encodeJpegPlainly(
     info.input_components = 3;
     info.in_color_space = JCS_EXT_BGR;
     jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, quality, TRUE);
+    configure(info);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
         auto row = const_cast<JSAMPROW>(bgr.constScanLine(int(info.next_scanline)));
@@ -31,4 +31,13 @@ void encodeJpegPlainly(
     jpeg_destroy_compress(&info);
     consume(output, size);
     std::free(output);
+}
+
+void encodeJpegPlainly(
+    const QImage &bgr, int quality,
+    const std::function<void(const unsigned char *data, unsigned long size)> &consume)
+{
+    encodeBgrJpeg(
+        bgr, [quality](jpeg_compress_struct &info) { jpeg_set_quality(&info, quality, TRUE); },
+        consume);
 }
