@@ -43,7 +43,8 @@ int openDescriptors()
                              std::filesystem::directory_iterator()));
 }
 
-// libusb closes on its event thread; on a loaded machine that can take seconds.
+// The emulator closes its end of the socket on its own thread; on a loaded machine that can take
+// seconds.
 bool descriptorsBackTo(int count)
 {
     return waitUntil([count] { return openDescriptors() == count; }, 10s);
