@@ -9,6 +9,9 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include <algorithm>
+#include <utility>
+
 using namespace PanelPaint;
 
 namespace {
@@ -37,14 +40,25 @@ QRect captionBox(const Caption &c)
     return QRect(c.keyLeft, c.keyTop - CaptionHeight, c.keyRight - c.keyLeft, CaptionHeight);
 }
 
-// An etched outline: the highlight line first, one pixel right and down, then the shadow.
+// A line one logical pixel wide from a to b, both included, across or down. Filled rather than
+// stroked: a stroked line sits half a pixel off the logical grid at scale 2.
+void drawStraightLine(QPainter &p, QPoint a, QPoint b, const QColor &colour)
+{
+    p.fillRect(QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                     QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y()))),
+               colour);
+}
+
+// An etched outline of straight edges: the highlight line first, one pixel right and down, then
+// the shadow.
 void drawEtchedOutline(QPainter &p, const QPolygon &outline)
 {
-    p.setBrush(Qt::NoBrush);
-    p.setPen(Highlight);
-    p.drawPolygon(outline.translated(1, 1));
-    p.setPen(Shadow);
-    p.drawPolygon(outline);
+    for (const auto &[offset, colour] :
+         {std::pair(QPoint(1, 1), Highlight), std::pair(QPoint(), Shadow)}) {
+        for (qsizetype i = 0; i < outline.size(); ++i)
+            drawStraightLine(p, outline[i] + offset, outline[(i + 1) % outline.size()] + offset,
+                             colour);
+    }
 }
 
 // A title set into a groove, on a gap of face colour.
@@ -65,10 +79,8 @@ void drawRotationTitle(QPainter &p, const QFont &font)
     const int textLeft = box.center().x() - textWidth / 2 - 5;
     const int textRight = box.center().x() + textWidth / 2 + 5;
     for (const auto &[from, to] : {std::pair(box.left(), textLeft), std::pair(textRight, 230)}) {
-        p.setPen(Shadow);
-        p.drawLine(from, middle, to, middle);
-        p.setPen(Highlight);
-        p.drawLine(from, middle + 1, to, middle + 1);
+        drawStraightLine(p, QPoint(from, middle), QPoint(to, middle), Shadow);
+        drawStraightLine(p, QPoint(from, middle + 1), QPoint(to, middle + 1), Highlight);
     }
     drawCentred(p, box, QStringLiteral("ROTATION"), font, Text);
 }
@@ -87,10 +99,9 @@ void drawMaker(QPainter &p)
 }
 } // namespace
 
-QImage drawRemotePanelBackground()
+QImage drawRemotePanelBackground(int scale)
 {
-    QImage image(330, 480, QImage::Format_RGB32);
-    image.fill(Face);
+    QImage image = canvas(QSize(330, 480), scale, Face);
     QPainter p(&image);
     const QFont captionFont = font(10, true);
 

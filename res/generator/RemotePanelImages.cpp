@@ -29,35 +29,45 @@ const KeyColours BrightGreen{QColor(72, 230, 102), QColor(182, 255, 192), QColor
 const KeyColours PressedArrow{QColor(16, 34, 98), DarkBlueShade, DarkBlueLight};
 const KeyColours DisabledArrow{QColor(14, 14, 18), QColor(44, 44, 50), QColor(4, 4, 6)};
 
-// A key face with a bevel `depth` pixels deep. The corner pixels stay the panel's face colour,
-// which rounds the key off against the panel on any desktop.
-QImage drawKeyFace(QSize size, const KeyColours &colours, int depth)
+// A key face of `size` logical pixels with a bevel `depth` logical pixels deep. The bevel is
+// drawn one device pixel at a time, so that its mitred corners stay fine at any scale. The
+// corners stay the panel's face colour, which rounds the key off against the panel on any
+// desktop: one pixel at scale 1, a small triangle at scale 2.
+QImage drawKeyFace(QSize size, const KeyColours &colours, int depth, int scale)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * scale, QImage::Format_RGB32);
     image.fill(colours.body);
-    QPainter p(&image);
-    const int w = size.width();
-    const int h = size.height();
-    for (int i = 0; i < depth; ++i) {
-        p.setPen(colours.light);
-        p.drawLine(i, i, w - 1 - i, i);
-        p.drawLine(i, i, i, h - 1 - i);
-        p.setPen(colours.shade);
-        p.drawLine(i, h - 1 - i, w - 1 - i, h - 1 - i);
-        p.drawLine(w - 1 - i, i, w - 1 - i, h - 1 - i);
+    const int w = image.width();
+    const int h = image.height();
+    {
+        QPainter p(&image);
+        for (int i = 0; i < depth * scale; ++i) {
+            p.setPen(colours.light);
+            p.drawLine(i, i, w - 1 - i, i);
+            p.drawLine(i, i, i, h - 1 - i);
+            p.setPen(colours.shade);
+            p.drawLine(i, h - 1 - i, w - 1 - i, h - 1 - i);
+            p.drawLine(w - 1 - i, i, w - 1 - i, h - 1 - i);
+        }
     }
-    for (const QPoint corner :
-         {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
-        image.setPixelColor(corner, Face);
+    for (int y = 0; y < scale; ++y) {
+        for (int x = 0; x + y < scale; ++x) {
+            for (const QPoint corner : {QPoint(x, y), QPoint(w - 1 - x, y), QPoint(x, h - 1 - y),
+                                        QPoint(w - 1 - x, h - 1 - y)})
+                image.setPixelColor(corner, Face);
+        }
+    }
+    image.setDevicePixelRatio(scale);
     return image;
 }
 
-QImage drawLabelledKey(QSize size, const QString &caption, bool lit, int depth, int maxFont)
+QImage drawLabelledKey(QSize size, const QString &caption, bool lit, int depth, int maxFont,
+                       int scale)
 {
-    QImage image = drawKeyFace(size, lit ? Lit : Unlit, depth);
+    QImage image = drawKeyFace(size, lit ? Lit : Unlit, depth, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
-    const QRect inside = image.rect().adjusted(depth, depth, -depth, -depth);
+    const QRect inside = QRect(QPoint(), size).adjusted(depth, depth, -depth, -depth);
     const QFont f = fittingFont(caption, inside.width() - 2, maxFont, false);
     // Yellow on light blue needs a shadow to stay legible.
     if (lit)
@@ -79,12 +89,12 @@ enum class ArrowLook
     Disabled
 };
 
-QImage drawArrowKey(qreal degrees, ArrowLook look)
+QImage drawArrowKey(qreal degrees, ArrowLook look, int scale)
 {
     const KeyColours &colours = look == ArrowLook::Pressed    ? PressedArrow
                                 : look == ArrowLook::Disabled ? DisabledArrow
                                                               : Unlit;
-    QImage image = drawKeyFace(QSize(46, 46), colours, 2);
+    QImage image = drawKeyFace(QSize(46, 46), colours, 2, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     // A pressed key's arrow sinks by a pixel with the face.
@@ -111,17 +121,17 @@ QFont captionPairFont(int width)
 }
 
 // Two words of a caption, one dark (the state selected), the other greyed.
-QImage drawCaptionPair(const QString &first, const QString &second, bool firstDark)
+QImage drawCaptionPair(const QString &first, const QString &second, bool firstDark, int scale)
 {
-    QImage image(63, 13, QImage::Format_RGB32);
-    image.fill(Face);
+    constexpr QSize Size(63, 13);
+    QImage image = canvas(Size, scale, Face);
     QPainter p(&image);
     const QString slash = QStringLiteral("/");
-    const QFont f = captionPairFont(image.width() - 2);
+    const QFont f = captionPairFont(Size.width() - 2);
     const QFontMetrics metrics(f);
     p.setFont(f);
-    int x = (image.width() - metrics.horizontalAdvance(first + slash + second)) / 2;
-    const int baseline = (image.height() + metrics.ascent() - metrics.descent()) / 2;
+    int x = (Size.width() - metrics.horizontalAdvance(first + slash + second)) / 2;
+    const int baseline = (Size.height() + metrics.ascent() - metrics.descent()) / 2;
     const std::pair<QString, QColor> parts[] = {
         {first, firstDark ? Text : Shadow},
         {slash, Shadow},
@@ -135,9 +145,9 @@ QImage drawCaptionPair(const QString &first, const QString &second, bool firstDa
     return image;
 }
 
-QImage indexedBar(QSize size, const KeyColours &colours)
+QImage indexedBar(QSize size, const KeyColours &colours, int scale)
 {
-    return toIndexed(drawKeyFace(size, colours, 1));
+    return toIndexed(drawKeyFace(size, colours, 1, scale));
 }
 
 struct Entries
@@ -145,34 +155,46 @@ struct Entries
     std::deque<std::string> names; // keeps every name's characters in place
     std::vector<CatalogueEntry> list;
 
-    void add(const QString &id, std::function<QImage()> draw)
+    // The image at scale 1 and at scale 2 for a device pixel ratio of 2.
+    void add(const QString &id, const std::function<QImage(int scale)> &draw)
     {
-        names.push_back("rc-" + id.toStdString() + ".png");
-        list.push_back({names.back().c_str(), std::move(draw)});
+        for (const int scale : {1, 2}) {
+            names.push_back("rc-" + id.toStdString() + (scale == 1 ? "" : "@2x") + ".png");
+            list.push_back({names.back().c_str(), [draw, scale] {
+                                return draw(scale);
+                            }});
+        }
     }
 };
 
 Entries makeEntries()
 {
     Entries e;
-    e.add(QStringLiteral("136"), [] { return toIndexed(drawRemotePanelBackground()); });
+    e.add(QStringLiteral("136"),
+          [](int scale) { return toIndexed(drawRemotePanelBackground(scale)); });
     const char *keyCaptions[] = {"LOCK", "POINTER", "2x"};
     for (int k = 0; k < 3; ++k) {
         const QString caption = QString::fromLatin1(keyCaptions[k]);
         for (const bool lit : {true, false}) {
-            e.add(QString::number(171 + 2 * k + (lit ? 0 : 1)), [caption, lit] {
-                return toIndexed(drawLabelledKey(QSize(76, 27), caption, lit, 2, 13));
+            e.add(QString::number(171 + 2 * k + (lit ? 0 : 1)), [caption, lit](int scale) {
+                return toIndexed(drawLabelledKey(QSize(76, 27), caption, lit, 2, 13, scale));
             });
         }
     }
-    e.add(QStringLiteral("178"), [] { return indexedBar(QSize(56, 12), DarkGreen); });
-    e.add(QStringLiteral("179"), [] { return indexedBar(QSize(56, 12), BrightGreen); });
-    e.add(QStringLiteral("182"), [] { return indexedBar(QSize(58, 13), Cyan); });
-    e.add(QStringLiteral("183"), [] { return indexedBar(QSize(58, 13), Unlit); });
-    e.add(QStringLiteral("BTN1U"), [] { return indexedBar(QSize(58, 13), Unlit); });
-    e.add(QStringLiteral("BTN1D"), [] { return indexedBar(QSize(58, 13), Cyan); });
-    e.add(QStringLiteral("BTN2U"), [] { return indexedBar(QSize(56, 12), DarkGreen); });
-    e.add(QStringLiteral("BTN2D"), [] { return indexedBar(QSize(56, 12), BrightGreen); });
+    e.add(QStringLiteral("178"),
+          [](int scale) { return indexedBar(QSize(56, 12), DarkGreen, scale); });
+    e.add(QStringLiteral("179"),
+          [](int scale) { return indexedBar(QSize(56, 12), BrightGreen, scale); });
+    e.add(QStringLiteral("182"), [](int scale) { return indexedBar(QSize(58, 13), Cyan, scale); });
+    e.add(QStringLiteral("183"), [](int scale) { return indexedBar(QSize(58, 13), Unlit, scale); });
+    e.add(QStringLiteral("BTN1U"),
+          [](int scale) { return indexedBar(QSize(58, 13), Unlit, scale); });
+    e.add(QStringLiteral("BTN1D"),
+          [](int scale) { return indexedBar(QSize(58, 13), Cyan, scale); });
+    e.add(QStringLiteral("BTN2U"),
+          [](int scale) { return indexedBar(QSize(56, 12), DarkGreen, scale); });
+    e.add(QStringLiteral("BTN2D"),
+          [](int scale) { return indexedBar(QSize(56, 12), BrightGreen, scale); });
 
     // The pad from top left to bottom right, centre left out.
     const qreal arrowAngles[] = {-45, 0, 45, -90, 90, -135, 180, 135};
@@ -182,15 +204,15 @@ Entries makeEntries()
         for (int i = 0; i < 3; ++i) {
             const ArrowLook look = looks[i];
             e.add(QString::number(184 + 3 * k + i),
-                  [angle, look] { return toIndexed(drawArrowKey(angle, look)); });
+                  [angle, look](int scale) { return toIndexed(drawArrowKey(angle, look, scale)); });
         }
     }
 
     for (int k = 0; k < 4; ++k) {
         const QString caption = QString::number(90 * k) + QChar(0x00b0);
         for (const bool lit : {true, false}) {
-            e.add(QString::number(208 + 2 * k + (lit ? 0 : 1)), [caption, lit] {
-                return toIndexed(drawLabelledKey(QSize(45, 13), caption, lit, 1, 10));
+            e.add(QString::number(208 + 2 * k + (lit ? 0 : 1)), [caption, lit](int scale) {
+                return toIndexed(drawLabelledKey(QSize(45, 13), caption, lit, 1, 10, scale));
             });
         }
     }
@@ -200,9 +222,10 @@ Entries makeEntries()
         const QString first = QString::fromLatin1(captions[k].first);
         const QString second = QString::fromLatin1(captions[k].second);
         for (const bool firstDark : {true, false}) {
-            e.add(QString::number(217 + 2 * k + (firstDark ? 0 : 1)), [first, second, firstDark] {
-                return toIndexed(drawCaptionPair(first, second, firstDark));
-            });
+            e.add(QString::number(217 + 2 * k + (firstDark ? 0 : 1)),
+                  [first, second, firstDark](int scale) {
+                      return toIndexed(drawCaptionPair(first, second, firstDark, scale));
+                  });
         }
     }
     return e;

@@ -29,6 +29,10 @@ inline const QColor LightBlueLight(150, 205, 252);
 inline const QColor LightBlueShade(12, 56, 128);
 inline const QColor LitYellow(255, 232, 56);
 
+// An opaque image of `size` logical pixels, `scale` device pixels to each, filled with `fill`.
+// A painter on it works in logical pixels; lines, text and shapes are drawn at the full
+// resolution.
+QImage canvas(QSize size, int scale, const QColor &fill);
 // A bold font of the given pixel height; crisp (no antialiasing) for the mapped face.
 QFont font(int pixelSize, bool crisp, QFont::Weight weight = QFont::Bold);
 // The largest bold font, at most maxPixelSize, in which text fits width.
@@ -36,10 +40,8 @@ QFont fittingFont(const QString &text, int width, int maxPixelSize, bool crisp);
 // Text centred in a box.
 void drawCentred(QPainter &p, const QRect &box, const QString &text, const QFont &font,
                  const QColor &colour);
-// An etched groove: a shadow line with a highlight line one pixel right of and below it.
-void drawEtchedRect(QPainter &p, const QRect &rect);
 
-// The image as 8 bits per pixel with an exact colour table; null when it has more than 256
-// colours, which would need dithering.
+// The image as 8 bits per pixel. The colour table is exact for up to 256 colours; beyond, the
+// rarest steps of antialiased edges take their nearest kept colour (no dithering).
 QImage toIndexed(const QImage &image);
 } // namespace PanelPaint

@@ -55,6 +55,7 @@ std::span<const CatalogueEntry> catalogue()
 {
     static const CatalogueEntry entries[] = {
         {"toolbar.png", drawToolBarStrip},
+        {"toolbar@2x.png", drawToolBarStrip2x},
         {"splash.png", drawSplash},
         {"app-icon.svg", nullptr, writeAppIconSvg},
     };
