@@ -9,9 +9,24 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include <span>
+
 namespace {
 constexpr int ToolBarImageWidth = 16;
 constexpr int ToolBarImageHeight = 15;
+
+// The tool bar's image `index` from each strip: the one drawn for a device pixel ratio of 1 and
+// the one drawn at twice the size for a ratio of 2, so that the icon is never an enlargement.
+QIcon toolBarIcon(std::span<const QPixmap> strips, int index)
+{
+    QIcon icon;
+    for (const QPixmap &strip : strips) {
+        const int scale = qRound(strip.devicePixelRatio());
+        icon.addPixmap(strip.copy(index * ToolBarImageWidth * scale, 0, ToolBarImageWidth * scale,
+                                  ToolBarImageHeight * scale));
+    }
+    return icon;
+}
 
 void createActions(CMainFrame &frame, CommandBars &bars)
 {
@@ -60,7 +75,9 @@ void createToolBar(CMainFrame &frame, CommandBars &bars)
         QCoreApplication::translate("CommandBars", "Standard", "the tool bar's name"));
     toolBar->setObjectName(QStringLiteral("toolBar"));
     toolBar->setIconSize(QSize(ToolBarImageWidth, ToolBarImageHeight));
-    const QPixmap strip(QStringLiteral(":/images/toolbar.png"));
+    // The image reader gives the "@2x" strip its device pixel ratio of 2.
+    const QPixmap strips[] = {QPixmap(QStringLiteral(":/images/toolbar.png")),
+                              QPixmap(QStringLiteral(":/images/toolbar@2x.png"))};
     for (quint16 id : toolBarLayout()) {
         if (id == 0) {
             toolBar->addSeparator();
@@ -69,8 +86,7 @@ void createToolBar(CMainFrame &frame, CommandBars &bars)
         QAction *action = bars.action(id);
         const CommandRow *row = findCommand(id);
         if (row->toolBarImage >= 0)
-            action->setIcon(QIcon(strip.copy(row->toolBarImage * ToolBarImageWidth, 0,
-                                             ToolBarImageWidth, ToolBarImageHeight)));
+            action->setIcon(toolBarIcon(strips, row->toolBarImage));
         toolBar->addAction(action);
     }
     bars.toolBar = toolBar;

@@ -35,7 +35,7 @@ QSize CBitmapButton::sizeHint() const
 
 void CBitmapButton::paintEvent(QPaintEvent *)
 {
-    const QPixmap bitmap = panelBitmap(currentImageId(), palette());
+    const QPixmap bitmap = panelBitmap(currentImageId(), palette(), devicePixelRatioF());
     if (bitmap.isNull())
         return;
     QPainter painter(this);

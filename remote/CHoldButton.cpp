@@ -29,7 +29,7 @@ QSize CHoldButton::sizeHint() const
 
 void CHoldButton::paintEvent(QPaintEvent *)
 {
-    const QPixmap bitmap = panelBitmap(currentImageId(), palette());
+    const QPixmap bitmap = panelBitmap(currentImageId(), palette(), devicePixelRatioF());
     if (bitmap.isNull())
         return;
     QPainter painter(this);

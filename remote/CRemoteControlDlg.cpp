@@ -328,10 +328,11 @@ void CRemoteControlDlg::paintEvent(QPaintEvent *)
 {
     // A bitmap that cannot be loaded is a null pixmap, which draws nothing.
     QPainter painter(this);
-    const QPalette &colours = palette();
-    painter.drawPixmap(0, 0, panelBitmap(BackgroundBitmap, colours));
+    const auto bitmap = [this](int id) {
+        return panelBitmap(id, palette(), devicePixelRatioF());
+    };
+    painter.drawPixmap(0, 0, bitmap(BackgroundBitmap));
     painter.drawPixmap(NegaPosiCaption.topLeft(),
-                       panelBitmap(PositiveCaption + (isOn(NegaPosiId) ? 1 : 0), colours));
-    painter.drawPixmap(ColorBwCaption.topLeft(),
-                       panelBitmap(ColourCaption + (isOn(ColorBwId) ? 1 : 0), colours));
+                       bitmap(PositiveCaption + (isOn(NegaPosiId) ? 1 : 0)));
+    painter.drawPixmap(ColorBwCaption.topLeft(), bitmap(ColourCaption + (isOn(ColorBwId) ? 1 : 0)));
 }

@@ -33,7 +33,7 @@ bool CToggleButton::isInsideHitRectangle(QPoint position) const
 
 void CToggleButton::paintEvent(QPaintEvent *)
 {
-    const QPixmap bitmap = panelBitmap(currentImageId(), palette());
+    const QPixmap bitmap = panelBitmap(currentImageId(), palette(), devicePixelRatioF());
     if (bitmap.isNull())
         return;
     QPainter painter(this);

@@ -54,15 +54,21 @@ QImage mapSystemColours(QImage image, const QPalette &palette)
     return image;
 }
 
-QPixmap panelBitmap(const QString &id, const QPalette &palette)
+QPixmap panelBitmap(const QString &id, const QPalette &palette, qreal devicePixelRatio)
 {
-    QString key = QStringLiteral("remote-panel/") + id;
+    const QString twice = devicePixelRatio > 1 ? QStringLiteral("@2x") : QString();
+    QString key = QStringLiteral("remote-panel/") + id + twice;
     for (const auto &[from, to] : systemColourMap(palette))
         key += QLatin1Char('/') + QString::number(to, 16);
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    const QImage image(panelBitmapPath(id));
+    QImage image;
+    // The image reader gives an "@2x" file its ratio of 2.
+    if (!twice.isEmpty())
+        image.load(panelBitmapPath(id + twice));
+    if (image.isNull())
+        image.load(panelBitmapPath(id));
     if (image.isNull())
         return QPixmap();
     pixmap = QPixmap::fromImage(mapSystemColours(image, palette));
@@ -70,7 +76,7 @@ QPixmap panelBitmap(const QString &id, const QPalette &palette)
     return pixmap;
 }
 
-QPixmap panelBitmap(int id, const QPalette &palette)
+QPixmap panelBitmap(int id, const QPalette &palette, qreal devicePixelRatio)
 {
-    return panelBitmap(QString::number(id), palette);
+    return panelBitmap(QString::number(id), palette, devicePixelRatio);
 }

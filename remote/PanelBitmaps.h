@@ -16,6 +16,8 @@ QString panelBitmapPath(const QString &id);
 QImage mapSystemColours(QImage image, const QPalette &palette);
 
 // The bitmap with the palette's colours applied; null when it does not exist. Kept in
-// QPixmapCache per palette, so painting does not decode an image each time.
-QPixmap panelBitmap(const QString &id, const QPalette &palette);
-QPixmap panelBitmap(int id, const QPalette &palette);
+// QPixmapCache per palette, so painting does not decode an image each time. For a device pixel
+// ratio above 1 it is the one drawn at twice the size ("@2x") where there is one, with a ratio
+// of 2; its deviceIndependentSize() is always the size the panel lays out.
+QPixmap panelBitmap(const QString &id, const QPalette &palette, qreal devicePixelRatio = 1);
+QPixmap panelBitmap(int id, const QPalette &palette, qreal devicePixelRatio = 1);

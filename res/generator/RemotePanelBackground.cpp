@@ -90,12 +90,9 @@ void drawMaker(QPainter &p)
 {
     const QFont f = font(10, true, QFont::Normal);
     const QRect box(0, 458, 314, 16);
-    p.setFont(f);
-    p.setPen(Highlight);
-    p.drawText(box.translated(1, 1), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("Quillon for USB"));
-    p.setPen(Shadow);
-    p.drawText(box, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Quillon for USB"));
+    const QString name = QStringLiteral("Quillon for USB");
+    drawText(p, box.translated(1, 1), Qt::AlignRight | Qt::AlignVCenter, name, f, Highlight);
+    drawText(p, box, Qt::AlignRight | Qt::AlignVCenter, name, f, Shadow);
 }
 } // namespace
 

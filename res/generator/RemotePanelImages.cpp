@@ -126,12 +126,14 @@ QImage drawCaptionPair(const QString &first, const QString &second, bool firstDa
     constexpr QSize Size(63, 13);
     QImage image = canvas(Size, scale, Face);
     QPainter p(&image);
+    // In device pixels, for the reason drawText() gives.
+    p.scale(1.0 / scale, 1.0 / scale);
     const QString slash = QStringLiteral("/");
-    const QFont f = captionPairFont(Size.width() - 2);
+    const QFont f = scaledFont(captionPairFont(Size.width() - 2), scale);
     const QFontMetrics metrics(f);
     p.setFont(f);
-    int x = (Size.width() - metrics.horizontalAdvance(first + slash + second)) / 2;
-    const int baseline = (Size.height() + metrics.ascent() - metrics.descent()) / 2;
+    int x = (Size.width() * scale - metrics.horizontalAdvance(first + slash + second)) / 2;
+    const int baseline = (Size.height() * scale + metrics.ascent() - metrics.descent()) / 2;
     const std::pair<QString, QColor> parts[] = {
         {first, firstDark ? Text : Shadow},
         {slash, Shadow},

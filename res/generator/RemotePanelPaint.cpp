@@ -49,12 +49,28 @@ QFont fittingFont(const QString &text, int width, int maxPixelSize, bool crisp)
     return f;
 }
 
+QFont scaledFont(QFont font, int scale)
+{
+    font.setPixelSize(font.pixelSize() * scale);
+    return font;
+}
+
+void drawText(QPainter &p, const QRect &box, int flags, const QString &text, const QFont &font,
+              const QColor &colour)
+{
+    const int scale = qRound(p.device()->devicePixelRatio());
+    p.save();
+    p.scale(1.0 / scale, 1.0 / scale);
+    p.setFont(scaledFont(font, scale));
+    p.setPen(colour);
+    p.drawText(QRect(box.topLeft() * scale, box.size() * scale), flags, text);
+    p.restore();
+}
+
 void drawCentred(QPainter &p, const QRect &box, const QString &text, const QFont &font,
                  const QColor &colour)
 {
-    p.setFont(font);
-    p.setPen(colour);
-    p.drawText(box, Qt::AlignCenter, text);
+    drawText(p, box, Qt::AlignCenter, text, font, colour);
 }
 
 namespace {

@@ -37,6 +37,12 @@ QImage canvas(QSize size, int scale, const QColor &fill);
 QFont font(int pixelSize, bool crisp, QFont::Weight weight = QFont::Bold);
 // The largest bold font, at most maxPixelSize, in which text fits width.
 QFont fittingFont(const QString &text, int width, int maxPixelSize, bool crisp);
+// The font at `scale` times its pixel size.
+QFont scaledFont(QFont font, int scale);
+// Text in a box, laid out in device pixels with the font at their size. Laid out at the logical
+// size and drawn at twice it, whole-pixel advances would leave uneven gaps between letters.
+void drawText(QPainter &p, const QRect &box, int flags, const QString &text, const QFont &font,
+              const QColor &colour);
 // Text centred in a box.
 void drawCentred(QPainter &p, const QRect &box, const QString &text, const QFont &font,
                  const QColor &colour);
