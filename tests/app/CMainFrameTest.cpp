@@ -65,6 +65,29 @@ TEST_F(CMainFrameTest, ToolBarHoldsItsButtonsWithToolTipsAndPrompts)
     }
 }
 
+// Each button shows its own cell of the strip drawn for the device pixel ratio, never another
+// ratio's image scaled.
+TEST_F(CMainFrameTest, ToolBarIconsAreTheStripDrawnForEachRatio)
+{
+    makeFrame();
+    const QImage strips[] = {QImage(QStringLiteral(":/images/toolbar.png")),
+                             QImage(QStringLiteral(":/images/toolbar@2x.png"))};
+    for (const int ratio : {1, 2}) {
+        const QImage &strip = strips[ratio - 1];
+        for (QAction *action : frame->toolBar().actions()) {
+            if (action->isSeparator())
+                continue;
+            const int cell = findCommand(quint16(action->data().toUInt()))->toolBarImage;
+            const QPixmap shown = action->icon().pixmap(QSize(16, 15), ratio);
+            EXPECT_EQ(shown.devicePixelRatio(), ratio) << cell;
+            EXPECT_EQ(shown.toImage().convertToFormat(QImage::Format_ARGB32),
+                      strip.copy(cell * 16 * ratio, 0, 16 * ratio, 15 * ratio)
+                          .convertToFormat(QImage::Format_ARGB32))
+                << "cell " << cell << " at ratio " << ratio;
+        }
+    }
+}
+
 TEST_F(CMainFrameTest, RulesFollowTheImageAndTheCamera)
 {
     makeFrame();

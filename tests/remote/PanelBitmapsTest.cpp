@@ -86,6 +86,22 @@ TEST_P(BitmapInventoryTest, ExistsAtItsSizeWithAColourTable)
     }
 }
 
+// At a device pixel ratio of 2 each bitmap is the one drawn at twice the size: twice the pixels
+// for the same logical size, so that the panel's layout does not move, and its colours still map.
+TEST_P(BitmapInventoryTest, AtRatioTwoHasTwiceThePixelsInTheSameLogicalSize)
+{
+    for (int id = GetParam().first; id <= GetParam().last; ++id) {
+        const QPixmap sharp = panelBitmap(id, Scheme, 2);
+        ASSERT_FALSE(sharp.isNull()) << id;
+        EXPECT_EQ(sharp.devicePixelRatio(), 2) << id;
+        EXPECT_EQ(sharp.size(), GetParam().size * 2) << id;
+        EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(GetParam().size)) << id;
+        EXPECT_EQ(QImage(panelBitmapPath(QString::number(id) + QStringLiteral("@2x"))).format(),
+                  QImage::Format_Indexed8)
+            << id;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Panel, BitmapInventoryTest,
     ::testing::Values(BitmapRange{136, 136, QSize(330, 480)}, BitmapRange{171, 176, QSize(76, 27)},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tests/TestSupport.h"
 
+#include <QDir>
 #include <QImage>
 #include <QString>
 
@@ -27,6 +28,7 @@ TEST_P(ResourceTest, LoadsAtItsSize)
 
 INSTANTIATE_TEST_SUITE_P(Images, ResourceTest,
                          ::testing::Values(Resource{":/images/toolbar.png", 112, 15},
+                                           Resource{":/images/toolbar@2x.png", 224, 30},
                                            Resource{":/images/splash.png", 320, 320},
                                            Resource{":/images/app-icon-16.png", 16, 16},
                                            Resource{":/images/app-icon-22.png", 22, 22},
@@ -66,6 +68,27 @@ TEST(ToolBarStrip, HoldsSevenDistinctImagesOnTransparentGround)
     for (int i = 0; i < 7; ++i) {
         for (int j = i + 1; j < 7; ++j)
             EXPECT_NE(cells[i], cells[j]) << i << " and " << j;
+    }
+}
+
+// Each image for a device pixel ratio of 2 is twice its twin's size, carries that ratio, and is
+// drawn at its size: not a pixel-doubled copy of the small one.
+TEST(TwiceTheSize, EachImageIsDrawnNotEnlarged)
+{
+    const QStringList names = QDir(QStringLiteral(":/images")).entryList({"*@2x.png"});
+    EXPECT_EQ(names.size(), 52) << "the tool bar and the panel's 51";
+    for (const QString &name : names) {
+        const QImage large(QStringLiteral(":/images/") + name);
+        const QImage small(QStringLiteral(":/images/") +
+                           QString(name).remove(QStringLiteral("@2x")));
+        ASSERT_FALSE(small.isNull()) << name.toStdString();
+        EXPECT_EQ(large.devicePixelRatio(), 2) << name.toStdString();
+        EXPECT_EQ(large.size(), small.size() * 2) << name.toStdString();
+        const QImage enlarged =
+            small.scaled(small.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        EXPECT_NE(large.convertToFormat(QImage::Format_ARGB32),
+                  enlarged.convertToFormat(QImage::Format_ARGB32))
+            << name.toStdString();
     }
 }
 
