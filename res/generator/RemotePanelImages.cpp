@@ -10,6 +10,7 @@
 
 #include <deque>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace PanelPaint;
@@ -183,20 +184,17 @@ Entries makeEntries()
             });
         }
     }
-    e.add(QStringLiteral("178"),
-          [](int scale) { return indexedBar(QSize(56, 12), DarkGreen, scale); });
-    e.add(QStringLiteral("179"),
-          [](int scale) { return indexedBar(QSize(56, 12), BrightGreen, scale); });
-    e.add(QStringLiteral("182"), [](int scale) { return indexedBar(QSize(58, 13), Cyan, scale); });
-    e.add(QStringLiteral("183"), [](int scale) { return indexedBar(QSize(58, 13), Unlit, scale); });
-    e.add(QStringLiteral("BTN1U"),
-          [](int scale) { return indexedBar(QSize(58, 13), Unlit, scale); });
-    e.add(QStringLiteral("BTN1D"),
-          [](int scale) { return indexedBar(QSize(58, 13), Cyan, scale); });
-    e.add(QStringLiteral("BTN2U"),
-          [](int scale) { return indexedBar(QSize(56, 12), DarkGreen, scale); });
-    e.add(QStringLiteral("BTN2D"),
-          [](int scale) { return indexedBar(QSize(56, 12), BrightGreen, scale); });
+    const std::tuple<const char *, QSize, const KeyColours *> bars[] = {
+        {"178", QSize(56, 12), &DarkGreen},   {"179", QSize(56, 12), &BrightGreen},
+        {"182", QSize(58, 13), &Cyan},        {"183", QSize(58, 13), &Unlit},
+        {"BTN1U", QSize(58, 13), &Unlit},     {"BTN1D", QSize(58, 13), &Cyan},
+        {"BTN2U", QSize(56, 12), &DarkGreen}, {"BTN2D", QSize(56, 12), &BrightGreen},
+    };
+    for (const auto &[id, size, colours] : bars) {
+        e.add(QString::fromLatin1(id), [size = size, colours = colours](int scale) {
+            return indexedBar(size, *colours, scale);
+        });
+    }
 
     // The pad from top left to bottom right, centre left out.
     const qreal arrowAngles[] = {-45, 0, 45, -90, 90, -135, 180, 135};
