@@ -6,9 +6,9 @@
 #include "document/PdfExport.h"
 #include "document/TesseractRecognizer.h"
 #include "link/LinkError.h"
-#include "view/CQuillon2View.h"
 #include "view/ImageFileFormat.h"
-#include "view/ImagingControl.h"
+#include "view/ImageHolder.h"
+#include "view/ShownPicture.h"
 
 #include <QFileInfo>
 #include <QThread>
@@ -60,20 +60,24 @@ short headlessImageFormat(const QString &path)
     return imageFormatForFileName(path);
 }
 
-int runHeadlessCapture(PipeTransport &transport, SettingsStore &settings, const QString &path)
+int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings, const QString &path)
 {
     StandardErrorPresenter presenter;
     HeadlessFrame frame(transport, presenter);
-    CQuillon2View view(frame, settings);
-    frame.setView(&view);
-    view.OnInitialUpdate();
+    ReadinessMonitor monitor(frame.Link(), frame, frame);
+    frame.setReadiness(&monitor);
+    ImageHolder image;
+    ShownPicture shown(
+        image, frame, [] { return QSize(); }, [] {});
+    shown.readSettings(settings);
+    monitor.OnInitialUpdate();
 
     // A camera that has just been plugged in may still be initializing: wait for it as the
     // window's polling would, once a second, up to the same limit.
-    int readiness = view.QueryReadiness();
+    int readiness = monitor.QueryReadiness();
     for (int polls = 0; readiness == 1 && polls < ReadinessMonitor::MaxInitializingPolls; ++polls) {
         QThread::msleep(ReadinessMonitor::PollIntervalMs);
-        readiness = view.QueryReadiness();
+        readiness = monitor.QueryReadiness();
     }
     if (readiness == -1) {
         printLinkError(LinkError::TransmitFailed);
@@ -88,8 +92,10 @@ int runHeadlessCapture(PipeTransport &transport, SettingsStore &settings, const 
         return StillInitializing;
     }
 
-    view.OnCapture();
-    if (!view.hasImage()) {
+    // The window's capture asks once more before it starts.
+    if (monitor.QueryReadiness() == 0)
+        shown.capture();
+    if (!shown.hasImage()) {
         // Every failure of the capture itself was reported; one that was not (the camera
         // vanished before the transfer) still must not pass for success.
         if (presenter.shownCodes().isEmpty())
@@ -97,6 +103,6 @@ int runHeadlessCapture(PipeTransport &transport, SettingsStore &settings, const 
         return CaptureFailed;
     }
     if (isPdfPath(path))
-        return savePdf(view.imageCtrl().GetImage(), path) ? Written : CaptureFailed;
-    return view.SaveImageAs(path, headlessImageFormat(path)) ? Written : CaptureFailed;
+        return savePdf(image.GetImage(), path) ? Written : CaptureFailed;
+    return shown.save(path, headlessImageFormat(path)) ? Written : CaptureFailed;
 }

@@ -6,11 +6,12 @@
 class PipeTransport;
 class SettingsStore;
 
-// One capture without a window, for scripts: the window's own capture and save, with the
-// stored picture settings; a ".pdf" name gets a one-page searchable PDF. Messages go to standard
-// error. The result is the exit status: 0 when
-// the picture was written, non-zero otherwise.
-int runHeadlessCapture(PipeTransport &transport, SettingsStore &settings, const QString &path);
+// One capture without a window or any widget, for scripts: the window's own capture and save, with
+// the stored picture settings; a ".pdf" name gets a one-page searchable PDF. Messages go to
+// standard error. The result is the exit status: 0 when the picture was written, non-zero
+// otherwise.
+int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings,
+                       const QString &path);
 
 // The format for a path given on the command line: as for a save, except that a name without
 // any extension is written as BMP (the save dialog would have added ".BMP").

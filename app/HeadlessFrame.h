@@ -2,18 +2,21 @@
 #pragma once
 
 #include "link/CameraLink.h"
+#include "link/ReadinessMonitor.h"
 #include "view/CQuillon2View.h"
 #include "view/FrameServices.h"
 
-// A frame without a window for a view that works without one: status texts, menus, the zoom
-// readout and the progress bar have nowhere to go.
+// A frame without a window: status texts, menus, the zoom readout and the progress bar have
+// nowhere to go. The readiness given to it says whether the link is marked down.
 class HeadlessFrame : public FrameServices
 {
 public:
     HeadlessFrame(PipeTransport &transport, MessagePresenter &presenter)
         : m_link(transport, presenter, *this)
     {}
-    void setView(const CQuillon2View *view) { m_view = view; }
+    void setReadiness(const ReadinessMonitor *readiness) { m_readiness = readiness; }
+    // For a view over this frame (the benchmarks draw one): its readiness decides.
+    void setView(const CQuillon2View *view) { setReadiness(&view->readiness()); }
 
     void SetStatusMessage(int) override {}
     void SetZoomReadout(float) override {}
@@ -21,10 +24,10 @@ public:
     CameraLink &Link() override { return m_link; }
     void SetFrameEnabled(bool) override {}
     void SetTransferProgress(int) override {}
-    bool isLinkMarkedDown() const override { return !m_view || m_view->readiness().noLink(); }
+    bool isLinkMarkedDown() const override { return !m_readiness || m_readiness->noLink(); }
     void CloseRemotePanel() override {}
 
 private:
     CameraLink m_link;
-    const CQuillon2View *m_view = nullptr;
+    const ReadinessMonitor *m_readiness = nullptr;
 };

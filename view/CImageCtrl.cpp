@@ -1,11 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "view/CImageCtrl.h"
 
-#include "imaging/BmpCodec.h"
-#include "imaging/ImageCodecs.h"
-#include "imaging/PictureEdits.h"
-#include "link/MemoryBlock.h"
-
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -14,17 +9,6 @@
 #include <QWheelEvent>
 
 #include <cmath>
-
-namespace {
-constexpr short Succeeded = 0;
-constexpr short Failed = 1;
-constexpr short CommentItem = 3;
-
-short result(bool ok)
-{
-    return ok ? Succeeded : Failed;
-}
-} // namespace
 
 CImageCtrl::CImageCtrl(QWidget *parent)
     : QAbstractScrollArea(parent)
@@ -53,14 +37,6 @@ void CImageCtrl::SetBorderStyle(short style)
     applyFrame();
 }
 
-void CImageCtrl::SetImageHandle(long handle)
-{
-    if (handle != 0)
-        return;
-    m_image = {};
-    imageChanged();
-}
-
 void CImageCtrl::SetRepaintEnabled(bool enabled)
 {
     if (enabled == m_repaintEnabled)
@@ -85,45 +61,10 @@ void CImageCtrl::SetOption5(bool value)
     updatePanCursor();
 }
 
-void CImageCtrl::SetOption20(bool value)
-{
-    m_option20 = value;
-}
-
 void CImageCtrl::SetOption57(bool value)
 {
     m_scrollBarsAllowed = value;
     relayout();
-}
-
-void CImageCtrl::SetOption6(short value)
-{
-    m_option6 = value;
-}
-
-void CImageCtrl::SetOption19(short value)
-{
-    m_option19 = value;
-}
-
-float CImageCtrl::GetImageWidth() const
-{
-    return float(m_image.image.width());
-}
-
-float CImageCtrl::GetImageHeight() const
-{
-    return float(m_image.image.height());
-}
-
-short CImageCtrl::GetBitsPerPixel() const
-{
-    return short(m_image.image.isNull() ? 0 : m_image.bitsPerPixel);
-}
-
-QImage CImageCtrl::GetImage() const
-{
-    return m_image.image;
 }
 
 void CImageCtrl::SetSizeMode(short mode)
@@ -147,69 +88,11 @@ void CImageCtrl::SetZoomPercent(float zoom)
     relayout();
 }
 
-short CImageCtrl::Sharpen(short amount)
-{
-    return applyEdit(PictureEdits::sharpen(m_image, amount));
-}
-
 short CImageCtrl::Repaint()
 {
     if (m_repaintEnabled)
         viewport()->repaint();
-    return Succeeded;
-}
-
-short CImageCtrl::SaveFile(const QString &path, short format, short, short quality, short)
-{
-    m_saveError.clear();
-    if (m_image.image.isNull())
-        return Failed;
-    ImageCodecs::FileFormat fileFormat = ImageCodecs::FileFormat::Jpeg;
-    if (format == ImageFormatBmp)
-        fileFormat = ImageCodecs::FileFormat::Bmp;
-    else if (format == ImageFormatPng)
-        fileFormat = ImageCodecs::FileFormat::Png;
-    else if (format != ImageFormatJpeg)
-        return Failed;
-    const QByteArray bytes = ImageCodecs::encode(m_image, fileFormat, quality, m_jpegComment);
-    return result(!bytes.isEmpty() && ImageCodecs::writeFileAtomically(path, bytes, &m_saveError));
-}
-
-short CImageCtrl::LoadFile(const QString &path, short, short, short)
-{
-    return takeImage(ImageCodecs::loadFile(path));
-}
-
-short CImageCtrl::ConvertColorDepth(short bitsPerPixel, short, short, short)
-{
-    return applyEdit(PictureEdits::convertColorDepth(m_image, bitsPerPixel));
-}
-
-short CImageCtrl::applyEdit(PictureEdits::Outcome outcome)
-{
-    if (outcome == PictureEdits::Outcome::Changed)
-        imageChanged();
-    return result(outcome != PictureEdits::Outcome::Failed);
-}
-
-short CImageCtrl::LoadFromMemory(const MemoryBlock &block, short, short, long size)
-{
-    if (block.isNull() || size <= 0 || std::size_t(size) > block.size())
-        return takeImage(std::nullopt);
-    return takeImage(BmpCodec::decode(block.bytes().first(std::size_t(size))));
-}
-
-void CImageCtrl::SetTextItem(short index, const QString &text)
-{
-    if (index == CommentItem)
-        m_jpegComment = text.toUtf8();
-}
-
-short CImageCtrl::takeImage(std::optional<DecodedImage> image)
-{
-    m_image = image ? std::move(*image) : DecodedImage();
-    imageChanged();
-    return result(image.has_value());
+    return 0;
 }
 
 void CImageCtrl::imageChanged()
@@ -241,7 +124,7 @@ void CImageCtrl::relayout()
     if (!m_repaintEnabled || m_relayingOut)
         return;
     const QScopedValueRollback<bool> relayingOut(m_relayingOut, true);
-    const QSize imageSize = m_image.image.size();
+    const QSize imageSize = image().image.size();
     const QSize area = contentsRect().size();
     const ZoomGeometry::Layout previous = m_layout;
     const QPoint previousScroll = scrollPosition();
@@ -300,7 +183,7 @@ QPoint CImageCtrl::scrollPosition() const
 
 void CImageCtrl::paintImage(QPainter &painter, const QRect &exposed)
 {
-    m_renderer.paint(painter, m_image.image, ZoomGeometry::imageRect(m_layout, scrollPosition()),
+    m_renderer.paint(painter, image().image, ZoomGeometry::imageRect(m_layout, scrollPosition()),
                      exposed, palette().color(QPalette::Dark));
 }
 
@@ -367,14 +250,10 @@ void CImageCtrl::wheelEvent(QWheelEvent *event)
         QAbstractScrollArea::wheelEvent(event);
         return;
     }
-    // 120 eighths of a degree make one notch; finer wheels and touch pads add up to it.
-    constexpr int Notch = 120;
-    m_wheelRemainder += event->angleDelta().y();
+    const int notches = m_wheelNotches.take(event->angleDelta().y());
     const QScopedValueRollback<std::optional<QPoint>> anchor(m_zoomAnchor,
                                                              event->position().toPoint());
-    for (; m_wheelRemainder >= Notch; m_wheelRemainder -= Notch)
-        Q_EMIT zoomStepRequested(true);
-    for (; m_wheelRemainder <= -Notch; m_wheelRemainder += Notch)
-        Q_EMIT zoomStepRequested(false);
+    for (int step = 0; step < std::abs(notches); ++step)
+        Q_EMIT zoomStepRequested(notches > 0);
     event->accept();
 }

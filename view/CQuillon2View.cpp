@@ -75,11 +75,7 @@ void CQuillon2View::OnInitialUpdate()
 {
     InitImageControl();
     m_shown.enableImageMenus(false);
-    PictureSettings &picture = m_shown.settings();
-    picture.m_qFactor = m_settings.read(Setting::Qfactor);
-    picture.m_gamma = m_settings.read(Setting::Gamma);
-    picture.m_sharpnessIndex = m_settings.read(Setting::Sharpness);
-    picture.m_sharpenAmount = SharpenAmountForIndex(picture.m_sharpnessIndex);
+    m_shown.readSettings(m_settings);
     m_readiness.OnInitialUpdate();
     Q_EMIT stateChanged();
 }

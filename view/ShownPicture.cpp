@@ -5,6 +5,7 @@
 #include "link/ColorConversion.h"
 #include "link/FrameCapture.h"
 #include "link/LinkError.h"
+#include "settings/SettingsStore.h"
 #include "view/BusyScope.h"
 #include "view/FrameServices.h"
 #include "view/ImagingControl.h"
@@ -83,6 +84,14 @@ void ShownPicture::showLoadFailure()
     enableImageMenus(false);
     m_imageCtrl.SetRepaintEnabled(true);
     m_changed();
+}
+
+void ShownPicture::readSettings(const SettingsStore &store)
+{
+    m_picture.m_qFactor = store.read(Setting::Qfactor);
+    m_picture.m_gamma = store.read(Setting::Gamma);
+    m_picture.m_sharpnessIndex = store.read(Setting::Sharpness);
+    m_picture.m_sharpenAmount = m_picture.amountForIndex(m_picture.m_sharpnessIndex);
 }
 
 MemoryBlock ShownPicture::convertFrame(int gamma)

@@ -13,6 +13,7 @@
 class BusyScope;
 class FrameServices;
 class ImagingControl;
+class SettingsStore;
 
 // The picture the view shows and what it was made from: whether an image is shown, the kept
 // camera frame with its colour coefficients, and the picture settings in force. Captures, opens,
@@ -31,6 +32,8 @@ public:
     const PictureSettings &settings() const { return m_picture; }
     PictureSettings &settings() { return m_picture; }
 
+    // The stored quality factor, tone curve and sharpness step become the settings in force.
+    void readSettings(const SettingsStore &store);
     // The capture once the camera answered that it is ready.
     void capture();
     bool save(const QString &path, short format);

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: MIT
+#include "view/ImageHolder.h"
+
+#include "imaging/BmpCodec.h"
+#include "imaging/ImageCodecs.h"
+#include "link/MemoryBlock.h"
+
+namespace {
+constexpr short Succeeded = 0;
+constexpr short Failed = 1;
+constexpr short CommentItem = 3;
+
+short result(bool ok)
+{
+    return ok ? Succeeded : Failed;
+}
+} // namespace
+
+void ImageHolder::SetImageHandle(long handle)
+{
+    if (handle != 0)
+        return;
+    m_image = {};
+    imageChanged();
+}
+
+short ImageHolder::GetBitsPerPixel() const
+{
+    return short(m_image.image.isNull() ? 0 : m_image.bitsPerPixel);
+}
+
+short ImageHolder::Sharpen(short amount)
+{
+    return applyEdit(PictureEdits::sharpen(m_image, amount));
+}
+
+short ImageHolder::SaveFile(const QString &path, short format, short, short quality, short)
+{
+    m_saveError.clear();
+    if (m_image.image.isNull())
+        return Failed;
+    ImageCodecs::FileFormat fileFormat = ImageCodecs::FileFormat::Jpeg;
+    if (format == ImageFormatBmp)
+        fileFormat = ImageCodecs::FileFormat::Bmp;
+    else if (format == ImageFormatPng)
+        fileFormat = ImageCodecs::FileFormat::Png;
+    else if (format != ImageFormatJpeg)
+        return Failed;
+    const QByteArray bytes = ImageCodecs::encode(m_image, fileFormat, quality, m_jpegComment);
+    return result(!bytes.isEmpty() && ImageCodecs::writeFileAtomically(path, bytes, &m_saveError));
+}
+
+short ImageHolder::LoadFile(const QString &path, short, short, short)
+{
+    return takeImage(ImageCodecs::loadFile(path));
+}
+
+short ImageHolder::ConvertColorDepth(short bitsPerPixel, short, short, short)
+{
+    return applyEdit(PictureEdits::convertColorDepth(m_image, bitsPerPixel));
+}
+
+short ImageHolder::LoadFromMemory(const MemoryBlock &block, short, short, long size)
+{
+    if (block.isNull() || size <= 0 || std::size_t(size) > block.size())
+        return takeImage(std::nullopt);
+    return takeImage(BmpCodec::decode(block.bytes().first(std::size_t(size))));
+}
+
+void ImageHolder::SetTextItem(short index, const QString &text)
+{
+    if (index == CommentItem)
+        m_jpegComment = text.toUtf8();
+}
+
+short ImageHolder::applyEdit(PictureEdits::Outcome outcome)
+{
+    if (outcome == PictureEdits::Outcome::Changed)
+        imageChanged();
+    return result(outcome != PictureEdits::Outcome::Failed);
+}
+
+short ImageHolder::takeImage(std::optional<DecodedImage> image)
+{
+    m_image = image ? std::move(*image) : DecodedImage();
+    imageChanged();
+    return result(image.has_value());
+}
