@@ -16,6 +16,8 @@ public:
     // The bitmap the button shows now: disabled wins over pressed, pressed over normal.
     int currentImageId() const;
     QSize sizeHint() const override;
+    // 1 from button-down to button-up.
+    int pressed() const { return m_bPressed; }
 
     // The same as the mouse's button-down and button-up, for the panel's keyboard keys. Each
     // returns false when the button was deleted meanwhile.
@@ -28,7 +30,6 @@ public:
     int m_disabledImageId = 0;
     int m_pressedImageId = 0;
     int m_normalImageId = 0;
-    int m_bPressed = 0; // 1 from button-down to button-up
 
 Q_SIGNALS:
     void buttonPressed(int controlId);
@@ -42,4 +43,5 @@ protected:
 
 private:
     const int m_controlId;
+    int m_bPressed = 0;
 };

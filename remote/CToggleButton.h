@@ -18,6 +18,8 @@ public:
     // The bitmap the button shows now: held inside wins over the state.
     int currentImageId() const;
     QSize sizeHint() const override;
+    // 1 while the button is held with the pointer inside.
+    int pressed() const { return m_bPressed; }
 
     // A completed click from the panel's keyboard key: flips the state and tells the owner.
     void clickByKey();
@@ -28,7 +30,6 @@ public:
     int m_offImageId = 0;
     int m_onImageId = 0;
     int m_state = 0;
-    int m_bPressed = 0; // 1 while the button is held with the pointer inside
 
 Q_SIGNALS:
     // After the state has flipped; the button still shows its on image until the owner returns.
@@ -48,6 +49,7 @@ private:
     bool isInsideHitRectangle(QPoint position) const;
 
     const int m_controlId;
+    int m_bPressed = 0;
     // Set by our own button-down only, so the moves that follow a double-click's second press
     // are not tracked and its button-up flips nothing.
     bool m_bTracking = false;

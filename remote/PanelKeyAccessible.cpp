@@ -36,9 +36,9 @@ public:
         if (const auto *toggle = qobject_cast<const CToggleButton *>(widget())) {
             state.checkable = true;
             state.checked = toggle->isOn();
-            state.pressed = toggle->m_bPressed != 0;
+            state.pressed = toggle->pressed() != 0;
         } else if (const auto *hold = qobject_cast<const CHoldButton *>(widget())) {
-            state.pressed = hold->m_bPressed == 1;
+            state.pressed = hold->pressed() == 1;
         } else if (const auto *push = qobject_cast<const CBitmapButton *>(widget())) {
             state.pressed = push->isDown();
         }

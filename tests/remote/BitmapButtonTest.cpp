@@ -90,11 +90,13 @@ TEST_F(HoldButtonTest, DisabledShowsItsDisabledImageAndReportsNothing)
 {
     key->setEnabled(false);
     EXPECT_EQ(key->currentImageId(), 186);
-    key->m_bPressed = 1;
-    EXPECT_EQ(key->currentImageId(), 186) << "disabled wins over pressed";
-    key->m_bPressed = 0;
     QTest::mouseClick(key, Qt::LeftButton);
     EXPECT_EQ(pressed.count() + released.count(), 0);
+    key->setEnabled(true);
+    QTest::mousePress(key, Qt::LeftButton);
+    key->setEnabled(false);
+    ASSERT_EQ(key->pressed(), 1);
+    EXPECT_EQ(key->currentImageId(), 186) << "disabled wins over pressed";
 }
 
 class ToggleButtonTest : public KeyTest<CToggleButton>
@@ -133,7 +135,7 @@ TEST_F(ToggleButtonTest, DraggedOutAndReleasedKeepsItsState)
 {
     QTest::mousePress(key, Qt::LeftButton, {}, QPoint(20, 6));
     QTest::mouseMove(key, QPoint(80, 6));
-    EXPECT_EQ(key->m_bPressed, 0);
+    EXPECT_EQ(key->pressed(), 0);
     EXPECT_EQ(key->currentImageId(), 183);
     QTest::mouseRelease(key, Qt::LeftButton, {}, QPoint(80, 6));
     EXPECT_EQ(key->m_state, 0);
@@ -145,7 +147,7 @@ TEST_F(ToggleButtonTest, DraggedOutAndBackInFlips)
     QTest::mousePress(key, Qt::LeftButton, {}, QPoint(20, 6));
     QTest::mouseMove(key, QPoint(20, 30));
     QTest::mouseMove(key, QPoint(30, 6));
-    EXPECT_EQ(key->m_bPressed, 1);
+    EXPECT_EQ(key->pressed(), 1);
     QTest::mouseRelease(key, Qt::LeftButton, {}, QPoint(30, 6));
     EXPECT_EQ(key->m_state, 1);
     EXPECT_EQ(toggled.count(), 1);
@@ -161,19 +163,19 @@ TEST_F(ToggleButtonTest, EdgePixelsCountAsOutsideOnlyAfterAMove)
 
     QTest::mousePress(key, Qt::LeftButton, {}, QPoint(5, 6));
     QTest::mouseMove(key, QPoint(0, 6));
-    EXPECT_EQ(key->m_bPressed, 0);
+    EXPECT_EQ(key->pressed(), 0);
     QTest::mouseRelease(key, Qt::LeftButton, {}, QPoint(0, 6));
     EXPECT_EQ(key->m_state, 1);
 
     QTest::mousePress(key, Qt::LeftButton, {}, QPoint(5, 6));
     QTest::mouseMove(key, QPoint(5, 0));
-    EXPECT_EQ(key->m_bPressed, 0);
+    EXPECT_EQ(key->pressed(), 0);
     QTest::mouseMove(key, QPoint(1, 1));
-    EXPECT_EQ(key->m_bPressed, 1);
+    EXPECT_EQ(key->pressed(), 1);
     QTest::mouseMove(key, QPoint(57, 12));
-    EXPECT_EQ(key->m_bPressed, 1);
+    EXPECT_EQ(key->pressed(), 1);
     QTest::mouseMove(key, QPoint(58, 12));
-    EXPECT_EQ(key->m_bPressed, 0);
+    EXPECT_EQ(key->pressed(), 0);
     QTest::mouseRelease(key, Qt::LeftButton, {}, QPoint(58, 12));
     EXPECT_EQ(toggled.count(), 1);
 }
@@ -184,7 +186,7 @@ TEST_F(ToggleButtonTest, DoubleClickFlipsOnce)
     QTest::mouseDClick(parent.windowHandle(), Qt::LeftButton, {}, QPoint(30, 16));
     EXPECT_EQ(key->m_state, 1);
     EXPECT_EQ(toggled.count(), 1);
-    EXPECT_EQ(key->m_bPressed, 0);
+    EXPECT_EQ(key->pressed(), 0);
 }
 
 TEST_F(ToggleButtonTest, OddStateIsOffAndTheNextClickTurnsItOn)

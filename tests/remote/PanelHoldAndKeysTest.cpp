@@ -44,7 +44,7 @@ TEST_P(FailedHoldTest, KeyIsReleasedAndAStartedMotionStopped)
     else
         unit.unplug();
     press(c.id);
-    EXPECT_EQ(hold(c.id)->m_bPressed, 0);
+    EXPECT_EQ(hold(c.id)->pressed(), 0);
     EXPECT_THAT(commandsSinceOpen(), ElementsAreArray(c.sent));
     release(c.id);
     EXPECT_THAT(commandsSinceOpen(), ElementsAreArray(c.sent));
@@ -181,7 +181,7 @@ TEST_F(RemotePanelTest, KeyHoldEndsWhenThePanelIsDeactivated)
     QCoreApplication::sendEvent(panel.data(), &deactivate);
     QTest::keyRelease(panel.data(), Qt::Key_PageDown);
     EXPECT_THAT(commandsSinceOpen(), ElementsAre("FO-  ", "FO0  "));
-    EXPECT_EQ(hold(1020)->m_bPressed, 0);
+    EXPECT_EQ(hold(1020)->pressed(), 0);
 }
 
 // A message box took the failed key's release; the next press of that key must work.

@@ -109,7 +109,7 @@ TEST_P(HoldKeyTest, PressStartsAndReleaseStops)
     setCamera({"PO1  "});
     open();
     press(GetParam().id);
-    EXPECT_EQ(hold(GetParam().id)->m_bPressed, 1);
+    EXPECT_EQ(hold(GetParam().id)->pressed(), 1);
     release(GetParam().id);
     EXPECT_THAT(commandsSinceOpen(), ElementsAre(GetParam().start, GetParam().stop));
 }
@@ -138,7 +138,7 @@ TEST_F(RemotePanelTest, ReleaseAwayFromAHeldKeyStillStops)
     QTest::mouseMove(window(), centreOf(Wide));
     QTest::mouseRelease(window(), Qt::LeftButton, {}, centreOf(Wide));
     EXPECT_THAT(commandsSinceOpen(), ElementsAre("ZO+  ", "ZO0  "));
-    EXPECT_EQ(hold(Tele)->m_bPressed, 0);
+    EXPECT_EQ(hold(Tele)->pressed(), 0);
 }
 
 struct ClickCase
