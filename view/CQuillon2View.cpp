@@ -2,18 +2,14 @@
 #include "view/CQuillon2View.h"
 
 #include "imaging/ZoomArithmetic.h"
-#include "settings/CQFactorDlg.h"
-#include "settings/SettingsStore.h"
 #include "view/BusyScope.h"
 #include "view/CImageCtrl.h"
-#include "view/CPictureAdjustDlg.h"
 #include "view/FileDialogs.h"
 #include "view/FrameServices.h"
 #include "view/ImageFileFormat.h"
 #include "view/PictureOutput.h"
+#include "view/PrintCommand.h"
 
-#include <QMessageBox>
-#include <QPrinter>
 #include <QResizeEvent>
 
 CQuillon2View::CQuillon2View(FrameServices &frame, SettingsStore &settings, QWidget *parent,
@@ -26,6 +22,7 @@ CQuillon2View::CQuillon2View(FrameServices &frame, SettingsStore &settings, QWid
     , m_remotePanel(frame.Link(), [this] { Q_EMIT stateChanged(); })
     , m_shown(
           *m_imageCtrl, frame, [this] { return size(); }, [this] { Q_EMIT stateChanged(); })
+    , m_settingDialogs(*this, m_shown, settings, frame)
     , m_fileDialogs(std::make_unique<SystemFileDialogs>(settings))
 {
     connect(&m_readiness, &ReadinessMonitor::readinessChanged, this, &CQuillon2View::stateChanged);
@@ -80,11 +77,6 @@ void CQuillon2View::OnInitialUpdate()
     Q_EMIT stateChanged();
 }
 
-float CQuillon2View::ComputeBestFitZoom() const
-{
-    return m_shown.bestFitZoom();
-}
-
 void CQuillon2View::OnZoomIn()
 {
     m_shown.applyZoom(float(ZoomArithmetic::zoomInTarget(m_imageCtrl->GetZoomPercent())));
@@ -99,11 +91,6 @@ void CQuillon2View::OnZoomOut()
 void CQuillon2View::OnBestFit()
 {
     m_shown.applyZoom(ComputeBestFitZoom());
-}
-
-void CQuillon2View::OnActualSize()
-{
-    m_shown.applyZoom(100.0f);
 }
 
 void CQuillon2View::OnToggleOpenMode()
@@ -149,11 +136,6 @@ void CQuillon2View::OnFileSave()
         SaveImageAs(*path, imageFormatForFileName(*path));
 }
 
-bool CQuillon2View::SaveImageAs(const QString &path, short format)
-{
-    return m_shown.save(path, format);
-}
-
 void CQuillon2View::OnFileOpen()
 {
     if (!m_bOpenEnabled)
@@ -172,62 +154,7 @@ void CQuillon2View::OnEditCopy()
 
 void CQuillon2View::OnFilePrint()
 {
-    const QImage picture = m_imageCtrl->GetImage();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(picture.width() > picture.height() ? QPageLayout::Landscape
-                                                                  : QPageLayout::Portrait);
-    if (!m_fileDialogs->askPrinter(printer, window()))
-        return;
-    BusyScope busy(*m_pMainFrame);
-    const bool printed = PictureOutput::print(printer, picture);
-    busy.end();
-    if (!printed)
-        QMessageBox::warning(window(), statusText(StringId::AppTitle),
-                             tr("Failed to print the image."));
-}
-
-void CQuillon2View::OnJpegSetting()
-{
-    PictureSettings &picture = m_shown.settings();
-    CQFactorDlg dialog(window());
-    dialog.m_qFactor = picture.m_qFactor;
-    if (dialog.exec() == QDialog::Rejected)
-        return;
-    picture.m_qFactor = dialog.m_qFactor;
-    m_settings.write(Setting::Qfactor, picture.m_qFactor);
-}
-
-void CQuillon2View::OnSharpness()
-{
-    PictureSettings &picture = m_shown.settings();
-    CPictureAdjustDlg dialog(*this, *m_pMainFrame, window());
-    dialog.m_mode = CPictureAdjustDlg::ModeSharpness;
-    dialog.m_sliderPos = picture.m_sharpnessIndex;
-    dialog.m_previewAmount = picture.m_sharpenAmount;
-    dialog.m_previewGamma = picture.m_gamma;
-    if (dialog.exec() == QDialog::Rejected)
-        return;
-    picture.m_sharpnessIndex = dialog.m_sliderPos;
-    picture.m_sharpenAmount = SharpenAmountForIndex(picture.m_sharpnessIndex);
-    m_settings.write(Setting::Sharpness, picture.m_sharpnessIndex);
-    m_shown.reprocess();
-}
-
-void CQuillon2View::OnGammaCorrection()
-{
-    PictureSettings &picture = m_shown.settings();
-    CPictureAdjustDlg dialog(*this, *m_pMainFrame, window());
-    dialog.m_mode = CPictureAdjustDlg::ModeGamma;
-    dialog.m_gammaChoice = picture.m_gamma;
-    dialog.m_previewGamma = picture.m_gamma;
-    dialog.m_previewAmount = picture.m_sharpenAmount;
-    if (dialog.exec() == QDialog::Rejected)
-        return;
-    // The radio pair always has one button selected; anything else would select no tone curve.
-    if (dialog.m_gammaChoice == 0 || dialog.m_gammaChoice == 1)
-        picture.m_gamma = dialog.m_gammaChoice;
-    m_settings.write(Setting::Gamma, picture.m_gamma);
-    m_shown.reprocess();
+    printPicture(m_imageCtrl->GetImage(), *m_fileDialogs, *m_pMainFrame, window());
 }
 
 void CQuillon2View::OnToggleRemoteControl()
@@ -242,9 +169,4 @@ void CQuillon2View::OnShowRemoteControl()
 {
     if (cameraAnswersReady())
         m_remotePanel.open(window());
-}
-
-void CQuillon2View::OnHideRemoteControl()
-{
-    m_remotePanel.cancel();
 }

@@ -6,6 +6,7 @@
 #include "link/ReadinessMonitor.h"
 #include "remote/RemotePanelHolder.h"
 #include "view/CommandContext.h"
+#include "view/PictureSettingDialogs.h"
 #include "view/ShownPicture.h"
 
 #include <QWidget>
@@ -37,24 +38,24 @@ public:
     void OnFileSave();
     // Saves the shown image (format 6 BMP, 10 JPEG) with the current quality factor; a failure
     // is reported and changes nothing.
-    bool SaveImageAs(const QString &path, short format);
+    bool SaveImageAs(const QString &path, short format) { return m_shown.save(path, format); }
     void OnFileOpen();
     void OnEditCopy();
     void OnFilePrint();
-    void OnJpegSetting();
-    void OnSharpness();
-    void OnGammaCorrection();
+    void OnJpegSetting() { m_settingDialogs.jpegSetting(); }
+    void OnSharpness() { m_settingDialogs.sharpness(); }
+    void OnGammaCorrection() { m_settingDialogs.gammaCorrection(); }
     void OnToggleRemoteControl();
     void OnShowRemoteControl();
-    void OnHideRemoteControl();
+    void OnHideRemoteControl() { m_remotePanel.cancel(); }
     void OnZoomIn();
     void OnZoomOut();
     void OnBestFit();
-    void OnActualSize();
+    void OnActualSize() { m_shown.applyZoom(100.0f); }
     void OnToggleOpenMode();
 
     // The zoom at which the shown image fits the client area.
-    float ComputeBestFitZoom() const;
+    float ComputeBestFitZoom() const { return m_shown.bestFitZoom(); }
     // The sharpening amount of a sharpness step; a step outside 0..6 is taken as 3 (no change)
     // and m_sharpnessIndex becomes 3.
     short SharpenAmountForIndex(int index) { return m_shown.settings().amountForIndex(index); }
@@ -104,6 +105,7 @@ private:
     ReadinessMonitor m_readiness;
     RemotePanelHolder m_remotePanel;
     ShownPicture m_shown;
+    PictureSettingDialogs m_settingDialogs;
     bool m_bOpenEnabled = false;
     std::unique_ptr<FileDialogs> m_fileDialogs;
 };

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#include "view/PictureSettingDialogs.h"
+
+#include "settings/CQFactorDlg.h"
+#include "settings/SettingsStore.h"
+#include "view/CPictureAdjustDlg.h"
+#include "view/CQuillon2View.h"
+#include "view/ShownPicture.h"
+
+PictureSettingDialogs::PictureSettingDialogs(CQuillon2View &view, ShownPicture &shown,
+                                             SettingsStore &settings, StatusSink &status)
+    : m_view(view)
+    , m_shown(shown)
+    , m_settings(settings)
+    , m_status(status)
+{}
+
+void PictureSettingDialogs::jpegSetting()
+{
+    PictureSettings &picture = m_shown.settings();
+    CQFactorDlg dialog(m_view.window());
+    dialog.m_qFactor = picture.m_qFactor;
+    if (dialog.exec() == QDialog::Rejected)
+        return;
+    picture.m_qFactor = dialog.m_qFactor;
+    m_settings.write(Setting::Qfactor, picture.m_qFactor);
+}
+
+void PictureSettingDialogs::sharpness()
+{
+    PictureSettings &picture = m_shown.settings();
+    CPictureAdjustDlg dialog(m_view, m_status, m_view.window());
+    dialog.m_mode = CPictureAdjustDlg::ModeSharpness;
+    dialog.m_sliderPos = picture.m_sharpnessIndex;
+    dialog.m_previewAmount = picture.m_sharpenAmount;
+    dialog.m_previewGamma = picture.m_gamma;
+    if (dialog.exec() == QDialog::Rejected)
+        return;
+    picture.m_sharpnessIndex = dialog.m_sliderPos;
+    picture.m_sharpenAmount = picture.amountForIndex(picture.m_sharpnessIndex);
+    m_settings.write(Setting::Sharpness, picture.m_sharpnessIndex);
+    m_shown.reprocess();
+}
+
+void PictureSettingDialogs::gammaCorrection()
+{
+    PictureSettings &picture = m_shown.settings();
+    CPictureAdjustDlg dialog(m_view, m_status, m_view.window());
+    dialog.m_mode = CPictureAdjustDlg::ModeGamma;
+    dialog.m_gammaChoice = picture.m_gamma;
+    dialog.m_previewGamma = picture.m_gamma;
+    dialog.m_previewAmount = picture.m_sharpenAmount;
+    if (dialog.exec() == QDialog::Rejected)
+        return;
+    // The radio pair always has one button selected; anything else would select no tone curve.
+    if (dialog.m_gammaChoice == 0 || dialog.m_gammaChoice == 1)
+        picture.m_gamma = dialog.m_gammaChoice;
+    m_settings.write(Setting::Gamma, picture.m_gamma);
+    m_shown.reprocess();
+}

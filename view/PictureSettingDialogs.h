@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+class CQuillon2View;
+class SettingsStore;
+class ShownPicture;
+class StatusSink;
+
+// The dialogs of the picture settings: the JPEG quality, the sharpness and the gamma correction.
+// Each is seeded with the setting in force; a confirmed choice is stored, and a new sharpness or
+// gamma re-makes the shown picture.
+class PictureSettingDialogs
+{
+public:
+    PictureSettingDialogs(CQuillon2View &view, ShownPicture &shown, SettingsStore &settings,
+                          StatusSink &status);
+
+    void jpegSetting();
+    void sharpness();
+    void gammaCorrection();
+
+private:
+    CQuillon2View &m_view;
+    ShownPicture &m_shown;
+    SettingsStore &m_settings;
+    StatusSink &m_status;
+};

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#include "view/PrintCommand.h"
+
+#include "link/StatusText.h"
+#include "view/BusyScope.h"
+#include "view/FileDialogs.h"
+#include "view/PictureOutput.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPrinter>
+
+void printPicture(const QImage &picture, FileDialogs &dialogs, StatusSink &status, QWidget *window)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(picture.width() > picture.height() ? QPageLayout::Landscape
+                                                                  : QPageLayout::Portrait);
+    if (!dialogs.askPrinter(printer, window))
+        return;
+    BusyScope busy(status);
+    const bool printed = PictureOutput::print(printer, picture);
+    busy.end();
+    if (!printed)
+        QMessageBox::warning(
+            window, statusText(StringId::AppTitle),
+            QCoreApplication::translate("CQuillon2View", "Failed to print the image."));
+}
