@@ -10,7 +10,6 @@
 #include "view/CQuillon2View.h"
 
 #include <QApplication>
-#include <QMenu>
 #include <QStatusTipEvent>
 
 CMainFrame::CMainFrame(PipeTransport &transport, MessagePresenter &presenter,
@@ -30,9 +29,7 @@ CMainFrame::CMainFrame(PipeTransport &transport, MessagePresenter &presenter,
 
     m_wndStatusBar = new CMainStatusBar(this);
     setStatusBar(m_wndStatusBar);
-    for (int pane : {CMainStatusBar::ZoomPane, CMainStatusBar::DatePane, CMainStatusBar::TimePane})
-        m_wndStatusBar->setPaneText(CMainStatusBar::Pane(pane), QString());
-    m_wndStatusBar->showPaneMessage(StringId::Ready, statusText(StringId::Ready));
+    m_wndStatusBar->showPrompt(QString());
 
     m_view = new CQuillon2View(*this, settings, this);
     setCentralWidget(m_view);
@@ -44,17 +41,13 @@ CMainFrame::CMainFrame(PipeTransport &transport, MessagePresenter &presenter,
     // The wheel goes through the zoom commands, so their rules hold for it too.
     connect(m_view, &CQuillon2View::zoomStepRequested, this, [this](bool zoomIn) {
         updateCommands();
-        if (QAction *zoom = commandAction(zoomIn ? CommandId::ZoomIn : CommandId::ZoomOut);
-            zoom->isEnabled())
-            zoom->trigger();
+        m_bars.triggerIfEnabled(zoomIn ? CommandId::ZoomIn : CommandId::ZoomOut);
     });
     connect(m_pdf, &PdfCommands::changed, this, &CMainFrame::updateCommands);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) { OnActivateApp(state == Qt::ApplicationActive); });
 
-    m_clockTimer.setInterval(ClockTimerMs);
-    connect(&m_clockTimer, &QTimer::timeout, this, &CMainFrame::OnTimer);
-    m_clockTimer.start();
+    m_wndStatusBar->startClock([this] { return m_view->openEnabled(); });
     updateCommands();
 }
 
@@ -76,39 +69,8 @@ void CMainFrame::updateCommands()
 void CMainFrame::SetStatusMessage(int stringId)
 {
     const ReadinessMonitor &readiness = m_view->readiness();
-    const int shown =
-        statusAfterRequest(m_wndStatusBar->shownMessageId(), stringId,
-                           {readiness.noLink(), readiness.busy(), readiness.initPollCount()});
-    if (shown == 0)
-        return;
-    m_wndStatusBar->showPaneMessage(shown, statusText(shown));
-    m_wndStatusBar->repaint();
-}
-
-void CMainFrame::SetZoomReadout(float zoomPercent)
-{
-    m_wndStatusBar->showZoom(zoomPercent);
-}
-
-void CMainFrame::OnTimer()
-{
-    m_wndStatusBar->showDateAndTime(m_clock(), m_view->openEnabled());
-}
-
-void CMainFrame::EnableTopMenu(int position, bool enabled)
-{
-    if (QMenu *menu = topMenu(position))
-        menu->menuAction()->setEnabled(enabled);
-}
-
-void CMainFrame::SetFrameEnabled(bool enabled)
-{
-    setEnabled(enabled);
-}
-
-void CMainFrame::SetTransferProgress(int rows)
-{
-    m_wndStatusBar->setProgressPosition(rows);
+    m_wndStatusBar->requestMessage(
+        stringId, {readiness.noLink(), readiness.busy(), readiness.initPollCount()});
 }
 
 bool CMainFrame::isLinkMarkedDown() const
@@ -141,14 +103,10 @@ void CMainFrame::OnAppAbout()
 
 bool CMainFrame::LoadWindowPlacement(WindowPlacement &placement)
 {
-    const QString text = m_settings.windowPos();
-    if (text.isEmpty())
-        return false;
-    auto parsed = parseWindowPlacement(text);
-    if (!parsed)
-        return false;
-    placement = *parsed;
-    return true;
+    const std::optional<WindowPlacement> stored = parseWindowPlacement(m_settings.windowPos());
+    if (stored)
+        placement = *stored;
+    return stored.has_value();
 }
 
 void CMainFrame::SaveWindowPlacement(const WindowPlacement &placement)
@@ -159,13 +117,8 @@ void CMainFrame::SaveWindowPlacement(const WindowPlacement &placement)
 void CMainFrame::ActivateFrame(unsigned showCommand)
 {
     WindowPlacement placement;
-    if (!LoadWindowPlacement(placement)) {
-        m_placement.show(showCommand);
-        return;
-    }
-    if (showCommand != ShowCommand::ShowNormal)
-        placement.showCommand = showCommand;
-    m_placement.apply(placement);
+    m_placement.activate(LoadWindowPlacement(placement) ? std::optional(placement) : std::nullopt,
+                         showCommand);
 }
 
 void CMainFrame::showEvent(QShowEvent *event)
@@ -187,20 +140,15 @@ void CMainFrame::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    m_clockTimer.stop();
+    m_wndStatusBar->stopClock();
     SaveWindowPlacement(currentPlacement());
     QMainWindow::closeEvent(event);
 }
 
 bool CMainFrame::event(QEvent *event)
 {
-    // A prompt that ends (the pointer leaves a button, a menu closes) gives way to the idle text.
     if (event->type() == QEvent::StatusTip) {
-        const QString tip = static_cast<QStatusTipEvent *>(event)->tip();
-        if (tip.isEmpty())
-            m_wndStatusBar->showPaneMessage(StringId::Ready, statusText(StringId::Ready));
-        else
-            m_wndStatusBar->showPaneMessage(0, tip);
+        m_wndStatusBar->showPrompt(static_cast<QStatusTipEvent *>(event)->tip());
         return true;
     }
     return QMainWindow::event(event);

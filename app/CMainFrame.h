@@ -1,19 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/CMainStatusBar.h"
 #include "app/CommandBars.h"
 #include "app/FramePlacement.h"
 #include "link/CameraLink.h"
 #include "link/DeviceWatcher.h"
 #include "view/FrameServices.h"
 
-#include <QDateTime>
 #include <QMainWindow>
-#include <QTimer>
+#include <QMenu>
 
-#include <functional>
-
-class CMainStatusBar;
 class CQuillon2View;
 class PdfCommands;
 class MessagePresenter;
@@ -25,8 +22,6 @@ class CMainFrame : public QMainWindow, public FrameServices
 {
     Q_OBJECT
 public:
-    using Clock = std::function<QDateTime()>;
-
     CMainFrame(PipeTransport &transport, MessagePresenter &presenter, SettingsStore &settings,
                QWidget *parent = nullptr);
     ~CMainFrame() override;
@@ -41,17 +36,21 @@ public:
     // Reports of the camera's arrival and removal reach OnDeviceChange.
     void watchDevices(DeviceWatcher &watcher);
     // Today's date and time for the status bar; tests give a fixed clock.
-    void setClock(Clock clock) { m_clock = std::move(clock); }
+    void setClock(CMainStatusBar::Clock clock) { m_wndStatusBar->setClock(std::move(clock)); }
 
     // FrameServices
     void SetStatusMessage(int stringId) override;
-    void SetZoomReadout(float zoomPercent) override;
-    void EnableTopMenu(int position, bool enabled) override;
+    void SetZoomReadout(float zoomPercent) override { m_wndStatusBar->showZoom(zoomPercent); }
+    void EnableTopMenu(int position, bool enabled) override
+    {
+        if (QMenu *menu = topMenu(position))
+            menu->menuAction()->setEnabled(enabled);
+    }
     CameraLink &Link() override { return m_link; }
-    void SetFrameEnabled(bool enabled) override;
+    void SetFrameEnabled(bool enabled) override { setEnabled(enabled); }
 
     // LinkHost
-    void SetTransferProgress(int rows) override;
+    void SetTransferProgress(int rows) override { m_wndStatusBar->setProgressPosition(rows); }
     bool isLinkMarkedDown() const override;
     void CloseRemotePanel() override;
 
@@ -63,7 +62,7 @@ public:
     WindowPlacement currentPlacement() const { return m_placement.current(); }
 
     // Timer 1: the date and time panes.
-    void OnTimer();
+    void OnTimer() { m_wndStatusBar->showClock(); }
     void OnDeviceChange(DeviceEvent event, const QString &hardwareKey);
     void OnActivateApp(bool active);
     void OnAppAbout();
@@ -75,7 +74,6 @@ public:
 
     static constexpr int MinimumWidth = 500;
     static constexpr int MinimumHeight = 400;
-    static constexpr int ClockTimerMs = 500;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -90,8 +88,4 @@ private:
     CQuillon2View *m_view = nullptr;
     CommandBars m_bars;
     PdfCommands *m_pdf = nullptr;
-    QTimer m_clockTimer;
-    Clock m_clock = [] {
-        return QDateTime::currentDateTime();
-    };
 };

@@ -125,6 +125,23 @@ void CMainStatusBar::showPaneMessage(int stringId, const QString &text)
     setPaneText(MessagePane, text);
 }
 
+void CMainStatusBar::requestMessage(int stringId, const StatusReadiness &readiness)
+{
+    const int shown = statusAfterRequest(m_shownMessageId, stringId, readiness);
+    if (shown == 0)
+        return;
+    showPaneMessage(shown, statusText(shown));
+    repaint();
+}
+
+void CMainStatusBar::showPrompt(const QString &prompt)
+{
+    if (prompt.isEmpty())
+        showPaneMessage(StringId::Ready, statusText(StringId::Ready));
+    else
+        showPaneMessage(0, prompt);
+}
+
 void CMainStatusBar::setSizedPaneText(Pane pane, const QString &text)
 {
     const int width = MeasureStatusText(text);
@@ -146,6 +163,14 @@ void CMainStatusBar::showDateAndTime(const QDateTime &now, bool openMode)
     if (openMode)
         time += QStringLiteral(" #");
     setSizedPaneText(TimePane, time);
+}
+
+void CMainStatusBar::startClock(std::function<bool()> openMode)
+{
+    m_openMode = std::move(openMode);
+    m_clockTimer.setInterval(ClockTimerMs);
+    connect(&m_clockTimer, &QTimer::timeout, this, &CMainStatusBar::showClock);
+    m_clockTimer.start();
 }
 
 void CMainStatusBar::setPageCount(int pages)

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "link/StatusText.h"
+
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QStatusBar>
-
-class QDateTime;
+#include <QTimer>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QProgressBar;
@@ -41,10 +44,26 @@ public:
     // A text in the message pane with its string id (0: a text that has none, such as a prompt).
     void showPaneMessage(int stringId, const QString &text);
     int shownMessageId() const { return m_shownMessageId; }
+    // A status text asked for: shown at once where the status rule lets it replace the one shown.
+    void requestMessage(int stringId, const StatusReadiness &readiness);
+    // A command's prompt in the message pane; an empty one (the pointer left the button, the
+    // menu closed) gives way to the idle text.
+    void showPrompt(const QString &prompt);
     // The zoom readout, blank for a negative zoom (no image).
     void showZoom(float zoomPercent);
     // The date and the time without seconds; openMode marks the time with " #".
     void showDateAndTime(const QDateTime &now, bool openMode);
+
+    using Clock = std::function<QDateTime()>;
+    static constexpr int ClockTimerMs = 500;
+    // The date and time panes are shown again every ClockTimerMs from now; openMode says whether
+    // the time is marked.
+    void startClock(std::function<bool()> openMode);
+    void stopClock() { m_clockTimer.stop(); }
+    // Today's date and time; tests give a fixed clock.
+    void setClock(Clock clock) { m_clock = std::move(clock); }
+    // The date and time panes as of now.
+    void showClock() { showDateAndTime(m_clock(), m_openMode()); }
 
     // Width of the text in pixels in the status bar's font.
     int MeasureStatusText(const QString &text) const;
@@ -68,4 +87,9 @@ private:
     int m_shownMessageId = 0;
     QElapsedTimer m_progressDrawn; // since the bar last moved
     QLabel *m_pages = nullptr;
+    QTimer m_clockTimer;
+    Clock m_clock = [] {
+        return QDateTime::currentDateTime();
+    };
+    std::function<bool()> m_openMode;
 };

@@ -108,6 +108,12 @@ QAction *CommandBars::action(quint16 id) const
     return it == actions.end() ? nullptr : it->second;
 }
 
+void CommandBars::triggerIfEnabled(quint16 id) const
+{
+    if (QAction *command = action(id); command && command->isEnabled())
+        command->trigger();
+}
+
 QMenu *CommandBars::menu(int position) const
 {
     if (position < 0 || position >= int(menus.size()))

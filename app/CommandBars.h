@@ -25,6 +25,8 @@ struct CommandBars
     static CommandBars create(CMainFrame &frame);
 
     QAction *action(quint16 id) const;
+    // Triggers the command's action unless the command is greyed.
+    void triggerIfEnabled(quint16 id) const;
     // nullptr for a position without a menu.
     QMenu *menu(int position) const;
     // Every command's enabled and checked state from the view's state.

@@ -58,6 +58,17 @@ void FramePlacement::apply(const WindowPlacement &placement)
     show(placement.showCommand);
 }
 
+void FramePlacement::activate(std::optional<WindowPlacement> stored, unsigned showCommand)
+{
+    if (!stored) {
+        show(showCommand);
+        return;
+    }
+    if (showCommand != ShowCommand::ShowNormal)
+        stored->showCommand = showCommand;
+    apply(*stored);
+}
+
 void FramePlacement::shown()
 {
     if (m_pendingOuterSize.isEmpty())

@@ -5,6 +5,8 @@
 
 #include <QSize>
 
+#include <optional>
+
 class QWidget;
 
 // Places a top-level window as a stored placement says, shows it with a show command, and reads
@@ -21,6 +23,9 @@ public:
     // Moves and sizes the window as placement says and shows it with its show command.
     void apply(const WindowPlacement &placement);
     void show(unsigned showCommand);
+    // Shows the window at the stored placement with showCommand (the stored one for
+    // ShowNormal), or with showCommand where it is when nothing is stored.
+    void activate(std::optional<WindowPlacement> stored, unsigned showCommand);
     // The placement as it would be stored if the window closed now.
     WindowPlacement current() const;
     void shown();
