@@ -26,16 +26,25 @@ void PictureSettingDialogs::jpegSetting()
     m_settings.write(Setting::Qfactor, picture.m_qFactor);
 }
 
-void PictureSettingDialogs::sharpness()
+bool PictureSettingDialogs::runAdjustDialog(CPictureAdjustDlg &dialog, int mode)
 {
-    PictureSettings &picture = m_shown.settings();
-    CPictureAdjustDlg dialog(m_view, m_status, m_view.window());
-    dialog.m_mode = CPictureAdjustDlg::ModeSharpness;
-    dialog.m_sliderPos = picture.m_sharpnessIndex;
+    const PictureSettings &picture = m_shown.settings();
+    dialog.m_mode = mode;
+    if (mode == CPictureAdjustDlg::ModeSharpness)
+        dialog.m_sliderPos = picture.m_sharpnessIndex;
+    else
+        dialog.m_gammaChoice = picture.m_gamma;
     dialog.m_previewAmount = picture.m_sharpenAmount;
     dialog.m_previewGamma = picture.m_gamma;
-    if (dialog.exec() == QDialog::Rejected)
+    return dialog.exec() != QDialog::Rejected;
+}
+
+void PictureSettingDialogs::sharpness()
+{
+    CPictureAdjustDlg dialog(m_view, m_status, m_view.window());
+    if (!runAdjustDialog(dialog, CPictureAdjustDlg::ModeSharpness))
         return;
+    PictureSettings &picture = m_shown.settings();
     picture.m_sharpnessIndex = dialog.m_sliderPos;
     picture.m_sharpenAmount = picture.amountForIndex(picture.m_sharpnessIndex);
     m_settings.write(Setting::Sharpness, picture.m_sharpnessIndex);
@@ -44,14 +53,10 @@ void PictureSettingDialogs::sharpness()
 
 void PictureSettingDialogs::gammaCorrection()
 {
-    PictureSettings &picture = m_shown.settings();
     CPictureAdjustDlg dialog(m_view, m_status, m_view.window());
-    dialog.m_mode = CPictureAdjustDlg::ModeGamma;
-    dialog.m_gammaChoice = picture.m_gamma;
-    dialog.m_previewGamma = picture.m_gamma;
-    dialog.m_previewAmount = picture.m_sharpenAmount;
-    if (dialog.exec() == QDialog::Rejected)
+    if (!runAdjustDialog(dialog, CPictureAdjustDlg::ModeGamma))
         return;
+    PictureSettings &picture = m_shown.settings();
     // The radio pair always has one button selected; anything else would select no tone curve.
     if (dialog.m_gammaChoice == 0 || dialog.m_gammaChoice == 1)
         picture.m_gamma = dialog.m_gammaChoice;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+class CPictureAdjustDlg;
 class CQuillon2View;
 class SettingsStore;
 class ShownPicture;
@@ -20,6 +21,10 @@ public:
     void gammaCorrection();
 
 private:
+    // Seeds the Sharpness or Gamma correction dialog with the settings in force and runs it;
+    // false when it was cancelled.
+    bool runAdjustDialog(CPictureAdjustDlg &dialog, int mode);
+
     CQuillon2View &m_view;
     ShownPicture &m_shown;
     SettingsStore &m_settings;
