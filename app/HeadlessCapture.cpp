@@ -66,6 +66,8 @@ int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings, 
     HeadlessFrame frame(transport, presenter);
     ReadinessMonitor monitor(frame.Link(), frame, frame);
     frame.setReadiness(&monitor);
+    // The picture is held and saved without a widget; with no client area there is nothing to
+    // fit it to, and no command rules to tell of changes.
     ImageHolder image;
     ShownPicture shown(
         image, frame, [] { return QSize(); }, [] {});
