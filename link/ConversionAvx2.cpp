@@ -197,13 +197,19 @@ __attribute__((target("avx2"), always_inline)) inline StepIndices indicesOf(cons
     return indices;
 }
 
-__attribute__((target("avx2"), always_inline)) inline void
-lookUpAndStore(std::uint8_t *out, const StepIndices &indices, const std::uint16_t *pairs,
-               const Constants &c)
+// The toned pairs of a step: per half [B0 G0] and [R1 G1] (x), and [B1 R0] (y); see store.
+struct StepPairs
 {
-    const __m256i y = tonedPairs(pairs, indices.y[0], indices.y[1]);
-    for (int half = 0; half < 2; ++half)
-        store(out, tonedPairs(pairs, indices.x[half][0], indices.x[half][1]), y, c, half);
+    __m256i x[2];
+    __m256i y;
+};
+
+__attribute__((target("avx2"), always_inline)) inline StepPairs lookUp(const StepIndices &indices,
+                                                                       const std::uint16_t *pairs)
+{
+    return {{tonedPairs(pairs, indices.x[0][0], indices.x[0][1]),
+             tonedPairs(pairs, indices.x[1][0], indices.x[1][1])},
+            tonedPairs(pairs, indices.y[0], indices.y[1])};
 }
 } // namespace
 
@@ -228,15 +234,16 @@ __attribute__((target("avx2"))) void convertPixelsAvx2(CroppedFrameView frame,
         }
     const std::uint16_t *pairs = tonePairs(toneRow);
 
-    // The indices of the next step are worked out before this step's lookups are stored, so
-    // that the arithmetic overlaps the gathers' wait.
+    // A step's gathers are issued first, and the next step's indices are worked out while they
+    // wait (kept apart and inlined, the two take about a tenth less time than in one piece).
     const std::size_t steps = frame.size() / (4 * GroupsPerStep);
     StepIndices indices = indicesOf(frame.data(), c);
-    for (std::size_t step = 1; step < steps; ++step) {
-        const StepIndices next = indicesOf(frame.data() + 4 * GroupsPerStep * step, c);
-        lookUpAndStore(pixels.data() + 6 * GroupsPerStep * (step - 1), indices, pairs, c);
-        indices = next;
+    for (std::size_t step = 0; step < steps; ++step) {
+        const StepPairs toned = lookUp(indices, pairs);
+        if (step + 1 < steps)
+            indices = indicesOf(frame.data() + 4 * GroupsPerStep * (step + 1), c);
+        for (int half = 0; half < 2; ++half)
+            store(pixels.data() + 6 * GroupsPerStep * step, toned.x[half], toned.y, c, half);
     }
-    lookUpAndStore(pixels.data() + 6 * GroupsPerStep * (steps - 1), indices, pairs, c);
 }
 #endif
