@@ -124,6 +124,40 @@ INSTANTIATE_TEST_SUITE_P(
                        ::testing::Values(0, 1)),
     caseName);
 
+std::string pathName(const ::testing::TestParamInfo<CpuPath> &info)
+{
+    static constexpr std::array<const char *, 3> paths{"Portable", "Avx2", "Avx512"};
+    return paths[std::size_t(info.param)];
+}
+
+class EveryCoefficientValue : public ::testing::TestWithParam<CpuPath>
+{};
+
+// The vector paths work in 16-bit lanes where the ranges allow: every coefficient value (as k0
+// and k1 against every chroma byte, with green from k and 255 - k) and both gains give the
+// portable path's bytes, which the cases above hold to the literal formula.
+TEST_P(EveryCoefficientValue, GivesThePortableBytes)
+{
+    if (!isCpuPathSupported(GetParam()))
+        GTEST_SKIP() << "this processor lacks the instructions of this path";
+    const std::vector<std::uint8_t> &frame = frameOf(FrameKind::EveryChromaPair);
+    std::vector<std::uint8_t> expected(BitmapImageSize);
+    std::vector<std::uint8_t> bitmap(BitmapImageSize);
+    for (int k = 0; k < 256; ++k) {
+        const auto byte = std::uint8_t(k);
+        const ColorCoefficients coefficients{byte, byte, std::uint8_t(255 - k), byte};
+        for (int gamma : {0, 1}) {
+            ASSERT_TRUE(
+                ConvertFrameToBitmap(frame, coefficients, gamma, expected, CpuPath::Portable));
+            ASSERT_TRUE(ConvertFrameToBitmap(frame, coefficients, gamma, bitmap, GetParam()));
+            ASSERT_TRUE(bitmap == expected) << "k " << k << ", gamma selection " << gamma;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(VectorPaths, EveryCoefficientValue,
+                         ::testing::Values(CpuPath::Avx2, CpuPath::Avx512), pathName);
+
 class GammaSelectionOutOfRange : public ::testing::TestWithParam<CpuPath>
 {};
 
@@ -142,12 +176,6 @@ TEST_P(GammaSelectionOutOfRange, CountsAsGammaOff)
         ASSERT_TRUE(ConvertFrameToBitmap(frame, k, gamma, bitmap, GetParam()));
         EXPECT_EQ(bitmap, off) << "gamma selection " << gamma;
     }
-}
-
-std::string pathName(const ::testing::TestParamInfo<CpuPath> &info)
-{
-    static constexpr std::array<const char *, 3> paths{"Portable", "Avx2", "Avx512"};
-    return paths[std::size_t(info.param)];
 }
 
 INSTANTIATE_TEST_SUITE_P(AllPaths, GammaSelectionOutOfRange,
