@@ -22,6 +22,8 @@ constexpr std::array<Anchor, 6> SharpenAnchors{
     {{0, 0}, {500, 64}, {800, 192}, {900, 320}, {950, 448}, {1000, 576}}};
 constexpr std::array<Anchor, 5> SoftenAnchors{
     {{0, 0}, {500, 128}, {800, 256}, {900, 384}, {1000, 512}}};
+// The widest pixel bytesPerPixel names; the portable filter's buffer has room for it.
+constexpr int MaxBytesPerPixel = 4;
 // Beyond this the blur is applied twice (the second time blended in by the rest), which is the
 // 5x5 binomial blur at full strength.
 constexpr int OneFullBlur = 256;
@@ -83,7 +85,6 @@ void filterBytes(const RowSet &r, int from, int to, int strength)
 void filterRowPortable(const RowSet &r, int strength)
 {
     constexpr int Block = 1024;
-    constexpr int MaxStep = 4;
     const int step = r.step;
     const int inner = std::max(step, r.bytes - step);
     filterBytes(r, 0, std::min(step, r.bytes), strength);
@@ -92,7 +93,7 @@ void filterRowPortable(const RowSet &r, int strength)
     const std::uint8_t *__restrict below = r.below;
     std::uint8_t *__restrict out = r.out;
     const auto gain = std::int16_t(16 * strength);
-    std::array<std::int16_t, Block + 2 * MaxStep> vertical;
+    std::array<std::int16_t, Block + 2 * MaxBytesPerPixel> vertical;
     for (int from = step; from < inner; from += Block) {
         const int count = std::min(Block, inner - from);
         const int first = from - step;
@@ -197,7 +198,7 @@ int bytesPerPixel(QImage::Format format)
         return 3;
     case QImage::Format_RGB32:
     case QImage::Format_ARGB32:
-        return 4;
+        return MaxBytesPerPixel;
     default:
         return 0;
     }
