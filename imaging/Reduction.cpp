@@ -1,12 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "imaging/Reduction.h"
 
+#include <QRunnable>
+#include <QSemaphore>
+#include <QThread>
+#include <QThreadPool>
+
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
-#include <cstring>
+#include <memory>
 #include <vector>
 
-#ifdef __SSE2__
+#ifdef QUILLON_X86_64_KERNELS
+#include <immintrin.h>
+#elif defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
@@ -58,6 +66,61 @@ Taps tapsFor(int from, int to, int unit)
     return taps;
 }
 
+// What every band of output rows shares. The vertical sums of one output row are kept in a row
+// of 16-bit values with room for `count` pixels past the source row, zero, so no tap reads
+// outside it.
+struct Plan
+{
+    const QImage &source;
+    QImage &target;
+    Taps rows;
+    Taps columns;
+    // For the vector paths: per pair of output pixels and pair of taps, the two pixels' weight
+    // pairs, each repeated over a 128-bit lane.
+    std::vector<std::uint32_t> laneWeights;
+
+    std::size_t sumsLength(int channels) const
+    {
+        return std::size_t(source.width() + columns.count + 1) * std::size_t(channels);
+    }
+};
+
+std::vector<std::uint32_t> laneWeightsFor(const Taps &columns)
+{
+    const int width = int(columns.first.size());
+    const int pairs = columns.count / 2;
+    std::vector<std::uint32_t> lanes(std::size_t((width + 1) / 2 * pairs * 8), 0);
+    for (int x = 0; x < width; ++x)
+        for (int t = 0; t < pairs; ++t)
+            std::fill_n(lanes.begin() + ((x / 2 * pairs + t) * 8 + x % 2 * 4), 4,
+                        columns.weightPairs[std::size_t(x * pairs + t)]);
+    return lanes;
+}
+
+// The weighted sum of output row y's source rows (vectorised by the compiler for whatever the
+// caller targets).
+template<int Channels>
+[[gnu::always_inline]] inline void sumRows(const Plan &plan, int y, std::uint16_t *__restrict sums)
+{
+    const int rowBytes = plan.source.width() * Channels;
+    const int firstRow = plan.rows.first[std::size_t(y)];
+    bool written = false;
+    for (int t = 0; t < plan.rows.count && firstRow + t < plan.source.height(); ++t) {
+        const auto weight = std::uint16_t(plan.rows.weight(y, t));
+        if (weight == 0)
+            continue;
+        const std::uint8_t *__restrict in = plan.source.constScanLine(firstRow + t);
+        if (written) {
+            for (int i = 0; i < rowBytes; ++i)
+                sums[i] = std::uint16_t(sums[i] + weight * in[i]);
+        } else {
+            for (int i = 0; i < rowBytes; ++i)
+                sums[i] = std::uint16_t(weight * in[i]);
+            written = true;
+        }
+    }
+}
+
 // One output pixel from `count` columns of the vertical sums, starting at from.
 template<int Channels>
 [[gnu::always_inline]] inline std::uint32_t
@@ -92,76 +155,188 @@ reducedPixel(const std::uint16_t *from, const std::uint32_t *weightPairs, int co
     return Channels == 3 ? pixel | 0xFF000000u : pixel;
 }
 
-// Count is columns.count when it is known at compile time, else 0.
-template<int Channels, int Count>
-[[gnu::always_inline]] inline void reduceColumns(const std::uint16_t *acc, const Taps &columns,
-                                                 std::uint32_t *__restrict out)
-{
-    const int width = int(columns.first.size());
-    const int pairs = columns.count / 2;
-    for (int x = 0; x < width; ++x)
-        out[x] = reducedPixel<Channels, Count>(
-            acc + std::ptrdiff_t(columns.first[std::size_t(x)]) * Channels,
-            columns.weightPairs.data() + std::ptrdiff_t(x) * pairs, columns.count);
-}
-
-// One output row: the weighted sum of its source rows into acc (vectorised by the compiler for
-// whatever the caller targets), then each output pixel from its columns of acc. acc has room for
-// `count` pixels past the row, zero, so no tap reads outside it.
+// Output pixels from..width of one row.
 template<int Channels>
-[[gnu::always_inline]] inline void reduceRow(const QImage &source, const Taps &rows, int y,
-                                             const Taps &columns, std::uint16_t *__restrict acc,
-                                             std::uint32_t *__restrict out)
+[[gnu::always_inline]] inline void reducePixels(const Plan &plan, const std::uint16_t *sums,
+                                                int from, std::uint32_t *__restrict out)
 {
-    const int rowBytes = source.width() * Channels;
-    const int firstRow = rows.first[std::size_t(y)];
-    for (int i = 0; i < rowBytes; ++i)
-        acc[i] = 0;
-    for (int t = 0; t < rows.count && firstRow + t < source.height(); ++t) {
-        const auto weight = std::uint16_t(rows.weight(y, t));
-        if (weight == 0)
-            continue;
-        const std::uint8_t *__restrict in = source.constScanLine(firstRow + t);
-        for (int i = 0; i < rowBytes; ++i)
-            acc[i] = std::uint16_t(acc[i] + weight * in[i]);
-    }
+    const Taps &columns = plan.columns;
     const int width = int(columns.first.size());
     const int pairs = columns.count / 2;
-    for (int x = 0; x < width; ++x)
+    for (int x = from; x < width; ++x)
         out[x] = reducedPixel<Channels>(
-            acc + std::ptrdiff_t(columns.first[std::size_t(x)]) * Channels,
+            sums + std::ptrdiff_t(columns.first[std::size_t(x)]) * Channels,
             columns.weightPairs.data() + std::ptrdiff_t(x) * pairs, columns.count);
-}
-
-template<int Channels>
-[[gnu::always_inline]] inline void reduceAll(const QImage &source, QImage &target)
-{
-    const Taps rows = tapsFor(source.height(), target.height(), VerticalUnit);
-    const Taps columns = tapsFor(source.width(), target.width(), HorizontalUnit);
-    // One pixel more than the taps can reach: the last four-channel read of a three-channel row.
-    std::vector<std::uint16_t> acc(std::size_t(source.width() + columns.count + 1) * Channels, 0);
-    for (int y = 0; y < target.height(); ++y)
-        reduceRow<Channels>(source, rows, y, columns, acc.data(),
-                            reinterpret_cast<std::uint32_t *>(target.scanLine(y)));
-}
-
-void reducePortable(const QImage &source, QImage &target, int channels)
-{
-    channels == 3 ? reduceAll<3>(source, target) : reduceAll<4>(source, target);
 }
 
 #ifdef QUILLON_X86_64_KERNELS
-__attribute__((target("avx2"))) void reduceAvx2(const QImage &source, QImage &target, int channels)
+// The same sums as reducedPixel for output pixels x and x + 1, one per 128-bit lane: one load
+// brings a pair of columns, a byte shuffle interleaves them by channel. Pairs is the number of
+// tap pairs when it is known at compile time, else 0.
+template<int Channels, int Pairs>
+__attribute__((target("avx2"))) inline __m256i twoPixelsAvx2(const Plan &plan,
+                                                             const std::uint16_t *sums, int x)
 {
-    channels == 3 ? reduceAll<3>(source, target) : reduceAll<4>(source, target);
+    const __m256i interleave =
+        Channels == 3 ? _mm256_setr_epi8(0, 1, 6, 7, 2, 3, 8, 9, 4, 5, 10, 11, -1, -1, -1, -1, 0, 1,
+                                         6, 7, 2, 3, 8, 9, 4, 5, 10, 11, -1, -1, -1, -1)
+                      : _mm256_setr_epi8(0, 1, 8, 9, 2, 3, 10, 11, 4, 5, 12, 13, 6, 7, 14, 15, 0, 1,
+                                         8, 9, 2, 3, 10, 11, 4, 5, 12, 13, 6, 7, 14, 15);
+    const Taps &columns = plan.columns;
+    const int pairs = Pairs > 0 ? Pairs : columns.count / 2;
+    const std::uint16_t *low = sums + std::ptrdiff_t(columns.first[std::size_t(x)]) * Channels;
+    const std::uint16_t *high = sums + std::ptrdiff_t(columns.first[std::size_t(x + 1)]) * Channels;
+    const auto *weights = reinterpret_cast<const __m256i *>(plan.laneWeights.data() +
+                                                            std::ptrdiff_t(x / 2 * pairs) * 8);
+    __m256i sum = _mm256_set1_epi32(1 << (Shift - 1));
+    for (int t = 0; t < pairs; ++t) {
+        const __m256i columnPairs = _mm256_inserti128_si256(
+            _mm256_castsi128_si256(
+                _mm_loadu_si128(reinterpret_cast<const __m128i *>(low + 2 * t * Channels))),
+            _mm_loadu_si128(reinterpret_cast<const __m128i *>(high + 2 * t * Channels)), 1);
+        sum = _mm256_add_epi32(sum, _mm256_madd_epi16(_mm256_shuffle_epi8(columnPairs, interleave),
+                                                      _mm256_loadu_si256(weights + t)));
+    }
+    return _mm256_srli_epi32(sum, Shift);
 }
 
-__attribute__((target("avx512f,avx512bw"))) void reduceAvx512(const QImage &source, QImage &target,
-                                                              int channels)
+// Four output pixels per step, then the rest one by one.
+template<int Channels, int Pairs>
+__attribute__((target("avx2"))) inline void
+reducePixelsAvx2(const Plan &plan, const std::uint16_t *sums, std::uint32_t *__restrict out)
 {
-    channels == 3 ? reduceAll<3>(source, target) : reduceAll<4>(source, target);
+    const int width = int(plan.columns.first.size());
+    const __m256i inOrder = _mm256_setr_epi32(0, 4, 1, 5, 0, 4, 1, 5);
+    const __m128i opaque = _mm_set1_epi32(Channels == 3 ? int(0xFF000000u) : 0);
+    int x = 0;
+    for (; x + 4 <= width; x += 4) {
+        // Lanes hold pixels 0 and 2 | 1 and 3 after packing; the permutation puts them in order.
+        const __m256i words = _mm256_packs_epi32(twoPixelsAvx2<Channels, Pairs>(plan, sums, x),
+                                                 twoPixelsAvx2<Channels, Pairs>(plan, sums, x + 2));
+        const __m256i bytes =
+            _mm256_permutevar8x32_epi32(_mm256_packus_epi16(words, words), inOrder);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + x),
+                         _mm_or_si128(_mm256_castsi256_si128(bytes), opaque));
+    }
+    reducePixels<Channels>(plan, sums, x, out);
 }
 #endif
+
+enum class Horizontal
+{
+    Portable,
+    Avx2,
+};
+
+// Output rows begin..end.
+template<int Channels, Horizontal Kind>
+[[gnu::always_inline]] inline void reduceRows(const Plan &plan, int begin, int end,
+                                              std::uint16_t *sums)
+{
+    for (int y = begin; y < end; ++y) {
+        sumRows<Channels>(plan, y, sums);
+        auto *out = reinterpret_cast<std::uint32_t *>(plan.target.scanLine(y));
+#ifdef QUILLON_X86_64_KERNELS
+        if constexpr (Kind == Horizontal::Avx2) {
+            // Two pairs of taps serve every reduction down to half size.
+            plan.columns.count == 4 ? reducePixelsAvx2<Channels, 2>(plan, sums, out)
+                                    : reducePixelsAvx2<Channels, 0>(plan, sums, out);
+            continue;
+        }
+#endif
+        reducePixels<Channels>(plan, sums, 0, out);
+    }
+}
+
+using RowKernel = void (*)(const Plan &, int begin, int end, std::uint16_t *sums);
+
+void reducePortable3(const Plan &plan, int begin, int end, std::uint16_t *sums)
+{
+    reduceRows<3, Horizontal::Portable>(plan, begin, end, sums);
+}
+
+void reducePortable4(const Plan &plan, int begin, int end, std::uint16_t *sums)
+{
+    reduceRows<4, Horizontal::Portable>(plan, begin, end, sums);
+}
+
+#ifdef QUILLON_X86_64_KERNELS
+__attribute__((target("avx2"))) void reduceAvx2_3(const Plan &plan, int begin, int end,
+                                                  std::uint16_t *sums)
+{
+    reduceRows<3, Horizontal::Avx2>(plan, begin, end, sums);
+}
+
+__attribute__((target("avx2"))) void reduceAvx2_4(const Plan &plan, int begin, int end,
+                                                  std::uint16_t *sums)
+{
+    reduceRows<4, Horizontal::Avx2>(plan, begin, end, sums);
+}
+
+__attribute__((target("avx512f,avx512bw"))) void reduceAvx512_3(const Plan &plan, int begin,
+                                                                int end, std::uint16_t *sums)
+{
+    reduceRows<3, Horizontal::Avx2>(plan, begin, end, sums);
+}
+
+__attribute__((target("avx512f,avx512bw"))) void reduceAvx512_4(const Plan &plan, int begin,
+                                                                int end, std::uint16_t *sums)
+{
+    reduceRows<4, Horizontal::Avx2>(plan, begin, end, sums);
+}
+#endif
+
+// Output rows are handed out in bands from a shared counter to this thread and to Qt's pooled
+// threads, so a thread that starts late or runs on a busy core only takes less. A helper that has
+// not started when the rows run out is taken back from the pool's queue.
+constexpr int BandRows = 16;
+constexpr qsizetype PixelsWorthSharing = 1 << 16; // below this, the hand-over costs more
+
+template<typename Band>
+void shareRows(int height, qsizetype pixels, const Band &band)
+{
+    std::atomic<int> next{0};
+    const auto drain = [&] {
+        for (int begin = next.fetch_add(BandRows); begin < height; begin = next.fetch_add(BandRows))
+            band(begin, std::min(begin + BandRows, height));
+    };
+    QThreadPool *pool = QThreadPool::globalInstance();
+    const int helpers = std::min(pool->maxThreadCount(), QThread::idealThreadCount()) - 1;
+    if (helpers < 1 || pixels < PixelsWorthSharing || height <= BandRows ||
+        pool->contains(QThread::currentThread())) {
+        drain();
+        return;
+    }
+    QSemaphore finished;
+    std::vector<std::unique_ptr<QRunnable>> started;
+    for (int i = 0; i < helpers; ++i) {
+        started.emplace_back(QRunnable::create([&] {
+            drain();
+            finished.release();
+        }));
+        started.back()->setAutoDelete(false);
+        pool->start(started.back().get());
+    }
+    drain();
+    int running = 0;
+    for (const auto &helper : started)
+        running += pool->tryTake(helper.get()) ? 0 : 1;
+    finished.acquire(running);
+}
+
+RowKernel kernelFor(CpuPath path, int channels)
+{
+    switch (supportedPathUpTo(path)) {
+#ifdef QUILLON_X86_64_KERNELS
+    case CpuPath::Avx512:
+        return channels == 3 ? reduceAvx512_3 : reduceAvx512_4;
+    case CpuPath::Avx2:
+        return channels == 3 ? reduceAvx2_3 : reduceAvx2_4;
+#endif
+    default:
+        return channels == 3 ? reducePortable3 : reducePortable4;
+    }
+}
 
 // The source in a format whose bytes are averaged as they are: blue, green, red (and alpha,
 // premultiplied) in memory order.
@@ -191,19 +366,18 @@ QImage reduced(const QImage &image, QSize size, CpuPath path)
     if (source.isNull() || target.isNull())
         return {};
     const int channels = source.format() == QImage::Format_BGR888 ? 3 : 4;
-    switch (supportedPathUpTo(path)) {
-#ifdef QUILLON_X86_64_KERNELS
-    case CpuPath::Avx512:
-        reduceAvx512(source, target, channels);
-        break;
-    case CpuPath::Avx2:
-        reduceAvx2(source, target, channels);
-        break;
-#endif
-    default:
-        reducePortable(source, target, channels);
-        break;
-    }
+    Plan plan{source,
+              target,
+              tapsFor(source.height(), size.height(), VerticalUnit),
+              tapsFor(source.width(), size.width(), HorizontalUnit),
+              {}};
+    if (supportedPathUpTo(path) != CpuPath::Portable)
+        plan.laneWeights = laneWeightsFor(plan.columns);
+    const RowKernel kernel = kernelFor(path, channels);
+    shareRows(size.height(), qsizetype(size.width()) * size.height(), [&](int begin, int end) {
+        std::vector<std::uint16_t> sums(plan.sumsLength(channels), 0);
+        kernel(plan, begin, end, sums.data());
+    });
     return target;
 }
 } // namespace Reduction
