@@ -4,6 +4,7 @@
 #include "app/CMainStatusBar.h"
 #include "app/CommandBars.h"
 #include "app/FramePlacement.h"
+#include "app/InputBlock.h"
 #include "link/CameraLink.h"
 #include "link/DeviceWatcher.h"
 #include "view/FrameServices.h"
@@ -47,7 +48,7 @@ public:
             menu->menuAction()->setEnabled(enabled);
     }
     CameraLink &Link() override { return m_link; }
-    void SetFrameEnabled(bool enabled) override { setEnabled(enabled); }
+    void SetFrameEnabled(bool enabled) override { m_inputBlock.setBlocking(!enabled); }
 
     // LinkHost
     void SetTransferProgress(int rows) override { m_wndStatusBar->setProgressPosition(rows); }
@@ -84,6 +85,7 @@ private:
     CameraLink m_link;
     SettingsStore &m_settings;
     FramePlacement m_placement{*this};
+    InputBlock m_inputBlock{*this};
     CMainStatusBar *m_wndStatusBar = nullptr;
     CQuillon2View *m_view = nullptr;
     CommandBars m_bars;

@@ -115,7 +115,15 @@ void CMainStatusBar::setProgressPosition(int rows)
     const bool end = rows == 0 || rows == ProgressRange;
     if (!end && m_progressDrawn.isValid() && m_progressDrawn.elapsed() < ProgressRepaintMs)
         return;
-    m_progress->setValue(rows);
+    if (rows == 0) {
+        // The bar is emptied when its work has ended; it is drawn with what follows (the frame
+        // enabled again, "Ready !"), not in a redraw of the whole window of its own.
+        m_progress->setUpdatesEnabled(false);
+        m_progress->setValue(rows);
+        m_progress->setUpdatesEnabled(true);
+    } else {
+        m_progress->setValue(rows);
+    }
     m_progressDrawn.start();
 }
 

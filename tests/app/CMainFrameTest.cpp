@@ -134,6 +134,27 @@ TEST_F(CMainFrameTest, AcceleratorsReachEnabledCommandsOnly)
     EXPECT_TRUE(frame->view().openEnabled());
 }
 
+TEST_F(CMainFrameTest, DisabledForATransferTakesNoInputYetKeepsItsLook)
+{
+    makeFrame();
+    frame->view().OnInitialUpdate();
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    QWidget *captureButton =
+        frame->toolBar().widgetForAction(frame->commandAction(CommandId::Capture));
+    ASSERT_NE(captureButton, nullptr);
+
+    frame->SetFrameEnabled(false);
+    QTest::keyClick(frame.get(), Qt::Key_C, Qt::AltModifier);
+    QTest::mouseClick(captureButton, Qt::LeftButton);
+    EXPECT_FALSE(frame->view().hasImage());
+    EXPECT_TRUE(captureButton->isEnabled()) << "drawn as it was";
+
+    frame->SetFrameEnabled(true);
+    QTest::keyClick(frame.get(), Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(frame->view().hasImage());
+}
+
 TEST_F(CMainFrameTest, StatusRuleKeepsTheReadinessWarningVisible)
 {
     makeFrame();

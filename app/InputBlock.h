@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+// Keeps the user's input (keys, shortcuts, clicks, the wheel, touch) away from one window while
+// it is held. The window's widgets stay enabled, so nothing is redrawn greyed: a frame disabled
+// for an image transfer keeps its look, as on the window system the program came from, and the
+// progress bar's repaints draw the bar alone instead of the whole window.
+class InputBlock : public QObject
+{
+public:
+    explicit InputBlock(QWidget &window);
+
+    void setBlocking(bool blocking);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget &m_window;
+    bool m_blocking = false;
+};
