@@ -15,7 +15,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QSemaphore>
+#include <QThreadPool>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -151,6 +154,32 @@ void prepareImageMemory()
 #endif
 }
 
+void prepareDrawing()
+{
+    // The wait cursor is read from the cursor theme's files the first time it is set; set once
+    // on a window that is never shown, it stays in the platform's cache.
+    QWindow window;
+    window.create();
+    window.setCursor(Qt::WaitCursor);
+    // The reduction for the screen and Qt's own drawing share Qt's pooled threads: started now
+    // and kept however long the pause before a capture, so that no capture waits for them.
+    QThreadPool *pool = QThreadPool::globalInstance();
+    pool->setExpiryTimeout(-1);
+    QSemaphore running;
+    QSemaphore released;
+    QSemaphore done;
+    const int threads = pool->maxThreadCount();
+    for (int i = 0; i < threads; ++i)
+        pool->start([&] {
+            running.release();
+            released.acquire();
+            done.release();
+        });
+    running.acquire(threads); // each task holds a thread of its own until all run
+    released.release(threads);
+    done.acquire(threads);
+}
+
 int runQuillon(int argc, char **argv)
 {
     keepImageMemoryInProcess();
@@ -202,7 +231,13 @@ int runQuillon(int argc, char **argv)
         break;
     }
     // Once the window is up and the event loop idle, so that neither waits for it.
-    QTimer::singleShot(0, &app, prepareImageMemory);
+    QTimer::singleShot(0, &app, [unit = simulator.unit.get()] {
+        prepareImageMemory();
+        prepareDrawing();
+        // A camera has its picture ready; the simulator draws its own on first demand.
+        if (unit)
+            unit->currentFrame();
+    });
     const int status = QApplication::exec();
     app.ExitInstance();
     return status;

@@ -14,3 +14,7 @@ void keepImageMemoryInProcess();
 // the first capture is as fast as the next. Changes nothing that can be seen: every block of the
 // capture is still allocated, and can still fail, where it always was.
 void prepareImageMemory();
+
+// Readies what the first capture would otherwise set up on its way: the wait cursor and the
+// threads that draw the picture.
+void prepareDrawing();
