@@ -97,28 +97,77 @@ std::vector<std::uint32_t> laneWeightsFor(const Taps &columns)
     return lanes;
 }
 
+// sums (plus, when Add, what they held) = the K rows times their weights, in one pass.
+template<int K, bool Add>
+[[gnu::always_inline]] inline void weighRows(std::uint16_t *__restrict sums,
+                                             const std::uint8_t *const *rows,
+                                             const std::uint16_t *weights, int length)
+{
+    const std::uint8_t *__restrict in0 = rows[0];
+    const std::uint8_t *__restrict in1 = rows[K > 1 ? 1 : 0];
+    const std::uint8_t *__restrict in2 = rows[K > 2 ? 2 : 0];
+    const std::uint16_t w0 = weights[0];
+    const std::uint16_t w1 = K > 1 ? weights[1] : 0;
+    const std::uint16_t w2 = K > 2 ? weights[2] : 0;
+    for (int i = 0; i < length; ++i) {
+        auto sum = std::uint16_t((Add ? sums[i] : 0) + w0 * in0[i]);
+        if constexpr (K > 1)
+            sum = std::uint16_t(sum + w1 * in1[i]);
+        if constexpr (K > 2)
+            sum = std::uint16_t(sum + w2 * in2[i]);
+        sums[i] = sum;
+    }
+}
+
+// weighRows for `held` rows (0 to 3).
+[[gnu::always_inline]] inline void weighHeld(int held, bool add, std::uint16_t *sums,
+                                             const std::uint8_t *const *rows,
+                                             const std::uint16_t *weights, int length)
+{
+    switch (held * 2 + int(add)) {
+    case 2:
+        return weighRows<1, false>(sums, rows, weights, length);
+    case 3:
+        return weighRows<1, true>(sums, rows, weights, length);
+    case 4:
+        return weighRows<2, false>(sums, rows, weights, length);
+    case 5:
+        return weighRows<2, true>(sums, rows, weights, length);
+    case 6:
+        return weighRows<3, false>(sums, rows, weights, length);
+    case 7:
+        return weighRows<3, true>(sums, rows, weights, length);
+    default:
+        return;
+    }
+}
+
 // The weighted sum of output row y's source rows (vectorised by the compiler for whatever the
-// caller targets).
+// caller targets), three rows a pass: a reduction to more than a third of the height reads no
+// more than three.
 template<int Channels>
 [[gnu::always_inline]] inline void sumRows(const Plan &plan, int y, std::uint16_t *__restrict sums)
 {
     const int rowBytes = plan.source.width() * Channels;
     const int firstRow = plan.rows.first[std::size_t(y)];
+    constexpr int Pass = 3;
+    const std::uint8_t *rows[Pass];
+    std::uint16_t weights[Pass];
+    int held = 0;
     bool written = false;
     for (int t = 0; t < plan.rows.count && firstRow + t < plan.source.height(); ++t) {
         const auto weight = std::uint16_t(plan.rows.weight(y, t));
         if (weight == 0)
             continue;
-        const std::uint8_t *__restrict in = plan.source.constScanLine(firstRow + t);
-        if (written) {
-            for (int i = 0; i < rowBytes; ++i)
-                sums[i] = std::uint16_t(sums[i] + weight * in[i]);
-        } else {
-            for (int i = 0; i < rowBytes; ++i)
-                sums[i] = std::uint16_t(weight * in[i]);
+        rows[held] = plan.source.constScanLine(firstRow + t);
+        weights[held++] = weight;
+        if (held == Pass) {
+            weighHeld(held, written, sums, rows, weights, rowBytes);
             written = true;
+            held = 0;
         }
     }
+    weighHeld(held, written, sums, rows, weights, rowBytes);
 }
 
 // One output pixel from `count` columns of the vertical sums, starting at from.
