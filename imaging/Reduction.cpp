@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "imaging/Reduction.h"
 
-#include <QRunnable>
-#include <QSemaphore>
-#include <QThread>
-#include <QThreadPool>
+#include "imaging/RowBands.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #ifdef QUILLON_X86_64_KERNELS
@@ -72,7 +67,9 @@ Taps tapsFor(int from, int to, int unit)
 struct Plan
 {
     const QImage &source;
-    QImage &target;
+    // The target's rows, taken once: QImage::scanLine would count a detach on every thread.
+    std::uint8_t *targetBits;
+    qsizetype targetStride;
     Taps rows;
     Taps columns;
     // For the vector paths: per pair of output pixels and pair of taps, the two pixels' weight
@@ -284,7 +281,7 @@ template<int Channels, Horizontal Kind>
 {
     for (int y = begin; y < end; ++y) {
         sumRows<Channels>(plan, y, sums);
-        auto *out = reinterpret_cast<std::uint32_t *>(plan.target.scanLine(y));
+        auto *out = reinterpret_cast<std::uint32_t *>(plan.targetBits + y * plan.targetStride);
 #ifdef QUILLON_X86_64_KERNELS
         if constexpr (Kind == Horizontal::Avx2) {
             // Two pairs of taps serve every reduction down to half size.
@@ -335,44 +332,6 @@ __attribute__((target("avx512f,avx512bw"))) void reduceAvx512_4(const Plan &plan
 }
 #endif
 
-// Output rows are handed out in bands from a shared counter to this thread and to Qt's pooled
-// threads, so a thread that starts late or runs on a busy core only takes less. A helper that has
-// not started when the rows run out is taken back from the pool's queue.
-constexpr int BandRows = 16;
-constexpr qsizetype PixelsWorthSharing = 1 << 16; // below this, the hand-over costs more
-
-template<typename Band>
-void shareRows(int height, qsizetype pixels, const Band &band)
-{
-    std::atomic<int> next{0};
-    const auto drain = [&] {
-        for (int begin = next.fetch_add(BandRows); begin < height; begin = next.fetch_add(BandRows))
-            band(begin, std::min(begin + BandRows, height));
-    };
-    QThreadPool *pool = QThreadPool::globalInstance();
-    const int helpers = std::min(pool->maxThreadCount(), QThread::idealThreadCount()) - 1;
-    if (helpers < 1 || pixels < PixelsWorthSharing || height <= BandRows ||
-        pool->contains(QThread::currentThread())) {
-        drain();
-        return;
-    }
-    QSemaphore finished;
-    std::vector<std::unique_ptr<QRunnable>> started;
-    for (int i = 0; i < helpers; ++i) {
-        started.emplace_back(QRunnable::create([&] {
-            drain();
-            finished.release();
-        }));
-        started.back()->setAutoDelete(false);
-        pool->start(started.back().get());
-    }
-    drain();
-    int running = 0;
-    for (const auto &helper : started)
-        running += pool->tryTake(helper.get()) ? 0 : 1;
-    finished.acquire(running);
-}
-
 RowKernel kernelFor(CpuPath path, int channels)
 {
     switch (supportedPathUpTo(path)) {
@@ -416,17 +375,19 @@ QImage reduced(const QImage &image, QSize size, CpuPath path)
         return {};
     const int channels = source.format() == QImage::Format_BGR888 ? 3 : 4;
     Plan plan{source,
-              target,
+              target.bits(),
+              target.bytesPerLine(),
               tapsFor(source.height(), size.height(), VerticalUnit),
               tapsFor(source.width(), size.width(), HorizontalUnit),
               {}};
     if (supportedPathUpTo(path) != CpuPath::Portable)
         plan.laneWeights = laneWeightsFor(plan.columns);
     const RowKernel kernel = kernelFor(path, channels);
-    shareRows(size.height(), qsizetype(size.width()) * size.height(), [&](int begin, int end) {
-        std::vector<std::uint16_t> sums(plan.sumsLength(channels), 0);
-        kernel(plan, begin, end, sums.data());
-    });
+    RowBands::forEach(size.height(), qsizetype(size.width()) * size.height(),
+                      [&](int begin, int end) {
+                          std::vector<std::uint16_t> sums(plan.sumsLength(channels), 0);
+                          kernel(plan, begin, end, sums.data());
+                      });
     return target;
 }
 } // namespace Reduction
