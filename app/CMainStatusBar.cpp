@@ -116,8 +116,9 @@ void CMainStatusBar::setProgressPosition(int rows)
     if (!end && m_progressDrawn.isValid() && m_progressDrawn.elapsed() < ProgressRepaintMs)
         return;
     if (rows == 0) {
-        // The bar is emptied when its work has ended; it is drawn with what follows (the frame
-        // enabled again, "Ready !"), not in a redraw of the whole window of its own.
+        // The bar is emptied when its work has ended, and drawn so with what is drawn next (the
+        // status "Ready !" follows at once): a repaint of its own would also draw whatever else
+        // of the window waits to be drawn.
         m_progress->setUpdatesEnabled(false);
         m_progress->setValue(rows);
         m_progress->setUpdatesEnabled(true);

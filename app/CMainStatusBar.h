@@ -70,7 +70,8 @@ public:
 
     QProgressBar &progress() { return *m_progress; }
     // The position of the transfer's progress bar, 0 to 1024. Positions between the ends are
-    // drawn at most once per ProgressRepaintMs; 0 and 1024 always are.
+    // drawn at once at most once per ProgressRepaintMs; 1024 always is, and 0 with the next
+    // drawing of the window.
     void setProgressPosition(int rows);
     static constexpr int ProgressRepaintMs = 40;
     // The pages of the PDF in a pane of their own, shown only while there are some.
