@@ -6,9 +6,9 @@
 class QWidget;
 
 // Keeps the user's input (keys, shortcuts, clicks, the wheel, touch) away from one window while
-// it is held. The window's widgets stay enabled, so nothing is redrawn greyed: a frame disabled
-// for an image transfer keeps its look, as on the window system the program came from, and the
-// progress bar's repaints draw the bar alone instead of the whole window.
+// it is held. The window's widgets stay enabled, so nothing is redrawn greyed: the frame keeps its
+// look through an image transfer, and the progress bar's repaints draw the bar alone instead of
+// the whole window twice.
 class InputBlock : public QObject
 {
 public:
