@@ -139,9 +139,10 @@ void prepareImageMemory()
 #ifdef __GLIBC__
     using namespace FrameLayout;
     // The blocks a capture holds at once at most: raw, cropped and kept frame, the bitmap, the
-    // loaded and the sharpened picture (24 bits a pixel).
+    // loaded and the sharpened picture (24 bits a pixel); and, from the second capture on, the
+    // next raw frame while the last picture is still shown with its reduction for the screen.
     constexpr std::size_t captureBytes =
-        RawFrameBytes + 2 * CroppedFrameBytes + BitmapImageSize + 2 * BitmapPixelBytes;
+        2 * RawFrameBytes + 2 * CroppedFrameBytes + BitmapImageSize + 2 * BitmapPixelBytes;
     // One block from the heap's top, touched and given back: the heap keeps it (see above), and
     // the capture's blocks are carved from pages already mapped. Without the memory there is
     // nothing to prepare; the capture then reports the shortage at its usual step.
