@@ -2,9 +2,12 @@
 #include "app/CMainStatusBar.h"
 
 #include <QDateTime>
+#include <QEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
+
+#include <utility>
 
 namespace {
 // Blank space on each side of a pane's text, inside its border.
@@ -31,6 +34,10 @@ CMainStatusBar::CMainStatusBar(QWidget *parent)
 {
     setObjectName(QStringLiteral("statusBar"));
     setSizeGripEnabled(true);
+    // A message box over the frame (a transfer that failed) shows the position the bar was given
+    // last, though time had not let it be drawn yet.
+    if (parent)
+        parent->installEventFilter(this);
 
     auto makePane = [this](Pane pane, const char *sizingText) {
         auto *label = new QLabel(this);
@@ -113,8 +120,11 @@ void CMainStatusBar::setProgressPosition(int rows)
     // Drawing the bar can cost more than the rows it reports arrive in (a fast camera or the
     // simulator); time bounds the repaints, and the ends are never skipped.
     const bool end = rows == 0 || rows == ProgressRange;
-    if (!end && m_progressDrawn.isValid() && m_progressDrawn.elapsed() < ProgressRepaintMs)
+    if (!end && m_progressDrawn.isValid() && m_progressDrawn.elapsed() < ProgressRepaintMs) {
+        m_progressSkipped = rows;
         return;
+    }
+    m_progressSkipped = -1;
     if (rows == 0) {
         // The bar is emptied when its work has ended, and drawn so with what is drawn next (the
         // status "Ready !" follows at once): a repaint of its own would also draw whatever else
@@ -126,6 +136,13 @@ void CMainStatusBar::setProgressPosition(int rows)
         m_progress->setValue(rows);
     }
     m_progressDrawn.start();
+}
+
+bool CMainStatusBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::WindowBlocked && m_progressSkipped >= 0)
+        m_progress->setValue(std::exchange(m_progressSkipped, -1));
+    return QStatusBar::eventFilter(watched, event);
 }
 
 void CMainStatusBar::showPaneMessage(int stringId, const QString &text)

@@ -78,6 +78,9 @@ public:
     void setPageCount(int pages);
     QString pageCountText() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QLabel *label(Pane pane) const;
     // Sizes the pane to the text, then shows it.
@@ -87,6 +90,7 @@ private:
     QProgressBar *m_progress = nullptr;
     int m_shownMessageId = 0;
     QElapsedTimer m_progressDrawn; // since the bar last moved
+    int m_progressSkipped = -1;    // the last position given and not yet drawn, or -1
     QLabel *m_pages = nullptr;
     QTimer m_clockTimer;
     Clock m_clock = [] {

@@ -6,12 +6,14 @@
 #include "view/ImagingControl.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QStatusTipEvent>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <algorithm>
@@ -304,6 +306,25 @@ TEST_F(CMainFrameTest, TheProgressBarMovesDuringATransferWithoutRepaintingEveryR
     ASSERT_NE(full, drawn.end()) << ::testing::PrintToString(drawn);
     EXPECT_NE(std::find(full, drawn.end(), 0), drawn.end()) << ::testing::PrintToString(drawn);
     EXPECT_EQ(bar.value(), 0);
+}
+
+TEST_F(CMainFrameTest, AMessageOverAFailedTransferShowsTheRowsThatArrived)
+{
+    makeFrame().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    frame->view().OnInitialUpdate();
+    ASSERT_TRUE(camera.shortenRow(500));
+    int shownUnderTheMessage = -1;
+    presenter.onShow = [&](int) {
+        QDialog box(frame.get()); // modal over the frame, as the message box is
+        QTimer::singleShot(0, &box, &QDialog::accept);
+        box.exec();
+        shownUnderTheMessage = frame->mainStatusBar().progress().value();
+    };
+    frame->view().OnCapture();
+    EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::CaptureFailed)});
+    EXPECT_EQ(shownUnderTheMessage, 499);
+    EXPECT_EQ(frame->mainStatusBar().progress().value(), 0);
 }
 
 TEST_F(CMainFrameTest, CannotBeMadeSmallerThanTheMinimum)
