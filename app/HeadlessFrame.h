@@ -3,7 +3,6 @@
 
 #include "link/CameraLink.h"
 #include "link/ReadinessMonitor.h"
-#include "view/CQuillon2View.h"
 #include "view/FrameServices.h"
 
 // A frame without a window: status texts, menus, the zoom readout and the progress bar have
@@ -15,8 +14,6 @@ public:
         : m_link(transport, presenter, *this)
     {}
     void setReadiness(const ReadinessMonitor *readiness) { m_readiness = readiness; }
-    // For a view over this frame (the benchmarks draw one): its readiness decides.
-    void setView(const CQuillon2View *view) { setReadiness(&view->readiness()); }
 
     void SetStatusMessage(int) override {}
     void SetZoomReadout(float) override {}

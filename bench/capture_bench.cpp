@@ -101,7 +101,7 @@ void captureWithoutProgressBar(benchmark::State &state, CpuPath)
     SilentPresenter presenter;
     HeadlessFrame frame(camera, presenter);
     CQuillon2View view(frame, *settings);
-    frame.setView(&view);
+    frame.setReadiness(&view.readiness());
     view.resize(1000, 740);
     view.show();
     waitUntilExposed(view);
@@ -181,7 +181,7 @@ void transferOnly(benchmark::State &state)
     QTemporaryDir dir;
     auto settings = sharpeningSettings(dir);
     CQuillon2View view(frame, *settings);
-    frame.setView(&view);
+    frame.setReadiness(&view.readiness());
     view.OnInitialUpdate();
     CameraLink &link = frame.Link();
     MemoryBlock raw = MemoryBlock::allocate(FrameLayout::RawFrameBytes);
