@@ -5,12 +5,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #ifdef QUILLON_X86_64_KERNELS
 #include <immintrin.h>
-#elif defined(__SSE2__)
-#include <emmintrin.h>
 #endif
 
 namespace {
@@ -75,6 +74,10 @@ struct Plan
     // For the vector paths: per pair of output pixels and pair of taps, the two pixels' weight
     // pairs, each repeated over a 128-bit lane.
     std::vector<std::uint32_t> laneWeights;
+    // For the portable path: each tap's weight on its own, so that the compiler sees 16-bit
+    // factors and multiplies in 16-bit lanes.
+    std::vector<std::uint16_t> columnWeights;
+    int columnTaps = 0;
 
     std::size_t sumsLength(int channels) const
     {
@@ -92,6 +95,19 @@ std::vector<std::uint32_t> laneWeightsFor(const Taps &columns)
             std::fill_n(lanes.begin() + ((x / 2 * pairs + t) * 8 + x % 2 * 4), 4,
                         columns.weightPairs[std::size_t(x * pairs + t)]);
     return lanes;
+}
+
+// For the portable path, the weights of the taps that can be non-zero: an output pixel covers
+// parts of at most ceil(from / to) + 1 source pixels; the pairs are padded past that.
+std::vector<std::uint16_t> portableWeightsFor(const Taps &columns, int from, int to, int &taps)
+{
+    taps = (from + to - 1) / to + 1;
+    std::vector<std::uint16_t> weights;
+    weights.reserve(std::size_t(to) * std::size_t(taps));
+    for (int x = 0; x < to; ++x)
+        for (int t = 0; t < taps; ++t)
+            weights.push_back(std::uint16_t(columns.weight(x, t)));
+    return weights;
 }
 
 // sums (plus, when Add, what they held) = the K rows times their weights, in one pass.
@@ -172,24 +188,8 @@ template<int Channels>
 [[gnu::always_inline]] inline std::uint32_t
 reducedPixel(const std::uint16_t *from, const std::uint32_t *weightPairs, int count)
 {
-    std::uint32_t pixel = 0;
-#ifdef __SSE2__
-    // Two columns per step: their sums interleaved by channel, times the weight pair, added
-    // pairwise into 32 bits. Sums are below 2^15 and weights at most 512, so signed 16-bit
-    // multiplies are exact.
-    __m128i sum = _mm_set1_epi32(1 << (Shift - 1));
-    for (int t = 0; t < count / 2; ++t) {
-        const auto *column = from + 2 * t * Channels;
-        const __m128i left = _mm_loadl_epi64(reinterpret_cast<const __m128i *>(column));
-        const __m128i right = _mm_loadl_epi64(reinterpret_cast<const __m128i *>(column + Channels));
-        const __m128i weights = _mm_set1_epi32(int(weightPairs[t]));
-        sum = _mm_add_epi32(sum, _mm_madd_epi16(_mm_unpacklo_epi16(left, right), weights));
-    }
-    const __m128i values = _mm_srli_epi32(sum, Shift);
-    pixel = std::uint32_t(
-        _mm_cvtsi128_si32(_mm_packus_epi16(_mm_packs_epi32(values, values), _mm_setzero_si128())));
-#else
-    for (int c = 0; c < 4; ++c) {
+    std::uint32_t pixel = Channels == 3 ? 0xFF000000u : 0;
+    for (int c = 0; c < Channels; ++c) {
         std::uint32_t sum = 1 << (Shift - 1);
         for (int t = 0; t < count; ++t) {
             const std::uint32_t pair = weightPairs[t / 2];
@@ -197,8 +197,7 @@ reducedPixel(const std::uint16_t *from, const std::uint32_t *weightPairs, int co
         }
         pixel |= (sum >> Shift) << (8 * c);
     }
-#endif
-    return Channels == 3 ? pixel | 0xFF000000u : pixel;
+    return pixel;
 }
 
 // Output pixels from..width of one row.
@@ -213,6 +212,87 @@ template<int Channels>
         out[x] = reducedPixel<Channels>(
             sums + std::ptrdiff_t(columns.first[std::size_t(x)]) * Channels,
             columns.weightPairs.data() + std::ptrdiff_t(x) * pairs, columns.count);
+}
+
+std::uint32_t *targetRow(const Plan &plan, int y)
+{
+    return reinterpret_cast<std::uint32_t *>(plan.targetBits + y * plan.targetStride);
+}
+
+// The portable path takes Block output rows at a time and interleaves their vertical sums, so
+// that each channel of a source column holds the Block rows side by side: every tap then weighs
+// one contiguous run, which the compiler vectorises for any target without gathering.
+constexpr int Block = 8;
+
+// Output pixels of rows y..y + rows from the interleaved sums. Taps is the number of taps when
+// it is known at compile time (then the tap loop unrolls and the channel runs vectorise), else 0.
+template<int Channels, int Taps>
+[[gnu::always_inline]] inline void reduceInterleaved(const Plan &plan, int y, int rows,
+                                                     const std::uint16_t *__restrict interleaved)
+{
+    constexpr int Run = Channels * Block;
+    const int taps = Taps > 0 ? Taps : plan.columnTaps;
+    const int width = int(plan.columns.first.size());
+    for (int x = 0; x < width; ++x) {
+        const std::uint16_t *from = interleaved + plan.columns.first[std::size_t(x)] * Run;
+        const std::uint16_t *weight = plan.columnWeights.data() + x * taps;
+        std::uint32_t sum[Run];
+        for (int k = 0; k < Run; ++k) {
+            std::uint32_t value = std::uint32_t(1) << (Shift - 1);
+            // Unrolled early when Taps is known, so that the weights are splat once per pixel.
+#pragma GCC unroll 4
+            for (int t = 0; t < taps; ++t)
+                value += std::uint32_t(weight[t]) * std::uint32_t(from[t * Run + k]);
+            sum[k] = value;
+        }
+        std::uint32_t pixels[Block];
+        for (int b = 0; b < Block; ++b) {
+            std::uint32_t pixel = Channels == 3 ? 0xFF000000u : 0;
+#pragma GCC unroll 4
+            for (int c = 0; c < Channels; ++c)
+                pixel |= (sum[c * Block + b] >> Shift) << (8 * c);
+            pixels[b] = pixel;
+        }
+        for (int b = 0; b < rows; ++b)
+            targetRow(plan, y + b)[x] = pixels[b];
+    }
+}
+
+template<int Channels>
+void reduceBlock(const Plan &plan, int y, int rows, std::uint16_t *__restrict sums,
+                 std::uint16_t *__restrict interleaved)
+{
+    const std::size_t length = plan.sumsLength(Channels);
+    const std::uint16_t *row[Block];
+    for (int b = 0; b < Block; ++b) {
+        // Rows past the last are the last again, and never stored.
+        row[b] = sums + std::size_t(std::min(b, rows - 1)) * length;
+        if (b < rows)
+            sumRows<Channels>(plan, y + b, sums + std::size_t(b) * length);
+    }
+    const int rowBytes = plan.source.width() * Channels;
+    for (int j = 0; j < rowBytes; ++j) {
+        // Unrolled early, so that the eight stores are seen as one group.
+#pragma GCC unroll 8
+        for (int b = 0; b < Block; ++b)
+            interleaved[j * Block + b] = row[b][j];
+    }
+    // Three taps serve every reduction down to half size.
+    plan.columnTaps == 3 ? reduceInterleaved<Channels, 3>(plan, y, rows, interleaved)
+                         : reduceInterleaved<Channels, 0>(plan, y, rows, interleaved);
+}
+
+template<int Channels>
+void reducePortable(const Plan &plan, int begin, int end)
+{
+    // Block rows of sums, then as many interleaved, zero past the source row.
+    const std::size_t length = plan.sumsLength(Channels) * Block;
+    const auto buffer = std::make_unique_for_overwrite<std::uint16_t[]>(2 * length);
+    const std::size_t used = std::size_t(plan.source.width()) * Channels * Block;
+    std::fill(buffer.get() + length + used, buffer.get() + 2 * length, std::uint16_t(0));
+    for (int y = begin; y < end; y += Block)
+        reduceBlock<Channels>(plan, y, std::min(Block, end - y), buffer.get(),
+                              buffer.get() + length);
 }
 
 #ifdef QUILLON_X86_64_KERNELS
@@ -268,67 +348,53 @@ reducePixelsAvx2(const Plan &plan, const std::uint16_t *sums, std::uint32_t *__r
 }
 #endif
 
-enum class Horizontal
-{
-    Portable,
-    Avx2,
-};
+using RowKernel = void (*)(const Plan &, int begin, int end);
 
-// Output rows begin..end.
-template<int Channels, Horizontal Kind>
-[[gnu::always_inline]] inline void reduceRows(const Plan &plan, int begin, int end,
-                                              std::uint16_t *sums)
+void reducePortable3(const Plan &plan, int begin, int end)
 {
-    for (int y = begin; y < end; ++y) {
-        sumRows<Channels>(plan, y, sums);
-        auto *out = reinterpret_cast<std::uint32_t *>(plan.targetBits + y * plan.targetStride);
+    reducePortable<3>(plan, begin, end);
+}
+
+void reducePortable4(const Plan &plan, int begin, int end)
+{
+    reducePortable<4>(plan, begin, end);
+}
+
 #ifdef QUILLON_X86_64_KERNELS
-        if constexpr (Kind == Horizontal::Avx2) {
-            // Two pairs of taps serve every reduction down to half size.
-            plan.columns.count == 4 ? reducePixelsAvx2<Channels, 2>(plan, sums, out)
-                                    : reducePixelsAvx2<Channels, 0>(plan, sums, out);
-            continue;
-        }
-#endif
-        reducePixels<Channels>(plan, sums, 0, out);
+// Output rows begin..end, one at a time.
+template<int Channels>
+[[gnu::always_inline]] inline void reduceRows(const Plan &plan, int begin, int end)
+{
+    std::vector<std::uint16_t> sums(plan.sumsLength(Channels), 0);
+    for (int y = begin; y < end; ++y) {
+        sumRows<Channels>(plan, y, sums.data());
+        // Two pairs of taps serve every reduction down to half size.
+        plan.columns.count == 4
+            ? reducePixelsAvx2<Channels, 2>(plan, sums.data(), targetRow(plan, y))
+            : reducePixelsAvx2<Channels, 0>(plan, sums.data(), targetRow(plan, y));
     }
 }
 
-using RowKernel = void (*)(const Plan &, int begin, int end, std::uint16_t *sums);
-
-void reducePortable3(const Plan &plan, int begin, int end, std::uint16_t *sums)
+__attribute__((target("avx2"))) void reduceAvx2_3(const Plan &plan, int begin, int end)
 {
-    reduceRows<3, Horizontal::Portable>(plan, begin, end, sums);
+    reduceRows<3>(plan, begin, end);
 }
 
-void reducePortable4(const Plan &plan, int begin, int end, std::uint16_t *sums)
+__attribute__((target("avx2"))) void reduceAvx2_4(const Plan &plan, int begin, int end)
 {
-    reduceRows<4, Horizontal::Portable>(plan, begin, end, sums);
-}
-
-#ifdef QUILLON_X86_64_KERNELS
-__attribute__((target("avx2"))) void reduceAvx2_3(const Plan &plan, int begin, int end,
-                                                  std::uint16_t *sums)
-{
-    reduceRows<3, Horizontal::Avx2>(plan, begin, end, sums);
-}
-
-__attribute__((target("avx2"))) void reduceAvx2_4(const Plan &plan, int begin, int end,
-                                                  std::uint16_t *sums)
-{
-    reduceRows<4, Horizontal::Avx2>(plan, begin, end, sums);
+    reduceRows<4>(plan, begin, end);
 }
 
 __attribute__((target("avx512f,avx512bw"))) void reduceAvx512_3(const Plan &plan, int begin,
-                                                                int end, std::uint16_t *sums)
+                                                                int end)
 {
-    reduceRows<3, Horizontal::Avx2>(plan, begin, end, sums);
+    reduceRows<3>(plan, begin, end);
 }
 
 __attribute__((target("avx512f,avx512bw"))) void reduceAvx512_4(const Plan &plan, int begin,
-                                                                int end, std::uint16_t *sums)
+                                                                int end)
 {
-    reduceRows<4, Horizontal::Avx2>(plan, begin, end, sums);
+    reduceRows<4>(plan, begin, end);
 }
 #endif
 
@@ -379,15 +445,17 @@ QImage reduced(const QImage &image, QSize size, CpuPath path)
               target.bytesPerLine(),
               tapsFor(source.height(), size.height(), VerticalUnit),
               tapsFor(source.width(), size.width(), HorizontalUnit),
-              {}};
+              {},
+              {},
+              0};
     if (supportedPathUpTo(path) != CpuPath::Portable)
         plan.laneWeights = laneWeightsFor(plan.columns);
+    else
+        plan.columnWeights =
+            portableWeightsFor(plan.columns, source.width(), size.width(), plan.columnTaps);
     const RowKernel kernel = kernelFor(path, channels);
     RowBands::forEach(size.height(), qsizetype(size.width()) * size.height(),
-                      [&](int begin, int end) {
-                          std::vector<std::uint16_t> sums(plan.sumsLength(channels), 0);
-                          kernel(plan, begin, end, sums.data());
-                      });
+                      [&](int begin, int end) { kernel(plan, begin, end); });
     return target;
 }
 } // namespace Reduction
