@@ -227,8 +227,9 @@ constexpr int Block = 8;
 // Output pixels of rows y..y + rows from the interleaved sums. Taps is the number of taps when
 // it is known at compile time (then the tap loop unrolls and the channel runs vectorise), else 0.
 template<int Channels, int Taps>
-[[gnu::always_inline]] inline void reduceInterleaved(const Plan &plan, int y, int rows,
-                                                     const std::uint16_t *__restrict interleaved)
+[[gnu::always_inline]] inline void reduceInterleaved(const Plan &plan,
+                                                     const std::uint16_t *__restrict interleaved,
+                                                     std::uint32_t *__restrict pixels)
 {
     constexpr int Run = Channels * Block;
     const int taps = Taps > 0 ? Taps : plan.columnTaps;
@@ -245,22 +246,36 @@ template<int Channels, int Taps>
                 value += std::uint32_t(weight[t]) * std::uint32_t(from[t * Run + k]);
             sum[k] = value;
         }
-        std::uint32_t pixels[Block];
         for (int b = 0; b < Block; ++b) {
             std::uint32_t pixel = Channels == 3 ? 0xFF000000u : 0;
 #pragma GCC unroll 4
             for (int c = 0; c < Channels; ++c)
                 pixel |= (sum[c * Block + b] >> Shift) << (8 * c);
-            pixels[b] = pixel;
+            pixels[x * Block + b] = pixel;
         }
-        for (int b = 0; b < rows; ++b)
-            targetRow(plan, y + b)[x] = pixels[b];
+    }
+}
+
+// Target rows y..y + rows from pixels that hold the rows side by side. Rows is the number of
+// rows when it is known at compile time (then the stores vectorise), else 0.
+template<int Rows>
+[[gnu::always_inline]] inline void spreadRows(const Plan &plan, int y, int rows,
+                                              const std::uint32_t *__restrict pixels)
+{
+    const int count = Rows > 0 ? Rows : rows;
+    const int width = int(plan.columns.first.size());
+    // Each row is stored apart from the others and from pixels.
+#pragma GCC ivdep
+    for (int x = 0; x < width; ++x) {
+#pragma GCC unroll 8
+        for (int b = 0; b < count; ++b)
+            targetRow(plan, y + b)[x] = pixels[x * Block + b];
     }
 }
 
 template<int Channels>
 void reduceBlock(const Plan &plan, int y, int rows, std::uint16_t *__restrict sums,
-                 std::uint16_t *__restrict interleaved)
+                 std::uint16_t *__restrict interleaved, std::uint32_t *__restrict pixels)
 {
     const std::size_t length = plan.sumsLength(Channels);
     const std::uint16_t *row[Block];
@@ -278,8 +293,9 @@ void reduceBlock(const Plan &plan, int y, int rows, std::uint16_t *__restrict su
             interleaved[j * Block + b] = row[b][j];
     }
     // Three taps serve every reduction down to half size.
-    plan.columnTaps == 3 ? reduceInterleaved<Channels, 3>(plan, y, rows, interleaved)
-                         : reduceInterleaved<Channels, 0>(plan, y, rows, interleaved);
+    plan.columnTaps == 3 ? reduceInterleaved<Channels, 3>(plan, interleaved, pixels)
+                         : reduceInterleaved<Channels, 0>(plan, interleaved, pixels);
+    rows == Block ? spreadRows<Block>(plan, y, rows, pixels) : spreadRows<0>(plan, y, rows, pixels);
 }
 
 template<int Channels>
@@ -290,9 +306,11 @@ void reducePortable(const Plan &plan, int begin, int end)
     const auto buffer = std::make_unique_for_overwrite<std::uint16_t[]>(2 * length);
     const std::size_t used = std::size_t(plan.source.width()) * Channels * Block;
     std::fill(buffer.get() + length + used, buffer.get() + 2 * length, std::uint16_t(0));
+    const auto pixels =
+        std::make_unique_for_overwrite<std::uint32_t[]>(plan.columns.first.size() * Block);
     for (int y = begin; y < end; y += Block)
         reduceBlock<Channels>(plan, y, std::min(Block, end - y), buffer.get(),
-                              buffer.get() + length);
+                              buffer.get() + length, pixels.get());
 }
 
 #ifdef QUILLON_X86_64_KERNELS
