@@ -237,20 +237,19 @@ template<int Channels, int Taps>
     for (int x = 0; x < width; ++x) {
         const std::uint16_t *from = interleaved + plan.columns.first[std::size_t(x)] * Run;
         const std::uint16_t *weight = plan.columnWeights.data() + x * taps;
-        std::uint32_t sum[Run];
-        for (int k = 0; k < Run; ++k) {
-            std::uint32_t value = std::uint32_t(1) << (Shift - 1);
-            // Unrolled early when Taps is known, so that the weights are splat once per pixel.
-#pragma GCC unroll 4
-            for (int t = 0; t < taps; ++t)
-                value += std::uint32_t(weight[t]) * std::uint32_t(from[t * Run + k]);
-            sum[k] = value;
-        }
+        // One lane per row, the channels and taps unrolled: the sums stay in registers.
         for (int b = 0; b < Block; ++b) {
             std::uint32_t pixel = Channels == 3 ? 0xFF000000u : 0;
 #pragma GCC unroll 4
-            for (int c = 0; c < Channels; ++c)
-                pixel |= (sum[c * Block + b] >> Shift) << (8 * c);
+            for (int c = 0; c < Channels; ++c) {
+                std::uint32_t value = std::uint32_t(1) << (Shift - 1);
+                // Unrolled early when Taps is known, so that the weights are splat once per pixel.
+#pragma GCC unroll 4
+                for (int t = 0; t < taps; ++t)
+                    value +=
+                        std::uint32_t(weight[t]) * std::uint32_t(from[t * Run + c * Block + b]);
+                pixel |= (value >> Shift) << (8 * c);
+            }
             pixels[x * Block + b] = pixel;
         }
     }
