@@ -74,10 +74,15 @@ struct Plan
     // For the vector paths: per pair of output pixels and pair of taps, the two pixels' weight
     // pairs, each repeated over a 128-bit lane.
     std::vector<std::uint32_t> laneWeights;
-    // For the portable path: each tap's weight on its own, so that the compiler sees 16-bit
-    // factors and multiplies in 16-bit lanes.
-    std::vector<std::uint16_t> columnWeights;
-    int columnTaps = 0;
+    struct Portable
+    {
+        // Output columns, those whose last tap weighs nothing first.
+        std::vector<int> order;
+        int shortColumns = 0;
+        // Each tap's weight on its own in that order, so that the compiler sees 16-bit factors.
+        std::vector<std::uint16_t> weights;
+        int taps = 0;
+    } portable;
 
     std::size_t sumsLength(int channels) const
     {
@@ -97,17 +102,25 @@ std::vector<std::uint32_t> laneWeightsFor(const Taps &columns)
     return lanes;
 }
 
-// For the portable path, the weights of the taps that can be non-zero: an output pixel covers
-// parts of at most ceil(from / to) + 1 source pixels; the pairs are padded past that.
-std::vector<std::uint16_t> portableWeightsFor(const Taps &columns, int from, int to, int &taps)
+// For the portable path, the weights of the taps that can be non-zero (an output pixel covers
+// parts of at most ceil(from / to) + 1 source pixels; the pairs are padded past that), ordered
+// so that the columns that need one tap fewer are reduced together without a branch.
+Plan::Portable portableColumnsFor(const Taps &columns, int from, int to)
 {
-    taps = (from + to - 1) / to + 1;
-    std::vector<std::uint16_t> weights;
-    weights.reserve(std::size_t(to) * std::size_t(taps));
+    Plan::Portable portable;
+    portable.taps = (from + to - 1) / to + 1;
+    const int last = portable.taps - 1;
     for (int x = 0; x < to; ++x)
-        for (int t = 0; t < taps; ++t)
-            weights.push_back(std::uint16_t(columns.weight(x, t)));
-    return weights;
+        portable.order.push_back(x);
+    const auto longFrom =
+        std::stable_partition(portable.order.begin(), portable.order.end(),
+                              [&](int x) { return columns.weight(x, last) == 0; });
+    portable.shortColumns = int(longFrom - portable.order.begin());
+    portable.weights.reserve(std::size_t(to) * std::size_t(portable.taps));
+    for (int x : portable.order)
+        for (int t = 0; t < portable.taps; ++t)
+            portable.weights.push_back(std::uint16_t(columns.weight(x, t)));
+    return portable;
 }
 
 // sums (plus, when Add, what they held) = the K rows times their weights, in one pass.
@@ -224,28 +237,29 @@ std::uint32_t *targetRow(const Plan &plan, int y)
 // one contiguous run, which the compiler vectorises for any target without gathering.
 constexpr int Block = 8;
 
-// Output pixels of rows y..y + rows from the interleaved sums. Taps is the number of taps when
-// it is known at compile time (then the tap loop unrolls and the channel runs vectorise), else 0.
+// The pixels of output columns order[begin..end) from the interleaved sums, `taps` taps each.
+// Taps is the number of taps when it is known at compile time (then the tap loop unrolls and
+// the weights are splat once per column), else 0.
 template<int Channels, int Taps>
-[[gnu::always_inline]] inline void reduceInterleaved(const Plan &plan,
-                                                     const std::uint16_t *__restrict interleaved,
-                                                     std::uint32_t *__restrict pixels)
+[[gnu::always_inline]] inline void reduceColumns(const Plan &plan, int begin, int end, int taps,
+                                                 const std::uint16_t *__restrict interleaved,
+                                                 std::uint32_t *__restrict pixels)
 {
     constexpr int Run = Channels * Block;
-    const int taps = Taps > 0 ? Taps : plan.columnTaps;
-    const int width = int(plan.columns.first.size());
-    for (int x = 0; x < width; ++x) {
+    const Plan::Portable &portable = plan.portable;
+    const int count = Taps > 0 ? Taps : taps;
+    for (int i = begin; i < end; ++i) {
+        const int x = portable.order[std::size_t(i)];
         const std::uint16_t *from = interleaved + plan.columns.first[std::size_t(x)] * Run;
-        const std::uint16_t *weight = plan.columnWeights.data() + x * taps;
+        const std::uint16_t *weight = portable.weights.data() + i * portable.taps;
         // One lane per row, the channels and taps unrolled: the sums stay in registers.
         for (int b = 0; b < Block; ++b) {
             std::uint32_t pixel = Channels == 3 ? 0xFF000000u : 0;
 #pragma GCC unroll 4
             for (int c = 0; c < Channels; ++c) {
                 std::uint32_t value = std::uint32_t(1) << (Shift - 1);
-                // Unrolled early when Taps is known, so that the weights are splat once per pixel.
 #pragma GCC unroll 4
-                for (int t = 0; t < taps; ++t)
+                for (int t = 0; t < count; ++t)
                     value +=
                         std::uint32_t(weight[t]) * std::uint32_t(from[t * Run + c * Block + b]);
                 pixel |= (value >> Shift) << (8 * c);
@@ -291,9 +305,17 @@ void reduceBlock(const Plan &plan, int y, int rows, std::uint16_t *__restrict su
         for (int b = 0; b < Block; ++b)
             interleaved[j * Block + b] = row[b][j];
     }
-    // Three taps serve every reduction down to half size.
-    plan.columnTaps == 3 ? reduceInterleaved<Channels, 3>(plan, interleaved, pixels)
-                         : reduceInterleaved<Channels, 0>(plan, interleaved, pixels);
+    const Plan::Portable &portable = plan.portable;
+    const int width = int(plan.columns.first.size());
+    if (portable.taps == 3) { // every reduction down to half size
+        reduceColumns<Channels, 2>(plan, 0, portable.shortColumns, 2, interleaved, pixels);
+        reduceColumns<Channels, 3>(plan, portable.shortColumns, width, 3, interleaved, pixels);
+    } else {
+        reduceColumns<Channels, 0>(plan, 0, portable.shortColumns, portable.taps - 1, interleaved,
+                                   pixels);
+        reduceColumns<Channels, 0>(plan, portable.shortColumns, width, portable.taps, interleaved,
+                                   pixels);
+    }
     rows == Block ? spreadRows<Block>(plan, y, rows, pixels) : spreadRows<0>(plan, y, rows, pixels);
 }
 
@@ -463,13 +485,11 @@ QImage reduced(const QImage &image, QSize size, CpuPath path)
               tapsFor(source.height(), size.height(), VerticalUnit),
               tapsFor(source.width(), size.width(), HorizontalUnit),
               {},
-              {},
-              0};
+              {}};
     if (supportedPathUpTo(path) != CpuPath::Portable)
         plan.laneWeights = laneWeightsFor(plan.columns);
     else
-        plan.columnWeights =
-            portableWeightsFor(plan.columns, source.width(), size.width(), plan.columnTaps);
+        plan.portable = portableColumnsFor(plan.columns, source.width(), size.width());
     const RowKernel kernel = kernelFor(path, channels);
     RowBands::forEach(size.height(), qsizetype(size.width()) * size.height(),
                       [&](int begin, int end) { kernel(plan, begin, end); });
