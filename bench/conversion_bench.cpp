@@ -71,11 +71,13 @@ void countBytes(benchmark::State &state)
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(CroppedFrameBytes));
 }
 
+// On the calling thread only, so that it compares kernel with kernel beside libyuv and the floor.
 void convertOnPath(benchmark::State &state, CpuPath path)
 {
     std::vector<std::uint8_t> bitmap(BitmapImageSize);
     for (auto _ : state) {
-        ConvertFrameToBitmap(croppedFrame(), Coefficients, 0, bitmap, path);
+        ConvertFrameToBitmap(croppedFrame(), Coefficients, 0, bitmap, path,
+                             RowBands::Threads::Caller);
         benchmark::DoNotOptimize(bitmap.data());
         benchmark::ClobberMemory();
     }

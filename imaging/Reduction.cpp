@@ -2,7 +2,7 @@
 #include "imaging/Reduction.h"
 
 #include "imaging/ReductionPlan.h"
-#include "imaging/RowBands.h"
+#include "link/RowBands.h"
 
 #include <algorithm>
 #include <cstdint>

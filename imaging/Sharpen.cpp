@@ -212,7 +212,8 @@ QImage filterable(const QImage &image)
                                                          : QImage::Format_BGR888);
 }
 
-QImage filtered(const QImage &source, int strength, RowFilter filter)
+// A pass reads only source and writes only out, so bands of rows never see each other's output.
+QImage filtered(const QImage &source, int strength, RowFilter filter, RowBands::Threads threads)
 {
     QImage out(source.size(), source.format());
     if (source.isNull() || out.isNull())
@@ -225,15 +226,17 @@ QImage filtered(const QImage &source, int strength, RowFilter filter)
     std::uint8_t *target = out.bits();
     const qsizetype inStride = source.bytesPerLine();
     const qsizetype outStride = out.bytesPerLine();
-    for (int y = 0; y < height; ++y) {
-        const RowSet rows{in + std::max(y - 1, 0) * inStride,
-                          in + y * inStride,
-                          in + std::min(y + 1, height - 1) * inStride,
-                          target + y * outStride,
-                          source.width() * step,
-                          step};
-        filter(rows, strength);
-    }
+    const int bytes = source.width() * step;
+    RowBands::forEach(
+        height, qsizetype(source.width()) * height,
+        [&](int begin, int end) {
+            for (int y = begin; y < end; ++y)
+                filter({in + std::max(y - 1, 0) * inStride, in + y * inStride,
+                        in + std::min(y + 1, height - 1) * inStride, target + y * outStride, bytes,
+                        step},
+                       strength);
+        },
+        threads);
     return out;
 }
 } // namespace
@@ -249,7 +252,7 @@ int strengthForAmount(int amount)
     return clamped > 0 ? std::max(1, magnitude) : -std::max(1, magnitude);
 }
 
-QImage sharpened(const QImage &image, int amount, CpuPath path)
+QImage sharpened(const QImage &image, int amount, CpuPath path, RowBands::Threads threads)
 {
     const int strength = strengthForAmount(amount);
     if (strength == 0 || image.isNull())
@@ -257,7 +260,8 @@ QImage sharpened(const QImage &image, int amount, CpuPath path)
     const RowFilter filter = rowFilter(path);
     const QImage source = filterable(image);
     if (strength >= -OneFullBlur)
-        return filtered(source, strength, filter);
-    return filtered(filtered(source, -OneFullBlur, filter), strength + OneFullBlur, filter);
+        return filtered(source, strength, filter, threads);
+    return filtered(filtered(source, -OneFullBlur, filter, threads), strength + OneFullBlur, filter,
+                    threads);
 }
 } // namespace Sharpen

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "link/CpuPath.h"
+#include "link/RowBands.h"
 
 #include <QImage>
 
@@ -30,6 +31,8 @@ int strengthForAmount(int amount);
 // Grey (8-bit), 24-bit and 32-bit images are filtered channel by channel as they are; palette
 // and 1-bit images are first converted to 24-bit BGR, since a filtered picture needs colours
 // its palette does not have. Null when the memory cannot be had. Every path gives the same bytes;
-// one this processor lacks falls back to the best it has below it.
-QImage sharpened(const QImage &image, int amount, CpuPath path = activeCpuPath());
+// one this processor lacks falls back to the best it has below it. Rows are shared out as
+// threads says; each band reads the unfiltered picture, so the bands' order does not matter.
+QImage sharpened(const QImage &image, int amount, CpuPath path = activeCpuPath(),
+                 RowBands::Threads threads = RowBands::Threads::Pooled);
 } // namespace Sharpen

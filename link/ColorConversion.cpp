@@ -53,29 +53,50 @@ void writeBitmapHeader(std::span<std::uint8_t, BitmapHeaderBytes> header)
     put(0, 4); // important colours
 }
 
+namespace {
+// Every band, and the whole frame, is a whole number of the vector paths' steps.
+static_assert(BitmapHeight % RowBands::BandRows == 0 &&
+              RowBands::BandRows * GroupsPerCroppedRow % VectorStepGroups == 0);
+
+using GroupKernel = void (*)(const std::uint8_t *in, std::uint8_t *out, std::size_t groups,
+                             ColorCoefficients coefficients, int toneRow);
+
+GroupKernel kernelFor(CpuPath path)
+{
+    switch (path) {
+#ifdef QUILLON_X86_64_KERNELS
+    case CpuPath::Avx512:
+        return convertGroupsAvx512Vbmi;
+    case CpuPath::Avx2:
+        return convertGroupsAvx2;
+#endif
+    default:
+        return convertGroupsPortable;
+    }
+}
+} // namespace
+
 bool ConvertFrameToBitmap(std::span<const std::uint8_t> cropped, ColorCoefficients coefficients,
-                          int gammaSelection, std::span<std::uint8_t> bitmap, CpuPath path)
+                          int gammaSelection, std::span<std::uint8_t> bitmap, CpuPath path,
+                          RowBands::Threads threads)
 {
     if (cropped.size() != CroppedFrameBytes || bitmap.size() != BitmapImageSize ||
         !isCpuPathSupported(path))
         return false;
     writeBitmapHeader(bitmap.first<BitmapHeaderBytes>());
-    const CroppedFrameView frame = cropped.first<CroppedFrameBytes>();
-    const BitmapPixelView pixels = bitmap.subspan<BitmapHeaderBytes, BitmapPixelBytes>();
+    const GroupKernel kernel = kernelFor(path);
     const int toneRow = toneRowOf(gammaSelection);
-    switch (path) {
-#ifdef QUILLON_X86_64_KERNELS
-    case CpuPath::Avx512:
-        convertPixelsAvx512Vbmi(frame, pixels, coefficients, toneRow);
-        break;
-    case CpuPath::Avx2:
-        convertPixelsAvx2(frame, pixels, coefficients, toneRow);
-        break;
-#endif
-    default:
-        convertPixelsPortable(frame, pixels, coefficients, toneRow);
-        break;
-    }
+    const std::uint8_t *in = cropped.data();
+    std::uint8_t *pixels = bitmap.data() + BitmapHeaderBytes;
+    // Cropped row r becomes pixel row r: the crop has already turned the frame bottom-up.
+    RowBands::forEach(
+        BitmapHeight, BitmapWidth * BitmapHeight,
+        [&](int begin, int end) {
+            kernel(in + std::size_t(begin) * CroppedRowBytes,
+                   pixels + std::size_t(begin) * BitmapRowBytes,
+                   std::size_t(end - begin) * GroupsPerCroppedRow, coefficients, toneRow);
+        },
+        threads);
     return true;
 }
 

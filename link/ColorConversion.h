@@ -4,6 +4,7 @@
 #include "link/CpuPath.h"
 #include "link/FrameLayout.h"
 #include "link/MemoryBlock.h"
+#include "link/RowBands.h"
 
 #include <array>
 #include <cstdint>
@@ -79,11 +80,12 @@ MemoryBlock cropRawFrameBlock(const MemoryBlock &raw);
 void writeBitmapHeader(std::span<std::uint8_t, FrameLayout::BitmapHeaderBytes> header);
 
 // Writes the whole BMP file image of a cropped frame on the given path (every path gives the same
-// bytes). False (nothing written) when a span has the wrong size or the path is not supported
-// here.
+// bytes), its rows shared out as threads says. False (nothing written) when a span has the wrong
+// size or the path is not supported here.
 bool ConvertFrameToBitmap(std::span<const std::uint8_t> cropped, ColorCoefficients coefficients,
                           int gammaSelection, std::span<std::uint8_t> bitmap,
-                          CpuPath path = activeCpuPath());
+                          CpuPath path = activeCpuPath(),
+                          RowBands::Threads threads = RowBands::Threads::Pooled);
 // A new block of BitmapImageSize bytes, or a null block when memory is short (or, without
 // allocating, when cropped is not a whole cropped frame: callers check for an empty frame first).
 MemoryBlock convertFrameToBitmapBlock(const MemoryBlock &cropped, ColorCoefficients coefficients,

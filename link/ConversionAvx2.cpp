@@ -19,8 +19,7 @@
 
 namespace {
 constexpr std::size_t GroupsPerStep = 16;
-// The last step's stores end exactly at the end of the pixels.
-static_assert(FrameLayout::CroppedFrameBytes % (GroupsPerStep * 4) == 0);
+static_assert(VectorStepGroups % GroupsPerStep == 0);
 
 // Entry a + 256 b holds T[a] + 256 T[b]. A gather reads four bytes: at an entry, or one entry
 // lower; so there is a spare entry at either end.
@@ -213,10 +212,11 @@ __attribute__((target("avx2"), always_inline)) inline StepPairs lookUp(const Ste
 }
 } // namespace
 
-__attribute__((target("avx2"))) void convertPixelsAvx2(CroppedFrameView frame,
-                                                       BitmapPixelView pixels,
+__attribute__((target("avx2"))) void convertGroupsAvx2(const std::uint8_t *in, std::uint8_t *out,
+                                                       std::size_t groups,
                                                        ColorCoefficients coefficients, int toneRow)
 {
+    const std::size_t steps = groups / GroupsPerStep;
     const int gain = chromaGainQuarters(toneRow);
     Constants c;
     c.blueRedGain = _mm256_set1_epi32((gain * coefficients.k0) << 16 | (gain * coefficients.k1));
@@ -236,14 +236,13 @@ __attribute__((target("avx2"))) void convertPixelsAvx2(CroppedFrameView frame,
 
     // A step's gathers are issued first, and the next step's indices are worked out while they
     // wait (kept apart and inlined, the two take about a tenth less time than in one piece).
-    const std::size_t steps = frame.size() / (4 * GroupsPerStep);
-    StepIndices indices = indicesOf(frame.data(), c);
+    StepIndices indices = indicesOf(in, c);
     for (std::size_t step = 0; step < steps; ++step) {
         const StepPairs toned = lookUp(indices, pairs);
         if (step + 1 < steps)
-            indices = indicesOf(frame.data() + 4 * GroupsPerStep * (step + 1), c);
+            indices = indicesOf(in + 4 * GroupsPerStep * (step + 1), c);
         for (int half = 0; half < 2; ++half)
-            store(pixels.data() + 6 * GroupsPerStep * step, toned.x[half], toned.y, c, half);
+            store(out + 6 * GroupsPerStep * step, toned.x[half], toned.y, c, half);
     }
 }
 #endif

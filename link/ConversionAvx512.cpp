@@ -16,7 +16,7 @@
 
 namespace {
 constexpr std::size_t GroupsPerStep = 32;
-static_assert(FrameLayout::CroppedFrameBytes % (GroupsPerStep * 4) == 0);
+static_assert(VectorStepGroups % GroupsPerStep == 0);
 
 // One step's sums Y + d are six vectors of 32 words, in this order, each holding two of a
 // group's six output channels in the group's dword: for groups 0-15 BlueRed = [Y0+dB, Y1+dR],
@@ -147,9 +147,10 @@ clampAndTone(__m512i first, __m512i second, const Constants &c)
 } // namespace
 
 __attribute__((target("avx512f,avx512bw,avx512vbmi"))) void
-convertPixelsAvx512Vbmi(CroppedFrameView frame, BitmapPixelView pixels,
+convertGroupsAvx512Vbmi(const std::uint8_t *in, std::uint8_t *out, std::size_t groups,
                         ColorCoefficients coefficients, int toneRow)
 {
+    const std::size_t steps = groups / GroupsPerStep;
     const int gain = chromaGainQuarters(toneRow);
     Constants c;
     c.blueRedGain = _mm512_set1_epi32((gain * coefficients.k0) << 16 | (gain * coefficients.k1));
@@ -165,9 +166,7 @@ convertPixelsAvx512Vbmi(CroppedFrameView frame, BitmapPixelView pixels,
     c.lateIndex = load(OutputPermutes[1].lateIndex.data());
     const __mmask64 lateMask = OutputPermutes[1].lateMask;
 
-    const std::uint8_t *in = frame.data();
-    std::uint8_t *out = pixels.data();
-    for (std::size_t step = 0; step < frame.size() / (4 * GroupsPerStep); ++step) {
+    for (std::size_t step = 0; step < steps; ++step) {
         const ChannelSums low = sums(load(in), c);
         const ChannelSums high = sums(load(in + 64), c);
         const __m512i p0 = clampAndTone(low.blueRed, low.swappedBlueRed, c);

@@ -90,19 +90,16 @@ inline constexpr std::array<FusedToneRow, 2> FusedToneTable = [] {
     return table;
 }();
 
-using CroppedFrameView = std::span<const std::uint8_t, FrameLayout::CroppedFrameBytes>;
-using BitmapPixelView = std::span<std::uint8_t, FrameLayout::BitmapPixelBytes>;
-
-// Converts groups of 4 bytes into 6 (a cropped frame's tail, for the vector paths).
+// Each converts groups of 4 bytes (Cb Y0 Cr Y1) into 6 (B0 G0 R0 B1 G1 R1): rows of a cropped
+// frame into the same rows of the bitmap's pixels (the bytes after the header). The vector paths
+// work in whole steps and take a positive multiple of VectorStepGroups; the portable one any
+// count.
+inline constexpr std::size_t VectorStepGroups = 32;
 void convertGroupsPortable(const std::uint8_t *in, std::uint8_t *out, std::size_t groups,
                            ColorCoefficients coefficients, int toneRow);
-
-// Each converts a whole cropped frame into the bitmap's pixel rows (the bytes after the header).
-void convertPixelsPortable(CroppedFrameView frame, BitmapPixelView pixels,
-                           ColorCoefficients coefficients, int toneRow);
 #ifdef QUILLON_X86_64_KERNELS
-void convertPixelsAvx2(CroppedFrameView frame, BitmapPixelView pixels,
+void convertGroupsAvx2(const std::uint8_t *in, std::uint8_t *out, std::size_t groups,
                        ColorCoefficients coefficients, int toneRow);
-void convertPixelsAvx512Vbmi(CroppedFrameView frame, BitmapPixelView pixels,
+void convertGroupsAvx512Vbmi(const std::uint8_t *in, std::uint8_t *out, std::size_t groups,
                              ColorCoefficients coefficients, int toneRow);
 #endif

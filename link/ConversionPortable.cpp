@@ -41,9 +41,3 @@ void convertGroupsPortable(const std::uint8_t *in, std::uint8_t *out, std::size_
         out[5] = red[y1];
     }
 }
-
-void convertPixelsPortable(CroppedFrameView frame, BitmapPixelView pixels,
-                           ColorCoefficients coefficients, int toneRow)
-{
-    convertGroupsPortable(frame.data(), pixels.data(), frame.size() / 4, coefficients, toneRow);
-}

@@ -6,7 +6,7 @@ cmake_minimum_required(VERSION 3.25)
 # The rooms each room may use (HACKING.md explains them). Dependencies point one way: nothing
 # here may form a cycle, and link, settings and res use no room of ours.
 set(uses_link "")
-set(uses_imaging link) # the kernels' path choice (link/CpuPath.h)
+set(uses_imaging link) # the kernels' path choice and row bands (link/CpuPath.h, link/RowBands.h)
 set(uses_settings "")
 set(uses_res "")
 set(uses_sim link)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "imaging/RowBands.h"
+#include "link/RowBands.h"
 
 #include <QRunnable>
 #include <QSemaphore>
@@ -12,13 +12,17 @@
 #include <vector>
 
 namespace {
-constexpr int BandRows = 16;
 constexpr long long PixelsWorthSharing = 1 << 16; // below this, the hand-over costs more
 } // namespace
 
 namespace RowBands {
-void forEach(int height, long long pixels, const std::function<void(int begin, int end)> &band)
+void forEach(int height, long long pixels, const std::function<void(int begin, int end)> &band,
+             Threads threads)
 {
+    if (threads == Threads::Caller) {
+        band(0, height);
+        return;
+    }
     std::atomic<int> next{0};
     const auto drain = [&] {
         for (int begin = next.fetch_add(BandRows); begin < height; begin = next.fetch_add(BandRows))
