@@ -90,11 +90,12 @@ inline constexpr std::array<FusedToneRow, 2> FusedToneTable = [] {
     return table;
 }();
 
-// Each converts groups of 4 bytes (Cb Y0 Cr Y1) into 6 (B0 G0 R0 B1 G1 R1): rows of a cropped
-// frame into the same rows of the bitmap's pixels (the bytes after the header). The vector paths
-// work in whole steps and take a positive multiple of VectorStepGroups; the portable one any
-// count.
+// The vector paths convert whole steps of 16 or 32 groups: each is given a positive multiple of
+// this many.
 inline constexpr std::size_t VectorStepGroups = 32;
+
+// Each converts groups of 4 bytes (Cb Y0 Cr Y1) into 6 (B0 G0 R0 B1 G1 R1): rows of a cropped
+// frame into the same rows of the bitmap's pixels (the bytes after the header).
 void convertGroupsPortable(const std::uint8_t *in, std::uint8_t *out, std::size_t groups,
                            ColorCoefficients coefficients, int toneRow);
 #ifdef QUILLON_X86_64_KERNELS
