@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "link/CpuPath.h"
+#include "kernels/CpuPath.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 #include "imaging/Reduction.h"
 
 #include "imaging/ReductionPlan.h"
-#include "link/RowBands.h"
+#include "kernels/RowBands.h"
 
 #include <algorithm>
 #include <cstdint>

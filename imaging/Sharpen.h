@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "link/CpuPath.h"
-#include "link/RowBands.h"
+#include "kernels/CpuPath.h"
+#include "kernels/RowBands.h"
 
 #include <QImage>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "link/CpuPath.h"
+#include "kernels/CpuPath.h"
+#include "kernels/RowBands.h"
 #include "link/FrameLayout.h"
 #include "link/MemoryBlock.h"
-#include "link/RowBands.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "kernels/CpuPath.h"
 #include "link/ColorConversion.h"
-#include "link/CpuPath.h"
 
 #include <algorithm>
 #include <array>

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -270,17 +269,3 @@ TEST_F(ColorConversionBlocks, NoFrameMeansNoAllocation)
     EXPECT_EQ(AllocationFaults::attempts(), 1); // only the short raw block itself
 }
 } // namespace
-
-// QUILLON_CPU caps the kernels' path; one this processor lacks falls to the best below it.
-TEST(CpuPathChoice, TheVariableCapsThePath)
-{
-    const CpuPath best = supportedPathUpTo(CpuPath::Avx512);
-    EXPECT_EQ(cpuPathFor("portable"), CpuPath::Portable);
-    EXPECT_EQ(cpuPathFor("avx2"), std::min(best, CpuPath::Avx2));
-    for (const char *name : {"avx512", "", "sse9"})
-        EXPECT_EQ(cpuPathFor(name), best) << name;
-    setenv("QUILLON_CPU", "portable", 1);
-    EXPECT_EQ(activeCpuPath(), CpuPath::Portable);
-    unsetenv("QUILLON_CPU");
-    EXPECT_EQ(activeCpuPath(), best);
-}

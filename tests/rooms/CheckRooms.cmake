@@ -1,12 +1,14 @@
 # SPDX-License-Identifier: MIT
-# Fails when a source of a room includes a header of a room it may not use.
-# cmake -DSOURCE_DIR=<repository> -P CheckRooms.cmake
+# Fails when a source of a room includes a header of a room it may not use, or when a room
+# without widgets includes a header of Qt's widget modules.
+# cmake -DSOURCE_DIR=<repository> -DQT_HEADERS=<Qt's include folder> -P CheckRooms.cmake
 cmake_minimum_required(VERSION 3.25)
 #
 # The rooms each room may use (HACKING.md explains them). Dependencies point one way: nothing
-# here may form a cycle, and link, settings and res use no room of ours.
-set(uses_link "")
-set(uses_imaging link) # the kernels' path choice and row bands (link/CpuPath.h, link/RowBands.h)
+# here may form a cycle, and kernels, settings and res use no room of ours.
+set(uses_kernels "")
+set(uses_link kernels)
+set(uses_imaging kernels)
 set(uses_settings "")
 set(uses_res "")
 set(uses_sim link)
@@ -14,13 +16,44 @@ set(uses_remote link)
 set(uses_view imaging link remote settings)
 set(uses_document imaging)
 set(uses_app document imaging link remote settings sim view)
-set(rooms link imaging settings res sim remote view document app)
+set(rooms kernels link imaging settings res sim remote view document app)
+# The rooms a program without Qt Widgets links (a shared module, the headless capture).
+set(widget_free_rooms kernels link imaging sim document)
+
+# Every header of Qt's widget modules, by the name it is included with.
+set(widget_modules QtWidgets QtPrintSupport QtOpenGLWidgets QtSvgWidgets)
+if(NOT IS_DIRECTORY "${QT_HEADERS}/QtWidgets")
+    message(FATAL_ERROR "QT_HEADERS must name Qt's include folder (it holds QtWidgets/)")
+endif()
+set(widget_headers "")
+foreach(module IN LISTS widget_modules)
+    file(GLOB names RELATIVE ${QT_HEADERS}/${module} ${QT_HEADERS}/${module}/*)
+    list(APPEND widget_headers ${names})
+endforeach()
+list(JOIN widget_modules "|" widget_module_pattern)
 
 set(faults "")
+foreach(room IN LISTS widget_free_rooms)
+    foreach(used IN LISTS uses_${room})
+        if(NOT used IN_LIST widget_free_rooms)
+            list(APPEND faults "${room} has no widgets but may use ${used}, which has")
+        endif()
+    endforeach()
+endforeach()
 foreach(room IN LISTS rooms)
     file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
         ${SOURCE_DIR}/${room}/*.h ${SOURCE_DIR}/${room}/*.cpp ${SOURCE_DIR}/${room}/*.in)
     foreach(source IN LISTS sources)
+        if(room IN_LIST widget_free_rooms)
+            file(STRINGS ${SOURCE_DIR}/${source} system_includes
+                REGEX "^[ \t]*#[ \t]*include[ \t]*<")
+            foreach(line IN LISTS system_includes)
+                string(REGEX REPLACE "^[^<]*<([^>]+)>.*$" "\\1" header "${line}")
+                if(header IN_LIST widget_headers OR header MATCHES "^(${widget_module_pattern})/")
+                    list(APPEND faults "${source} includes <${header}>: ${room} has no widgets")
+                endif()
+            endforeach()
+        endif()
         file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
         foreach(line IN LISTS includes)
             if(NOT line MATCHES "\"([A-Za-z0-9_]+)/([^\"]+)\"")
@@ -41,6 +74,6 @@ endforeach()
 
 if(faults)
     list(JOIN faults "\n  " text)
-    message(FATAL_ERROR "Includes against the direction of the rooms:\n  ${text}")
+    message(FATAL_ERROR "Includes the rooms may not have:\n  ${text}")
 endif()
 message(STATUS "Every include points one way.")

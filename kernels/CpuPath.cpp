@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "link/CpuPath.h"
+#include "kernels/CpuPath.h"
 
+#include "kernels/KernelsLogging.h"
+
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <utility>
@@ -55,5 +58,11 @@ CpuPath cpuPathFor(std::string_view forced)
 CpuPath activeCpuPath()
 {
     const char *forced = std::getenv("QUILLON_CPU");
-    return cpuPathFor(forced ? forced : "");
+    const std::string_view name = forced ? forced : "";
+    // A misspelt cap would otherwise measure the best path under another path's name.
+    if (!name.empty() && std::none_of(Names.begin(), Names.end(),
+                                      [name](const auto &entry) { return entry.first == name; }))
+        qCWarning(lcKernels, "QUILLON_CPU=%s names no path (portable, avx2, avx512): ignored",
+                  forced);
+    return cpuPathFor(name);
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "link/RowBands.h"
+#include "kernels/RowBands.h"
 
 #include <QRunnable>
 #include <QSemaphore>
