@@ -6,7 +6,7 @@
 #include "app/CommandTable.h"
 #include "app/PdfCommands.h"
 #include "link/ReadinessMonitor.h"
-#include "settings/SettingsStore.h"
+#include "store/SettingsStore.h"
 #include "view/CQuillon2View.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "app/CMainFrame.h"
 #include "app/CSplashDlg.h"
 #include "app/InstanceGuard.h"
-#include "settings/SettingsStore.h"
+#include "store/SettingsStore.h"
 #include "view/CQuillon2Doc.h"
 #include "view/CQuillon2View.h"
 

@@ -4,7 +4,7 @@
 #include "app/CSplashDlg.h"
 #include "app/InstanceBeacon.h"
 #include "app/MessagePresenters.h"
-#include "settings/SettingsStore.h"
+#include "store/SettingsStore.h"
 
 #include <QObject>
 #include <QPointer>

@@ -8,9 +8,9 @@
 #include "link/FrameLayout.h"
 #include "link/UsbDeviceWatcher.h"
 #include "link/UsbTransport.h"
-#include "settings/SettingsStore.h"
 #include "sim/SimCommandLine.h"
 #include "sim/SimulatedMainUnit.h"
+#include "store/SettingsStore.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -5,9 +5,9 @@
 #include "app/WindowPlacement.h"
 #include "imaging/ImageCodecs.h"
 #include "remote/CameraCommands.h"
-#include "settings/SettingsStore.h"
 #include "sim/SimControlCommands.h"
 #include "sim/SimulatedMainUnit.h"
+#include "store/SettingsStore.h"
 #include "view/ImageFileFormat.h"
 #include "view/ImagingControl.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "view/FileDialogs.h"
 
-#include "settings/SettingsStore.h"
+#include "store/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 #include "view/PictureSettingDialogs.h"
 
 #include "settings/CQFactorDlg.h"
-#include "settings/SettingsStore.h"
+#include "store/SettingsStore.h"
 #include "view/CPictureAdjustDlg.h"
 #include "view/CQuillon2View.h"
 #include "view/ShownPicture.h"

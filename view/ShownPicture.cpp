@@ -5,7 +5,7 @@
 #include "link/ColorConversion.h"
 #include "link/FrameCapture.h"
 #include "link/LinkError.h"
-#include "settings/SettingsStore.h"
+#include "store/SettingsStore.h"
 #include "view/BusyScope.h"
 #include "view/FrameServices.h"
 #include "view/ImagingControl.h"

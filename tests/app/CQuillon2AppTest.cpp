@@ -5,8 +5,8 @@
 #include "app/CMainFrame.h"
 #include "app/CSplashDlg.h"
 #include "app/VersionBlock.h"
-#include "settings/SettingsStore.h"
 #include "sim/SimulatedMainUnit.h"
+#include "store/SettingsStore.h"
 #include "tests/TestSupport.h"
 #include "view/CQuillon2View.h"
 

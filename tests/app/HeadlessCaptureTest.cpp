@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/HeadlessCapture.h"
 
-#include "settings/SettingsStore.h"
 #include "sim/SimulatedMainUnit.h"
+#include "store/SettingsStore.h"
 
 #include <QApplication>
 #include <QFile>

@@ -3,8 +3,8 @@
 
 #include "app/CMainFrame.h"
 #include "app/CMainStatusBar.h"
-#include "settings/SettingsStore.h"
 #include "sim/SimulatedMainUnit.h"
+#include "store/SettingsStore.h"
 #include "tests/doubles/RecordingMessagePresenter.h"
 #include "view/CQuillon2View.h"
 

@@ -5,20 +5,21 @@
 cmake_minimum_required(VERSION 3.25)
 #
 # The rooms each room may use (HACKING.md explains them). Dependencies point one way: nothing
-# here may form a cycle, and kernels, settings and res use no room of ours.
+# here may form a cycle, and kernels, store, settings and res use no room of ours.
 set(uses_kernels "")
 set(uses_link kernels)
 set(uses_imaging kernels)
+set(uses_store "")
 set(uses_settings "")
 set(uses_res "")
 set(uses_sim link)
 set(uses_remote link)
-set(uses_view imaging link remote settings)
+set(uses_view imaging link remote settings store)
 set(uses_document imaging)
-set(uses_app document imaging link remote settings sim view)
-set(rooms kernels link imaging settings res sim remote view document app)
+set(uses_app document imaging link remote settings sim store view)
+set(rooms kernels link imaging store settings res sim remote view document app)
 # The rooms a program without Qt Widgets links (a shared module, the headless capture).
-set(widget_free_rooms kernels link imaging sim document)
+set(widget_free_rooms kernels link imaging store sim document)
 
 # Every header of Qt's widget modules, by the name it is included with.
 set(widget_modules QtWidgets QtPrintSupport QtOpenGLWidgets QtSvgWidgets)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "settings/SettingsStore.h"
 #include "sim/SimulatedMainUnit.h"
+#include "store/SettingsStore.h"
 #include "tests/TestSupport.h"
 #include "tests/doubles/RecordingFrame.h"
 #include "tests/doubles/RecordingImagingControl.h"

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "settings/SettingsStore.h"
+#include "store/SettingsStore.h"
+
+#include "store/StoreLogging.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -44,6 +46,18 @@ std::optional<int> storedInt(const QVariant &value)
         return std::nullopt;
     return parsed;
 }
+
+// QSettings writes when it is closed. A failed write changes nothing the user sees (the value
+// in memory is in force), so its cause is kept here.
+void writeOut(std::unique_ptr<QSettings> settings)
+{
+    settings->sync();
+    if (settings->status() == QSettings::AccessError)
+        qCWarning(lcStore, "%s could not be written", qPrintable(settings->fileName()));
+    else if (settings->status() == QSettings::FormatError)
+        qCWarning(lcStore, "%s is not a settings file and was left as it was",
+                  qPrintable(settings->fileName()));
+}
 } // namespace
 
 SettingsStore::SettingsStore() = default;
@@ -70,8 +84,11 @@ std::unique_ptr<QSettings> SettingsStore::open() const
     // QSettings reads its file as soon as it is made: a FIFO would block the program there, and
     // a write would replace whatever is there with a regular file. Such a store is left alone.
     const QString path = filePath();
-    if (const QFileInfo info(path); !path.isEmpty() && info.exists() && !info.isFile())
+    if (const QFileInfo info(path); !path.isEmpty() && info.exists() && !info.isFile()) {
+        qCWarning(lcStore, "%s is not a regular file: the settings read as their defaults",
+                  qPrintable(path));
         return nullptr;
+    }
     auto settings = m_iniFilePath.isEmpty()
                         ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                                       OrganizationName, ApplicationName)
@@ -93,12 +110,13 @@ int SettingsStore::read(const IntSetting &setting) const
 
 void SettingsStore::write(const IntSetting &setting, int value) const
 {
-    const auto settings = open();
+    auto settings = open();
     if (!settings)
         return;
     settings->beginGroup(QLatin1String(setting.group));
     // A plain int, so that the registry gets a DWORD and not a QWORD.
     settings->setValue(QLatin1String(setting.key), value);
+    writeOut(std::move(settings));
 }
 
 QString SettingsStore::readText(const QString &group, const QString &key) const
@@ -121,11 +139,12 @@ QString SettingsStore::windowPos() const
 
 void SettingsStore::writeText(const QString &group, const QString &key, const QString &text) const
 {
-    const auto settings = open();
+    auto settings = open();
     if (!settings)
         return;
     settings->beginGroup(group);
     settings->setValue(key, text);
+    writeOut(std::move(settings));
 }
 
 void SettingsStore::setWindowPos(const QString &text) const
@@ -161,7 +180,7 @@ ApplicationSettings SettingsStore::loadApplicationSettings() const
 void SettingsStore::saveApplicationSettings(const ApplicationSettings &toSave) const
 {
     {
-        const auto settings = open();
+        auto settings = open();
         if (!settings)
             return;
         settings->remove(RecentFileGroup);
@@ -170,6 +189,7 @@ void SettingsStore::saveApplicationSettings(const ApplicationSettings &toSave) c
             if (!toSave.recentFiles[i].isEmpty())
                 settings->setValue(recentFileKey(i), toSave.recentFiles[i]);
         }
+        writeOut(std::move(settings));
     }
     if (toSave.previewPages != 0)
         write(Setting::PreviewPages, toSave.previewPages);

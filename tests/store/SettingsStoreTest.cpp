@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "settings/SettingsStore.h"
+#include "store/SettingsStore.h"
 
 #include "tests/TestSupport.h"
 
