@@ -2,20 +2,20 @@
 // The crop and the colour conversion of one camera frame, each beside its floor in the same run:
 // the conversion beside a copy that reads and writes as many bytes, the literal double-precision
 // formula and libyuv's UYVY to ARGB to RGB24 (whose byte order U Y0 V Y1 is ours; that our chroma
-// is signed does not matter for timing), and the AVX2 path beside its table lookups alone; the crop
-// beside a plain copy of the cropped bytes.
+// is signed does not matter for timing), alone and with the tone curve through its colour table,
+// and the AVX2 path beside its tone curve alone; the crop beside a plain copy of the cropped bytes.
 #include "bench/PathBenchmarks.h"
 #include "link/ColorConversion.h"
+#include "link/ConversionKernels.h"
 #include "tests/support/LiteralConversion.h"
 
+#include <array>
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <cstring>
-#ifdef QUILLON_X86_64_KERNELS
-#include <immintrin.h>
-#endif
 #include <libyuv/convert_argb.h>
 #include <libyuv/convert_from_argb.h>
+#include <libyuv/planar_functions.h>
 #include <random>
 #include <string>
 #include <utility>
@@ -112,39 +112,19 @@ void copyFloorOfConversion(benchmark::State &state)
 }
 
 #ifdef QUILLON_X86_64_KERNELS
-// The floor of the AVX2 path, whose tone curve is a table lookup per pair of output bytes: its
-// gathers alone (six of eight pairs per 16 groups, from a table of 64 Ki pairs), with indices
-// taken straight from the frame's words and the results stored as the bitmap's bytes.
-__attribute__((target("avx2"))) void gatherPairs(const std::uint8_t *in, std::uint8_t *out,
-                                                 const std::uint16_t *pairs)
-{
-    const auto *table = reinterpret_cast<const int *>(pairs);
-    for (std::size_t step = 0; step < CroppedFrameBytes / 64; ++step, in += 64, out += 96) {
-        __m256i words[4];
-        for (int i = 0; i < 4; ++i)
-            words[i] = _mm256_cvtepu16_epi32(
-                _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + 16 * i)));
-        for (int i = 0; i < 3; ++i) {
-            const __m256i low = _mm256_i32gather_epi32(table + 1, words[i], 2);
-            const __m256i high = _mm256_i32gather_epi32(table, words[i + 1], 2);
-            _mm256_storeu_si256(reinterpret_cast<__m256i *>(out + 32 * i),
-                                _mm256_blend_epi16(low, high, 0xAA));
-        }
-    }
-}
-
-void avx2LookupFloor(benchmark::State &state)
+// The AVX2 path's tone curve alone, over as many bytes as the bitmap's pixels: sixteen byte
+// shuffles a vector, the part of the path that libyuv, with no tone curve, does not have.
+void avx2ToneFloor(benchmark::State &state)
 {
     if (!isCpuPathSupported(CpuPath::Avx2)) {
         state.SkipWithError("this processor lacks the path");
         return;
     }
-    std::vector<std::uint16_t> pairs(1 + 256 * 256 + 1);
-    for (std::size_t i = 0; i < pairs.size(); ++i)
-        pairs[i] = std::uint16_t(i * 40503);
+    std::vector<std::uint8_t> values(BitmapPixelBytes);
+    std::memcpy(values.data(), croppedFrame().data(), CroppedFrameBytes);
     std::vector<std::uint8_t> pixels(BitmapPixelBytes);
     for (auto _ : state) {
-        gatherPairs(croppedFrame().data(), pixels.data(), pairs.data());
+        toneBytesAvx2(values.data(), pixels.data(), BitmapPixelBytes / 32, 0);
         benchmark::DoNotOptimize(pixels.data());
         benchmark::ClobberMemory();
     }
@@ -166,13 +146,22 @@ void literalDoubleFormula(benchmark::State &state)
     countBytes(state);
 }
 
-void libyuvUyvyToArgbToRgb24(benchmark::State &state)
+// libyuv's conversion, with our tone curve applied through its per-channel table when tone is
+// given: the same work as ours, in libyuv's terms.
+void libyuvConversion(benchmark::State &state, const std::uint8_t *tone)
 {
     std::vector<std::uint8_t> argb(std::size_t(BitmapWidth) * 4 * BitmapHeight);
     std::vector<std::uint8_t> rgb(BitmapPixelBytes);
+    std::array<std::uint8_t, 256 * 4> table{};
+    if (tone)
+        for (std::size_t i = 0; i < table.size(); ++i)
+            table[i] = tone[i / 4];
     for (auto _ : state) {
         libyuv::UYVYToARGB(croppedFrame().data(), int(CroppedRowBytes), argb.data(),
                            BitmapWidth * 4, BitmapWidth, BitmapHeight);
+        if (tone)
+            libyuv::ARGBColorTable(argb.data(), BitmapWidth * 4, table.data(), 0, 0, BitmapWidth,
+                                   BitmapHeight);
         libyuv::ARGBToRGB24(argb.data(), BitmapWidth * 4, rgb.data(), int(BitmapRowBytes),
                             BitmapWidth, BitmapHeight);
         benchmark::DoNotOptimize(rgb.data());
@@ -180,6 +169,17 @@ void libyuvUyvyToArgbToRgb24(benchmark::State &state)
     }
     countBytes(state);
 }
+
+void libyuvUyvyToArgbToRgb24(benchmark::State &state)
+{
+    libyuvConversion(state, nullptr);
+}
+
+void libyuvWithToneCurve(benchmark::State &state)
+{
+    libyuvConversion(state, ToneTable[0].data());
+}
+
 // One name per implementation, so that one run lists them side by side.
 using Body = void (*)(benchmark::State &);
 
@@ -187,13 +187,14 @@ const bool Registered = [] {
     benchmarkEachPath("ConvertFrameToBitmap", convertOnPath);
     const std::pair<const char *, Body> others[] = {{"floor-copy", copyFloorOfConversion},
                                                     {"libyuv", libyuvUyvyToArgbToRgb24},
+                                                    {"libyuv-tone", libyuvWithToneCurve},
                                                     {"literal-double", literalDoubleFormula}};
     for (const auto &[name, body] : others)
         benchmark::RegisterBenchmark((std::string("ConvertFrameToBitmap/") + name).c_str(), body)
             ->Unit(benchmark::kMicrosecond)
             ->UseRealTime();
 #ifdef QUILLON_X86_64_KERNELS
-    benchmark::RegisterBenchmark("ConvertFrameToBitmap/floor-avx2-lookups", avx2LookupFloor)
+    benchmark::RegisterBenchmark("ConvertFrameToBitmap/floor-avx2-tone", avx2ToneFloor)
         ->Unit(benchmark::kMicrosecond)
         ->UseRealTime();
 #endif

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The pixel conversion with AVX2, 16 groups per step: two 32-byte loads in, 96 bytes out. The
 // same integer arithmetic as the AVX-512 path, in 16- and 32-bit lanes, and the same clamp (the
-// unsigned saturation of packing words into bytes). AVX2 has no byte lookup wider than 16
-// entries, so the tone curve gathers two output bytes at once from a table of every pair of
-// clamped values (64 Ki entries of two bytes, built on first use); packing puts the clamped
-// bytes of a pair side by side, which makes the pair's table index.
+// unsigned saturation of packing words into bytes). AVX2's byte lookup has 16 entries, so the
+// tone curve is looked up in sixteen slices of 16 values kept in registers (see toned): no
+// gathers, which are slow on many processors.
 //
 // Only the functions marked with the target attribute use these instructions; the dispatcher
 // calls them after checking that the processor has them.
@@ -15,76 +14,70 @@
 #include <cstddef>
 #include <cstdint>
 #include <immintrin.h>
-#include <vector>
 
 namespace {
 constexpr std::size_t GroupsPerStep = 16;
 static_assert(VectorStepGroups % GroupsPerStep == 0);
 
-// Entry a + 256 b holds T[a] + 256 T[b]. A gather reads four bytes: at an entry, or one entry
-// lower; so there is a spare entry at either end.
-const std::uint16_t *tonePairs(int toneRow)
+// A byte shuffle looks up the low four bits of each index and gives 0 where the index's top bit
+// is set. Indices v - 16 s (wrapping) have that bit clear, for v below 128, exactly for the
+// slices s = 0 .. v / 16; so if slice s holds T[16 s + i] ^ T[16 (s - 1) + i], the exclusive or
+// of the eight shuffles is T[v]. The values from 128 up are looked up the same way from v - 128
+// in slices 8 to 15, and the top bit of v picks between the two results.
+using ToneSlices = std::array<std::array<std::uint8_t, 32>, 16>; // each slice twice, one a lane
+
+constexpr ToneSlices toneSlices(int toneRow)
 {
-    static const std::array<std::vector<std::uint16_t>, 2> tables = [] {
-        std::array<std::vector<std::uint16_t>, 2> built;
-        for (std::size_t row = 0; row < 2; ++row) {
-            built[row].assign(1 + 256 * 256 + 1, 0);
-            for (int b = 0; b < 256; ++b)
-                for (int a = 0; a < 256; ++a)
-                    built[row][std::size_t(1 + a + 256 * b)] = std::uint16_t(
-                        ToneTable[row][std::size_t(a)] | ToneTable[row][std::size_t(b)] << 8);
+    const auto &tone = ToneTable[std::size_t(toneRow)];
+    ToneSlices slices{};
+    for (std::size_t s = 0; s < 16; ++s)
+        for (std::size_t i = 0; i < 32; ++i) {
+            const std::size_t v = 16 * s + i % 16;
+            slices[s][i] = std::uint8_t(tone[v] ^ (s % 8 == 0 ? 0 : tone[v - 16]));
         }
-        return built;
-    }();
-    return tables[std::size_t(toneRow)].data() + 1;
+    return slices;
 }
 
-// A step works on two halves of 8 groups; within each 128-bit lane on 4 groups q = 0..3, which
-// become 24 output bytes. Per group, the looked-up pairs land in two vectors (see convertStep):
-// X holds [B0 G0] at byte xAt(q) and [R1 G1] four bytes later; Y holds [B1 R0] of half h at byte
-// 4q + 2h. Output byte o of the lane is channel o % 6 (B0 G0 R0 B1 G1 R1) of group o / 6.
-constexpr int xAt(int q)
+constexpr std::array<ToneSlices, 2> ToneSliceTables{toneSlices(0), toneSlices(1)};
+
+// Within each 128-bit lane a step's toned bytes lie in packing order: for 4 groups q = 0..3 of
+// half h (groups 0-7 or 8-15 of the step), blueRed gives bytes B0 R1 at 2q, swappedBlueRed B1 R0
+// and green G0 G1 likewise, 8 bytes a vector. The three toned vectors hold, by 8 bytes:
+// [a.blueRed a.swapped] [a.green b.blueRed] [b.swapped b.green]. Output byte o of the lane is
+// channel o % 6 (B0 G0 R0 B1 G1 R1) of group o / 6.
+enum TonedPart
 {
-    constexpr std::array<int, 4> at{0, 8, 2, 10};
-    return at[std::size_t(q)];
+    BlueRed,
+    Swapped,
+    Green
+};
+
+// Where a channel of group q of half h lies among the 48 toned bytes of a lane: toned vector
+// at / 16, byte at % 16.
+constexpr int tonedByteOf(int half, int q, int channel)
+{
+    constexpr std::array<TonedPart, 6> partOf{BlueRed, Green, Swapped, Swapped, Green, BlueRed};
+    constexpr std::array<int, 6> byteOf{0, 0, 1, 0, 1, 1};
+    const int eighth = 3 * half + partOf[std::size_t(channel)]; // 0-5 in the order above
+    return 8 * eighth + 2 * q + byteOf[std::size_t(channel)];
 }
 
 struct OutputShuffle
 {
-    std::array<std::uint8_t, 32> fromX{};
-    std::array<std::uint8_t, 32> fromY{};
+    std::array<std::uint8_t, 32> fromFirst{};  // shuffle of the half's first toned vector
+    std::array<std::uint8_t, 32> fromSecond{}; // and of the next one
 };
 
-// The byte shuffles (the same in both lanes; 0x80 gives 0) that gather output bytes first to
-// first + 15 of a lane from X and from Y.
+// The shuffles (the same in both lanes; 0x80 gives 0) that gather output bytes first to first + 15
+// of a lane of half h, from toned vectors h and h + 1.
 constexpr OutputShuffle outputShuffle(int half, int first)
 {
     OutputShuffle s;
     for (int i = 0; i < 32; ++i) {
         const int o = first + i % 16;
-        const int q = o / 6;
-        std::uint8_t x = 0x80;
-        std::uint8_t y = 0x80;
-        switch (o % 6) {
-        case 0:
-        case 1:
-            x = std::uint8_t(xAt(q) + o % 6);
-            break;
-        case 2:
-            y = std::uint8_t(4 * q + 2 * half + 1);
-            break;
-        case 3:
-            y = std::uint8_t(4 * q + 2 * half);
-            break;
-        case 4:
-            x = std::uint8_t(xAt(q) + 5);
-            break;
-        default:
-            x = std::uint8_t(xAt(q) + 4);
-            break;
-        }
-        s.fromX[std::size_t(i)] = x;
-        s.fromY[std::size_t(i)] = y;
+        const int at = tonedByteOf(half, o / 6, o % 6) - 16 * half;
+        s.fromFirst[std::size_t(i)] = at < 16 ? std::uint8_t(at) : 0x80;
+        s.fromSecond[std::size_t(i)] = at < 16 ? 0x80 : std::uint8_t(at - 16);
     }
     return s;
 }
@@ -102,8 +95,7 @@ struct Constants
     __m256i minusGain;         // words -n
     __m256i swappedLuma;       // byte shuffle of a group into words Y1, Y0
     __m256i lowWordTwice;      // byte shuffle: each dword's low word into both halves
-    __m256i fromX[2][2];       // by half, then output bytes 0-15 or 8-23 of a lane
-    __m256i fromY[2][2];
+    const ToneSlices *tone;
 };
 
 struct ChannelSums
@@ -141,74 +133,44 @@ __attribute__((target("avx2"))) ChannelSums sums(__m256i groups, const Constants
             _mm256_add_epi16(luma, _mm256_shuffle_epi8(green, c.lowWordTwice))};
 }
 
-// The toned pairs of two index vectors (words a + 256 b in the low half of each dword), the first
-// one's in the low word of each dword, the second one's in the high word: the second gather reads
-// from one entry lower, so that the entry lands in the high half of the four bytes it reads.
-__attribute__((target("avx2"))) __m256i tonedPairs(const std::uint16_t *pairs, __m256i first,
-                                                   __m256i second)
+// T[v] for each byte v (see ToneSlices).
+__attribute__((target("avx2"), always_inline)) inline __m256i toned(__m256i value,
+                                                                    const ToneSlices &tone)
 {
-    const __m256i low = _mm256_i32gather_epi32(reinterpret_cast<const int *>(pairs), first, 2);
-    const __m256i high =
-        _mm256_i32gather_epi32(reinterpret_cast<const int *>(pairs - 1), second, 2);
-    return _mm256_blend_epi16(low, high, 0xAA);
-}
-
-__attribute__((target("avx2"))) void store(std::uint8_t *out, __m256i x, __m256i y,
-                                           const Constants &c, int half)
-{
-    std::uint8_t *at = out + 48 * half;
-    const __m256i first = _mm256_or_si256(_mm256_shuffle_epi8(x, c.fromX[half][0]),
-                                          _mm256_shuffle_epi8(y, c.fromY[half][0]));
-    const __m256i second = _mm256_or_si256(_mm256_shuffle_epi8(x, c.fromX[half][1]),
-                                           _mm256_shuffle_epi8(y, c.fromY[half][1]));
-    _mm_storeu_si128(reinterpret_cast<__m128i *>(at), _mm256_castsi256_si128(first));
-    _mm_storeu_si128(reinterpret_cast<__m128i *>(at + 8), _mm256_castsi256_si128(second));
-    _mm_storeu_si128(reinterpret_cast<__m128i *>(at + 24), _mm256_extracti128_si256(first, 1));
-    _mm_storeu_si128(reinterpret_cast<__m128i *>(at + 32), _mm256_extracti128_si256(second, 1));
-}
-
-// A step's pair indices: per half and lane, words B0 + 256 G0 and R1 + 256 G1 of its groups
-// (x), and words B1 + 256 R0 of half a's groups then half b's (y); each zero-extended to dwords.
-struct StepIndices
-{
-    __m256i x[2][2];
-    __m256i y[2];
-};
-
-__attribute__((target("avx2"), always_inline)) inline StepIndices indicesOf(const std::uint8_t *in,
-                                                                            const Constants &c)
-{
-    const __m256i zero = _mm256_setzero_si256();
-    const ChannelSums a = sums(load(in), c);
-    const ChannelSums b = sums(load(in + 32), c);
-    StepIndices indices;
+    const __m256i sixteen = _mm256_set1_epi8(16);
+    __m256i index = value;
+    __m256i halves[2];
     for (int half = 0; half < 2; ++half) {
-        const ChannelSums &s = half == 0 ? a : b;
-        // Per lane: bytes [B0 R1] of its 4 groups, then [G0 G1].
-        const __m256i packed = _mm256_packus_epi16(s.blueRed, s.green);
-        const __m256i words = _mm256_unpacklo_epi8(packed, _mm256_srli_si256(packed, 8));
-        indices.x[half][0] = _mm256_unpacklo_epi16(words, zero);
-        indices.x[half][1] = _mm256_unpackhi_epi16(words, zero);
+        halves[half] = _mm256_shuffle_epi8(load(tone[std::size_t(8 * half)].data()), index);
+        for (int s = 1; s < 8; ++s) {
+            index = _mm256_sub_epi8(index, sixteen);
+            halves[half] = _mm256_xor_si256(
+                halves[half],
+                _mm256_shuffle_epi8(load(tone[std::size_t(8 * half + s)].data()), index));
+        }
+        index = _mm256_sub_epi8(index, sixteen); // v - 128 is v - 16 * 8 too
     }
-    const __m256i swapped = _mm256_packus_epi16(a.swappedBlueRed, b.swappedBlueRed);
-    indices.y[0] = _mm256_unpacklo_epi16(swapped, zero);
-    indices.y[1] = _mm256_unpackhi_epi16(swapped, zero);
-    return indices;
+    return _mm256_blendv_epi8(halves[0], halves[1], value);
 }
 
-// The toned pairs of a step: per half [B0 G0] and [R1 G1] (x), and [B1 R0] (y); see store.
-struct StepPairs
+// The clamp (unsigned saturation) of two word vectors into bytes, then the tone curve.
+__attribute__((target("avx2"), always_inline)) inline __m256i
+clampAndTone(__m256i first, __m256i second, const Constants &c)
 {
-    __m256i x[2];
-    __m256i y;
-};
+    return toned(_mm256_packus_epi16(first, second), *c.tone);
+}
 
-__attribute__((target("avx2"), always_inline)) inline StepPairs lookUp(const StepIndices &indices,
-                                                                       const std::uint16_t *pairs)
+__attribute__((target("avx2"))) void store(std::uint8_t *out, __m256i first, __m256i second,
+                                           const __m256i (&shuffles)[2][2])
 {
-    return {{tonedPairs(pairs, indices.x[0][0], indices.x[0][1]),
-             tonedPairs(pairs, indices.x[1][0], indices.x[1][1])},
-            tonedPairs(pairs, indices.y[0], indices.y[1])};
+    const __m256i start = _mm256_or_si256(_mm256_shuffle_epi8(first, shuffles[0][0]),
+                                          _mm256_shuffle_epi8(second, shuffles[0][1]));
+    const __m256i end = _mm256_or_si256(_mm256_shuffle_epi8(first, shuffles[1][0]),
+                                        _mm256_shuffle_epi8(second, shuffles[1][1]));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(out), _mm256_castsi256_si128(start));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(out + 8), _mm256_castsi256_si128(end));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(out + 24), _mm256_extracti128_si256(start, 1));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(out + 32), _mm256_extracti128_si256(end, 1));
 }
 } // namespace
 
@@ -227,22 +189,32 @@ __attribute__((target("avx2"))) void convertGroupsAvx2(const std::uint8_t *in, s
                                      0x800D800F, 0x8009800B, 0x80058007, 0x80018003);
     c.lowWordTwice = _mm256_set_epi32(0x0D0C0D0C, 0x09080908, 0x05040504, 0x01000100, //
                                       0x0D0C0D0C, 0x09080908, 0x05040504, 0x01000100);
+    c.tone = &ToneSliceTables[std::size_t(toneRow)];
+    __m256i shuffles[2][2][2];
     for (std::size_t half = 0; half < 2; ++half)
         for (std::size_t part = 0; part < 2; ++part) {
-            c.fromX[half][part] = load(OutputShuffles[half][part].fromX.data());
-            c.fromY[half][part] = load(OutputShuffles[half][part].fromY.data());
+            shuffles[half][part][0] = load(OutputShuffles[half][part].fromFirst.data());
+            shuffles[half][part][1] = load(OutputShuffles[half][part].fromSecond.data());
         }
-    const std::uint16_t *pairs = tonePairs(toneRow);
 
-    // A step's gathers are issued first, and the next step's indices are worked out while they
-    // wait (kept apart and inlined, the two take about a tenth less time than in one piece).
-    StepIndices indices = indicesOf(in, c);
     for (std::size_t step = 0; step < steps; ++step) {
-        const StepPairs toned = lookUp(indices, pairs);
-        if (step + 1 < steps)
-            indices = indicesOf(in + 4 * GroupsPerStep * (step + 1), c);
-        for (int half = 0; half < 2; ++half)
-            store(out + 6 * GroupsPerStep * step, toned.x[half], toned.y, c, half);
+        const ChannelSums a = sums(load(in), c);
+        const ChannelSums b = sums(load(in + 32), c);
+        const __m256i t0 = clampAndTone(a.blueRed, a.swappedBlueRed, c);
+        const __m256i t1 = clampAndTone(a.green, b.blueRed, c);
+        const __m256i t2 = clampAndTone(b.swappedBlueRed, b.green, c);
+        store(out, t0, t1, shuffles[0]);
+        store(out + 48, t1, t2, shuffles[1]);
+        in += 4 * GroupsPerStep;
+        out += 6 * GroupsPerStep;
     }
+}
+
+__attribute__((target("avx2"))) void toneBytesAvx2(const std::uint8_t *in, std::uint8_t *out,
+                                                   std::size_t vectors, int toneRow)
+{
+    const ToneSlices &tone = ToneSliceTables[std::size_t(toneRow)];
+    for (std::size_t i = 0; i < vectors; ++i, in += 32, out += 32)
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(out), toned(load(in), tone));
 }
 #endif

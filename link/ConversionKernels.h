@@ -103,4 +103,7 @@ void convertGroupsAvx2(const std::uint8_t *in, std::uint8_t *out, std::size_t gr
                        ColorCoefficients coefficients, int toneRow);
 void convertGroupsAvx512Vbmi(const std::uint8_t *in, std::uint8_t *out, std::size_t groups,
                              ColorCoefficients coefficients, int toneRow);
+// The AVX2 path's tone curve alone: ToneTable[toneRow] of every byte of whole 32-byte vectors,
+// so that its share of the conversion's time can be measured.
+void toneBytesAvx2(const std::uint8_t *in, std::uint8_t *out, std::size_t vectors, int toneRow);
 #endif
