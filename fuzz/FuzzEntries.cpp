@@ -4,7 +4,7 @@
 #include "app/PlacementFit.h"
 #include "app/WindowPlacement.h"
 #include "imaging/ImageCodecs.h"
-#include "remote/CameraCommands.h"
+#include "link/CameraCommands.h"
 #include "sim/SimControlCommands.h"
 #include "sim/SimulatedMainUnit.h"
 #include "store/SettingsStore.h"

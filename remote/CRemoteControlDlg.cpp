@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "remote/CRemoteControlDlg.h"
 
+#include "link/CameraCommands.h"
 #include "link/CameraLink.h"
 #include "remote/CBitmapButton.h"
 #include "remote/CHoldButton.h"
 #include "remote/CRemoteControlDlgScope.h"
 #include "remote/CToggleButton.h"
-#include "remote/CameraCommands.h"
 #include "remote/PanelBitmaps.h"
 #include "remote/PanelKeyAccessible.h"
 #include "remote/PanelKeys.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "remote/RemoteControlTable.h"
 
-#include "remote/CameraCommands.h"
+#include "link/CameraCommands.h"
 
 #include <string_view>
 #include <vector>

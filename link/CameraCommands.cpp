@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "remote/CameraCommands.h"
+#include "link/CameraCommands.h"
 
 #include "link/CameraLink.h"
 

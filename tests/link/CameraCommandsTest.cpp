@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "remote/CameraCommands.h"
+#include "link/CameraCommands.h"
 
 #include "tests/doubles/RecordingLinkHost.h"
 #include "tests/doubles/RecordingMessagePresenter.h"

@@ -11,8 +11,9 @@
 
 class CameraLink;
 
-// The camera's remote-control vocabulary beyond its texts (link/CameraCommandTexts.h): commands
-// built from settings, the pointer pad, and the status replies.
+// The camera's remote-control vocabulary beyond its texts (CameraCommandTexts.h): commands built
+// from settings, the pointer pad, and the status replies. No widgets: the panel uses it, and so
+// can any other client of the link.
 namespace CameraCommands {
 // The command of a two-letter function with one decimal digit (0 to 9) as its argument.
 std::string formatCommand(std::string_view function, int digit);
