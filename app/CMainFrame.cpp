@@ -34,7 +34,7 @@ CMainFrame::CMainFrame(PipeTransport &transport, MessagePresenter &presenter,
     m_view = new CQuillon2View(*this, settings, this);
     setCentralWidget(m_view);
 
-    m_pdf = new PdfCommands(*this);
+    m_pdf = new PdfCommands(*this, settings);
     m_bars = CommandBars::create(*this);
 
     connect(m_view, &CQuillon2View::stateChanged, this, &CMainFrame::updateCommands);

@@ -6,26 +6,24 @@
 #include "app/PagesDialog.h"
 #include "document/TesseractRecognizer.h"
 #include "link/LinkError.h"
+#include "store/SettingsStore.h"
 #include "view/CQuillon2View.h"
+#include "view/FileChooserDialog.h"
 #include "view/ImagingControl.h"
 
 #include <QEventLoop>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QToolButton>
 
 namespace {
-std::optional<QString> askPdfPath(QWidget *parent)
+// In the folder that Save and Open use too.
+std::optional<QString> askPdfPath(QWidget *parent, const SettingsStore &settings)
 {
-    QFileDialog dialog(parent, QObject::tr("Save as PDF"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QObject::tr("PDF Files (*.pdf)"));
-    // The overwrite question then covers the name with ".pdf" added.
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    FileChooserDialog dialog(parent, QObject::tr("Save as PDF"), QFileDialog::AcceptSave,
+                             pdfFileFilters(), settings.lastFolder());
+    return dialog.choose();
 }
 
 PdfCommands::UnsavedAnswer askUnsaved(QWidget *parent, int pageCount)
@@ -43,10 +41,11 @@ PdfCommands::UnsavedAnswer askUnsaved(QWidget *parent, int pageCount)
 }
 } // namespace
 
-PdfCommands::PdfCommands(CMainFrame &frame)
+PdfCommands::PdfCommands(CMainFrame &frame, const SettingsStore &settings)
     : QObject(&frame)
     , m_frame(frame)
-    , m_askPath([this] { return askPdfPath(&m_frame); })
+    , m_settings(settings)
+    , m_askPath([this] { return askPdfPath(&m_frame, m_settings); })
     , m_askUnsaved([this] { return askUnsaved(&m_frame, m_pages.count()); })
     , m_makeRecognizer([] { return TesseractRecognizer::createFor(QLocale::system()); })
 {}
@@ -80,6 +79,7 @@ void PdfCommands::savePdf()
     const std::optional<QString> path = m_askPath();
     if (!path)
         return;
+    m_path = *path;
     m_job = std::make_unique<PdfExportJob>(
         m_pages.pages(), *path, PdfWriter::paperSize(QLocale::system()), m_makeRecognizer);
     CMainStatusBar &bar = m_frame.mainStatusBar();
@@ -110,6 +110,7 @@ void PdfCommands::onFinished(const PdfExportResult &result)
     if (result.status == PdfExportResult::Written) {
         // Pages added while the file was written stay for the next one.
         m_pages.removeFirst(written);
+        m_settings.setLastFolder(QFileInfo(m_path).absolutePath());
         if (!result.searchable)
             bar.showPaneMessage(0, RecognitionLanguage::missingPackHint(QLocale::system()));
     } else if (result.status == PdfExportResult::Failed) {

@@ -12,6 +12,7 @@
 #include <optional>
 
 class CMainFrame;
+class SettingsStore;
 class QToolButton;
 
 // The pages set aside for one PDF and the commands on them: add the shown picture, see and
@@ -30,7 +31,8 @@ public:
     using PathQuestion = std::function<std::optional<QString>()>;
     using UnsavedQuestion = std::function<UnsavedAnswer()>;
 
-    explicit PdfCommands(CMainFrame &frame);
+    // settings: where the file dialog starts; a written file's folder is remembered there.
+    PdfCommands(CMainFrame &frame, const SettingsStore &settings);
     ~PdfCommands() override;
 
     const PageList &pages() const { return m_pages; }
@@ -65,7 +67,10 @@ private:
     void showPageCount();
 
     CMainFrame &m_frame;
+    const SettingsStore &m_settings;
     PageList m_pages;
+    // The file being written.
+    QString m_path;
     std::unique_ptr<PdfExportJob> m_job;
     QPointer<QToolButton> m_cancelButton;
     PathQuestion m_askPath;

@@ -132,18 +132,18 @@ void CQuillon2View::OnCapture()
 
 void CQuillon2View::OnFileSave()
 {
-    if (const std::optional<QString> path = m_fileDialogs->askSavePath(window()))
-        SaveImageAs(*path, imageFormatForFileName(*path));
+    const std::optional<QString> path = m_fileDialogs->askSavePath(window());
+    if (path && SaveImageAs(*path, imageFormatForFileName(*path)))
+        m_fileDialogs->rememberFolderOf(*path);
 }
 
 void CQuillon2View::OnFileOpen()
 {
     if (!m_bOpenEnabled)
         return;
-    // Dropped before the dialog: from here on the picture settings work on the shown image only.
-    m_shown.dropFrame();
-    if (const std::optional<QString> path = m_fileDialogs->askOpenPath(window()))
-        m_shown.open(*path);
+    const std::optional<QString> path = m_fileDialogs->askOpenPath(window());
+    if (path && m_shown.open(*path))
+        m_fileDialogs->rememberFolderOf(*path);
 }
 
 void CQuillon2View::OnEditCopy()

@@ -187,19 +187,21 @@ bool ShownPicture::save(const QString &path, short format)
     return result == 0;
 }
 
-void ShownPicture::open(const QString &path)
+bool ShownPicture::open(const QString &path)
 {
     BusyScope busy(m_frame);
     m_imageCtrl.SetRepaintEnabled(false);
     if (m_imageCtrl.LoadFile(path, 0, 0, 1) == 0) {
+        m_hRawFrame.reset();
         m_picture.m_gamma = 0;
         m_picture.m_sharpenAmount = 0;
         showLoadedImage();
-        return;
+        return true;
     }
     showLoadFailure();
     busy.end();
     m_frame.Link().ShowLinkError(int(LinkError::LoadFailed));
+    return false;
 }
 
 void ShownPicture::reprocess()

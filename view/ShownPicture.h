@@ -37,9 +37,10 @@ public:
     // The capture once the camera answered that it is ready.
     void capture();
     bool save(const QString &path, short format);
-    void open(const QString &path);
-    // Drops the kept frame: the picture settings then work on the shown image only.
-    void dropFrame() { m_hRawFrame.reset(); }
+    // A picture read from a file replaces the camera's: only then is the camera's frame
+    // dropped, and the picture settings work on the shown image from then on. False when the
+    // file cannot be read (that is reported, and no picture is shown).
+    bool open(const QString &path);
     // Re-makes the shown image from the kept frame after a confirmed picture setting.
     void reprocess();
     MemoryBlock convertFrame(int gamma);

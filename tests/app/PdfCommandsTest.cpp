@@ -3,10 +3,14 @@
 
 #include "app/CommandTable.h"
 #include "link/LinkError.h"
+#include "tests/TestSupport.h"
 #include "tests/app/MainFrameFixture.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QProgressBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -62,13 +66,56 @@ TEST_F(PdfCommandsTest, SavingOnCloseWritesThePagesBeforeTheWindowGoes)
     PdfCommands &pdf = frameWithTwoPages();
     frame->show();
     pdf.setUnsavedQuestion([] { return PdfCommands::UnsavedAnswer::Save; });
+    int furthest = 0;
+    QObject::connect(&frame->mainStatusBar().progress(), &QProgressBar::valueChanged,
+                     [&furthest](int value) { furthest = std::max(furthest, value); });
     EXPECT_TRUE(frame->close());
+    EXPECT_EQ(furthest, CMainStatusBar::ProgressRange);
     EXPECT_TRUE(pdf.pages().isEmpty());
     QFile file(pdfPath);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().startsWith("%PDF-"));
     // Pictures only: the status bar names the package that makes PDFs searchable.
     EXPECT_TRUE(message().contains(QLatin1String("tesseract-ocr-"))) << message().toStdString();
+}
+
+TEST_F(PdfCommandsTest, AFailedSaveOnCloseKeepsTheWindowAndThePages)
+{
+    PdfCommands &pdf = frameWithTwoPages();
+    frame->show();
+    pdfPath = dir.path(); // a folder: the file cannot be written
+    pdf.setUnsavedQuestion([] { return PdfCommands::UnsavedAnswer::Save; });
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(pdf.pages().count(), 2);
+    EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::SaveFailed)});
+}
+
+// Its dialog starts where Save and Open do, not in the folder the program was started from, and
+// the folder of a written file is where the next one starts.
+TEST_F(PdfCommandsTest, TheDialogStartsInTheRememberedFolder)
+{
+    settings->setLastFolder(dir.path());
+    makeFrame();
+    frame->view().OnInitialUpdate();
+    frame->view().OnCapture();
+    frame->pdf().setRecognizerFactory([] { return nullptr; });
+    frame->commandAction(CommandId::AddPage)->trigger();
+    const QString elsewhere = dir.filePath(QStringLiteral("elsewhere"));
+    ASSERT_TRUE(QDir().mkdir(elsewhere));
+    QString startedIn;
+    answerModalDialog([&](QDialog &dialog) {
+        auto &files = static_cast<QFileDialog &>(dialog);
+        startedIn = files.directory().absolutePath();
+        files.selectFile(elsewhere + QStringLiteral("/pages"));
+        dialog.accept();
+    });
+    QSignalSpy finished(&frame->pdf(), &PdfCommands::saveFinished);
+    frame->commandAction(CommandId::SavePdf)->trigger();
+    ASSERT_TRUE(finished.wait(30000));
+    EXPECT_EQ(startedIn.toStdString(), dir.path().toStdString());
+    EXPECT_TRUE(QFile::exists(elsewhere + QStringLiteral("/pages.pdf")));
+    EXPECT_EQ(settings->lastFolder().toStdString(), elsewhere.toStdString());
 }
 
 TEST_F(PdfCommandsTest, FailedSaveKeepsThePages)

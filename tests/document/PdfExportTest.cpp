@@ -35,6 +35,14 @@ int pageCountOf(const QString &pdf)
     return at < 0 ? -1 : info.mid(at + 6).section(u'\n', 0, 0).trimmed().toInt();
 }
 
+// qpdf reads the cross-reference table as written, where poppler rebuilds a broken one without
+// a word; it answers 0 only when it found neither error nor warning.
+bool qpdfFindsNoFault(const QString &pdf)
+{
+    return !runTool(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf})
+                .startsWith(QLatin1String("<qpdf failed>"));
+}
+
 class FixedWords : public TextRecognizer
 {
 public:
@@ -67,6 +75,7 @@ TEST(PdfExport, SimulatorPagesAreSearchable)
     EXPECT_EQ(result.status, PdfExportResult::Written);
     EXPECT_TRUE(result.searchable);
     EXPECT_EQ(pageCountOf(path), 3);
+    EXPECT_TRUE(qpdfFindsNoFault(path));
     const QString text = textOf(path);
     EXPECT_EQ(text.count(QLatin1String("QUILLON FOR USB")), 2) << text.toStdString();
     EXPECT_EQ(text.count(QLatin1String("SIMULATED MAIN UNIT")), 3) << text.toStdString();
@@ -80,6 +89,7 @@ TEST(PdfExport, WordsKeepTheirLettersAndPicturesOnlyWithoutRecognizer)
     EXPECT_EQ(exportPages({page}, path, [] { return std::make_unique<FixedWords>(); }).status,
               PdfExportResult::Written);
     EXPECT_EQ(textOf(path), QStringLiteral("Grüße (a\\b)"));
+    EXPECT_TRUE(qpdfFindsNoFault(path));
 
     const auto plain = exportPages({page, page, page}, path, nullptr);
     EXPECT_EQ(plain.status, PdfExportResult::Written);

@@ -6,6 +6,7 @@
 #include <QPrinter>
 
 #include <optional>
+#include <vector>
 
 // Answers the file and print dialogs from the test.
 class ScriptedFileDialogs : public FileDialogs
@@ -14,6 +15,7 @@ public:
     std::optional<QString> answer;
     int saveAsked = 0;
     int openAsked = 0;
+    std::vector<QString> remembered;
 
     std::optional<QString> askSavePath(QWidget *) override
     {
@@ -25,6 +27,8 @@ public:
         ++openAsked;
         return answer;
     }
+
+    void rememberFolderOf(const QString &path) override { remembered.push_back(path); }
 
     // Print: to this PDF file, or a cancel when there is none.
     std::optional<QString> printTo;

@@ -139,7 +139,7 @@ TEST_F(CPictureAdjustDlgTest, GammaRefreshesWithTheOtherToneCurveOnlyOnAChange)
 TEST_F(CPictureAdjustDlgTest, WithoutACameraFrameThePreviewStaysEmpty)
 {
     captureOnce();
-    dropKeptFrame();
+    openFilePicture();
     auto dialog = makeDialog(CPictureAdjustDlg::ModeSharpness);
     dialog->show();
     EXPECT_TRUE(preview.callsTo("LoadFromMemory").empty());

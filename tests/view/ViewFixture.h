@@ -52,7 +52,6 @@ protected:
 
     // The view's own state, for cases no command reaches.
     PictureSettings &pictureSettings() { return view->m_shown.settings(); }
-    void dropKeptFrame() { view->m_shown.dropFrame(); }
 
     QString tempPath(const QString &name) const { return m_dir.filePath(name); }
 
@@ -64,6 +63,19 @@ protected:
         ASSERT_TRUE(view->hasImage());
         control.clear();
         presenter.shown.clear();
+        frame->statusRequests.clear();
+        frame->zoomReadouts.clear();
+    }
+
+    // Replaces the shown picture by one opened from a file: no camera frame is kept then.
+    void openFilePicture()
+    {
+        view->OnToggleOpenMode();
+        dialogs->answer = tempPath(QStringLiteral("opened.bmp"));
+        view->OnFileOpen();
+        ASSERT_TRUE(view->rawFrame().isNull());
+        view->OnToggleOpenMode();
+        control.clear();
         frame->statusRequests.clear();
         frame->zoomReadouts.clear();
     }
