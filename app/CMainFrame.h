@@ -7,7 +7,7 @@
 #include "app/InputBlock.h"
 #include "link/CameraLink.h"
 #include "link/DeviceWatcher.h"
-#include "view/FrameServices.h"
+#include "picture/FrameServices.h"
 
 #include <QMainWindow>
 #include <QMenu>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "picture/FrameServices.h"
 #include "view/CommandContext.h"
-#include "view/FrameServices.h"
 
 #include <QString>
 

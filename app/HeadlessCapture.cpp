@@ -6,9 +6,9 @@
 #include "document/PdfExport.h"
 #include "document/TesseractRecognizer.h"
 #include "link/LinkError.h"
-#include "view/ImageFileFormat.h"
-#include "view/ImageHolder.h"
-#include "view/ShownPicture.h"
+#include "picture/ImageFileFormat.h"
+#include "picture/ImageHolder.h"
+#include "picture/ShownPicture.h"
 
 #include <QFileInfo>
 #include <QThread>

@@ -3,7 +3,7 @@
 
 #include "link/CameraLink.h"
 #include "link/ReadinessMonitor.h"
-#include "view/FrameServices.h"
+#include "picture/FrameServices.h"
 
 // A frame without a window: status texts, menus, the zoom readout and the progress bar have
 // nowhere to go. The readiness given to it says whether the link is marked down.

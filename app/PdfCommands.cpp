@@ -6,10 +6,10 @@
 #include "app/PagesDialog.h"
 #include "document/TesseractRecognizer.h"
 #include "link/LinkError.h"
+#include "picture/ImagingControl.h"
 #include "store/SettingsStore.h"
 #include "view/CQuillon2View.h"
 #include "view/FileChooserDialog.h"
-#include "view/ImagingControl.h"
 
 #include <QEventLoop>
 #include <QFileInfo>

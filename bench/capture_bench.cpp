@@ -12,11 +12,11 @@
 #include "bench/PathBenchmarks.h"
 #include "link/CameraLink.h"
 #include "link/MessagePresenter.h"
+#include "picture/FrameServices.h"
 #include "sim/SimulatedMainUnit.h"
 #include "store/SettingsStore.h"
 #include "view/CPictureAdjustDlg.h"
 #include "view/CQuillon2View.h"
-#include "view/FrameServices.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

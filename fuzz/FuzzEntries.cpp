@@ -5,11 +5,11 @@
 #include "app/WindowPlacement.h"
 #include "imaging/ImageCodecs.h"
 #include "link/CameraCommands.h"
+#include "picture/ImageFileFormat.h"
+#include "picture/ImagingControl.h"
 #include "sim/SimControlCommands.h"
 #include "sim/SimulatedMainUnit.h"
 #include "store/SettingsStore.h"
-#include "view/ImageFileFormat.h"
-#include "view/ImagingControl.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,8 +3,8 @@
 
 #include "imaging/ImageRenderer.h"
 #include "imaging/ZoomGeometry.h"
+#include "picture/ImageHolder.h"
 #include "view/DragPan.h"
-#include "view/ImageHolder.h"
 #include "view/WheelNotches.h"
 
 #include <QAbstractScrollArea>

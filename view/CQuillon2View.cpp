@@ -2,11 +2,11 @@
 #include "view/CQuillon2View.h"
 
 #include "imaging/ZoomArithmetic.h"
-#include "view/BusyScope.h"
+#include "picture/BusyScope.h"
+#include "picture/FrameServices.h"
+#include "picture/ImageFileFormat.h"
 #include "view/CImageCtrl.h"
 #include "view/FileDialogs.h"
-#include "view/FrameServices.h"
-#include "view/ImageFileFormat.h"
 #include "view/PictureOutput.h"
 #include "view/PrintCommand.h"
 

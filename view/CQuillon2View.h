@@ -4,10 +4,10 @@
 #include "link/FrameLayout.h"
 #include "link/MemoryBlock.h"
 #include "link/ReadinessMonitor.h"
+#include "picture/ShownPicture.h"
 #include "remote/RemotePanelHolder.h"
 #include "view/CommandContext.h"
 #include "view/PictureSettingDialogs.h"
-#include "view/ShownPicture.h"
 
 #include <QWidget>
 

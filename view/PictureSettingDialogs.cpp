@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "view/PictureSettingDialogs.h"
 
+#include "picture/ShownPicture.h"
 #include "settings/CQFactorDlg.h"
 #include "store/SettingsStore.h"
 #include "view/CPictureAdjustDlg.h"
 #include "view/CQuillon2View.h"
-#include "view/ShownPicture.h"
 
 PictureSettingDialogs::PictureSettingDialogs(CQuillon2View &view, ShownPicture &shown,
                                              SettingsStore &settings, StatusSink &status)

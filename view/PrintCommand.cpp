@@ -2,7 +2,7 @@
 #include "view/PrintCommand.h"
 
 #include "link/StatusText.h"
-#include "view/BusyScope.h"
+#include "picture/BusyScope.h"
 #include "view/FileDialogs.h"
 #include "view/PictureOutput.h"
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/CommandTable.h"
 #include "link/LinkError.h"
+#include "picture/ImagingControl.h"
 #include "tests/TestSupport.h"
 #include "tests/app/MainFrameFixture.h"
-#include "view/ImagingControl.h"
 
 #include <QAction>
 #include <QDialog>

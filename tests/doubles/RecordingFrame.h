@@ -3,7 +3,7 @@
 
 #include "link/CameraLink.h"
 #include "link/ReadinessMonitor.h"
-#include "view/FrameServices.h"
+#include "picture/FrameServices.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "view/ImagingControl.h"
+#include "picture/ImagingControl.h"
 
 #include <QByteArray>
 

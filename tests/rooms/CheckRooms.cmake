@@ -17,12 +17,13 @@ set(uses_sim link)
 # check each other.
 set(kept_from_sim link/CameraCommands.h link/CameraCommandTexts.h)
 set(uses_remote link)
-set(uses_view imaging link remote settings store)
+set(uses_picture imaging link store)
+set(uses_view imaging link picture remote settings store)
 set(uses_document imaging)
-set(uses_app document imaging link remote settings sim store view)
-set(rooms kernels link imaging store settings res sim remote view document app)
+set(uses_app document imaging link picture remote settings sim store view)
+set(rooms kernels link imaging store picture settings res sim remote view document app)
 # The rooms a program without Qt Widgets links (a shared module, the headless capture).
-set(widget_free_rooms kernels link imaging store sim document)
+set(widget_free_rooms kernels link imaging store picture sim document)
 
 # Every header of Qt's widget modules, by the name it is included with.
 set(widget_modules QtWidgets QtPrintSupport QtOpenGLWidgets QtSvgWidgets)

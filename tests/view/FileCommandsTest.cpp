@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "link/LinkError.h"
+#include "picture/ImageFileFormat.h"
 #include "settings/CQFactorDlg.h"
 #include "tests/TestSupport.h"
 #include "tests/view/ViewFixture.h"
 #include "view/CImageCtrl.h"
-#include "view/ImageFileFormat.h"
 
 #include <QApplication>
 #include <QFile>

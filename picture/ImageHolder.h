@@ -3,7 +3,7 @@
 
 #include "imaging/DecodedImage.h"
 #include "imaging/PictureEdits.h"
-#include "view/ImagingControl.h"
+#include "picture/ImagingControl.h"
 
 #include <QByteArray>
 

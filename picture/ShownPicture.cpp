@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "view/ShownPicture.h"
+#include "picture/ShownPicture.h"
 
 #include "imaging/ZoomArithmetic.h"
 #include "link/ColorConversion.h"
 #include "link/FrameCapture.h"
 #include "link/LinkError.h"
+#include "picture/BusyScope.h"
+#include "picture/FrameServices.h"
+#include "picture/ImagingControl.h"
 #include "store/SettingsStore.h"
-#include "view/BusyScope.h"
-#include "view/FrameServices.h"
-#include "view/ImagingControl.h"
 
 #include <QCoreApplication>
 #include <QDir>

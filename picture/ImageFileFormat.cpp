@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "view/ImageFileFormat.h"
+#include "picture/ImageFileFormat.h"
 
-#include "view/ImagingControl.h"
+#include "picture/ImagingControl.h"
 
 #include <QFileInfo>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "view/ImageHolder.h"
+#include "picture/ImageHolder.h"
 
 #include "imaging/BmpCodec.h"
 #include "imaging/ImageCodecs.h"

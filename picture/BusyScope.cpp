@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "view/BusyScope.h"
+#include "picture/BusyScope.h"
 
 #include "link/StatusText.h"
 

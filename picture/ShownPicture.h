@@ -3,7 +3,7 @@
 
 #include "link/FrameLayout.h"
 #include "link/MemoryBlock.h"
-#include "view/PictureSettings.h"
+#include "picture/PictureSettings.h"
 
 #include <QSize>
 #include <QString>
