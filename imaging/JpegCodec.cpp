@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "imaging/JpegCodec.h"
 
+#include "imaging/JpegScans.h"
+
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio> // jpeglib.h needs FILE
@@ -27,16 +29,6 @@ struct ErrorManager
 void stopAtWarning(j_common_ptr info, int level)
 {
     if (level < 0)
-        jumpBack(info);
-}
-
-// Every scan of a progressive file revisits the whole picture, and nothing in the format bounds
-// their number: a small file can repeat one scan thousands of times. libjpeg's standard
-// progressions use 10 scans (6 for grey); tuned ones use a few more. Called once per row of
-// blocks while the scans are read.
-void limitScans(j_common_ptr info)
-{
-    if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > JpegCodec::MaxScans)
         jumpBack(info);
 }
 
@@ -117,9 +109,6 @@ bool decompress(std::span<const std::uint8_t> file, DecodedImage *decoded)
     }
     jpeg_create_decompress(&info);
     errors.base.emit_message = stopAtWarning;
-    jpeg_progress_mgr progress{};
-    progress.progress_monitor = limitScans;
-    info.progress = &progress;
     jpeg_mem_src(&info, file.data(), static_cast<unsigned long>(file.size()));
     bool ok = jpeg_read_header(&info, TRUE) == JPEG_HEADER_OK &&
               ImageLimits::acceptableSize(info.image_width, info.image_height);
@@ -157,7 +146,7 @@ int tableScalePercent(int qualityFactor)
 std::optional<DecodedImage> decode(std::span<const std::uint8_t> file)
 {
     DecodedImage decoded;
-    if (!decompress(file, &decoded))
+    if (!JpegScans::areBounded(file, MaxScans) || !decompress(file, &decoded))
         return std::nullopt;
     return decoded;
 }

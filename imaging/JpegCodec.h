@@ -15,7 +15,9 @@
 namespace JpegCodec {
 inline constexpr int BestFactor = 2;
 inline constexpr int MostCompressedFactor = 255;
-// Files with more scans are refused: they cost a pass over the whole picture each.
+// Files with more scans are refused before decoding: each costs a pass over the picture, and
+// nothing in the format bounds their number. libjpeg's standard progressions use 10 scans (6 for
+// grey); tuned ones use a few more.
 inline constexpr int MaxScans = 64;
 
 // The quality factor is a quantiser step: 2 is the finest, 255 the coarsest. The encoder's
@@ -28,8 +30,8 @@ int tableScalePercent(int qualityFactor);
 
 // Colour or grey JPEG; grey images are decoded as 8-bit grey, colour ones as 24-bit BGR.
 // Nothing when the stream is damaged or cut short (any decoder warning counts; decoding stops
-// at the first), when it is CMYK, when its size is beyond ImageLimits or when it has more than
-// MaxScans scans.
+// at the first), when it is CMYK, when its size is beyond ImageLimits, or when its scans are more
+// than MaxScans or break the progression rules (see JpegScans).
 std::optional<DecodedImage> decode(std::span<const std::uint8_t> file);
 
 // Grey images are written as grey JPEGs, every other one in colour (palette images through

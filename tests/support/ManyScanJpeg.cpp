@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <jpeglib.h>
+#include <vector>
 
 namespace {
 QByteArray encodeProgressive(const QImage &bgr, RepeatedScan kind, int *scans)
@@ -47,4 +48,25 @@ QByteArray manyScanJpeg(const QImage &bgr, RepeatedScan kind, int totalScans)
     for (int i = scans; i < totalScans; ++i)
         repeated += scan;
     return repeated + QByteArrayLiteral("\xFF\xD9");
+}
+
+QByteArray bandSplitJpeg(const QImage &bgr, int totalScans)
+{
+    std::vector<jpeg_scan_info> scans{{3, {0, 1, 2, 0}, 0, 0, 0, 0},
+                                      {1, {1, 0, 0, 0}, 1, 63, 0, 0},
+                                      {1, {2, 0, 0, 0}, 1, 63, 0, 0}};
+    const int bands = totalScans - int(scans.size());
+    for (int band = 0; band < bands; ++band)
+        scans.push_back({1, {0, 0, 0, 0}, 1 + 63 * band / bands, 63 * (band + 1) / bands, 0, 0});
+    QByteArray file;
+    encodeBgrJpeg(
+        bgr,
+        [&scans](jpeg_compress_struct &info) {
+            info.scan_info = scans.data();
+            info.num_scans = int(scans.size());
+        },
+        [&file](const unsigned char *data, unsigned long size) {
+            file = QByteArray(reinterpret_cast<const char *>(data), qsizetype(size));
+        });
+    return file;
 }

@@ -17,3 +17,7 @@ enum class RepeatedScan
 };
 
 QByteArray manyScanJpeg(const QImage &bgr, RepeatedScan kind, int totalScans);
+
+// A valid progressive JPEG of totalScans scans (4 to 66): the DC of all three components, the AC
+// band of each chroma component, and luma's AC coefficients spread over the remaining scans.
+QByteArray bandSplitJpeg(const QImage &bgr, int totalScans);

@@ -4,6 +4,7 @@
 // that the checks are not merely strict.
 #include "imaging/ImageCodecs.h"
 #include "imaging/JpegCodec.h"
+#include "imaging/JpegScans.h"
 #include "tests/doubles/SyntheticScene.h"
 #include "tests/support/ManyScanJpeg.h"
 #include "tests/view/ImageFixtures.h"
@@ -77,28 +78,28 @@ TEST(RunLengthFile, CompleteStreamsDecode)
     EXPECT_EQ(rle4->image.pixelIndex(3, 0), 0x4);
 }
 
-// Progressive files that repeat a scan (each scan costs a pass over the picture) are refused,
-// whether the repeat draws a warning or is valid; the progressions encoders write still load.
-TEST(ManyScanJpeg, IsRefusedBeyondTheScanLimit)
+// Progressive files with too many scans, or scans that break the progression rules (each costs
+// a pass over the picture), are refused from their markers alone, before decoding; the
+// progressions encoders write still load.
+TEST(ManyScanJpeg, IsRefusedBeforeDecoding)
 {
     const QImage scene = syntheticScene(64, 48);
     const struct
     {
-        RepeatedScan kind;
-        int scans;
+        const char *name;
+        QByteArray file;
         bool loads;
     } cases[] = {
-        {RepeatedScan::Refinement, 0, true},
-        {RepeatedScan::FirstPass, JpegCodec::MaxScans, true},
-        {RepeatedScan::Refinement, 11, false},
-        {RepeatedScan::FirstPass, JpegCodec::MaxScans + 1, false},
-        {RepeatedScan::FirstPass, 1000, false},
+        {"standard progression", manyScanJpeg(scene, RepeatedScan::Refinement, 0), true},
+        {"bands spread to the limit", bandSplitJpeg(scene, JpegCodec::MaxScans), true},
+        {"bands spread beyond it", bandSplitJpeg(scene, JpegCodec::MaxScans + 1), false},
+        {"refinement repeated", manyScanJpeg(scene, RepeatedScan::Refinement, 11), false},
+        {"first pass sent again", manyScanJpeg(scene, RepeatedScan::FirstPass, 5), false},
+        {"first pass 1000 times", manyScanJpeg(scene, RepeatedScan::FirstPass, 1000), false},
     };
     for (const auto &c : cases) {
-        const QByteArray file = manyScanJpeg(scene, c.kind, c.scans);
-        EXPECT_EQ(JpegCodec::decode(bytesOf(file)).has_value(), c.loads)
-            << (c.kind == RepeatedScan::Refinement ? "refinement" : "first pass") << ", " << c.scans
-            << " scans";
+        EXPECT_EQ(JpegScans::areBounded(bytesOf(c.file), JpegCodec::MaxScans), c.loads) << c.name;
+        EXPECT_EQ(JpegCodec::decode(bytesOf(c.file)).has_value(), c.loads) << c.name;
     }
 }
 
