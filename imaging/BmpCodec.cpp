@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "imaging/BmpCodec.h"
 
+#include "imaging/BmpRunLength.h"
+
 #include <QBuffer>
 #include <QImageReader>
 #include <QList>
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -57,6 +60,10 @@ struct BmpLayout
     std::uint32_t headerSize = 0;
     std::int64_t pixelOffset = 0;
     std::int64_t stride = 0;
+    std::int64_t paletteOffset = 0;
+    std::int64_t paletteEntries = 0;
+    std::int64_t paletteEntrySize = 4;
+    std::int64_t headersEnd = 0; // after the palette
 };
 
 // The info header versions Qt reads; all begin with the same 40 bytes.
@@ -86,59 +93,19 @@ bool compressionFits(std::uint32_t compression, int bits, bool topDown)
     }
 }
 
-// Whether a run-length stream sets every pixel of the picture exactly once, row by row: no run
-// beyond the end of a row or below the last row, no read past the data, and no delta jump or
-// early end of line, since the pixels skipped that way are left uninitialised by Qt's reader.
-bool runLengthCoversPicture(std::span<const std::uint8_t> data, const BmpLayout &layout)
+bool isRunLength(const BmpLayout &layout)
 {
-    const bool fourBit = layout.compression == Rle4;
-    std::int64_t x = 0;
-    std::int64_t y = 0;
-    const auto complete = [&] {
-        return (y == layout.height && x == 0) || (y == layout.height - 1 && x == layout.width);
-    };
-    std::size_t i = 0;
-    while (i + 2 <= data.size()) {
-        const unsigned count = data[i];
-        const unsigned code = data[i + 1];
-        i += 2;
-        if (count > 0) { // one value repeated count times
-            if (y >= layout.height || x + count > layout.width)
-                return false;
-            x += count;
-            continue;
-        }
-        switch (code) {
-        case 0: // end of line
-            if (y >= layout.height || x != layout.width)
-                return false;
-            x = 0;
-            ++y;
-            break;
-        case 1: // end of bitmap
-            return complete();
-        case 2: // delta
-            return false;
-        default: { // code literal values, padded to an even number of bytes
-            if (y >= layout.height || x + code > layout.width)
-                return false;
-            const std::size_t bytes = fourBit ? (code + 1) / 2 : code;
-            i += (bytes + 1) & ~std::size_t(1);
-            if (i > data.size())
-                return false;
-            x += code;
-        }
-        }
-    }
-    return complete();
+    return layout.compression == Rle8 || layout.compression == Rle4;
 }
 
-std::optional<BmpLayout> parseLayout(std::span<const std::uint8_t> file)
+// The headers of a BMP file of fileSize bytes, from its first bytes: nothing when they are
+// malformed or do not fit in head.
+std::optional<BmpLayout> parseHeaders(std::span<const std::uint8_t> head, std::int64_t fileSize)
 {
-    const auto size = std::int64_t(file.size());
-    if (size < FileHeaderSize + CoreHeaderSize || file[0] != 'B' || file[1] != 'M')
+    const auto size = std::int64_t(head.size());
+    if (size < FileHeaderSize + CoreHeaderSize || head[0] != 'B' || head[1] != 'M')
         return std::nullopt;
-    const std::uint8_t *p = file.data();
+    const std::uint8_t *p = head.data();
     BmpLayout layout;
     layout.pixelOffset = le32(p + 10);
     layout.headerSize = le32(p + 14);
@@ -177,19 +144,60 @@ std::optional<BmpLayout> parseLayout(std::span<const std::uint8_t> file)
     }
     const std::int64_t masks =
         layout.compression == BitFields && layout.headerSize == InfoHeaderSize ? 12 : 0;
-    const std::int64_t headersEnd =
-        FileHeaderSize + layout.headerSize + masks + paletteEntries * paletteEntrySize;
-    if (layout.pixelOffset < headersEnd || layout.pixelOffset > size)
+    layout.paletteOffset = FileHeaderSize + layout.headerSize + masks;
+    layout.paletteEntries = paletteEntries;
+    layout.paletteEntrySize = paletteEntrySize;
+    layout.headersEnd = layout.paletteOffset + paletteEntries * paletteEntrySize;
+    if (layout.headersEnd > size || layout.pixelOffset < layout.headersEnd ||
+        layout.pixelOffset > fileSize)
         return std::nullopt;
-
     layout.stride = (layout.width * layout.bitsPerPixel + 31) / 32 * 4;
-    if (layout.compression == Rle8 || layout.compression == Rle4) {
-        if (!runLengthCoversPicture(file.subspan(std::size_t(layout.pixelOffset)), layout))
-            return std::nullopt;
-    } else if (layout.pixelOffset + layout.stride * layout.height > size) {
-        return std::nullopt;
-    }
     return layout;
+}
+
+// How many bytes from the pixel offset the picture is read from: its rows, or as much of a
+// run-length stream as a valid one can need. Nothing when uncompressed rows do not fit in the
+// file.
+std::optional<std::int64_t> pixelBytesOf(const BmpLayout &layout, std::int64_t fileSize)
+{
+    const std::int64_t available = fileSize - layout.pixelOffset;
+    if (isRunLength(layout))
+        return std::min(available, BmpRunLength::boundBytes(layout.width, layout.height));
+    const std::int64_t rows = layout.stride * layout.height;
+    if (rows > available)
+        return std::nullopt;
+    return rows;
+}
+
+std::optional<BmpLayout> parseLayout(std::span<const std::uint8_t> file)
+{
+    std::optional<BmpLayout> layout = parseHeaders(file, std::int64_t(file.size()));
+    if (!layout || !pixelBytesOf(*layout, std::int64_t(file.size())))
+        return std::nullopt;
+    return layout;
+}
+
+QList<QRgb> paletteOf(std::span<const std::uint8_t> file, const BmpLayout &layout)
+{
+    QList<QRgb> palette(qsizetype(layout.paletteEntries));
+    for (qsizetype i = 0; i < palette.size(); ++i) {
+        const std::uint8_t *entry =
+            file.data() + layout.paletteOffset + i * layout.paletteEntrySize;
+        palette[i] = qRgb(entry[2], entry[1], entry[0]);
+    }
+    return palette;
+}
+
+std::optional<DecodedImage> decodeRunLength(std::span<const std::uint8_t> file,
+                                            const BmpLayout &layout)
+{
+    QImage image =
+        BmpRunLength::decode(file.subspan(std::size_t(layout.pixelOffset)), int(layout.width),
+                             int(layout.height), layout.compression == Rle4);
+    if (image.isNull())
+        return std::nullopt;
+    image.setColorTable(paletteOf(file, layout));
+    return DecodedImage{image, layout.bitsPerPixel};
 }
 
 // The camera's layout: bottom-up rows of blue, green, red, taken over with a row flip.
@@ -282,7 +290,7 @@ BmpSource bmpSource(const DecodedImage &decoded)
     return {image.convertToFormat(QImage::Format_BGR888), 24};
 }
 
-QList<QRgb> paletteOf(const QImage &image)
+QList<QRgb> paletteToWrite(const QImage &image)
 {
     if (image.format() != QImage::Format_Grayscale8)
         return image.colorTable();
@@ -299,8 +307,35 @@ std::optional<DecodedImage> decode(std::span<const std::uint8_t> file)
     const std::optional<BmpLayout> layout = parseLayout(file);
     if (!layout)
         return std::nullopt;
+    if (isRunLength(*layout))
+        return decodeRunLength(file, *layout);
     return isPlainBottomUp24(*layout) ? copyBottomUpRows(file, *layout)
                                       : decodeWithQt(file, *layout);
+}
+
+QByteArray readNeeded(std::span<const std::uint8_t> head, std::int64_t fileSize,
+                      const ReadAt &readAt)
+{
+    const std::optional<BmpLayout> layout = parseHeaders(head, fileSize);
+    const std::optional<std::int64_t> pixelBytes =
+        layout ? pixelBytesOf(*layout, fileSize) : std::nullopt;
+    if (!pixelBytes)
+        return {};
+    const QByteArray pixels = readAt(layout->pixelOffset, *pixelBytes);
+    if (pixels.size() != *pixelBytes)
+        return {};
+    QByteArray file;
+    try {
+        file = QByteArray(qsizetype(layout->headersEnd + *pixelBytes), Qt::Uninitialized);
+    } catch (const std::bad_alloc &) {
+        return {};
+    }
+    auto *d = reinterpret_cast<std::uint8_t *>(file.data());
+    std::memcpy(d, head.data(), std::size_t(layout->headersEnd));
+    std::memcpy(d + layout->headersEnd, pixels.constData(), std::size_t(*pixelBytes));
+    put32(d + 2, std::uint32_t(file.size()));
+    put32(d + 10, std::uint32_t(layout->headersEnd));
+    return file;
 }
 
 QByteArray encode(const DecodedImage &decoded)
@@ -309,7 +344,7 @@ QByteArray encode(const DecodedImage &decoded)
     const QImage &image = source.image;
     if (image.isNull())
         return {};
-    const QList<QRgb> palette = source.bits <= 8 ? paletteOf(image) : QList<QRgb>();
+    const QList<QRgb> palette = source.bits <= 8 ? paletteToWrite(image) : QList<QRgb>();
     const std::int64_t width = image.width();
     const std::int64_t height = image.height();
     const std::int64_t stride = (width * source.bits + 31) / 32 * 4;

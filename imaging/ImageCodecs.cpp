@@ -17,6 +17,11 @@
 #include <initializer_list>
 
 namespace {
+std::span<const std::uint8_t> bytesOf(const QByteArray &bytes)
+{
+    return {reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size())};
+}
+
 bool startsWith(std::span<const std::uint8_t> file, std::initializer_list<std::uint8_t> magic)
 {
     return file.size() >= magic.size() && std::equal(magic.begin(), magic.end(), file.begin());
@@ -94,14 +99,28 @@ std::optional<DecodedImage> loadFile(const QString &path)
         qCWarning(lcImaging) << "cannot open" << path << ":" << file.errorString();
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
-    // The file may have changed between the size check and the read.
-    if (bytes.size() != info.size()) {
-        qCWarning(lcImaging) << "cannot read" << path << "whole:" << file.errorString();
+    const QByteArray head = file.read(BmpCodec::HeadBytes);
+    const std::span<const std::uint8_t> headBytes = bytesOf(head);
+    QByteArray bytes;
+    if (startsWith(headBytes, {'B', 'M'})) {
+        // A BMP file is read for the bytes its picture needs, whatever else the file holds.
+        bytes = BmpCodec::readNeeded(headBytes, info.size(), [&file](qint64 offset, qint64 length) {
+            return file.seek(offset) ? file.read(length) : QByteArray();
+        });
+    } else {
+        bytes = head + file.readAll();
+        // The file may have changed between the size check and the read.
+        if (bytes.size() != info.size()) {
+            qCWarning(lcImaging) << "cannot read" << path << "whole:" << file.errorString();
+            return std::nullopt;
+        }
+    }
+    if (bytes.isEmpty()) {
+        if (file.error() != QFileDevice::NoError)
+            qCWarning(lcImaging) << "cannot read" << path << ":" << file.errorString();
         return std::nullopt;
     }
-    return decode(
-        {reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size())});
+    return decode(bytesOf(bytes));
 }
 
 QByteArray encode(const DecodedImage &image, FileFormat format, int qualityFactor,

@@ -78,6 +78,32 @@ TEST(RunLengthFile, CompleteStreamsDecode)
     EXPECT_EQ(rle4->image.pixelIndex(3, 0), 0x4);
 }
 
+// Streams may leave pixels unset: an early end of line or of the bitmap, or a delta jumping
+// over them. Those pixels are index 0, the others hold their values.
+TEST(RunLengthFile, PixelsSkippedAreIndexZero)
+{
+    const struct
+    {
+        const char *file;
+        const char *indices; // the top row, then the bottom one (the stream's first)
+    } cases[] = {
+        {"rle8-ends-line-early.bmp", "1111 1100"},
+        {"rle8-ends-bitmap-early.bmp", "0000 1111"},
+        {"rle8-delta-jumps.bmp", "0002 1000"},
+    };
+    for (const auto &c : cases) {
+        const auto decoded = ImageCodecs::loadFile(fixture(QStringLiteral("valid/") + c.file));
+        ASSERT_TRUE(decoded.has_value()) << c.file;
+        QByteArray indices;
+        for (int y = 0; y < 2; ++y) {
+            for (int x = 0; x < 4; ++x)
+                indices += char('0' + decoded->image.pixelIndex(x, y));
+            indices += y == 0 ? " " : "";
+        }
+        EXPECT_EQ(indices, QByteArray(c.indices)) << c.file;
+    }
+}
+
 // Progressive files with too many scans, or scans that break the progression rules (each costs
 // a pass over the picture), are refused from their markers alone, before decoding; the
 // progressions encoders write still load.
@@ -101,6 +127,31 @@ TEST(ManyScanJpeg, IsRefusedBeforeDecoding)
         EXPECT_EQ(JpegScans::areBounded(bytesOf(c.file), JpegCodec::MaxScans), c.loads) << c.name;
         EXPECT_EQ(JpegCodec::decode(bytesOf(c.file)).has_value(), c.loads) << c.name;
     }
+}
+
+// A BMP file is read for its headers and pixels alone: a gap before the pixels (a sparse one,
+// too) and bytes after them change nothing.
+TEST(ImageFile, BmpPixelsAfterAGapLoadAsTheyLie)
+{
+    const QByteArray plain = readFile(fixture("valid/camera-layout-8x4.bmp"));
+    const auto expected = ImageCodecs::decode(bytesOf(plain));
+    ASSERT_TRUE(expected.has_value());
+    constexpr qint64 Gap = 64 * 1024 * 1024;
+    QByteArray head = plain.left(54);
+    const quint32 offset = 54 + Gap;
+    for (int i = 0; i < 4; ++i)
+        head[10 + i] = char(offset >> (8 * i));
+    QTemporaryDir dir;
+    QFile file(dir.filePath("gap.bmp"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(head);
+    ASSERT_TRUE(file.resize(offset));
+    ASSERT_TRUE(file.seek(offset));
+    file.write(plain.mid(54) + QByteArray(1000, 'x'));
+    file.close();
+    const auto loaded = ImageCodecs::loadFile(file.fileName());
+    ASSERT_TRUE(loaded.has_value());
+    EXPECT_EQ(loaded->image, expected->image);
 }
 
 TEST(ImageFile, RecognisedByContentNotByName)
