@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "app/HeadlessCapture.h"
 
-#include "app/HeadlessFrame.h"
 #include "app/MessagePresenters.h"
 #include "document/PdfExport.h"
 #include "document/TesseractRecognizer.h"
 #include "link/LinkError.h"
+#include "picture/HeadlessFrame.h"
 #include "picture/ImageFileFormat.h"
 #include "picture/ImageHolder.h"
 #include "picture/ShownPicture.h"
 
-#include <QFileInfo>
 #include <QThread>
 
 #include <cstdio>
@@ -27,11 +26,6 @@ enum ExitStatus
 void printLinkError(LinkError error)
 {
     std::fprintf(stderr, "%s\n", qPrintable(linkErrorText(*findLinkError(int(error)))));
-}
-
-bool isPdfPath(const QString &path)
-{
-    return path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
 }
 
 // A one-page searchable PDF of the picture as the window would show it.
@@ -52,13 +46,6 @@ bool savePdf(const QImage &picture, const QString &path)
     return true;
 }
 } // namespace
-
-short headlessImageFormat(const QString &path)
-{
-    if (!QFileInfo(path).fileName().contains(u'.'))
-        return ImagingControl::ImageFormatBmp;
-    return imageFormatForFileName(path);
-}
 
 int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings, const QString &path)
 {
@@ -104,7 +91,9 @@ int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings, 
             printLinkError(LinkError::CaptureFailed);
         return CaptureFailed;
     }
-    if (isPdfPath(path))
+    // Nothing adds an extension to a name on the command line, as the save dialog does.
+    const PictureFile file = pictureFileForName(path, {.pdfWritten = true, .bareNameIsBmp = true});
+    if (file == PictureFile::Pdf)
         return savePdf(image.GetImage(), path) ? Written : CaptureFailed;
-    return shown.save(path, headlessImageFormat(path)) ? Written : CaptureFailed;
+    return shown.save(path, imagingFormatOf(file)) ? Written : CaptureFailed;
 }

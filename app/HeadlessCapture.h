@@ -12,7 +12,3 @@ class SettingsStore;
 // otherwise.
 int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings,
                        const QString &path);
-
-// The format for a path given on the command line: as for a save, except that a name without
-// any extension is written as BMP (the save dialog would have added ".BMP").
-short headlessImageFormat(const QString &path);

@@ -7,12 +7,14 @@
 // transfer alone; Qt's smooth scaling, the peer of the drawing, is in imaging_bench.
 #include "app/CMainFrame.h"
 #include "app/CMainStatusBar.h"
-#include "app/HeadlessFrame.h"
 #include "app/StartUp.h"
 #include "bench/PathBenchmarks.h"
 #include "link/CameraLink.h"
 #include "link/MessagePresenter.h"
 #include "picture/FrameServices.h"
+#include "picture/HeadlessFrame.h"
+#include "picture/ImageHolder.h"
+#include "picture/ShownPicture.h"
 #include "sim/SimulatedMainUnit.h"
 #include "store/SettingsStore.h"
 #include "view/CPictureAdjustDlg.h"
@@ -158,12 +160,23 @@ void resizeAtBestFit(benchmark::State &state, CpuPath)
     }
 }
 
-// The adjustment dialog's preview re-made (convert, load, sharpen, draw).
+// The adjustment dialog's preview re-made (convert, load, sharpen, draw) over the main window,
+// from a frame captured without one.
 void previewRefresh(benchmark::State &state, CpuPath)
 {
     CapturedWindow window;
-    CPictureAdjustDlg dialog(window.frame.view(), window.frame, &window.frame);
-    dialog.m_previewAmount = 800;
+    SimulatedMainUnit camera;
+    SilentPresenter presenter;
+    HeadlessFrame headless(camera, presenter);
+    ImageHolder image;
+    ShownPicture shown(
+        image, headless, [] { return QSize(); }, [] {});
+    shown.readSettings(*window.settings);
+    shown.capture();
+    if (shown.rawFrame().isNull())
+        state.SkipWithError("the capture failed");
+    CPictureAdjustDlg dialog(shown, window.frame, &window.frame);
+    dialog.seed(CPictureAdjustDlg::ModeSharpness, shown.settings());
     dialog.show();
     waitUntilExposed(dialog);
     for (auto _ : state) {

@@ -5,17 +5,40 @@
 
 #include <QFileInfo>
 
-short imageFormatForFileName(const QString &path)
+PictureFile pictureFileForName(const QString &path, PictureFileNaming naming)
 {
     const QString name = QFileInfo(path).fileName();
     const qsizetype dot = name.lastIndexOf(u'.');
     if (dot < 0)
-        return ImagingControl::ImageFormatJpeg;
+        return naming.bareNameIsBmp ? PictureFile::Bmp : PictureFile::Jpeg;
     const QString extension = name.mid(dot + 1);
-    if (extension.compare(QLatin1String("BMP"), Qt::CaseInsensitive) == 0)
+    const auto is = [&extension](const char *text) {
+        return extension.compare(QLatin1String(text), Qt::CaseInsensitive) == 0;
+    };
+    if (is("BMP"))
+        return PictureFile::Bmp;
+    if (is("PNG"))
+        return PictureFile::Png;
+    if (naming.pdfWritten && is("PDF"))
+        return PictureFile::Pdf;
+    return PictureFile::Jpeg;
+}
+
+short imagingFormatOf(PictureFile file)
+{
+    switch (file) {
+    case PictureFile::Bmp:
         return ImagingControl::ImageFormatBmp;
-    // JPEG bytes under a PNG name would mislead every program that trusts the name.
-    if (extension.compare(QLatin1String("PNG"), Qt::CaseInsensitive) == 0)
+    case PictureFile::Png:
         return ImagingControl::ImageFormatPng;
+    case PictureFile::Jpeg:
+    case PictureFile::Pdf:
+        break;
+    }
     return ImagingControl::ImageFormatJpeg;
+}
+
+short imageFormatForFileName(const QString &path)
+{
+    return imagingFormatOf(pictureFileForName(path));
 }

@@ -4,6 +4,7 @@
 #include "imaging/BmpCodec.h"
 #include "imaging/ImageCodecs.h"
 #include "link/MemoryBlock.h"
+#include "picture/PictureLogging.h"
 
 namespace {
 constexpr short Succeeded = 0;
@@ -47,7 +48,12 @@ short ImageHolder::SaveFile(const QString &path, short format, short, short qual
     else if (format != ImageFormatJpeg)
         return Failed;
     const QByteArray bytes = ImageCodecs::encode(m_image, fileFormat, quality, m_jpegComment);
-    return result(!bytes.isEmpty() && ImageCodecs::writeFileAtomically(path, bytes, &m_saveError));
+    if (bytes.isEmpty()) {
+        qCWarning(lcPicture, "encoding the %dx%d picture in format %d gave no bytes",
+                  m_image.image.width(), m_image.image.height(), int(format));
+        return Failed;
+    }
+    return result(ImageCodecs::writeFileAtomically(path, bytes, &m_saveError));
 }
 
 short ImageHolder::LoadFile(const QString &path, short, short, short)

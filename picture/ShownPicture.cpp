@@ -8,6 +8,7 @@
 #include "picture/BusyScope.h"
 #include "picture/FrameServices.h"
 #include "picture/ImagingControl.h"
+#include "picture/PictureLogging.h"
 #include "store/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -94,14 +95,48 @@ void ShownPicture::readSettings(const SettingsStore &store)
     m_picture.m_sharpenAmount = m_picture.amountForIndex(m_picture.m_sharpnessIndex);
 }
 
+void ShownPicture::setSharpnessIndex(int index)
+{
+    m_picture.m_sharpnessIndex = index;
+    m_picture.m_sharpenAmount = m_picture.amountForIndex(index);
+}
+
 MemoryBlock ShownPicture::convertFrame(int gamma)
 {
     if (m_hRawFrame.isNull())
         return {};
     MemoryBlock bitmap = convertFrameToBitmapBlock(m_hRawFrame, m_colorCoeff, gamma);
-    if (bitmap.isNull())
+    if (bitmap.isNull()) {
+        qCWarning(lcPicture, "no memory for the %zu bytes of the kept frame's bitmap",
+                  FrameLayout::BitmapImageSize);
         m_frame.Link().ShowLinkError(int(LinkError::OutOfMemory));
+    }
     return bitmap;
+}
+
+ShownPicture::Rendered ShownPicture::render(ImagingControl &control, int gamma, int sharpenAmount,
+                                            RenderSteps steps)
+{
+    if (steps.suspendBeforeConverting)
+        control.SetRepaintEnabled(false);
+    MemoryBlock bitmap = convertFrame(gamma);
+    if (bitmap.isNull())
+        return Rendered::NoBitmap;
+    if (!steps.suspendBeforeConverting)
+        control.SetRepaintEnabled(false);
+    if (steps.discardShownPicture)
+        control.SetImageHandle(0);
+    const short loaded = control.LoadFromMemory(bitmap, 0, 0, long(bitmap.size()));
+    bitmap.reset();
+    if (loaded != 0)
+        return Rendered::Refused;
+    control.Sharpen(short(sharpenAmount));
+    return Rendered::Loaded;
+}
+
+bool ShownPicture::renderPreview(ImagingControl &preview, int gamma, int sharpenAmount)
+{
+    return render(preview, gamma, sharpenAmount, PreviewSteps) == Rendered::Loaded;
 }
 
 void ShownPicture::capture()
@@ -138,6 +173,8 @@ bool ShownPicture::keepAndShowFrame(MemoryBlock cropped, BusyScope &busy)
     if (!cropped.isNull()) { // else the frame is already in m_hRawFrame
         m_hRawFrame = MemoryBlock::allocateForOverwrite(FrameLayout::CroppedFrameBytes);
         if (m_hRawFrame.isNull()) {
+            qCWarning(lcPicture, "no memory to keep the %zu bytes of the captured frame",
+                      FrameLayout::CroppedFrameBytes);
             cropped.reset();
             busy.end();
             link.ShowLinkError(int(LinkError::OutOfMemory));
@@ -146,20 +183,18 @@ bool ShownPicture::keepAndShowFrame(MemoryBlock cropped, BusyScope &busy)
         std::memcpy(m_hRawFrame.data(), cropped.data(), FrameLayout::CroppedFrameBytes);
         cropped.reset();
     }
-    MemoryBlock bitmap = convertFrame(m_picture.m_gamma);
-    if (bitmap.isNull())
-        return true;
-    m_imageCtrl.SetRepaintEnabled(false);
-    m_imageCtrl.SetImageHandle(0);
-    if (m_imageCtrl.LoadFromMemory(bitmap, 0, 0, long(bitmap.size())) != 0) {
-        bitmap.reset();
+    switch (render(m_imageCtrl, m_picture.m_gamma, m_picture.m_sharpenAmount, CaptureSteps)) {
+    case Rendered::NoBitmap:
+        break;
+    case Rendered::Refused:
         showLoadFailure();
         busy.end();
         link.ShowLinkError(int(LinkError::LoadFailed));
         return false;
+    case Rendered::Loaded:
+        showLoadedImage();
+        break;
     }
-    m_imageCtrl.Sharpen(short(m_picture.m_sharpenAmount));
-    showLoadedImage();
     return true;
 }
 
@@ -207,17 +242,18 @@ bool ShownPicture::open(const QString &path)
 void ShownPicture::reprocess()
 {
     BusyScope busy(m_frame);
-    MemoryBlock bitmap = convertFrame(m_picture.m_gamma);
-    if (!bitmap.isNull()) {
-        m_imageCtrl.SetRepaintEnabled(false);
-        const short result = m_imageCtrl.LoadFromMemory(bitmap, 0, 0, long(bitmap.size()));
-        bitmap.reset();
-        if (result != 0) {
-            m_imageCtrl.SetRepaintEnabled(true);
-            return;
-        }
+    switch (
+        render(m_imageCtrl, m_picture.m_gamma, m_picture.m_sharpenAmount, ConfirmedSettingSteps)) {
+    case Rendered::NoBitmap:
+        // Without a kept frame (an opened file) the shown picture is sharpened as it is.
+        m_imageCtrl.Sharpen(short(m_picture.m_sharpenAmount));
+        break;
+    case Rendered::Refused:
+        m_imageCtrl.SetRepaintEnabled(true);
+        return;
+    case Rendered::Loaded:
+        break;
     }
-    m_imageCtrl.Sharpen(short(m_picture.m_sharpenAmount));
     m_imageCtrl.SetRepaintEnabled(true);
     busy.end();
     m_imageCtrl.Repaint();

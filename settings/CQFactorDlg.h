@@ -6,7 +6,7 @@
 class TrackbarSlider;
 
 // The JPEG quality dialog: one slider from 2 (highest quality) to 242 (most compression). The
-// caller sets m_qFactor before running it and reads it back when the dialog was accepted; the
+// caller seeds the factor before running it and reads it back when the dialog was accepted; the
 // dialog itself stores nothing.
 class CQFactorDlg : public QDialog
 {
@@ -22,7 +22,8 @@ public:
     void accept() override;
 
     // The quality factor shown and chosen; 0 until the caller sets it.
-    int m_qFactor = 0;
+    int qFactor() const { return m_qFactor; }
+    void setQFactor(int qFactor) { m_qFactor = qFactor; }
 
 protected:
     // Seeds the slider (a factor outside the slider's range shows at the nearer end) and
@@ -31,4 +32,5 @@ protected:
 
 private:
     TrackbarSlider *m_slider;
+    int m_qFactor = 0;
 };

@@ -1,5 +1,13 @@
 // SPDX-License-Identifier: MIT
+// Built twice: with QApplication for the programs that test widgets, and with QGuiApplication
+// (QUILLON_TEST_WITHOUT_WIDGETS) for those that must not link Qt Widgets at all.
+#ifdef QUILLON_TEST_WITHOUT_WIDGETS
+#include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#else
 #include <QApplication>
+using TestApplication = QApplication;
+#endif
 #include <QDir>
 #include <QSettings>
 
@@ -44,7 +52,7 @@ int main(int argc, char **argv)
                        QString::fromStdString(configDir));
 
     g_previousHandler = qInstallMessageHandler(filterMessages);
-    QApplication app(argc, argv);
+    TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
     QDir(QString::fromStdString(runtimeDir)).removeRecursively();

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "view/CPictureAdjustDlg.h"
 
-#include "link/StatusText.h"
+#include "picture/BusyScope.h"
+#include "picture/PictureSettings.h"
+#include "picture/PreviewSource.h"
 #include "settings/DialogUnits.h"
 #include "settings/TrackbarSlider.h"
 #include "view/CImageCtrl.h"
-#include "view/CQuillon2View.h"
 
 #include <QButtonGroup>
 #include <QGuiApplication>
@@ -18,10 +19,10 @@ namespace {
 constexpr int SharpnessSteps = 6;
 } // namespace
 
-CPictureAdjustDlg::CPictureAdjustDlg(CQuillon2View &view, StatusSink &status, QWidget *parent,
+CPictureAdjustDlg::CPictureAdjustDlg(PreviewSource &source, StatusSink &status, QWidget *parent,
                                      ImagingControl *preview)
     : QDialog(parent)
-    , m_pView(view)
+    , m_source(source)
     , m_pMainFrame(status)
 {
     setWindowTitle(tr("Picture Adjust"));
@@ -78,6 +79,17 @@ CPictureAdjustDlg::CPictureAdjustDlg(CQuillon2View &view, StatusSink &status, QW
 CPictureAdjustDlg::~CPictureAdjustDlg()
 {
     m_preview->SetImageHandle(0);
+}
+
+void CPictureAdjustDlg::seed(int mode, const PictureSettings &inForce)
+{
+    m_mode = mode;
+    if (mode == ModeSharpness)
+        m_sliderPos = inForce.m_sharpnessIndex;
+    else
+        m_gammaChoice = inForce.m_gamma;
+    m_previewAmount = inForce.m_sharpenAmount;
+    m_previewGamma = inForce.m_gamma;
 }
 
 void CPictureAdjustDlg::showEvent(QShowEvent *event)
@@ -168,29 +180,18 @@ QRect CPictureAdjustDlg::fittedPreviewRect(QSize image, QSize dialogClient, QRec
 
 void CPictureAdjustDlg::RefreshPreview()
 {
-    m_pMainFrame.SetStatusMessage(StringId::Busy);
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    m_preview->SetRepaintEnabled(false);
-    MemoryBlock bitmap = m_pView.ConvertFrameToBitmap(m_previewGamma);
-    short result = 1;
-    if (!bitmap.isNull()) {
-        m_preview->SetImageHandle(0);
-        result = m_preview->LoadFromMemory(bitmap, 0, 0, long(bitmap.size()));
-        bitmap.reset();
-        if (result == 0)
-            m_preview->Sharpen(short(m_previewAmount));
-    }
-    QGuiApplication::restoreOverrideCursor();
-    m_pMainFrame.SetStatusMessage(StringId::Ready);
+    BusyScope busy(m_pMainFrame);
+    const bool rendered = m_source.renderPreview(*m_preview, m_previewGamma, m_previewAmount);
+    busy.end();
     m_preview->SetRepaintEnabled(true);
-    if (result == 0)
+    if (rendered)
         m_preview->Repaint();
 }
 
 void CPictureAdjustDlg::OnSliderEndTrack()
 {
     m_sliderPos = m_slider->value();
-    const int amount = m_pView.SharpenAmountForIndex(m_sliderPos);
+    const int amount = m_source.SharpenAmountForIndex(m_sliderPos);
     if (amount == m_previewAmount)
         return;
     m_previewAmount = amount;

@@ -4,18 +4,18 @@
 #include <QDialog>
 #include <QRect>
 
-class CQuillon2View;
 class ImagingControl;
+class PictureSettings;
+class PreviewSource;
 class QLabel;
 class QRadioButton;
-
 class StatusSink;
 class TrackbarSlider;
 
-// The modal Sharpness or Gamma correction dialog with a preview re-made from the view's kept
-// camera frame: converted with one gamma selection and sharpened once with one amount, so the
-// effects never accumulate. The caller seeds the members, runs it, and takes the result unless
-// it was cancelled; the view's own image is untouched while it runs.
+// The modal Sharpness or Gamma correction dialog with a preview re-made from the kept camera
+// frame: converted with one gamma selection and sharpened once with one amount, so the effects
+// never accumulate. The caller seeds it, runs it, and takes the result unless it was cancelled;
+// the shown picture is untouched while it runs.
 class CPictureAdjustDlg : public QDialog
 {
     Q_OBJECT
@@ -27,17 +27,16 @@ public:
     };
 
     // preview: the control to use instead of a CImageCtrl child (tests); not owned then.
-    CPictureAdjustDlg(CQuillon2View &view, StatusSink &status, QWidget *parent = nullptr,
+    CPictureAdjustDlg(PreviewSource &source, StatusSink &status, QWidget *parent = nullptr,
                       ImagingControl *preview = nullptr);
     ~CPictureAdjustDlg() override;
 
-    // Seeds, set before exec().
-    int m_previewGamma = 1;
-    int m_previewAmount = 0;
-    int m_mode = ModeSharpness;
-    // Seeds and results: read after exec() unless it was cancelled.
-    int m_sliderPos = 3;
-    int m_gammaChoice = -1;
+    // Before exec(): the mode, and the settings in force to start from (the sharpness step in
+    // ModeSharpness, the gamma selection in ModeGamma; the preview starts with both).
+    void seed(int mode, const PictureSettings &inForce);
+    // After exec(), unless it was cancelled: the chosen step and gamma selection (-1: none).
+    int sliderPos() const { return m_sliderPos; }
+    int gammaChoice() const { return m_gammaChoice; }
 
     // Re-makes the preview with m_previewGamma and m_previewAmount.
     void RefreshPreview();
@@ -61,8 +60,13 @@ private:
     int selectedGamma() const;
     void showGammaChoice(int choice);
 
-    CQuillon2View &m_pView;
+    PreviewSource &m_source;
     StatusSink &m_pMainFrame;
+    int m_previewGamma = 1;
+    int m_previewAmount = 0;
+    int m_mode = ModeSharpness;
+    int m_sliderPos = 3;
+    int m_gammaChoice = -1;
     ImagingControl *m_preview = nullptr;
     QWidget *m_previewWidget = nullptr;
     TrackbarSlider *m_slider = nullptr;

@@ -58,10 +58,7 @@ public:
     float ComputeBestFitZoom() const { return m_shown.bestFitZoom(); }
     // The sharpening amount of a sharpness step; a step outside 0..6 is taken as 3 (no change)
     // and m_sharpnessIndex becomes 3.
-    short SharpenAmountForIndex(int index) { return m_shown.settings().amountForIndex(index); }
-    // The BMP file image of the kept camera frame converted with a gamma selection; a null block
-    // when there is no frame or no memory (the latter is reported).
-    MemoryBlock ConvertFrameToBitmap(int gamma) { return m_shown.convertFrame(gamma); }
+    short SharpenAmountForIndex(int index) { return m_shown.SharpenAmountForIndex(index); }
     void RefreshImage();
     void CloseRemotePanel() { m_remotePanel.closeLater(); }
     int QueryReadiness() { return m_readiness.QueryReadiness(); }

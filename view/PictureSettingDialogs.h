@@ -2,7 +2,7 @@
 #pragma once
 
 class CPictureAdjustDlg;
-class CQuillon2View;
+class QWidget;
 class SettingsStore;
 class ShownPicture;
 class StatusSink;
@@ -13,7 +13,8 @@ class StatusSink;
 class PictureSettingDialogs
 {
 public:
-    PictureSettingDialogs(CQuillon2View &view, ShownPicture &shown, SettingsStore &settings,
+    // The dialogs open over view's window.
+    PictureSettingDialogs(QWidget &view, ShownPicture &shown, SettingsStore &settings,
                           StatusSink &status);
 
     void jpegSetting();
@@ -25,7 +26,7 @@ private:
     // false when it was cancelled.
     bool runAdjustDialog(CPictureAdjustDlg &dialog, int mode);
 
-    CQuillon2View &m_view;
+    QWidget &m_view;
     ShownPicture &m_shown;
     SettingsStore &m_settings;
     StatusSink &m_status;

@@ -16,7 +16,7 @@ protected:
     // Seeds the dialog the way the view does and shows it.
     void open(int qFactor)
     {
-        m_dialog.m_qFactor = qFactor;
+        m_dialog.setQFactor(qFactor);
         m_dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_dialog));
     }
@@ -40,7 +40,7 @@ protected:
 
 TEST_F(CQFactorDlgTest, LooksLikeItsTemplate)
 {
-    EXPECT_EQ(m_dialog.m_qFactor, 0);
+    EXPECT_EQ(m_dialog.qFactor(), 0);
     open(15);
     EXPECT_EQ(m_dialog.minimumSize(), m_dialog.maximumSize()) << "the dialog must not resize";
     EXPECT_TRUE(button("okButton")->isDefault());
@@ -79,7 +79,7 @@ TEST_P(SeedTest, ShowsTheFactorAndOkHandsBackThePosition)
     EXPECT_EQ(slider()->value(), GetParam().shown);
     QTest::mouseClick(button("okButton"), Qt::LeftButton);
     EXPECT_EQ(m_dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(m_dialog.m_qFactor, GetParam().shown);
+    EXPECT_EQ(m_dialog.qFactor(), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Factors, SeedTest,
@@ -99,12 +99,12 @@ TEST_F(CQFactorDlgTest, EndsOfTheSliderGiveTheExtremeFactors)
     // Return presses the default button.
     QTest::keyClick(slider(), Qt::Key_Return);
     EXPECT_EQ(m_dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(m_dialog.m_qFactor, 242);
+    EXPECT_EQ(m_dialog.qFactor(), 242);
 
     open(15);
     QTest::keyClick(slider(), Qt::Key_Home);
     QTest::mouseClick(button("okButton"), Qt::LeftButton);
-    EXPECT_EQ(m_dialog.m_qFactor, 2);
+    EXPECT_EQ(m_dialog.qFactor(), 2);
 }
 
 enum class Dismissal
@@ -146,7 +146,7 @@ TEST_P(DismissTest, RejectsAndLeavesTheFactorAsSeeded)
     }
     EXPECT_FALSE(m_dialog.isVisible());
     EXPECT_EQ(m_dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(m_dialog.m_qFactor, 250);
+    EXPECT_EQ(m_dialog.qFactor(), 250);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, DismissTest,
@@ -156,21 +156,21 @@ INSTANTIATE_TEST_SUITE_P(Ways, DismissTest,
 
 TEST_F(CQFactorDlgTest, RunsModallyAndCanBeRunAgain)
 {
-    m_dialog.m_qFactor = 100;
+    m_dialog.setQFactor(100);
     QTimer::singleShot(0, &m_dialog, [this] {
         QTest::keyClick(slider(), Qt::Key_End);
         QTest::mouseClick(button("okButton"), Qt::LeftButton);
     });
     EXPECT_EQ(m_dialog.exec(), QDialog::Accepted);
-    EXPECT_EQ(m_dialog.m_qFactor, 242);
+    EXPECT_EQ(m_dialog.qFactor(), 242);
 
     // A second run is seeded afresh.
-    m_dialog.m_qFactor = 42;
+    m_dialog.setQFactor(42);
     QTimer::singleShot(0, &m_dialog, [this] {
         EXPECT_EQ(slider()->value(), 42);
         QTest::mouseClick(button("cancelButton"), Qt::LeftButton);
     });
     EXPECT_EQ(m_dialog.exec(), QDialog::Rejected);
-    EXPECT_EQ(m_dialog.m_qFactor, 42);
+    EXPECT_EQ(m_dialog.qFactor(), 42);
 }
 } // namespace

@@ -102,7 +102,7 @@ TEST(QFactorDialog, OpensCentredOnTheScreen)
     parent.setGeometry(10, 10, 200, 150);
     parent.show();
     CQFactorDlg dialog(&parent);
-    dialog.m_qFactor = 50;
+    dialog.setQFactor(50);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();

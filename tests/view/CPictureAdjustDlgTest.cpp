@@ -42,12 +42,9 @@ class CPictureAdjustDlgTest : public ViewFixture
 protected:
     std::unique_ptr<CPictureAdjustDlg> makeDialog(int mode)
     {
-        auto dialog = std::make_unique<CPictureAdjustDlg>(*view, *frame, nullptr, &preview);
-        dialog->m_mode = mode;
-        dialog->m_sliderPos = view->picture().m_sharpnessIndex;
-        dialog->m_gammaChoice = view->picture().m_gamma;
-        dialog->m_previewGamma = view->picture().m_gamma;
-        dialog->m_previewAmount = view->picture().m_sharpenAmount;
+        auto dialog =
+            std::make_unique<CPictureAdjustDlg>(previewSource(), *frame, nullptr, &preview);
+        dialog->seed(mode, view->picture());
         return dialog;
     }
 
@@ -85,7 +82,7 @@ TEST_F(CPictureAdjustDlgTest, SharpnessRefreshesOnlyWhenAReleasedStepChangesTheA
     slider->setSliderDown(false);
     EXPECT_TRUE(preview.commands().empty());
     dialog->accept();
-    EXPECT_EQ(dialog->m_sliderPos, 0);
+    EXPECT_EQ(dialog->sliderPos(), 0);
 }
 
 // Held for a while, an arrow key refreshes the preview once, when it is let go; the dialog opens
@@ -95,8 +92,8 @@ TEST_F(CPictureAdjustDlgTest, HeldKeyRefreshesOnceAndTheDialogIsCentredOnTheScre
     captureOnce();
     QWidget parent;
     parent.setGeometry(0, 0, 100, 100);
-    auto dialog = std::make_unique<CPictureAdjustDlg>(*view, *frame, &parent, &preview);
-    dialog->m_sliderPos = 3;
+    auto dialog = std::make_unique<CPictureAdjustDlg>(previewSource(), *frame, &parent, &preview);
+    dialog->seed(CPictureAdjustDlg::ModeSharpness, view->picture());
     dialog->show();
     const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();
     EXPECT_LE((dialog->frameGeometry().center() - centre).manhattanLength(), 2);

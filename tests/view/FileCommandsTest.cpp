@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "link/LinkError.h"
-#include "picture/ImageFileFormat.h"
 #include "settings/CQFactorDlg.h"
 #include "tests/TestSupport.h"
 #include "tests/view/ViewFixture.h"
@@ -60,14 +59,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ExtensionCase{"a.bmp.jpg", ImagingControl::ImageFormatJpeg},
                       ExtensionCase{"noextension", ImagingControl::ImageFormatJpeg}),
     [](const auto &info) { return paramName(info.param.name, info.index); });
-
-TEST(ImageFileFormat, LooksAtTheFileNameNotTheFolder)
-{
-    EXPECT_EQ(imageFormatForFileName(QStringLiteral("/tmp/x.bmp/picture")),
-              ImagingControl::ImageFormatJpeg);
-    EXPECT_EQ(imageFormatForFileName(QStringLiteral("/tmp/x.jpg/picture.bmp")),
-              ImagingControl::ImageFormatBmp);
-}
 
 TEST_F(FileCommandsTest, AnEightBitImageIsConvertedBeforeJpegAndStaysConverted)
 {

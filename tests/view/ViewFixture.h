@@ -51,7 +51,9 @@ protected:
     }
 
     // The view's own state, for cases no command reaches.
-    PictureSettings &pictureSettings() { return view->m_shown.settings(); }
+    PictureSettings &pictureSettings() { return view->m_shown.m_picture; }
+    // What the view's adjustment dialogs preview.
+    PreviewSource &previewSource() { return view->m_shown; }
 
     QString tempPath(const QString &name) const { return m_dir.filePath(name); }
 
