@@ -32,8 +32,7 @@ void createActions(CMainFrame &frame, CommandBars &bars)
 {
     for (const CommandRow &row : commandTable()) {
         auto *action = new QAction(&frame);
-        if (row.menuText)
-            action->setText(menuText(row));
+        action->setText(commandName(row));
         if (row.shortcut)
             action->setShortcuts(QKeySequence::listFromString(QLatin1String(row.shortcut),
                                                               QKeySequence::PortableText));

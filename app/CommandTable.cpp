@@ -53,7 +53,8 @@ const std::array<CommandRow, 21> Commands{{
      [](CMainFrame &f) { f.view().OnEditCopy(); }, withImage, nullptr},
     {FileOpen, nullptr, nullptr, "Ctrl+O", -1, [](CMainFrame &f) { f.OnFileOpen(); }, always,
      nullptr},
-    {SavePdf, QT_TRANSLATE_NOOP("CommandTable", "Save as &PDF..."),
+    // Its mnemonic is not Print's.
+    {SavePdf, QT_TRANSLATE_NOOP("CommandTable", "Save &as PDF..."),
      QT_TRANSLATE_NOOP("CommandTable", "Save the pages as one searchable PDF.\nSave as PDF"),
      nullptr, -1, [](CMainFrame &f) { f.pdf().savePdf(); }, withPages, nullptr},
     {AddPage, QT_TRANSLATE_NOOP("CommandTable", "&Add page\tCtrl+D"),
@@ -70,7 +71,7 @@ const std::array<CommandRow, 21> Commands{{
      QT_TRANSLATE_NOOP("CommandTable", "Setting of JPEG compression.\nJPEG Setting"), nullptr, -1,
      [](CMainFrame &f) { f.view().OnJpegSetting(); }, always, nullptr},
     {AppExit, QT_TRANSLATE_NOOP("CommandTable", "E&xit\tAlt+F4"),
-     QT_TRANSLATE_NOOP("CommandTable", "Quit the application.\nExit"), "Alt+F4", 6,
+     QT_TRANSLATE_NOOP("CommandTable", "Quit the application.\nExit"), "Alt+F4; Ctrl+Q", 6,
      [](CMainFrame &f) { f.close(); }, always, nullptr},
     {Sharpness, QT_TRANSLATE_NOOP("CommandTable", "&Sharpness..."),
      QT_TRANSLATE_NOOP("CommandTable", "Setting of sharpness.\nSharpness"), nullptr, -1,
@@ -78,17 +79,19 @@ const std::array<CommandRow, 21> Commands{{
     {GammaCorrection, QT_TRANSLATE_NOOP("CommandTable", "&Gamma correction..."),
      QT_TRANSLATE_NOOP("CommandTable", "Setting of gamma correction.\nGamma correction"), nullptr,
      -1, [](CMainFrame &f) { f.view().OnGammaCorrection(); }, withImage, nullptr},
+    // Ctrl+R reaches whichever of Show and Hide is enabled (never both), as the tool bar's toggle
+    // would.
     {ShowRemoteControl, QT_TRANSLATE_NOOP("CommandTable", "&Show the RC\tCtrl+R"),
-     QT_TRANSLATE_NOOP("CommandTable", "Show the remote control.\nShow the RC"), nullptr, -1,
+     QT_TRANSLATE_NOOP("CommandTable", "Show the remote control.\nShow the RC"), "Ctrl+R", -1,
      [](CMainFrame &f) { f.view().OnShowRemoteControl(); },
      [](const CommandContext &c) { return c.cameraReady && !c.remotePanelOpen; }, panelOpen},
     {HideRemoteControl, QT_TRANSLATE_NOOP("CommandTable", "&Hide the RC\tCtrl+R"),
-     QT_TRANSLATE_NOOP("CommandTable", "Hide the remote control.\nHide the RC"), nullptr, -1,
+     QT_TRANSLATE_NOOP("CommandTable", "Hide the remote control.\nHide the RC"), "Ctrl+R", -1,
      [](CMainFrame &f) { f.view().OnHideRemoteControl(); },
      [](const CommandContext &c) { return c.cameraReady && c.remotePanelOpen; }, panelClosed},
     {ToggleRemoteControl, nullptr,
      QT_TRANSLATE_NOOP("CommandTable", "Show or hide the remote control.\nShow/Hide the RC"),
-     "Ctrl+R", 3, [](CMainFrame &f) { f.view().OnToggleRemoteControl(); }, whenReady, panelOpen},
+     nullptr, 3, [](CMainFrame &f) { f.view().OnToggleRemoteControl(); }, whenReady, panelOpen},
     {ZoomIn, QT_TRANSLATE_NOOP("CommandTable", "Zoom &In\tCtrl+["),
      QT_TRANSLATE_NOOP("CommandTable", "Zoom in.\nZoom in"), "Ctrl+[; Ctrl++; Ctrl+=", 4,
      [](CMainFrame &f) { f.view().OnZoomIn(); }, withImage, nullptr},
@@ -169,6 +172,13 @@ std::span<const quint16> toolBarLayout()
 QString menuText(const CommandRow &row)
 {
     return row.menuText ? QCoreApplication::translate("CommandTable", row.menuText) : QString();
+}
+
+QString commandName(const CommandRow &row)
+{
+    if (!row.menuText)
+        return promptToolTip(row);
+    return menuText(row).section(u'\t', 0, 0);
 }
 
 QString menuTitle(const MenuDescription &menu)

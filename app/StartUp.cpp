@@ -25,6 +25,7 @@
 #include <cstring>
 #include <malloc.h>
 #include <optional>
+#include <vector>
 
 namespace {
 constexpr char CaptureOption[] = "capture";
@@ -34,6 +35,58 @@ void keepOnlySeriousMessages(QtMsgType type, const QMessageLogContext &, const Q
     if (type == QtCriticalMsg || type == QtFatalMsg)
         std::fprintf(stderr, "%s\n", qPrintable(message));
 }
+
+// Qt ends the process with an abort when no platform plugin can start, after lines about
+// plugins that say nothing to a user: then the user is told in one line that no display could
+// be reached, and the status is 1. What Qt says while a platform does start is passed on once it
+// is up.
+class PlatformStartWatch
+{
+public:
+    PlatformStartWatch()
+        : m_previous(qInstallMessageHandler(hold))
+    {}
+    ~PlatformStartWatch()
+    {
+        qInstallMessageHandler(m_previous);
+        for (const Held &message : held()) {
+            const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+            if (m_previous)
+                m_previous(message.type, context, message.text);
+        }
+        held().clear();
+    }
+    PlatformStartWatch(const PlatformStartWatch &) = delete;
+    PlatformStartWatch &operator=(const PlatformStartWatch &) = delete;
+
+private:
+    struct Held
+    {
+        QtMsgType type;
+        QByteArray category;
+        QString text;
+    };
+
+    static std::vector<Held> &held()
+    {
+        static std::vector<Held> messages;
+        return messages;
+    }
+
+    static void hold(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (type == QtFatalMsg) {
+            std::fprintf(stderr, "%s\n",
+                         "Quillon for USB: no display could be reached to show the window on "
+                         "(DISPLAY or WAYLAND_DISPLAY); --capture=FILE works without one.");
+            std::fflush(stderr);
+            std::_Exit(1);
+        }
+        held().push_back({type, QByteArray(context.category), message});
+    }
+
+    QtMessageHandler m_previous;
+};
 
 void addHiddenOption(QCommandLineParser &parser, const char *name, const QString &valueName = {})
 {
@@ -192,7 +245,9 @@ int runQuillon(int argc, char **argv)
             qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(keepOnlySeriousMessages);
     }
+    std::optional<PlatformStartWatch> watch(std::in_place);
     QApplication application(argc, argv);
+    watch.reset();
     const Translations translations(QLocale::system());
     setApplicationNames();
     // Ties the window to the launcher's entry: the Wayland app id, and the icon docks show.

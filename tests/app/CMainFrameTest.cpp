@@ -5,6 +5,7 @@
 #include "tests/TestSupport.h"
 #include "tests/app/MainFrameFixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -21,11 +22,19 @@
 namespace {
 using CMainFrameTest = MainFrameFixture;
 
+// What each item shows: its text and, after a tab, the key of its shortcut.
 QStringList menuTexts(QMenu *menu)
 {
     QStringList texts;
-    for (QAction *action : menu->actions())
-        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    for (QAction *action : menu->actions()) {
+        if (action->isSeparator()) {
+            texts << QStringLiteral("-");
+            continue;
+        }
+        const QKeySequence key = action->shortcut();
+        texts << action->text() +
+                     (key.isEmpty() ? QString() : u'\t' + key.toString(QKeySequence::NativeText));
+    }
     return texts;
 }
 
@@ -37,17 +46,38 @@ TEST_F(CMainFrameTest, MenuBarHasTheFiveMenusWithTheirItems)
     EXPECT_EQ(top[0]->text(), QStringLiteral("&File"));
     EXPECT_EQ(top[2]->text(), QStringLiteral("&Remote control"));
     EXPECT_EQ(menuTexts(frame->topMenu(0)),
-              (QStringList{"&Save...\tCtrl+S", "Save as &PDF...", "&Capture\tAlt+C", "-",
+              (QStringList{"&Save...\tCtrl+S", "Save &as PDF...", "&Capture\tAlt+C", "-",
                            "&Print...\tCtrl+P", "-", "&JPEG Setting...", "-", "E&xit\tAlt+F4"}));
     EXPECT_EQ(menuTexts(frame->topMenu(1)),
               (QStringList{"&Copy\tCtrl+C", "-", "&Sharpness...", "&Gamma correction...", "-",
                            "&Add page\tCtrl+D", "&Pages..."}));
     EXPECT_EQ(menuTexts(frame->topMenu(2)),
               (QStringList{"&Show the RC\tCtrl+R", "&Hide the RC\tCtrl+R"}));
-    EXPECT_EQ(menuTexts(frame->topMenu(3)), (QStringList{"Zoom &In\tCtrl+[", "Zoom &Out\tCtrl+]",
-                                                         "-", "Best &Fit", "&Actual Size"}));
+    EXPECT_EQ(menuTexts(frame->topMenu(3)),
+              (QStringList{"Zoom &In\tCtrl+[", "Zoom &Out\tCtrl+]", "-", "Best &Fit",
+                           "&Actual Size\tCtrl+0"}));
     EXPECT_EQ(menuTexts(frame->topMenu(4)), QStringList{"&About Quillon for USB..."});
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Quillon for USB"));
+}
+
+// A screen reader reads a name, not "Save...\tCtrl+S"; the key is the item's shortcut. The tool
+// bar's remote-control toggle, in no menu, is named too.
+TEST_F(CMainFrameTest, MenuItemsAndToolBarButtonsAreReadByName)
+{
+    makeFrame();
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    QAccessibleInterface *save = QAccessible::queryAccessibleInterface(frame->topMenu(0))->child(0);
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(save->text(QAccessible::Name).toStdString(), "Save...");
+    EXPECT_EQ(save->text(QAccessible::Accelerator).toStdString(), "Ctrl+S");
+    QStringList names;
+    for (QAction *action : frame->toolBar().actions()) {
+        if (QWidget *button = frame->toolBar().widgetForAction(action); !action->isSeparator())
+            names << QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
+    }
+    EXPECT_EQ(names, (QStringList{"Save", "Capture", "Add page", "Show/Hide the RC", "Zoom In",
+                                  "Zoom Out", "Exit"}));
 }
 
 TEST_F(CMainFrameTest, ToolBarHoldsItsButtonsWithToolTipsAndPrompts)
@@ -134,6 +164,15 @@ TEST_F(CMainFrameTest, AcceleratorsReachEnabledCommandsOnly)
 
     QTest::keyClick(frame.get(), Qt::Key_Insert, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_TRUE(frame->view().openEnabled());
+
+    // Show and Hide share the key; only one of them is enabled at a time.
+    QTest::keyClick(frame.get(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_TRUE(frame->view().commandContext().remotePanelOpen);
+    frame->view().OnHideRemoteControl();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    QTest::keyClick(frame.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(frame->isVisible());
 }
 
 TEST_F(CMainFrameTest, DisabledForATransferTakesNoInputYetKeepsItsLook)

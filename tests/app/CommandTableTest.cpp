@@ -85,6 +85,19 @@ TEST(CommandTable, EveryMenuAndToolBarEntryIsACommandOnce)
     EXPECT_EQ(images, 7);
 }
 
+// The key after a menu text's tab is what the menu shows, drawn from the shortcut itself.
+TEST(CommandTable, TheKeyAMenuTextNamesIsItsFirstShortcut)
+{
+    for (const CommandRow &row : commandTable()) {
+        if (!row.menuText || !QByteArray(row.menuText).contains('\t'))
+            continue;
+        const QString shortcut = QString::fromLatin1(row.shortcut ? row.shortcut : "");
+        EXPECT_EQ(QString::fromLatin1(row.menuText).section(u'\t', 1).toStdString(),
+                  shortcut.section(QLatin1String("; "), 0, 0).toStdString())
+            << row.menuText;
+    }
+}
+
 TEST(CommandTable, PromptsSplitIntoMessageAndToolTip)
 {
     const CommandRow *capture = findCommand(CommandId::Capture);

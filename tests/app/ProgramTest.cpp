@@ -126,7 +126,8 @@ TEST(Program, HeadlessCaptureReportsAFailedTransfer)
     EXPECT_FALSE(run.errors.isEmpty());
 }
 
-// Without a display no platform plugin can load: the command line must be answered before.
+// Without a display no platform plugin can load: the command line must be answered before, and
+// the window cannot open.
 TEST(Program, AnswersTheCommandLineWithoutADisplay)
 {
     QTemporaryDir dir;
@@ -148,6 +149,12 @@ TEST(Program, AnswersTheCommandLineWithoutADisplay)
         {{QStringLiteral("--bogus")}, 1, "", "Quillon for USB: Unknown option 'bogus'.\n"},
         {{QStringLiteral("--help-all")}, 0, "--platform <platformName[:options]>", ""},
         {{QStringLiteral("-simulate"), QStringLiteral("-capture=") + shot}, 0, "", ""},
+        // The window needs one: said in one line instead of Qt's abort.
+        {{QStringLiteral("--simulate"), QStringLiteral("--no-splash")},
+         1,
+         "",
+         "Quillon for USB: no display could be reached to show the window on (DISPLAY or "
+         "WAYLAND_DISPLAY); --capture=FILE works without one.\n"},
     };
     for (const auto &c : cases) {
         const ProgramRun run =
