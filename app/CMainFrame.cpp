@@ -121,12 +121,6 @@ void CMainFrame::ActivateFrame(unsigned showCommand)
                          showCommand);
 }
 
-void CMainFrame::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    m_placement.shown();
-}
-
 void CMainFrame::OnFileOpen()
 {
     if (m_view->openEnabled() && !m_pdf->confirmPagesMayGo())
@@ -147,9 +141,19 @@ void CMainFrame::closeEvent(QCloseEvent *event)
 
 bool CMainFrame::event(QEvent *event)
 {
-    if (event->type() == QEvent::StatusTip) {
+    switch (event->type()) {
+    case QEvent::StatusTip:
         m_wndStatusBar->showPrompt(static_cast<QStatusTipEvent *>(event)->tip());
         return true;
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowStateChange: {
+        const bool handled = QMainWindow::event(event);
+        m_placement.windowChanged();
+        return handled;
     }
-    return QMainWindow::event(event);
+    default:
+        return QMainWindow::event(event);
+    }
 }

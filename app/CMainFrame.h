@@ -78,7 +78,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     bool event(QEvent *event) override;
 
 private:

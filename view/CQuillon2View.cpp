@@ -108,7 +108,9 @@ void CQuillon2View::RefreshImage()
 void CQuillon2View::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (m_imageWidget && !window()->isMinimized()) {
+    // Also while minimized: a window keeps its size then, and a size skipped would leave the
+    // picture control at its first size when the window comes back.
+    if (m_imageWidget) {
         m_imageWidget->setGeometry(0, 0, event->size().width(), event->size().height());
         m_imageWidget->update();
     }

@@ -4,6 +4,7 @@
 #include "picture/ImagingControl.h"
 #include "tests/TestSupport.h"
 #include "tests/app/MainFrameFixture.h"
+#include "view/CImageCtrl.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -312,6 +313,19 @@ TEST_F(CMainFrameTest, OpensAtTheStoredPlacement)
     settings->setWindowPos(QStringLiteral("0,3,-1,-1,-1,-1,100,90,740"));
     makeFrame().ActivateFrame(ShowCommand::ShowNormal);
     EXPECT_FALSE(frame->isMaximized());
+}
+
+// The picture control kept its first size, in a corner, when the window came back from a
+// minimized start.
+TEST_F(CMainFrameTest, AMinimizedStartFillsThePictureAreaOnceRestored)
+{
+    makeFrame().ActivateFrame(ShowCommand::ShowMinimized);
+    ASSERT_TRUE(frame->isMinimized());
+    frame->showNormal();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    const QWidget *picture = frame->view().findChild<CImageCtrl *>();
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->geometry(), frame->view().rect());
 }
 
 TEST_F(CMainFrameTest, TheProgressBarMovesDuringATransferWithoutRepaintingEveryRow)
