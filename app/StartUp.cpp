@@ -5,9 +5,9 @@
 #include "app/HeadlessCapture.h"
 #include "app/Translations.h"
 #include "app/WindowPlacement.h"
-#include "link/FrameLayout.h"
 #include "link/UsbDeviceWatcher.h"
 #include "link/UsbTransport.h"
+#include "picture/ImageMemory.h"
 #include "sim/SimCommandLine.h"
 #include "sim/SimulatedMainUnit.h"
 #include "store/SettingsStore.h"
@@ -22,8 +22,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <malloc.h>
 #include <optional>
 #include <vector>
 
@@ -178,36 +176,6 @@ bool answerBeforeThePlatform(int argc, char **argv)
 }
 } // namespace
 
-void keepImageMemoryInProcess()
-{
-#ifdef __GLIBC__
-    // Blocks up to 64 MB come from the heap, and up to 512 MB of freed heap stay ours.
-    mallopt(M_MMAP_THRESHOLD, 64 << 20);
-    mallopt(M_TRIM_THRESHOLD, 512 << 20);
-#endif
-}
-
-void prepareImageMemory()
-{
-#ifdef __GLIBC__
-    using namespace FrameLayout;
-    // The blocks a capture holds at once at most: raw, cropped and kept frame, the bitmap, the
-    // loaded and the sharpened picture (24 bits a pixel); and, from the second capture on, the
-    // next raw frame while the last picture is still shown with its reduction for the screen.
-    constexpr std::size_t captureBytes =
-        2 * RawFrameBytes + 2 * CroppedFrameBytes + BitmapImageSize + 2 * BitmapPixelBytes;
-    // One block from the heap's top, touched and given back: the heap keeps it (see above), and
-    // the capture's blocks are carved from pages already mapped. Without the memory there is
-    // nothing to prepare; the capture then reports the shortage at its usual step.
-    if (void *block = std::malloc(captureBytes)) {
-        // Not zeros: the compiler would make that a calloc, which leaves fresh pages untouched.
-        std::memset(block, 0xA5, captureBytes);
-        asm volatile("" : : "r"(block) : "memory"); // nor may it drop the writes
-        std::free(block);
-    }
-#endif
-}
-
 void prepareDrawing()
 {
     // The wait cursor is read from the cursor theme's files the first time it is set; set once
@@ -236,7 +204,7 @@ void prepareDrawing()
 
 int runQuillon(int argc, char **argv)
 {
-    keepImageMemoryInProcess();
+    ImageMemory::keepInProcess();
     // Without a window no display is needed; the platform is chosen before the application
     // exists. Scripts read a headless capture's standard error as the reason of a failure, so the
     // notices Qt prints about its surroundings (such as a missing runtime directory) are kept out.
@@ -288,7 +256,7 @@ int runQuillon(int argc, char **argv)
     }
     // Once the window is up and the event loop idle, so that neither waits for it.
     QTimer::singleShot(0, &app, [unit = simulator.unit.get()] {
-        prepareImageMemory();
+        ImageMemory::prepareForCapture();
         prepareDrawing();
         // A camera has its picture ready; the simulator draws its own on first demand.
         if (unit)

@@ -14,6 +14,7 @@
 #include "picture/FrameServices.h"
 #include "picture/HeadlessFrame.h"
 #include "picture/ImageHolder.h"
+#include "picture/ImageMemory.h"
 #include "picture/ShownPicture.h"
 #include "sim/SimulatedMainUnit.h"
 #include "store/SettingsStore.h"
@@ -234,7 +235,7 @@ int main(int argc, char **argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // As the program itself runs.
-    keepImageMemoryInProcess();
+    ImageMemory::keepInProcess();
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

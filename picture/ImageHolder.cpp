@@ -4,7 +4,10 @@
 #include "imaging/BmpCodec.h"
 #include "imaging/ImageCodecs.h"
 #include "link/MemoryBlock.h"
+#include "picture/ImageMemory.h"
 #include "picture/PictureLogging.h"
+
+#include <new>
 
 namespace {
 constexpr short Succeeded = 0;
@@ -14,6 +17,18 @@ constexpr short CommentItem = 3;
 short result(bool ok)
 {
     return ok ? Succeeded : Failed;
+}
+
+// A file's buffers are used once: they go back to the system when freed, and a refused file of
+// hundreds of megabytes does not stay resident. Running out of memory refuses the file.
+std::optional<DecodedImage> decodeFile(const QString &path)
+{
+    const ImageMemory::FreshBlocks freshBlocks;
+    try {
+        return ImageCodecs::loadFile(path);
+    } catch (const std::bad_alloc &) {
+        return std::nullopt;
+    }
 }
 } // namespace
 
@@ -58,7 +73,7 @@ short ImageHolder::SaveFile(const QString &path, short format, short, short qual
 
 short ImageHolder::LoadFile(const QString &path, short, short, short)
 {
-    return takeImage(ImageCodecs::loadFile(path));
+    return takeImage(decodeFile(path));
 }
 
 short ImageHolder::ConvertColorDepth(short bitsPerPixel, short, short, short)
