@@ -2,6 +2,7 @@
 #include "app/InputBlock.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -15,10 +16,19 @@ void InputBlock::setBlocking(bool blocking)
         return;
     m_blocking = blocking;
     blocking ? qApp->installEventFilter(this) : qApp->removeEventFilter(this);
+    if (!blocking && m_closeAsked) {
+        m_closeAsked = false;
+        QTimer::singleShot(0, &m_window, [window = &m_window] { window->close(); });
+    }
 }
 
 bool InputBlock::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Close && watched == &m_window) {
+        event->ignore();
+        m_closeAsked = true;
+        return true;
+    }
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:

@@ -8,7 +8,8 @@ class QWidget;
 // Keeps the user's input (keys, shortcuts, clicks, the wheel, touch) away from one window while
 // it is held. The window's widgets stay enabled, so nothing is redrawn greyed: the frame keeps its
 // look through an image transfer, and the progress bar's repaints draw the bar alone instead of
-// the whole window twice.
+// the whole window twice. A request to close the window meanwhile (its title bar's button, the
+// session ending) waits until the block is lifted, so that the work in hand finishes first.
 class InputBlock : public QObject
 {
 public:
@@ -22,4 +23,5 @@ protected:
 private:
     QWidget &m_window;
     bool m_blocking = false;
+    bool m_closeAsked = false;
 };

@@ -7,7 +7,12 @@
 #include "picture/ImageMemory.h"
 #include "picture/PictureLogging.h"
 
+#include <QCoreApplication>
+
+#include <atomic>
 #include <new>
+#include <system_error>
+#include <thread>
 
 namespace {
 constexpr short Succeeded = 0;
@@ -29,6 +34,31 @@ std::optional<DecodedImage> decodeFile(const QString &path)
     } catch (const std::bad_alloc &) {
         return std::nullopt;
     }
+}
+
+// A large file takes seconds to decode; on a thread of its own, while this thread's events run,
+// the windows are still drawn and the session still hears from the program. Returns once it is
+// decoded, as a plain call would.
+std::optional<DecodedImage> loadWhileEventsRun(const QString &path)
+{
+    std::optional<DecodedImage> decoded;
+    std::atomic<bool> done = false;
+    std::optional<std::thread> worker;
+    try {
+        worker.emplace([&] {
+            decoded = decodeFile(path);
+            done = true;
+            // Wakes the loop below, which may be waiting for an event.
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [] {}, Qt::QueuedConnection);
+        });
+    } catch (const std::system_error &) {
+        return decodeFile(path); // no thread to be had: here, then
+    }
+    while (!done)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    worker->join();
+    return decoded;
 }
 } // namespace
 
@@ -73,7 +103,7 @@ short ImageHolder::SaveFile(const QString &path, short format, short, short qual
 
 short ImageHolder::LoadFile(const QString &path, short, short, short)
 {
-    return takeImage(decodeFile(path));
+    return takeImage(QCoreApplication::instance() ? loadWhileEventsRun(path) : decodeFile(path));
 }
 
 short ImageHolder::ConvertColorDepth(short bitsPerPixel, short, short, short)

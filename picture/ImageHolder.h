@@ -48,7 +48,9 @@ public:
     // by JPEG only. The old file stays untouched when anything fails.
     short SaveFile(const QString &path, short format, short bitsPerPixel, short quality,
                    short reserved) override;
-    // BMP, JPEG or PNG by content. A failed load leaves the control without an image.
+    // BMP, JPEG or PNG by content, decoded on a thread of its own while this thread's events run
+    // (the caller keeps the user's input away meanwhile). A failed load leaves the control
+    // without an image.
     short LoadFile(const QString &path, short reserved1, short reserved2, short reserved3) override;
     // 24 or 32 bits per pixel; other depths are refused. The other arguments are not used.
     short ConvertColorDepth(short bitsPerPixel, short reserved1, short reserved2,

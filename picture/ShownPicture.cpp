@@ -226,7 +226,11 @@ bool ShownPicture::open(const QString &path)
 {
     BusyScope busy(m_frame);
     m_imageCtrl.SetRepaintEnabled(false);
-    if (m_imageCtrl.LoadFile(path, 0, 0, 1) == 0) {
+    // The window is drawn while the file is decoded, and takes no input meanwhile.
+    m_frame.SetFrameEnabled(false);
+    const short loaded = m_imageCtrl.LoadFile(path, 0, 0, 1);
+    m_frame.SetFrameEnabled(true);
+    if (loaded == 0) {
         m_hRawFrame.reset();
         m_picture.m_gamma = 0;
         m_picture.m_sharpenAmount = 0;

@@ -197,6 +197,21 @@ TEST_F(CMainFrameTest, DisabledForATransferTakesNoInputYetKeepsItsLook)
     EXPECT_TRUE(frame->view().hasImage());
 }
 
+// A close asked for while the frame takes no input (a picture is being decoded) waits for the
+// work to end, then closes the window.
+TEST_F(CMainFrameTest, CloseWhileDisabledWaitsForTheWork)
+{
+    makeFrame();
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    frame->SetFrameEnabled(false);
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(frame->isVisible());
+    frame->SetFrameEnabled(true);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(frame->isVisible());
+}
+
 TEST_F(CMainFrameTest, StatusRuleKeepsTheReadinessWarningVisible)
 {
     makeFrame();

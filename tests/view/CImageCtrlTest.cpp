@@ -7,8 +7,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -76,6 +79,24 @@ TEST(CImageCtrl, SuspendedRepaintKeepsShowingTheOldPicture)
     control.SetSizeMode(ImagingControl::SizeModeStretch);
     control.SetRepaintEnabled(true);
     EXPECT_EQ(centreOf(control), QColor(Qt::blue));
+}
+
+// A file is decoded aside while this thread's events run, so that the window is drawn (and the
+// session hears from the program) however long a large file takes.
+TEST(CImageCtrl, LoadFileLetsEventsRunMeanwhile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("large.bmp"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(cameraBmpFile(checkerboard(2000)));
+    file.close();
+    CImageCtrl control;
+    bool ranDuringTheLoad = false;
+    QTimer::singleShot(0, &control, [&] { ranDuringTheLoad = control.GetImageWidth() == 0; });
+    ASSERT_EQ(control.LoadFile(path, 0, 0, 1), 0);
+    EXPECT_TRUE(ranDuringTheLoad);
+    EXPECT_EQ(control.GetImageWidth(), 2000.0f);
 }
 
 // At 100 % every drawn pixel is the image's own; enlarged, pixels are repeated, not blurred;
