@@ -37,7 +37,8 @@ bool savePdf(const QImage &picture, const QString &path)
         [&locale] { return TesseractRecognizer::createFor(locale); }, [] { return false; },
         [](int) {});
     if (result.status != PdfExportResult::Written) {
-        printLinkError(LinkError::SaveFailed);
+        printLinkError(LinkError::PdfSaveFailed);
+        std::fprintf(stderr, "%s\n", qPrintable(saveFailureDetails(path, result.failure)));
         return false;
     }
     if (!result.searchable)

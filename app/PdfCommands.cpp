@@ -114,7 +114,8 @@ void PdfCommands::onFinished(const PdfExportResult &result)
         if (!result.searchable)
             bar.showPaneMessage(0, RecognitionLanguage::missingPackHint(QLocale::system()));
     } else if (result.status == PdfExportResult::Failed) {
-        m_frame.Link().ShowLinkError(int(LinkError::SaveFailed));
+        m_frame.Link().ShowLinkError(int(LinkError::PdfSaveFailed),
+                                     saveFailureDetails(m_path, result.failure));
     }
     showPageCount();
     Q_EMIT changed();

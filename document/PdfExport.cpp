@@ -3,6 +3,7 @@
 
 #include "imaging/ImageCodecs.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 namespace PdfExport {
@@ -29,9 +30,10 @@ PdfExportResult run(const std::vector<QImage> &pages, const QString &path, QSize
         return result;
     }
     const QByteArray pdf = PdfWriter::write(pdfPages, paper);
-    result.status = !pdf.isEmpty() && ImageCodecs::writeFileAtomically(path, pdf)
-                        ? PdfExportResult::Written
-                        : PdfExportResult::Failed;
+    if (pdf.isEmpty())
+        result.failure = QCoreApplication::translate("PdfExport", "A page could not be encoded");
+    else if (ImageCodecs::writeFileAtomically(path, pdf, &result.failure))
+        result.status = PdfExportResult::Written;
     return result;
 }
 } // namespace PdfExport

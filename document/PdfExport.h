@@ -25,6 +25,8 @@ struct PdfExportResult
     Status status = Failed;
     // False when no recognizer could be made: the PDF holds pictures only.
     bool searchable = false;
+    // Why a failed export failed, in the user's language.
+    QString failure;
 };
 
 namespace PdfExport {

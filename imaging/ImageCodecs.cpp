@@ -4,9 +4,9 @@
 #include "imaging/BmpCodec.h"
 #include "imaging/ImagingLogging.h"
 #include "imaging/JpegCodec.h"
+#include "imaging/SaveTarget.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -141,26 +141,26 @@ QByteArray encode(const DecodedImage &image, FileFormat format, int qualityFacto
 
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *errorString)
 {
-    // The temporary file is renamed over whatever the target is: a FIFO or a device would be
-    // replaced by a regular file. A link to a regular file is written through.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile()) {
-        qCWarning(lcImaging) << "cannot write" << path << ": not a regular file";
+    const auto fail = [&](const QString &reason) {
+        qCWarning(lcImaging) << "cannot write" << path << ":" << reason;
         if (errorString)
-            *errorString = QCoreApplication::translate("ImageCodecs", "Not a regular file");
+            *errorString = reason;
         return false;
-    }
+    };
+    if (const QString refused = SaveTarget::refusal(path); !refused.isEmpty())
+        return fail(refused);
     QSaveFile file(path);
     // Without commit() the destructor removes the temporary file and leaves the target alone.
-    // A small write only fills the file's buffer; commit() would flush it without reporting a
-    // short write (a full disk, a file size limit), so the flush is checked first.
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
-                         file.flush() && file.commit();
-    if (!written) {
-        qCWarning(lcImaging) << "cannot write" << path << ":" << file.errorString();
-        if (errorString)
-            *errorString = file.errorString();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(file.errorString());
+    // A write that stops part of the way (a full disk, a file size limit) reports only how much
+    // it wrote, without a reason; writing the rest then fails with the system's reason.
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 chunk = file.write(bytes.constData() + written, bytes.size() - written);
+        if (chunk <= 0)
+            return fail(file.errorString());
+        written += chunk;
     }
-    return written;
+    return file.commit() || fail(file.errorString());
 }
 } // namespace ImageCodecs

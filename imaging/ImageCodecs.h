@@ -33,8 +33,9 @@ QByteArray encode(const DecodedImage &image, FileFormat format, int qualityFacto
 
 // Replaces path with bytes atomically: through a temporary file in the same folder that is
 // renamed over the target only when everything was written. On failure the old file is left as
-// it was and no temporary file remains. A target that exists but is not a regular file (or a
-// link to one) is refused and left alone. On failure errorString (when given) receives the reason.
+// it was and no temporary file remains. A target that SaveTarget refuses (not a regular file, or
+// reached through another user's link in a shared folder) is left alone. On failure errorString
+// (when given) receives the reason.
 bool writeFileAtomically(const QString &path, const QByteArray &bytes,
                          QString *errorString = nullptr);
 } // namespace ImageCodecs

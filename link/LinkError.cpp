@@ -2,6 +2,7 @@
 #include "link/LinkError.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include <algorithm>
 #include <array>
@@ -9,7 +10,7 @@
 namespace {
 // The texts are shown exactly as the users of the earlier releases know them, spelling included;
 // other languages translate them (context "LinkError").
-constexpr std::array<LinkErrorRow, 11> LinkErrorTable{{
+constexpr std::array<LinkErrorRow, 12> LinkErrorTable{{
     {1, MessageStyle::OkExclamation,
      QT_TRANSLATE_NOOP("LinkError", "The communication setting is not for USB.")},
     {2, MessageStyle::OkExclamation, QT_TRANSLATE_NOOP("LinkError", "USB: Failed to transmit.")},
@@ -27,6 +28,8 @@ constexpr std::array<LinkErrorRow, 11> LinkErrorTable{{
      QT_TRANSLATE_NOOP("LinkError", "Failed to create the remote control.")},
     {11, MessageStyle::OkExclamation,
      QT_TRANSLATE_NOOP("LinkError", "Time out (The main unit is now initializing.)")},
+    // Ours: a PDF is not an image, and its own message says so.
+    {12, MessageStyle::OkExclamation, QT_TRANSLATE_NOOP("LinkError", "Failed to save the PDF.")},
 }};
 } // namespace
 
@@ -42,4 +45,13 @@ std::optional<LinkErrorRow> findLinkError(int code)
 QString linkErrorText(const LinkErrorRow &row)
 {
     return QCoreApplication::translate("LinkError", row.text.data());
+}
+
+QString saveFailureDetails(const QString &path, const QString &reason)
+{
+    QString details =
+        QCoreApplication::translate("LinkError", "File: %1").arg(QDir::toNativeSeparators(path));
+    if (!reason.isEmpty())
+        details += u'\n' + QCoreApplication::translate("LinkError", "Reason: %1").arg(reason);
+    return details;
 }

@@ -20,6 +20,7 @@ enum class LinkError : int
     SaveFailed = 9,
     RemoteCreateFailed = 10,
     InitializeTimeout = 11,
+    PdfSaveFailed = 12,
 };
 
 // The message-box style of a row. All rows today use OK with the exclamation icon.
@@ -39,3 +40,5 @@ struct LinkErrorRow
 std::optional<LinkErrorRow> findLinkError(int code);
 // The row's text in the user's language.
 QString linkErrorText(const LinkErrorRow &row);
+// The details of a failed save: which file, and why, as far as the system said.
+QString saveFailureDetails(const QString &path, const QString &reason);

@@ -11,23 +11,8 @@
 #include "picture/PictureLogging.h"
 #include "store/SettingsStore.h"
 
-#include <QCoreApplication>
-#include <QDir>
-
 #include <cstring>
 #include <optional>
-
-namespace {
-// The detailed text of a failed save: which file, and why, as far as the system said.
-QString saveFailureDetails(const QString &path, const QString &reason)
-{
-    QString details =
-        QCoreApplication::translate("ShownPicture", "File: %1").arg(QDir::toNativeSeparators(path));
-    if (!reason.isEmpty())
-        details += u'\n' + QCoreApplication::translate("ShownPicture", "Reason: %1").arg(reason);
-    return details;
-}
-} // namespace
 
 ShownPicture::ShownPicture(ImagingControl &imageCtrl, FrameServices &frame,
                            std::function<QSize()> clientSize, std::function<void()> changed)

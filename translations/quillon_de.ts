@@ -383,13 +383,6 @@ Der Ordner existiert nicht.
     </message>
 </context>
 <context>
-    <name>ImageCodecs</name>
-    <message>
-        <source>Not a regular file</source>
-        <translation>Keine reguläre Datei</translation>
-    </message>
-</context>
-<context>
     <name>LinkError</name>
     <message>
         <source>The communication setting is not for USB.</source>
@@ -435,6 +428,18 @@ Der Ordner existiert nicht.
         <source>Time out (The main unit is now initializing.)</source>
         <translation>Zeitüberschreitung (Das Hauptgerät wird gerade initialisiert.)</translation>
     </message>
+    <message>
+        <source>Failed to save the PDF.</source>
+        <translation>Das PDF konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Datei: %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Grund: %1</translation>
+    </message>
 </context>
 <context>
     <name>PagesDialog</name>
@@ -471,6 +476,13 @@ Der Ordner existiert nicht.
     </message>
 </context>
 <context>
+    <name>PdfExport</name>
+    <message>
+        <source>A page could not be encoded</source>
+        <translation>Eine Seite konnte nicht kodiert werden</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save as PDF</source>
@@ -497,14 +509,14 @@ Der Ordner existiert nicht.
     </message>
 </context>
 <context>
-    <name>ShownPicture</name>
+    <name>SaveTarget</name>
     <message>
-        <source>File: %1</source>
-        <translation>Datei: %1</translation>
+        <source>Not a regular file</source>
+        <translation>Keine reguläre Datei</translation>
     </message>
     <message>
-        <source>Reason: %1</source>
-        <translation>Grund: %1</translation>
+        <source>A link that another user made in a shared folder</source>
+        <translation>Ein Link, den ein anderer Benutzer in einem gemeinsamen Ordner angelegt hat</translation>
     </message>
 </context>
 <context>

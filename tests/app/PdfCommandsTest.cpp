@@ -88,7 +88,7 @@ TEST_F(PdfCommandsTest, AFailedSaveOnCloseKeepsTheWindowAndThePages)
     EXPECT_FALSE(frame->close());
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(pdf.pages().count(), 2);
-    EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::SaveFailed)});
+    EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::PdfSaveFailed)});
 }
 
 // Its dialog starts where Save and Open do, not in the folder the program was started from, and
@@ -127,6 +127,10 @@ TEST_F(PdfCommandsTest, FailedSaveKeepsThePages)
     ASSERT_TRUE(finished.wait(30000));
     EXPECT_FALSE(finished.constFirst().constFirst().toBool());
     EXPECT_EQ(pdf.pages().count(), 2);
-    EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::SaveFailed)});
+    // Its own message, with the file and the reason.
+    EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::PdfSaveFailed)});
+    EXPECT_EQ(presenter.shown.at(0).text.toStdString(), "Failed to save the PDF.\n\n");
+    EXPECT_EQ(presenter.shown.at(0).details.toStdString(),
+              QStringLiteral("File: %1\nReason: Not a regular file").arg(pdfPath).toStdString());
 }
 } // namespace

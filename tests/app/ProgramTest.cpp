@@ -204,18 +204,23 @@ TEST(Program, HeadlessCaptureFaultsEndWithTheirMessageAndStatus)
     EXPECT_FALSE(QFileInfo(fifo).isFile());
 }
 
+// A PDF has a message of its own: it is not an image.
 TEST(Program, HeadlessCaptureSaysWhichFileItCouldNotSaveAndWhy)
 {
     QTemporaryDir dir;
-    const QString out = dir.filePath(QStringLiteral("missing/shot.jpg"));
-    const ProgramRun run =
-        runProgram({QStringLiteral("--simulate"), QStringLiteral("--capture=") + out});
-    EXPECT_EQ(run.exitCode, 1);
-    const QStringList lines = QString::fromLocal8Bit(run.errors).split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 3) << run.errors.toStdString();
-    EXPECT_EQ(lines[0], QStringLiteral("Failed to save the image."));
-    EXPECT_EQ(lines[1], QStringLiteral("File: ") + out);
-    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Reason: "))) << lines[2].toStdString();
+    for (const auto &[name, message] : {std::pair{"missing/shot.jpg", "Failed to save the image."},
+                                        std::pair{"missing/shot.pdf", "Failed to save the PDF."}}) {
+        const QString out = dir.filePath(QLatin1String(name));
+        const ProgramRun run =
+            runProgram({QStringLiteral("--simulate"), QStringLiteral("--capture=") + out});
+        EXPECT_EQ(run.exitCode, 1);
+        const QStringList lines =
+            QString::fromLocal8Bit(run.errors).split(u'\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), 3) << run.errors.toStdString();
+        EXPECT_EQ(lines[0].toStdString(), message);
+        EXPECT_EQ(lines[1], QStringLiteral("File: ") + out);
+        EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Reason: "))) << lines[2].toStdString();
+    }
 }
 
 TEST(Program, ASecondCopyEndsAtOnceAndLeavesTheFirstRunning)

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-TEST(LinkErrorTable, HoldsElevenRowsWithTheirExactTexts)
+TEST(LinkErrorTable, HoldsTwelveRowsWithTheirExactTexts)
 {
-    for (int code = 1; code <= 11; ++code) {
+    for (int code = 1; code <= 12; ++code) {
         auto row = findLinkError(code);
         ASSERT_TRUE(row) << code;
         EXPECT_EQ(row->code, code);
@@ -15,12 +15,13 @@ TEST(LinkErrorTable, HoldsElevenRowsWithTheirExactTexts)
     EXPECT_EQ(findLinkError(4)->text, "USB: FAiled to capture image.");
     EXPECT_EQ(findLinkError(7)->text, "Memory size insuffient for allocation.");
     EXPECT_EQ(findLinkError(11)->text, "Time out (The main unit is now initializing.)");
+    EXPECT_EQ(findLinkError(12)->text, "Failed to save the PDF.");
 }
 
 TEST(LinkErrorTable, UnknownCodesHaveNoRow)
 {
     EXPECT_FALSE(findLinkError(0));
-    EXPECT_FALSE(findLinkError(12));
+    EXPECT_FALSE(findLinkError(13));
     EXPECT_FALSE(findLinkError(-1));
 }
 } // namespace

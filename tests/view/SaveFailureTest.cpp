@@ -12,11 +12,13 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // Limits the size of files this process writes, for as long as it lives. Writing past the limit
@@ -92,7 +94,10 @@ TEST_P(FailedSave, SmallWriteFailingKeepsTheOldFile)
     ASSERT_LT(bytes.size(), 16 * 1024);
     {
         const FileSizeLimit limit(1024);
-        EXPECT_FALSE(ImageCodecs::writeFileAtomically(m_target, bytes));
+        QString reason;
+        EXPECT_FALSE(ImageCodecs::writeFileAtomically(m_target, bytes, &reason));
+        // The system's reason, not Qt's "Unknown error" for a write that stopped part way.
+        EXPECT_EQ(reason.toStdString(), qt_error_string(EFBIG).toStdString());
     }
     EXPECT_EQ(readFile(m_target), m_oldContents);
     EXPECT_EQ(folderEntries(), QStringList{"picture.bmp"});
@@ -144,6 +149,58 @@ TEST_P(FailedSave, SuccessReplacesTheOldFileWhole)
     EXPECT_EQ(m_control.GetImageWidth(), 1272.0f);
     EXPECT_EQ(folderEntries(), QStringList{"picture.bmp"});
 }
+
+// A link in a sticky, world-writable folder is followed only where the kernel would follow it
+// for an open(): when this user or the folder's owner made it.
+struct SharedFolderLink
+{
+    const char *name;
+    uid_t linkOwner; // 0 this user (root in CI)
+    uid_t folderOwner;
+    mode_t folderMode;
+    bool followed;
+};
+
+constexpr uid_t OtherUser = 4242;
+constexpr uid_t FolderOwner = 4343;
+
+class LinkInAFolder : public testing::TestWithParam<SharedFolderLink>
+{};
+
+TEST_P(LinkInAFolder, IsFollowedOnlyWhenTheKernelWould)
+{
+    const SharedFolderLink &c = GetParam();
+    QTemporaryDir dir;
+    const QString shared = dir.filePath("shared");
+    const QString notes = dir.filePath("notes.txt");
+    const QString link = shared + "/scan.jpg";
+    writeFile(notes, "my notes\n");
+    ASSERT_TRUE(QDir().mkdir(shared));
+    ASSERT_TRUE(QFile::link("../notes.txt", link));
+    const QByteArray sharedName = QFile::encodeName(shared);
+    ASSERT_EQ(::chmod(sharedName.constData(), c.folderMode), 0);
+    if (::chown(sharedName.constData(), c.folderOwner, 0) != 0 ||
+        ::lchown(QFile::encodeName(link).constData(), c.linkOwner, 0) != 0)
+        GTEST_SKIP() << "giving a file to another user needs root (CAP_CHOWN)";
+
+    QString reason;
+    const bool written = ImageCodecs::writeFileAtomically(link, "new picture", &reason);
+    EXPECT_EQ(written, c.followed) << reason.toStdString();
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readFile(notes), c.followed ? QByteArray("new picture") : QByteArray("my notes\n"));
+    if (!c.followed) {
+        EXPECT_EQ(reason.toStdString(), "A link that another user made in a shared folder");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Owners, LinkInAFolder,
+    testing::Values(SharedFolderLink{"AnotherUsersInAStickyFolder", OtherUser, 0, 01777, false},
+                    SharedFolderLink{"OwnInAStickyFolder", 0, FolderOwner, 01777, true},
+                    SharedFolderLink{"TheFolderOwnersInAStickyFolder", FolderOwner, FolderOwner,
+                                     01777, true},
+                    SharedFolderLink{"AnotherUsersInAFolderNotSticky", OtherUser, 0, 0777, true}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(Formats, FailedSave, testing::Values(short(6), short(10)),
                          [](const auto &info) { return info.param == 6 ? "Bmp" : "Jpeg"; });
