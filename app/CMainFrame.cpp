@@ -4,7 +4,8 @@
 #include "app/CAboutDlg.h"
 #include "app/CMainStatusBar.h"
 #include "app/CommandTable.h"
-#include "app/PdfCommands.h"
+#include "app/MessagePresenters.h"
+#include "link/LinkError.h"
 #include "link/ReadinessMonitor.h"
 #include "store/SettingsStore.h"
 #include "view/CQuillon2View.h"
@@ -15,7 +16,8 @@
 CMainFrame::CMainFrame(PipeTransport &transport, MessagePresenter &presenter,
                        SettingsStore &settings, QWidget *parent)
     : QMainWindow(parent)
-    , m_link(transport, presenter, *this)
+    , m_presenter(presenter)
+    , m_link(transport, *this)
     , m_settings(settings)
 {
     setWindowTitle(statusText(StringId::AppTitle));
@@ -34,7 +36,8 @@ CMainFrame::CMainFrame(PipeTransport &transport, MessagePresenter &presenter,
     m_view = new CQuillon2View(*this, settings, this);
     setCentralWidget(m_view);
 
-    m_pdf = new PdfCommands(*this, settings);
+    m_pdf = new PdfCommands(
+        {[this] { return m_view->shownImage(); }, *this, *m_wndStatusBar, *this, settings});
     m_bars = CommandBars::create(*this);
 
     connect(m_view, &CQuillon2View::stateChanged, this, &CMainFrame::updateCommands);
@@ -83,10 +86,23 @@ void CMainFrame::CloseRemotePanel()
     m_view->CloseRemotePanel();
 }
 
+void CMainFrame::showSaveFailed(const QString &details)
+{
+    m_link.ShowLinkError(int(LinkError::PdfSaveFailed), details);
+}
+
+int CMainFrame::presentLinkMessage(const LinkMessage &message)
+{
+    // A numbered message's text is followed by two line feeds in its box, as it always was.
+    const QString text = message.code != 0 ? message.text + QStringLiteral("\n\n") : message.text;
+    return m_presenter.showWarning(message.code, statusText(StringId::AppTitle), text,
+                                   message.details);
+}
+
 void CMainFrame::OnDeviceChange(DeviceEvent event, const QString &hardwareKey)
 {
     if (m_view)
-        m_view->readiness().OnDeviceChange(event, hardwareKey);
+        m_view->OnDeviceChange(event, hardwareKey);
 }
 
 void CMainFrame::OnActivateApp(bool active)

@@ -5,6 +5,7 @@
 #include "app/CommandBars.h"
 #include "app/FramePlacement.h"
 #include "app/InputBlock.h"
+#include "app/PdfCommands.h"
 #include "link/CameraLink.h"
 #include "link/DeviceWatcher.h"
 #include "picture/FrameServices.h"
@@ -13,13 +14,12 @@
 #include <QMenu>
 
 class CQuillon2View;
-class PdfCommands;
 class MessagePresenter;
 class SettingsStore;
 
 // The main window: menu bar, tool bar, status bar, and the one view. It owns the camera link and
 // is the link's host; it places itself as the stored placement says and stores it when closed.
-class CMainFrame : public QMainWindow, public FrameServices
+class CMainFrame : public QMainWindow, public FrameServices, public PdfStatusSink
 {
     Q_OBJECT
 public:
@@ -50,10 +50,21 @@ public:
     CameraLink &Link() override { return m_link; }
     void SetFrameEnabled(bool enabled) override { m_inputBlock.setBlocking(!enabled); }
 
-    // LinkHost
     void SetTransferProgress(int rows) override { m_wndStatusBar->setProgressPosition(rows); }
+
+    // PdfStatusSink
+    void showPageCount(int pages) override { m_wndStatusBar->setPageCount(pages); }
+    void showPaneMessage(int stringId, const QString &text) override
+    {
+        m_wndStatusBar->showPaneMessage(stringId, text);
+    }
+    void showSaveFailed(const QString &details) override;
+
+    // LinkHost
     bool isLinkMarkedDown() const override;
     void CloseRemotePanel() override;
+    // A modal box captioned with the program's title.
+    int presentLinkMessage(const LinkMessage &message) override;
 
     // Shows the window at the stored placement, or with showCommand when there is none.
     void ActivateFrame(unsigned showCommand);
@@ -81,6 +92,7 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    MessagePresenter &m_presenter;
     CameraLink m_link;
     SettingsStore &m_settings;
     FramePlacement m_placement{*this};

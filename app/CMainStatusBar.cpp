@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
+#include <QToolButton>
 
 #include <utility>
 
@@ -197,6 +198,24 @@ void CMainStatusBar::startClock(std::function<bool()> openMode)
     m_clockTimer.setInterval(ClockTimerMs);
     connect(&m_clockTimer, &QTimer::timeout, this, &CMainStatusBar::showClock);
     m_clockTimer.start();
+}
+
+void CMainStatusBar::startProgress(const QString &cancelText, const QString &cancelTip,
+                                   std::function<void()> cancel)
+{
+    delete m_cancelButton;
+    m_cancelButton = new QToolButton(this);
+    m_cancelButton->setText(cancelText);
+    m_cancelButton->setToolTip(cancelTip);
+    connect(m_cancelButton, &QToolButton::clicked, this, std::move(cancel));
+    insertPermanentWidget(0, m_cancelButton);
+    setProgressPosition(0);
+}
+
+void CMainStatusBar::endProgress()
+{
+    delete m_cancelButton;
+    setProgressPosition(0);
 }
 
 void CMainStatusBar::setPageCount(int pages)

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/ProgressSink.h"
 #include "link/StatusText.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -13,11 +15,13 @@
 
 class QLabel;
 class QProgressBar;
+class QToolButton;
 
 // The main frame's status bar. Pane 0 is the message pane (status texts and command prompts)
 // and takes the remaining width; pane 1 the zoom readout; pane 2 holds the progress bar of an
-// image transfer; panes 3 and 4 the date and the time.
-class CMainStatusBar : public QStatusBar
+// image transfer, or of a job that runs beside the window with its Cancel button before the
+// panes; panes 3 and 4 the date and the time.
+class CMainStatusBar : public QStatusBar, public ProgressSink
 {
     Q_OBJECT
 public:
@@ -74,6 +78,14 @@ public:
     // drawing of the window.
     void setProgressPosition(int rows);
     static constexpr int ProgressRepaintMs = 40;
+    // ProgressSink: the progress bar and a button before the panes.
+    void startProgress(const QString &cancelText, const QString &cancelTip,
+                       std::function<void()> cancel) override;
+    void showProgress(int done, int total) override
+    {
+        setProgressPosition(done * ProgressRange / total);
+    }
+    void endProgress() override;
     // The pages of the PDF in a pane of their own, shown only while there are some.
     void setPageCount(int pages);
     QString pageCountText() const;
@@ -92,6 +104,7 @@ private:
     QElapsedTimer m_progressDrawn; // since the bar last moved
     int m_progressSkipped = -1;    // the last position given and not yet drawn, or -1
     QLabel *m_pages = nullptr;
+    QPointer<QToolButton> m_cancelButton;
     QTimer m_clockTimer;
     Clock m_clock = [] {
         return QDateTime::currentDateTime();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/HeadlessCapture.h"
 
-#include "app/MessagePresenters.h"
 #include "document/PdfExport.h"
 #include "document/TesseractRecognizer.h"
 #include "link/LinkError.h"
@@ -50,8 +49,12 @@ bool savePdf(const QImage &picture, const QString &path)
 
 int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings, const QString &path)
 {
-    StandardErrorPresenter presenter;
-    HeadlessFrame frame(transport, presenter);
+    // Each message goes to standard error as it arises, its details on the lines after it.
+    HeadlessFrame frame(transport, [](const LinkMessage &message) {
+        std::fprintf(stderr, "%s\n", qPrintable(message.text.trimmed()));
+        if (!message.details.isEmpty())
+            std::fprintf(stderr, "%s\n", qPrintable(message.details));
+    });
     ReadinessMonitor monitor(frame.Link(), frame, frame);
     frame.setReadiness(&monitor);
     // The picture is held and saved without a widget; with no client area there is nothing to
@@ -88,7 +91,7 @@ int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings, 
     if (!shown.hasImage()) {
         // Every failure of the capture itself was reported; one that was not (the camera
         // vanished before the transfer) still must not pass for success.
-        if (presenter.shownCodes().isEmpty())
+        if (frame.messages().isEmpty())
             printLinkError(LinkError::CaptureFailed);
         return CaptureFailed;
     }

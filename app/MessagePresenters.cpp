@@ -3,8 +3,6 @@
 
 #include <QMessageBox>
 
-#include <cstdio>
-
 namespace {
 // The result a message box with only an OK button gives.
 constexpr int OkResult = 1;
@@ -16,15 +14,5 @@ int MessageBoxPresenter::showWarning(int, const QString &caption, const QString 
     QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, m_parent);
     box.setDetailedText(details);
     box.exec();
-    return OkResult;
-}
-
-int StandardErrorPresenter::showWarning(int code, const QString &, const QString &text,
-                                        const QString &details)
-{
-    m_codes.append(code);
-    std::fprintf(stderr, "%s\n", qPrintable(text.trimmed()));
-    if (!details.isEmpty())
-        std::fprintf(stderr, "%s\n", qPrintable(details));
     return OkResult;
 }

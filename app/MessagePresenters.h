@@ -1,13 +1,26 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "link/MessagePresenter.h"
-
-#include <QStringList>
+#include <QString>
 
 class QWidget;
 
-// The numbered messages as modal message boxes with the exclamation icon and OK.
+// How the main window shows the link's messages. The program uses a modal message box; tests
+// record the calls.
+class MessagePresenter
+{
+public:
+    virtual ~MessagePresenter() = default;
+
+    // A modal box with the caption, the text, an OK button and the exclamation icon, and the
+    // details (when not empty) behind a button of their own. The code is the message's number,
+    // for recording, or 0 for a warning that is not a numbered message; the result is the box's
+    // result.
+    virtual int showWarning(int code, const QString &caption, const QString &text,
+                            const QString &details) = 0;
+};
+
+// The messages as modal message boxes with the exclamation icon and OK.
 class MessageBoxPresenter : public MessagePresenter
 {
 public:
@@ -17,17 +30,4 @@ public:
 
 private:
     QWidget *m_parent = nullptr;
-};
-
-// Without a window: the messages go to standard error, their details on the lines after them,
-// and are kept for the exit status.
-class StandardErrorPresenter : public MessagePresenter
-{
-public:
-    int showWarning(int code, const QString &caption, const QString &text,
-                    const QString &details) override;
-    const QList<int> &shownCodes() const { return m_codes; }
-
-private:
-    QList<int> m_codes;
 };

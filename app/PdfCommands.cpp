@@ -1,21 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "app/PdfCommands.h"
 
-#include "app/CMainFrame.h"
-#include "app/CMainStatusBar.h"
 #include "app/PagesDialog.h"
+#include "app/ProgressSink.h"
 #include "document/TesseractRecognizer.h"
 #include "link/LinkError.h"
-#include "picture/ImagingControl.h"
+#include "link/StatusText.h"
 #include "store/SettingsStore.h"
-#include "view/CQuillon2View.h"
 #include "view/FileChooserDialog.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QProgressBar>
-#include <QToolButton>
 
 namespace {
 // In the folder that Save and Open use too.
@@ -41,12 +37,15 @@ PdfCommands::UnsavedAnswer askUnsaved(QWidget *parent, int pageCount)
 }
 } // namespace
 
-PdfCommands::PdfCommands(CMainFrame &frame, const SettingsStore &settings)
-    : QObject(&frame)
-    , m_frame(frame)
-    , m_settings(settings)
-    , m_askPath([this] { return askPdfPath(&m_frame, m_settings); })
-    , m_askUnsaved([this] { return askUnsaved(&m_frame, m_pages.count()); })
+PdfCommands::PdfCommands(const Surroundings &surroundings)
+    : QObject(&surroundings.dialogParent)
+    , m_shownPicture(surroundings.shownPicture)
+    , m_status(surroundings.status)
+    , m_progress(surroundings.progress)
+    , m_dialogParent(surroundings.dialogParent)
+    , m_settings(surroundings.settings)
+    , m_askPath([this] { return askPdfPath(&m_dialogParent, m_settings); })
+    , m_askUnsaved([this] { return askUnsaved(&m_dialogParent, m_pages.count()); })
     , m_makeRecognizer([] { return TesseractRecognizer::createFor(QLocale::system()); })
 {}
 
@@ -54,7 +53,7 @@ PdfCommands::~PdfCommands() = default;
 
 void PdfCommands::addPage()
 {
-    if (busy() || !m_pages.append(m_frame.view().imageCtrl().GetImage()))
+    if (busy() || !m_pages.append(m_shownPicture()))
         return;
     showPageCount();
     Q_EMIT changed();
@@ -64,7 +63,7 @@ void PdfCommands::showPages()
 {
     if (busy())
         return;
-    PagesDialog dialog(m_pages, &m_frame);
+    PagesDialog dialog(m_pages, &m_dialogParent);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_pages = dialog.pages();
@@ -82,18 +81,12 @@ void PdfCommands::savePdf()
     m_path = *path;
     m_job = std::make_unique<PdfExportJob>(
         m_pages.pages(), *path, PdfWriter::paperSize(QLocale::system()), m_makeRecognizer);
-    CMainStatusBar &bar = m_frame.mainStatusBar();
-    m_cancelButton = new QToolButton(&bar);
-    m_cancelButton->setText(tr("Cancel"));
-    m_cancelButton->setToolTip(tr("Stop writing the PDF"));
-    connect(m_cancelButton, &QToolButton::clicked, m_job.get(), &PdfExportJob::cancel);
-    bar.insertPermanentWidget(0, m_cancelButton);
-    bar.showPaneMessage(0, tr("Reading the text of the pages..."));
-    bar.setProgressPosition(0);
+    m_progress.startProgress(tr("Cancel"), tr("Stop writing the PDF"),
+                             [job = m_job.get()] { job->cancel(); });
+    m_status.showPaneMessage(0, tr("Reading the text of the pages..."));
     const int total = m_job->pageCount();
-    connect(m_job.get(), &PdfExportJob::pageDone, this, [this, total](int done) {
-        m_frame.mainStatusBar().setProgressPosition(done * CMainStatusBar::ProgressRange / total);
-    });
+    connect(m_job.get(), &PdfExportJob::pageDone, this,
+            [this, total](int done) { m_progress.showProgress(done, total); });
     connect(m_job.get(), &PdfExportJob::finished, this, &PdfCommands::onFinished);
     m_job->start();
     Q_EMIT changed();
@@ -103,19 +96,16 @@ void PdfCommands::onFinished(const PdfExportResult &result)
 {
     const int written = m_job->pageCount();
     m_job.release()->deleteLater();
-    delete m_cancelButton;
-    CMainStatusBar &bar = m_frame.mainStatusBar();
-    bar.setProgressPosition(0);
-    bar.showPaneMessage(StringId::Ready, statusText(StringId::Ready));
+    m_progress.endProgress();
+    m_status.showPaneMessage(StringId::Ready, statusText(StringId::Ready));
     if (result.status == PdfExportResult::Written) {
         // Pages added while the file was written stay for the next one.
         m_pages.removeFirst(written);
         m_settings.setLastFolder(QFileInfo(m_path).absolutePath());
         if (!result.searchable)
-            bar.showPaneMessage(0, RecognitionLanguage::missingPackHint(QLocale::system()));
+            m_status.showPaneMessage(0, RecognitionLanguage::missingPackHint(QLocale::system()));
     } else if (result.status == PdfExportResult::Failed) {
-        m_frame.Link().ShowLinkError(int(LinkError::PdfSaveFailed),
-                                     saveFailureDetails(m_path, result.failure));
+        m_status.showSaveFailed(saveFailureDetails(m_path, result.failure));
     }
     showPageCount();
     Q_EMIT changed();
@@ -157,5 +147,5 @@ bool PdfCommands::confirmPagesMayGo()
 
 void PdfCommands::showPageCount()
 {
-    m_frame.mainStatusBar().setPageCount(m_pages.count());
+    m_status.showPageCount(m_pages.count());
 }

@@ -4,16 +4,29 @@
 #include "document/PageList.h"
 #include "document/PdfExport.h"
 
+#include <QImage>
 #include <QObject>
-#include <QPointer>
 
 #include <functional>
 #include <memory>
 #include <optional>
 
-class CMainFrame;
+class ProgressSink;
+class QWidget;
 class SettingsStore;
-class QToolButton;
+
+// Where the PDF commands report besides their dialogs: the page count, their texts in the status
+// bar's message pane, and a save that failed.
+class PdfStatusSink
+{
+public:
+    virtual ~PdfStatusSink() = default;
+    virtual void showPageCount(int pages) = 0;
+    // A text in the message pane with its string id (0: a text of the commands' own).
+    virtual void showPaneMessage(int stringId, const QString &text) = 0;
+    // The numbered message of a failed save, with its details (the file and the reason).
+    virtual void showSaveFailed(const QString &details) = 0;
+};
 
 // The pages set aside for one PDF and the commands on them: add the shown picture, see and
 // reorder them, save them as a searchable PDF off the user-interface thread, and ask before
@@ -31,8 +44,19 @@ public:
     using PathQuestion = std::function<std::optional<QString>()>;
     using UnsavedQuestion = std::function<UnsavedAnswer()>;
 
-    // settings: where the file dialog starts; a written file's folder is remembered there.
-    PdfCommands(CMainFrame &frame, const SettingsStore &settings);
+    // What the commands work with besides their pages: the picture Add page adds, where they
+    // report, the window their dialogs open over (also the commands' parent), and the settings
+    // (where the file dialog starts; a written file's folder is remembered there).
+    struct Surroundings
+    {
+        std::function<QImage()> shownPicture;
+        PdfStatusSink &status;
+        ProgressSink &progress;
+        QWidget &dialogParent;
+        const SettingsStore &settings;
+    };
+
+    explicit PdfCommands(const Surroundings &surroundings);
     ~PdfCommands() override;
 
     const PageList &pages() const { return m_pages; }
@@ -66,13 +90,15 @@ private:
     void waitForJob();
     void showPageCount();
 
-    CMainFrame &m_frame;
+    std::function<QImage()> m_shownPicture;
+    PdfStatusSink &m_status;
+    ProgressSink &m_progress;
+    QWidget &m_dialogParent;
     const SettingsStore &m_settings;
     PageList m_pages;
     // The file being written.
     QString m_path;
     std::unique_ptr<PdfExportJob> m_job;
-    QPointer<QToolButton> m_cancelButton;
     PathQuestion m_askPath;
     UnsavedQuestion m_askUnsaved;
     PdfExport::RecognizerFactory m_makeRecognizer;

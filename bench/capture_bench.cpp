@@ -7,10 +7,10 @@
 // transfer alone; Qt's smooth scaling, the peer of the drawing, is in imaging_bench.
 #include "app/CMainFrame.h"
 #include "app/CMainStatusBar.h"
+#include "app/MessagePresenters.h"
 #include "app/StartUp.h"
 #include "bench/PathBenchmarks.h"
 #include "link/CameraLink.h"
-#include "link/MessagePresenter.h"
 #include "picture/FrameServices.h"
 #include "picture/HeadlessFrame.h"
 #include "picture/ImageHolder.h"
@@ -101,8 +101,7 @@ void captureWithoutProgressBar(benchmark::State &state, CpuPath)
     QTemporaryDir dir;
     auto settings = sharpeningSettings(dir);
     SimulatedMainUnit camera;
-    SilentPresenter presenter;
-    HeadlessFrame frame(camera, presenter);
+    HeadlessFrame frame(camera);
     CQuillon2View view(frame, *settings);
     frame.setReadiness(&view.readiness());
     view.resize(1000, 740);
@@ -167,8 +166,7 @@ void previewRefresh(benchmark::State &state, CpuPath)
 {
     CapturedWindow window;
     SimulatedMainUnit camera;
-    SilentPresenter presenter;
-    HeadlessFrame headless(camera, presenter);
+    HeadlessFrame headless(camera);
     ImageHolder image;
     ShownPicture shown(
         image, headless, [] { return QSize(); }, [] {});
@@ -190,8 +188,7 @@ void previewRefresh(benchmark::State &state, CpuPath)
 void transferOnly(benchmark::State &state)
 {
     SimulatedMainUnit camera;
-    SilentPresenter presenter;
-    HeadlessFrame frame(camera, presenter);
+    HeadlessFrame frame(camera);
     QTemporaryDir dir;
     auto settings = sharpeningSettings(dir);
     CQuillon2View view(frame, *settings);

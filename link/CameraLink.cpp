@@ -3,8 +3,6 @@
 
 #include "link/CameraCommandTexts.h"
 #include "link/LinkError.h"
-#include "link/MessagePresenter.h"
-#include "link/StatusText.h"
 
 #include <QCoreApplication>
 
@@ -17,9 +15,8 @@ constexpr std::uint8_t Nak = 0x15;
 constexpr std::uint8_t NotUsbSetting = '1';
 } // namespace
 
-CameraLink::CameraLink(PipeTransport &transport, MessagePresenter &presenter, LinkHost &host)
+CameraLink::CameraLink(PipeTransport &transport, LinkHost &host)
     : m_transport(transport)
-    , m_presenter(presenter)
     , m_host(host)
 {}
 
@@ -93,7 +90,7 @@ bool CameraLink::CheckAck()
     return false;
 }
 
-bool CameraLink::ReadImageBlock(MemoryBlock &block)
+bool CameraLink::ReadImageBlock(MemoryBlock &block, const TransferProgress &progress)
 {
     using namespace FrameLayout;
     // A block too small for the frame would be written past its end.
@@ -115,7 +112,8 @@ bool CameraLink::ReadImageBlock(MemoryBlock &block)
             ShowLinkError(int(LinkError::CaptureFailed));
             return false;
         }
-        m_host.SetTransferProgress(row);
+        if (progress)
+            progress(row);
     }
     return true;
 }
@@ -147,7 +145,7 @@ void CameraLink::ExplainRefusal(CameraRefusal refusal)
 {
     const QString text = refusalExplanation(refusal);
     if (!text.isEmpty())
-        m_presenter.showWarning(0, statusText(StringId::AppTitle), text, QString());
+        m_host.presentLinkMessage({0, text, {}});
 }
 
 int CameraLink::ShowLinkError(int code, const QString &details)
@@ -155,6 +153,5 @@ int CameraLink::ShowLinkError(int code, const QString &details)
     const std::optional<LinkErrorRow> row = findLinkError(code);
     if (!row)
         return 0;
-    const QString text = linkErrorText(*row) + QStringLiteral("\n\n");
-    return m_presenter.showWarning(code, statusText(StringId::AppTitle), text, details);
+    return m_host.presentLinkMessage({code, linkErrorText(*row), details});
 }

@@ -8,12 +8,22 @@
 #include <QString>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string_view>
 
-class MessagePresenter;
+// What the link tells the user: a numbered message (code 1 to 11, LinkError) with its text in
+// the user's language, or a warning without a number (code 0). The details, when there are
+// any, say which file and why.
+struct LinkMessage
+{
+    int code = 0;
+    QString text;
+    QString details;
+};
 
-// What the link needs from the window that owns it.
+// What the link needs from whoever drives it: the main window, or a caller without one (the
+// headless capture, a scanner backend).
 class LinkHost
 {
 public:
@@ -23,13 +33,14 @@ public:
     virtual bool isLinkMarkedDown() const = 0;
     // Closes the remote-control panel if one is open (after a failed send, a non-USB setting).
     virtual void CloseRemotePanel() = 0;
-    // Rows of the image read so far, 0 to 1024 (the status bar's progress bar).
-    virtual void SetTransferProgress(int rows) = 0;
+    // Presents a message at the moment it arises: the window shows a modal box and returns its
+    // result; a caller without a window keeps the message for its own report.
+    virtual int presentLinkMessage(const LinkMessage &message) = 0;
 };
 
 // The only path to the camera: fixed 8-byte command and reply packets, the image block, the
-// acknowledgement check and the numbered error messages. Every transfer opens its pipe and
-// closes it again; nothing persists between calls.
+// acknowledgement check and the numbered error messages, which its host presents. Every
+// transfer opens its pipe and closes it again; nothing persists between calls.
 class CameraLink
 {
 public:
@@ -38,7 +49,10 @@ public:
     static constexpr std::chrono::milliseconds ReplyTimeout{3000};
     static constexpr std::chrono::milliseconds ImageRowTimeout{5000};
 
-    CameraLink(PipeTransport &transport, MessagePresenter &presenter, LinkHost &host);
+    // Rows of the image read so far, 1 to 1024, after each row (the status bar's progress bar).
+    using TransferProgress = std::function<void(int rows)>;
+
+    CameraLink(PipeTransport &transport, LinkHost &host);
 
     std::unique_ptr<PipeHandle> OpenPipe(std::string_view pipeName);
     // Writes one command packet; false when the command pipe cannot be opened.
@@ -49,9 +63,10 @@ public:
     bool CheckAck();
     // Fills block (at least RawFrameBytes) with 1024 rows from the image pipe, reporting progress
     // after every row; true only when every row arrived whole.
-    bool ReadImageBlock(MemoryBlock &block);
-    // Shows message code, with details (the file and the system's reason, say) when given;
-    // returns the box's result, or 0 without showing anything for a code that has no message.
+    bool ReadImageBlock(MemoryBlock &block, const TransferProgress &progress = {});
+    // Has the host present message code, with details (the file and the system's reason, say)
+    // when given; returns the host's result, or 0 without presenting anything for a code that
+    // has no message.
     int ShowLinkError(int code, const QString &details = QString());
 
     // Why the camera was on the bus but could not be opened at the last attempt.
@@ -68,6 +83,5 @@ public:
 
 private:
     PipeTransport &m_transport;
-    MessagePresenter &m_presenter;
     LinkHost &m_host;
 };

@@ -29,7 +29,7 @@ FrameCapture::Result FrameCapture::run(const TransferHooks &hooks, MemoryBlock *
     result.transferStarted = true;
     if (hooks.starting)
         hooks.starting();
-    const bool transferred = m_link.ReadImageBlock(raw);
+    const bool transferred = m_link.ReadImageBlock(raw, hooks.progress);
     if (hooks.ended)
         hooks.ended();
     if (!transferred)

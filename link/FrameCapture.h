@@ -30,11 +30,13 @@ public:
         // The image transfer was started (the frame was disabled and enabled again).
         bool transferStarted = false;
     };
-    // Around the image transfer itself: the frame takes no input while rows arrive.
+    // Around the image transfer itself: the frame takes no input while rows arrive, and the rows
+    // read so far are shown.
     struct TransferHooks
     {
         std::function<void()> starting;
         std::function<void()> ended;
+        std::function<void(int rows)> progress;
     };
 
     explicit FrameCapture(CameraLink &link);

@@ -26,4 +26,6 @@ public:
     virtual CameraLink &Link() = 0;
     // The frame takes no input while an image is transferred.
     virtual void SetFrameEnabled(bool enabled) = 0;
+    // Rows of the image read so far, 0 to 1024 (the status bar's progress bar).
+    virtual void SetTransferProgress(int rows) = 0;
 };

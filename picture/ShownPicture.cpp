@@ -128,17 +128,18 @@ void ShownPicture::capture()
 {
     CameraLink &link = m_frame.Link();
     std::optional<BusyScope> busy;
-    FrameCapture::Result result = FrameCapture(link).run({
-                                                             [&] {
-                                                                 busy.emplace(m_frame);
-                                                                 m_frame.SetFrameEnabled(false);
-                                                             },
-                                                             [&] {
-                                                                 m_frame.SetFrameEnabled(true);
-                                                                 m_frame.SetTransferProgress(0);
-                                                             },
-                                                         },
-                                                         &m_hRawFrame);
+    const FrameCapture::TransferHooks hooks{
+        [&] {
+            busy.emplace(m_frame);
+            m_frame.SetFrameEnabled(false);
+        },
+        [&] {
+            m_frame.SetFrameEnabled(true);
+            m_frame.SetTransferProgress(0);
+        },
+        [&](int rows) { m_frame.SetTransferProgress(rows); },
+    };
+    FrameCapture::Result result = FrameCapture(link).run(hooks, &m_hRawFrame);
     if (result.coefficients)
         m_colorCoeff = *result.coefficients;
     if (result.error)

@@ -46,6 +46,11 @@ void CQuillon2View::setFileDialogs(std::unique_ptr<FileDialogs> dialogs)
     m_fileDialogs = std::move(dialogs);
 }
 
+QImage CQuillon2View::shownImage() const
+{
+    return m_imageCtrl->GetImage();
+}
+
 CommandContext CQuillon2View::commandContext() const
 {
     CommandContext context;

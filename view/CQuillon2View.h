@@ -63,9 +63,18 @@ public:
     void CloseRemotePanel() { m_remotePanel.closeLater(); }
     int QueryReadiness() { return m_readiness.QueryReadiness(); }
 
-    ReadinessMonitor &readiness() { return m_readiness; }
+    // Timer 2: one poll of the camera's readiness.
+    void OnTimer() { m_readiness.OnTimer(); }
+    // The camera's arrival or removal, as the main frame hears of it.
+    void OnDeviceChange(DeviceEvent event, const QString &hardwareKey)
+    {
+        m_readiness.OnDeviceChange(event, hardwareKey);
+    }
+
     const ReadinessMonitor &readiness() const { return m_readiness; }
-    ImagingControl &imageCtrl() { return *m_imageCtrl; }
+    const ImagingControl &imageCtrl() const { return *m_imageCtrl; }
+    // The picture as shown (sharpness and gamma applied); a null image when there is none.
+    QImage shownImage() const;
     CommandContext commandContext() const;
     // Tests answer the file dialogs.
     void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);

@@ -139,6 +139,9 @@ TEST_F(CMainFrameTest, RulesFollowTheImageAndTheCamera)
     camera.unplug();
     ASSERT_TRUE(waitUntil([&] { return !capture->isEnabled(); }));
     EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::Disconnected)});
+    // The window's box: the program's title, the numbered text and two line feeds.
+    EXPECT_EQ(presenter.shown[0].caption, QStringLiteral("Quillon for USB"));
+    EXPECT_EQ(presenter.shown[0].text, QStringLiteral("USB: Disconnected from main unit.\n\n"));
     EXPECT_EQ(message(), QStringLiteral("Not Ready"));
     EXPECT_TRUE(save->isEnabled());
 }
@@ -149,7 +152,7 @@ TEST_F(CMainFrameTest, AcceleratorsReachEnabledCommandsOnly)
     frame->view().OnInitialUpdate();
     frame->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-    ImagingControl &control = frame->view().imageCtrl();
+    const ImagingControl &control = frame->view().imageCtrl();
 
     // No image: zoom in does nothing.
     QTest::keyClick(frame.get(), Qt::Key_BracketLeft, Qt::ControlModifier);
@@ -229,7 +232,7 @@ TEST_F(CMainFrameTest, StatusRuleKeepsTheReadinessWarningVisible)
     QStatusTipEvent end{QString()};
     QCoreApplication::sendEvent(frame.get(), &end);
     EXPECT_EQ(message(), QStringLiteral("Ready !"));
-    frame->view().readiness().OnTimer();
+    frame->view().OnTimer();
     EXPECT_EQ(message(), QStringLiteral("Not Ready"));
 }
 
@@ -242,7 +245,7 @@ TEST_F(CMainFrameTest, StatusRuleWhileInitializingAndAfterTheTimeOut)
     frame->SetStatusMessage(StringId::Busy);
     EXPECT_EQ(message(), QStringLiteral("The main unit is now initializing."));
     for (int poll = 0; poll < 61; ++poll)
-        frame->view().readiness().OnTimer();
+        frame->view().OnTimer();
     EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::InitializeTimeout)});
     EXPECT_TRUE(frame->view().readiness().busy());
     EXPECT_EQ(message(), QStringLiteral("Ready !"));

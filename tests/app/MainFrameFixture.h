@@ -5,7 +5,7 @@
 #include "app/CMainStatusBar.h"
 #include "sim/SimulatedMainUnit.h"
 #include "store/SettingsStore.h"
-#include "tests/doubles/RecordingMessagePresenter.h"
+#include "tests/app/RecordingMessagePresenter.h"
 #include "view/CQuillon2View.h"
 
 #include <QTemporaryDir>

@@ -4,18 +4,21 @@
 #include "link/CameraLink.h"
 #include "link/ReadinessMonitor.h"
 #include "picture/FrameServices.h"
+#include "tests/doubles/RecordingMessages.h"
 
 #include <string>
 #include <vector>
 
-// The main frame as the view sees it, recording what the view asks of it; the camera link on
-// it is real and runs over the transport the test gives. The status texts are recorded as
-// requested (the frame's own rule that may drop some is tested with the real frame).
+// The main frame as the view sees it, recording what the view asks of it and the messages in
+// messages; the camera link on it is real and runs over the transport the test gives. The status
+// texts are recorded as requested (the frame's own rule that may drop some is tested with the
+// real frame).
 class RecordingFrame : public FrameServices
 {
 public:
-    RecordingFrame(PipeTransport &transport, MessagePresenter &presenter)
-        : m_link(transport, presenter, *this)
+    RecordingFrame(PipeTransport &transport, RecordingMessages &messages)
+        : m_link(transport, *this)
+        , m_messages(messages)
     {}
 
     // The view whose readiness decides whether a missing command pipe is reported.
@@ -43,7 +46,12 @@ public:
     void SetTransferProgress(int rows) override { progress.push_back(rows); }
     bool isLinkMarkedDown() const override { return !readiness || readiness->noLink(); }
     void CloseRemotePanel() override { ++remotePanelCloses; }
+    int presentLinkMessage(const LinkMessage &message) override
+    {
+        return m_messages.present(message);
+    }
 
 private:
     CameraLink m_link;
+    RecordingMessages &m_messages;
 };

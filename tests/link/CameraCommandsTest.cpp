@@ -2,7 +2,7 @@
 #include "link/CameraCommands.h"
 
 #include "tests/doubles/RecordingLinkHost.h"
-#include "tests/doubles/RecordingMessagePresenter.h"
+#include "tests/doubles/RecordingMessages.h"
 #include "tests/doubles/ScriptedTransport.h"
 
 #include <gmock/gmock.h>
@@ -107,9 +107,9 @@ protected:
         camera.setReply("QS2  ", {'3', '1', '2'});
     }
     ScriptedTransport camera;
-    RecordingMessagePresenter presenter;
-    RecordingLinkHost host;
-    CameraLink link{camera, presenter, host};
+    RecordingMessages presenter;
+    RecordingLinkHost host{presenter};
+    CameraLink link{camera, host};
 };
 
 TEST_F(StatusReadTest, StopsWhenTheFirstQueryCannotBeSent)

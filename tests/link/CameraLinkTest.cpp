@@ -3,7 +3,7 @@
 
 #include "tests/TestSupport.h"
 #include "tests/doubles/RecordingLinkHost.h"
-#include "tests/doubles/RecordingMessagePresenter.h"
+#include "tests/doubles/RecordingMessages.h"
 #include "tests/doubles/ScriptedTransport.h"
 
 #include <algorithm>
@@ -22,9 +22,9 @@ class CameraLinkTest : public ::testing::Test
 {
 protected:
     ScriptedTransport m_transport;
-    RecordingMessagePresenter m_presenter;
-    RecordingLinkHost m_host;
-    CameraLink m_link{m_transport, m_presenter, m_host};
+    RecordingMessages m_presenter;
+    RecordingLinkHost m_host{m_presenter};
+    CameraLink m_link{m_transport, m_host};
 };
 
 struct PacketCase
@@ -112,14 +112,15 @@ INSTANTIATE_TEST_SUITE_P(
                (info.param.linkMarkedDown ? "LinkDown" : "LinkUp");
     });
 
-TEST_F(CameraLinkTest, ShowLinkErrorUsesTitleAndTextWithTwoLineFeeds)
+// The host presents the message (the window's box adds the caption and two line feeds) and its
+// result is ShowLinkError's.
+TEST_F(CameraLinkTest, ShowLinkErrorGivesTheHostTheCodeAndItsText)
 {
     m_presenter.result = 7;
     EXPECT_EQ(m_link.ShowLinkError(2), 7);
     ASSERT_EQ(m_presenter.shown.size(), 1u);
     EXPECT_EQ(m_presenter.shown[0].code, 2);
-    EXPECT_EQ(m_presenter.shown[0].caption, QStringLiteral("Quillon for USB"));
-    EXPECT_EQ(m_presenter.shown[0].text, QStringLiteral("USB: Failed to transmit.\n\n"));
+    EXPECT_EQ(m_presenter.shown[0].text, QStringLiteral("USB: Failed to transmit."));
 }
 
 TEST_F(CameraLinkTest, ShowLinkErrorShowsNothingForUnknownCodes)
@@ -234,7 +235,7 @@ protected:
 TEST_F(ImageBlockTest, ReadsEveryRowInOrderWithProgressAfterEach)
 {
     ASSERT_FALSE(m_block.isNull());
-    EXPECT_TRUE(m_link.ReadImageBlock(m_block));
+    EXPECT_TRUE(m_link.ReadImageBlock(m_block, m_host.recordProgress()));
     std::vector<int> expectedProgress(FrameLayout::RawRows);
     std::iota(expectedProgress.begin(), expectedProgress.end(), 1);
     EXPECT_EQ(m_host.progress, expectedProgress);
@@ -255,9 +256,9 @@ TEST_F(ImageBlockTest, ShortRowStopsTheTransferAndKeepsTheRowsBeforeIt)
         handlesWhileShown = m_transport.openHandles();
     };
 
-    EXPECT_FALSE(m_link.ReadImageBlock(m_block));
+    EXPECT_FALSE(m_link.ReadImageBlock(m_block, m_host.recordProgress()));
     EXPECT_THAT(m_presenter.codes(), ElementsAre(4));
-    EXPECT_EQ(m_presenter.shown[0].text, QStringLiteral("USB: FAiled to capture image.\n\n"));
+    EXPECT_EQ(m_presenter.shown[0].text, QStringLiteral("USB: FAiled to capture image."));
     ASSERT_FALSE(m_host.progress.empty());
     EXPECT_EQ(m_host.progress.back(), 499);
     EXPECT_EQ(m_host.progress.size(), 499u);
@@ -269,7 +270,7 @@ TEST_F(ImageBlockTest, ShortRowStopsTheTransferAndKeepsTheRowsBeforeIt)
 TEST_F(ImageBlockTest, MissingImagePipeReportsWithoutProgress)
 {
     m_transport.setMissing("PIPE03");
-    EXPECT_FALSE(m_link.ReadImageBlock(m_block));
+    EXPECT_FALSE(m_link.ReadImageBlock(m_block, m_host.recordProgress()));
     EXPECT_THAT(m_presenter.codes(), ElementsAre(4));
     EXPECT_THAT(m_host.progress, IsEmpty());
 }
@@ -278,8 +279,8 @@ TEST_F(ImageBlockTest, BlockTooSmallForTheFrameIsRefusedBeforeAnyTransfer)
 {
     MemoryBlock small = MemoryBlock::allocate(FrameLayout::RawFrameBytes - 1);
     MemoryBlock none;
-    EXPECT_FALSE(m_link.ReadImageBlock(small));
-    EXPECT_FALSE(m_link.ReadImageBlock(none));
+    EXPECT_FALSE(m_link.ReadImageBlock(small, m_host.recordProgress()));
+    EXPECT_FALSE(m_link.ReadImageBlock(none, m_host.recordProgress()));
     EXPECT_THAT(m_presenter.codes(), ElementsAre(4, 4));
     EXPECT_EQ(m_transport.openCount("PIPE03"), 0);
 }
@@ -306,7 +307,7 @@ TEST_P(TransferTimeoutTest, EveryTransferCarriesItsTimeOutAndFailsWhenItExpires)
             ReplyPacket reply;
             return m_link.ReadReply(reply);
         }
-        return m_link.ReadImageBlock(m_block);
+        return m_link.ReadImageBlock(m_block, m_host.recordProgress());
     };
     ASSERT_TRUE(run());
     ASSERT_FALSE(m_transport.transfers().empty());

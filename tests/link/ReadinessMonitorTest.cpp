@@ -4,7 +4,7 @@
 #include "link/CameraLink.h"
 #include "tests/TestSupport.h"
 #include "tests/doubles/RecordingLinkHost.h"
-#include "tests/doubles/RecordingMessagePresenter.h"
+#include "tests/doubles/RecordingMessages.h"
 #include "tests/doubles/RecordingStatusSink.h"
 #include "tests/doubles/ScriptedTransport.h"
 
@@ -65,10 +65,10 @@ protected:
     }
 
     ScriptedTransport m_transport;
-    RecordingMessagePresenter m_presenter;
-    RecordingLinkHost m_host;
+    RecordingMessages m_presenter;
+    RecordingLinkHost m_host{m_presenter};
     RecordingStatusSink m_status;
-    CameraLink m_link{m_transport, m_presenter, m_host};
+    CameraLink m_link{m_transport, m_host};
     ReadinessMonitor m_monitor{m_link, m_host, m_status};
     std::vector<std::string> m_log;
 };
@@ -198,7 +198,7 @@ TEST_F(ReadinessMonitorTest, SixtiethInitializingAnswerRearmsTheSixtyFirstTimesO
     EXPECT_FALSE(m_monitor.isTimerArmed());
     EXPECT_THAT(m_log, ElementsAre("status 57347", "message 11", "status 57345"));
     EXPECT_EQ(m_presenter.shown[0].text,
-              QStringLiteral("Time out (The main unit is now initializing.)\n\n"));
+              QStringLiteral("Time out (The main unit is now initializing.)"));
     EXPECT_FALSE(m_monitor.noLink());
     EXPECT_TRUE(m_monitor.busy());
 }
@@ -247,7 +247,7 @@ TEST_F(ReadinessMonitorTest, RemovalWhileInitializingPollsWithoutLimit)
 
     m_monitor.OnDeviceChange(DeviceEvent::RemoveComplete, CameraKey);
     EXPECT_THAT(m_log, ElementsAre("message 6", "close panel", "status 57348"));
-    EXPECT_EQ(m_presenter.shown[0].text, QStringLiteral("USB: Disconnected from main unit.\n\n"));
+    EXPECT_EQ(m_presenter.shown[0].text, QStringLiteral("USB: Disconnected from main unit."));
     EXPECT_TRUE(m_monitor.noLink());
     EXPECT_FALSE(m_monitor.busy());
     EXPECT_TRUE(m_monitor.isTimerArmed());
@@ -341,7 +341,6 @@ TEST_F(ReadinessMonitorTest, ARefusingCameraIsExplainedOncePerArrival)
         std::vector<QString> texts;
         for (const auto &shown : m_presenter.shown) {
             EXPECT_EQ(shown.code, 0);
-            EXPECT_EQ(shown.caption, QStringLiteral("Quillon for USB"));
             texts.push_back(shown.text);
         }
         return texts;

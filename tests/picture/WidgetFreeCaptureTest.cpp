@@ -2,7 +2,6 @@
 // This program links only rooms without widgets (its test "links_no_widgets" checks the
 // executable): what a shared module or the headless capture can do, it does here.
 #include "imaging/PictureEdits.h"
-#include "link/MessagePresenter.h"
 #include "picture/HeadlessFrame.h"
 #include "picture/ImageHolder.h"
 #include "picture/ShownPicture.h"
@@ -15,12 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-class SilentPresenter : public MessagePresenter
-{
-public:
-    int showWarning(int, const QString &, const QString &, const QString &) override { return 1; }
-};
-
 // The whole way from the camera to the rendered picture: readiness, coefficients, transfer,
 // crop, conversion with the stored tone curve, load and the stored sharpening.
 TEST(WidgetFreeCapture, CapturesFromTheSimulatorAndRendersWithTheStoredSettings)
@@ -29,8 +22,7 @@ TEST(WidgetFreeCapture, CapturesFromTheSimulatorAndRendersWithTheStoredSettings)
     const SettingsStore settings(dir.filePath(QStringLiteral("q.conf")));
     settings.write(Setting::Sharpness, 5);
     SimulatedMainUnit camera;
-    SilentPresenter presenter;
-    HeadlessFrame frame(camera, presenter);
+    HeadlessFrame frame(camera);
     ReadinessMonitor readiness(frame.Link(), frame, frame);
     frame.setReadiness(&readiness);
     ImageHolder image;
@@ -43,6 +35,7 @@ TEST(WidgetFreeCapture, CapturesFromTheSimulatorAndRendersWithTheStoredSettings)
     shown.capture();
 
     ASSERT_TRUE(shown.hasImage());
+    EXPECT_TRUE(frame.messages().isEmpty());
     DecodedImage expected{simulatorPicture(), 24};
     ASSERT_EQ(PictureEdits::sharpen(expected, 900), PictureEdits::Outcome::Changed);
     EXPECT_EQ(image.GetImage(), expected.image);

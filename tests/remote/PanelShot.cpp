@@ -7,7 +7,7 @@
 #include "remote/CRemoteControlDlg.h"
 #include "sim/SimulatedMainUnit.h"
 #include "tests/doubles/RecordingLinkHost.h"
-#include "tests/doubles/RecordingMessagePresenter.h"
+#include "tests/doubles/RecordingMessages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -33,9 +33,9 @@ int main(int argc, char **argv)
         return 2;
     }
     SimulatedMainUnit unit;
-    RecordingMessagePresenter presenter;
-    RecordingLinkHost host;
-    CameraLink link(unit, presenter, host);
+    RecordingMessages presenter;
+    RecordingLinkHost host(presenter);
+    CameraLink link(unit, host);
     Owner owner;
     CRemoteControlDlg panel(link, owner, nullptr);
     if (!panel.Create() || !QTest::qWaitForWindowExposed(&panel))

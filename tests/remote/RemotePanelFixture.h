@@ -7,7 +7,7 @@
 #include "remote/CToggleButton.h"
 #include "sim/SimulatedMainUnit.h"
 #include "tests/TestSupport.h"
-#include "tests/doubles/RecordingMessagePresenter.h"
+#include "tests/doubles/RecordingMessages.h"
 #include "tests/doubles/ScriptedTransport.h"
 
 #include <QCoreApplication>
@@ -25,6 +25,10 @@
 class PanelHost : public LinkHost, public RemotePanelOwner
 {
 public:
+    explicit PanelHost(RecordingMessages &messages)
+        : m_messages(messages)
+    {}
+
     QPointer<CRemoteControlDlg> panel;
     int destroyedCalls = 0;
     int closeRequests = 0;
@@ -38,12 +42,18 @@ public:
             QMetaObject::invokeMethod(panel.data(), &CRemoteControlDlg::OnCancel,
                                       Qt::QueuedConnection);
     }
-    void SetTransferProgress(int) override {}
+    int presentLinkMessage(const LinkMessage &message) override
+    {
+        return m_messages.present(message);
+    }
     void OnRemotePanelDestroyed() override
     {
         ++destroyedCalls;
         panel = nullptr;
     }
+
+private:
+    RecordingMessages &m_messages;
 };
 
 // Runs deletions asked for with deleteLater(): outside a running event loop, processEvents()
@@ -71,7 +81,7 @@ protected:
     // have asked for meanwhile.
     void open(PipeTransport *transport = nullptr, bool waitShown = true)
     {
-        link = std::make_unique<CameraLink>(transport ? *transport : unit, presenter, host);
+        link = std::make_unique<CameraLink>(transport ? *transport : unit, host);
         auto *created = new CRemoteControlDlg(*link, host, nullptr);
         host.panel = created;
         panel = created;
@@ -85,9 +95,9 @@ protected:
     // Puts the simulated camera in a state before the panel opens, as its own keys would.
     void setCamera(std::initializer_list<std::string_view> commands)
     {
-        RecordingMessagePresenter quiet;
-        PanelHost none;
-        CameraLink direct(unit, quiet, none);
+        RecordingMessages quiet;
+        PanelHost none(quiet);
+        CameraLink direct(unit, none);
         for (std::string_view command : commands) {
             ASSERT_TRUE(direct.SendCommand(command));
             ASSERT_TRUE(direct.CheckAck()) << command;
@@ -115,8 +125,8 @@ protected:
     }
 
     SimulatedMainUnit unit;
-    RecordingMessagePresenter presenter;
-    PanelHost host;
+    RecordingMessages presenter;
+    PanelHost host{presenter};
     std::unique_ptr<CameraLink> link;
     QPointer<CRemoteControlDlg> panel;
 

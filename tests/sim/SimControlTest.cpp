@@ -5,7 +5,6 @@
 #include "sim/SimControlServer.h"
 #include "sim/SimulatedMainUnit.h"
 #include "tests/TestSupport.h"
-#include "tests/doubles/RecordingMessagePresenter.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -85,14 +84,13 @@ TEST(ControlLine, SentStateAndSet)
 {
     SimulatedMainUnit unit;
     EXPECT_EQ(runSimCommand(unit, QStringLiteral("sent")), QStringLiteral("ok"));
-    RecordingMessagePresenter quiet;
     struct : LinkHost
     {
         bool isLinkMarkedDown() const override { return false; }
         void CloseRemotePanel() override {}
-        void SetTransferProgress(int) override {}
+        int presentLinkMessage(const LinkMessage &) override { return 1; }
     } host;
-    CameraLink link(unit, quiet, host);
+    CameraLink link(unit, host);
     for (const char *command : {"FZ1  ", "RO2  ", "X\n"})
         link.SendCommand(command);
     EXPECT_EQ(runSimCommand(unit, QStringLiteral("sent")),

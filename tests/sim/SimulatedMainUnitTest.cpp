@@ -5,7 +5,7 @@
 #include "link/ReadinessMonitor.h"
 #include "tests/TestSupport.h"
 #include "tests/doubles/RecordingLinkHost.h"
-#include "tests/doubles/RecordingMessagePresenter.h"
+#include "tests/doubles/RecordingMessages.h"
 #include "tests/doubles/RecordingStatusSink.h"
 
 #include <QFile>
@@ -38,13 +38,16 @@ protected:
         return std::string(reinterpret_cast<const char *>(reply.data()), count);
     }
     bool command(const char *text) { return m_link.SendCommand(text) && m_link.CheckAck(); }
-    bool capture(MemoryBlock &block) { return command("TR0  ") && m_link.ReadImageBlock(block); }
+    bool capture(MemoryBlock &block)
+    {
+        return command("TR0  ") && m_link.ReadImageBlock(block, m_host.recordProgress());
+    }
 
     SimulatedMainUnit m_unit;
-    RecordingMessagePresenter m_presenter;
-    RecordingLinkHost m_host;
+    RecordingMessages m_presenter;
+    RecordingLinkHost m_host{m_presenter};
     RecordingStatusSink m_status;
-    CameraLink m_link{m_unit, m_presenter, m_host};
+    CameraLink m_link{m_unit, m_host};
     ReadinessMonitor m_monitor{m_link, m_host, m_status};
     MemoryBlock m_block = MemoryBlock::allocate(FrameLayout::RawFrameBytes);
 };
@@ -145,7 +148,8 @@ TEST_F(SimulatedMainUnitTest, NonUsbSettingRefusesCommandsUntilSetBack)
 TEST_F(SimulatedMainUnitTest, ImageFollowsAnAcknowledgedTransferOnly)
 {
     ASSERT_FALSE(m_block.isNull());
-    EXPECT_FALSE(m_link.ReadImageBlock(m_block)) << "no transfer started: the read times out";
+    EXPECT_FALSE(m_link.ReadImageBlock(m_block, m_host.recordProgress()))
+        << "no transfer started: the read times out";
     EXPECT_THAT(m_presenter.codes(), ElementsAre(4));
     EXPECT_THAT(m_host.progress, IsEmpty());
 
@@ -154,7 +158,8 @@ TEST_F(SimulatedMainUnitTest, ImageFollowsAnAcknowledgedTransferOnly)
     EXPECT_EQ(m_host.progress.back(), 1024);
     const auto frame = m_unit.currentFrame();
     EXPECT_EQ(std::memcmp(m_block.data(), frame->data(), frame->size()), 0);
-    EXPECT_FALSE(m_link.ReadImageBlock(m_block)) << "one transfer per acknowledged TR0";
+    EXPECT_FALSE(m_link.ReadImageBlock(m_block, m_host.recordProgress()))
+        << "one transfer per acknowledged TR0";
 }
 
 TEST_F(SimulatedMainUnitTest, ShortRowCutsTheNextTransferOnce)
@@ -228,7 +233,8 @@ TEST_F(SimulatedMainUnitTest, UnplugClosesEveryPipeUntilPlugged)
     EXPECT_TRUE(m_unit.plug());
     EXPECT_FALSE(m_unit.plug());
     EXPECT_EQ(m_monitor.QueryReadiness(), 0);
-    EXPECT_FALSE(m_link.ReadImageBlock(m_block)) << "unplugging dropped the transfer";
+    EXPECT_FALSE(m_link.ReadImageBlock(m_block, m_host.recordProgress()))
+        << "unplugging dropped the transfer";
 
     ASSERT_TRUE(waitUntil([&] { return spy.size() >= 2; }));
     EXPECT_EQ(spy[0][0].value<DeviceEvent>(), DeviceEvent::RemoveComplete);

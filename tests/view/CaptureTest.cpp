@@ -108,7 +108,7 @@ TEST(CaptureReply, AnUnreadableCoefficientReplyGivesAGreyPicture)
     });
     QTemporaryDir dir;
     SettingsStore settings(dir.filePath(QStringLiteral("q.conf")));
-    RecordingMessagePresenter presenter;
+    RecordingMessages presenter;
     RecordingFrame frame(camera, presenter);
     RecordingImagingControl control;
     CQuillon2View view(frame, settings, nullptr, &control);

@@ -102,7 +102,7 @@ TEST_F(FileCommandsTest, AFailedSaveIsReportedWithItsFileAndReasonAndChangesNoth
     dialogs->answer = tempPath(QStringLiteral("a.jpg"));
     view->OnFileSave();
     EXPECT_EQ(presenter.codes(), std::vector<int>{int(LinkError::SaveFailed)});
-    EXPECT_EQ(presenter.shown.at(0).text, QStringLiteral("Failed to save the image.\n\n"));
+    EXPECT_EQ(presenter.shown.at(0).text, QStringLiteral("Failed to save the image."));
     EXPECT_EQ(presenter.shown.at(0).details,
               QStringLiteral("File: %1\nReason: No space left on device").arg(*dialogs->answer));
     EXPECT_TRUE(view->hasImage());

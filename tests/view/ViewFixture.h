@@ -6,7 +6,7 @@
 #include "tests/TestSupport.h"
 #include "tests/doubles/RecordingFrame.h"
 #include "tests/doubles/RecordingImagingControl.h"
-#include "tests/doubles/RecordingMessagePresenter.h"
+#include "tests/doubles/RecordingMessages.h"
 #include "tests/doubles/ScriptedFileDialogs.h"
 #include "view/CQuillon2View.h"
 
@@ -83,7 +83,7 @@ protected:
     }
 
     SimulatedMainUnit camera;
-    RecordingMessagePresenter presenter;
+    RecordingMessages presenter;
     RecordingImagingControl control;
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<RecordingFrame> frame;

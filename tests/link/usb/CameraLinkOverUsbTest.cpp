@@ -5,7 +5,7 @@
 #include "link/UsbTransport.h"
 #include "tests/TestSupport.h"
 #include "tests/doubles/RecordingLinkHost.h"
-#include "tests/doubles/RecordingMessagePresenter.h"
+#include "tests/doubles/RecordingMessages.h"
 #include "tests/link/usb/EmulatedUsbBus.h"
 
 #include <algorithm>
@@ -53,9 +53,9 @@ protected:
     EmulatedUsbDevice *m_camera = &m_bus.plug(cameraSpec());
     UsbDeviceWatcher m_watcher; // before the transport; see UsbTransportTest
     UsbTransport m_transport;
-    RecordingMessagePresenter m_presenter;
-    RecordingLinkHost m_host;
-    CameraLink m_link{m_transport, m_presenter, m_host};
+    RecordingMessages m_presenter;
+    RecordingLinkHost m_host{m_presenter};
+    CameraLink m_link{m_transport, m_host};
 
     void SetUp() override { answerLikeTheCamera(*m_camera); }
 
@@ -77,7 +77,7 @@ TEST_F(CameraLinkOverUsbTest, CapturesAWholeFrameOverOneOpeningOfTheDevice)
     ASSERT_NO_FATAL_FAILURE(startCapture());
     MemoryBlock block = MemoryBlock::allocate(RawFrameBytes);
     ASSERT_FALSE(block.isNull());
-    ASSERT_TRUE(m_link.ReadImageBlock(block));
+    ASSERT_TRUE(m_link.ReadImageBlock(block, m_host.recordProgress()));
 
     int rowsIntact = 0;
     for (int row = 1; row <= RawRows; ++row) {
@@ -96,7 +96,7 @@ TEST_F(CameraLinkOverUsbTest, UnplugDuringTheImageFailsTheCaptureAndTheReplugCap
     m_camera->vanishOnInTransfer(ImageEndpoint, 600);
     ASSERT_NO_FATAL_FAILURE(startCapture());
     MemoryBlock block = MemoryBlock::allocate(RawFrameBytes);
-    EXPECT_FALSE(m_link.ReadImageBlock(block));
+    EXPECT_FALSE(m_link.ReadImageBlock(block, m_host.recordProgress()));
     EXPECT_THAT(m_presenter.codes(), ElementsAre(int(LinkError::CaptureFailed)));
     EXPECT_EQ(m_host.progress.back(), 599);
 
@@ -110,7 +110,7 @@ TEST_F(CameraLinkOverUsbTest, UnplugDuringTheImageFailsTheCaptureAndTheReplugCap
     m_presenter.shown.clear();
     m_host.progress.clear();
     ASSERT_NO_FATAL_FAILURE(startCapture());
-    EXPECT_TRUE(m_link.ReadImageBlock(block));
+    EXPECT_TRUE(m_link.ReadImageBlock(block, m_host.recordProgress()));
     EXPECT_THAT(m_presenter.codes(), IsEmpty());
 }
 

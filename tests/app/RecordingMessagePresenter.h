@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "link/MessagePresenter.h"
+#include "app/MessagePresenters.h"
 
 #include <functional>
 #include <string>
 #include <vector>
 
-// Records the numbered messages instead of showing them. The hook runs where a modal box would
-// let other events in, so a test can deliver them exactly there.
+// Records the main window's message boxes instead of showing them. The hook runs where a modal
+// box would let other events in, so a test can deliver them exactly there.
 class RecordingMessagePresenter : public MessagePresenter
 {
 public:
