@@ -4,14 +4,14 @@
 #include "app/CMainFrame.h"
 #include "app/CSplashDlg.h"
 #include "app/InstanceGuard.h"
+#include "app/InstanceLogging.h"
+#include "app/PrivateRuntimeFolder.h"
 #include "store/SettingsStore.h"
 #include "view/CQuillon2Doc.h"
 #include "view/CQuillon2View.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QStandardPaths>
 #include <QTimer>
 
 namespace {
@@ -46,7 +46,10 @@ CQuillon2App::CQuillon2App(PipeTransport &transport, DeviceWatcher *watcher,
     , m_watcher(watcher)
     , m_settings(settings)
     , m_lockName(std::move(lockName))
-    , m_beacon(m_lockName)
+    , m_runtimeFolder(privateRuntimeFolder())
+    , m_beacon(m_runtimeFolder.isEmpty()
+                   ? QString()
+                   : m_runtimeFolder + u'/' + m_lockName + QStringLiteral(".socket"))
     , m_tickClock(monotonicMilliseconds)
 {}
 
@@ -59,11 +62,15 @@ CQuillon2App::~CQuillon2App()
 
 bool CQuillon2App::takeInstanceLock()
 {
-    QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (directory.isEmpty())
-        directory = QDir::tempPath();
-    m_instanceLock =
-        std::make_unique<InstanceGuard>(directory + u'/' + m_lockName + QStringLiteral(".lock"));
+    if (m_runtimeFolder.isEmpty()) {
+        // A lock in a folder others may write to could be held by any of them, and would keep
+        // this user from ever starting: better two copies than none.
+        qCWarning(lcInstance, "no folder of this user's alone: running without the "
+                              "single-instance lock");
+        return true;
+    }
+    m_instanceLock = std::make_unique<InstanceGuard>(m_runtimeFolder + u'/' + m_lockName +
+                                                     QStringLiteral(".lock"));
     return m_instanceLock->tryAcquire();
 }
 

@@ -78,6 +78,8 @@ private:
     // Loaded at start and written back at exit; nothing in the program changes them.
     ApplicationSettings m_applicationSettings;
     QString m_lockName;
+    // Where the lock and the beacon's socket are; empty when no folder is this user's alone.
+    QString m_runtimeFolder;
     std::unique_ptr<InstanceGuard> m_instanceLock;
     InstanceBeacon m_beacon;
     MessageBoxPresenter m_presenter;

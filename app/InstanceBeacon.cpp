@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/InstanceBeacon.h"
 
-#include <QDir>
 #include <QLocalSocket>
-#include <QStandardPaths>
 
 #include <memory>
 #include <utility>
@@ -13,18 +11,17 @@ namespace {
 constexpr qint64 MaxTokenBytes = 4096;
 } // namespace
 
-InstanceBeacon::InstanceBeacon(const QString &name, QObject *parent)
+InstanceBeacon::InstanceBeacon(QString socketPath, QObject *parent)
     : QObject(parent)
+    , m_path(std::move(socketPath))
 {
-    QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (directory.isEmpty())
-        directory = QDir::tempPath();
-    m_path = directory + u'/' + name + QStringLiteral(".socket");
     connect(&m_server, &QLocalServer::newConnection, this, &InstanceBeacon::accept);
 }
 
 bool InstanceBeacon::listen()
 {
+    if (m_path.isEmpty())
+        return false;
     // Only the holder of the lock gets here, so whatever is at the path is a crashed copy's.
     QLocalServer::removeServer(m_path);
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
@@ -33,6 +30,8 @@ bool InstanceBeacon::listen()
 
 bool InstanceBeacon::knock(int timeoutMs) const
 {
+    if (m_path.isEmpty())
+        return false;
     QLocalSocket socket;
     socket.connectToServer(m_path);
     if (!socket.waitForConnected(timeoutMs))

@@ -6,15 +6,16 @@
 #include <QString>
 
 // How a second start reaches the running copy: the running copy listens on a local socket in the
-// user's runtime folder, and a second start knocks there before it ends, handing over the
+// user's private runtime folder, and a second start knocks there before it ends, handing over the
 // launcher's activation token if it was given one. Which copy runs is the single-instance lock's
 // decision; the beacon only carries the knock.
 class InstanceBeacon : public QObject
 {
     Q_OBJECT
 public:
-    // name: the single-instance lock's name; the socket is named after it.
-    explicit InstanceBeacon(const QString &name, QObject *parent = nullptr);
+    // socketPath: where the socket is, in a folder of this user's alone; empty for none, when the
+    // beacon neither listens nor knocks.
+    explicit InstanceBeacon(QString socketPath, QObject *parent = nullptr);
 
     // For the copy that holds the lock: a socket left behind by a crashed copy is replaced.
     // False when the socket cannot be made; the program then runs on without it.

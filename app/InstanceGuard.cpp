@@ -1,18 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "app/InstanceGuard.h"
 
+#include "app/InstanceLogging.h"
+
 #include <QFile>
-#include <QLoggingCategory>
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
-
-namespace {
-Q_LOGGING_CATEGORY(lockLog, "quillon.instance")
-}
 
 InstanceGuard::InstanceGuard(QString path)
     : m_path(std::move(path))
@@ -35,7 +32,7 @@ bool InstanceGuard::tryAcquire()
         m_fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (m_fd < 0) {
         // Without a lock to hold, starting beats refusing every start.
-        qCWarning(lockLog) << "cannot open" << m_path << std::strerror(errno);
+        qCWarning(lcInstance) << "cannot open" << m_path << std::strerror(errno);
         return true;
     }
     if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0)
@@ -45,6 +42,6 @@ bool InstanceGuard::tryAcquire()
     m_fd = -1;
     if (error == EWOULDBLOCK)
         return false;
-    qCWarning(lockLog) << "cannot lock" << m_path << std::strerror(error);
+    qCWarning(lcInstance) << "cannot lock" << m_path << std::strerror(error);
     return true;
 }
