@@ -5,6 +5,7 @@
 #include "app/HeadlessCapture.h"
 #include "app/Translations.h"
 #include "app/WindowPlacement.h"
+#include "link/ColorConversion.h"
 #include "link/UsbDeviceWatcher.h"
 #include "link/UsbTransport.h"
 #include "picture/ImageMemory.h"
@@ -257,6 +258,7 @@ int runQuillon(int argc, char **argv)
     // Once the window is up and the event loop idle, so that neither waits for it.
     QTimer::singleShot(0, &app, [unit = simulator.unit.get()] {
         ImageMemory::prepareForCapture();
+        fastestConversionPath(); // timed now rather than in the first capture
         prepareDrawing();
         // A camera has its picture ready; the simulator draws its own on first demand.
         if (unit)

@@ -3,7 +3,11 @@
 
 #include "link/ConversionKernels.h"
 
+#include <array>
+#include <atomic>
+#include <chrono>
 #include <cstring>
+#include <vector>
 
 using namespace FrameLayout;
 
@@ -74,7 +78,45 @@ GroupKernel kernelFor(CpuPath path)
         return convertGroupsPortable;
     }
 }
+
+// Times each path on a few rows, three times on this thread; the least time counts, and a
+// higher path must beat the lower ones to be taken.
+CpuPath measureFastestUpTo(CpuPath cap)
+{
+    constexpr std::size_t Rows = 2 * RowBands::BandRows;
+    static_assert(Rows * GroupsPerCroppedRow % VectorStepGroups == 0);
+    const std::vector<std::uint8_t> in(Rows * CroppedRowBytes, 0x80);
+    std::vector<std::uint8_t> out(Rows * BitmapRowBytes);
+    CpuPath fastest = CpuPath::Portable;
+    auto least = std::chrono::steady_clock::duration::max();
+    for (int at = int(CpuPath::Portable); at <= int(cap); ++at) {
+        const auto path = CpuPath(at);
+        if (!isCpuPathSupported(path))
+            continue;
+        const GroupKernel kernel = kernelFor(path);
+        for (int run = 0; run < 3; ++run) {
+            const auto start = std::chrono::steady_clock::now();
+            kernel(in.data(), out.data(), Rows * GroupsPerCroppedRow, {90, 113, 22, 46}, 0);
+            const auto took = std::chrono::steady_clock::now() - start;
+            if (took < least) {
+                least = took;
+                fastest = path;
+            }
+        }
+    }
+    return fastest;
+}
 } // namespace
+
+CpuPath fastestConversionPath()
+{
+    static std::array<std::atomic<int>, 3> chosen{-1, -1, -1}; // by cap
+    const CpuPath cap = activeCpuPath();
+    std::atomic<int> &choice = chosen[std::size_t(cap)];
+    if (choice < 0)
+        choice = int(measureFastestUpTo(cap));
+    return CpuPath(choice.load());
+}
 
 bool ConvertFrameToBitmap(std::span<const std::uint8_t> cropped, ColorCoefficients coefficients,
                           int gammaSelection, std::span<std::uint8_t> bitmap, CpuPath path,

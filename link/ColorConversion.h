@@ -79,12 +79,17 @@ MemoryBlock cropRawFrameBlock(const MemoryBlock &raw);
 // The 54 bytes that open every bitmap we build: 1272 x 1024, 24 bits, uncompressed, bottom-up.
 void writeBitmapHeader(std::span<std::uint8_t, FrameLayout::BitmapHeaderBytes> header);
 
+// The conversion's fastest path on this processor, no higher than activeCpuPath(): the paths
+// are timed on a few rows the first time a cap asks (well under a millisecond), since a vector
+// unit that works in halves, or a slow byte shuffle, can make a wider path the slower one.
+CpuPath fastestConversionPath();
+
 // Writes the whole BMP file image of a cropped frame on the given path (every path gives the same
 // bytes), its rows shared out as threads says. False (nothing written) when a span has the wrong
 // size or the path is not supported here.
 bool ConvertFrameToBitmap(std::span<const std::uint8_t> cropped, ColorCoefficients coefficients,
                           int gammaSelection, std::span<std::uint8_t> bitmap,
-                          CpuPath path = activeCpuPath(),
+                          CpuPath path = fastestConversionPath(),
                           RowBands::Threads threads = RowBands::Threads::Pooled);
 // A new block of BitmapImageSize bytes, or a null block when memory is short (or, without
 // allocating, when cropped is not a whole cropped frame: callers check for an empty frame first).

@@ -268,4 +268,16 @@ TEST_F(ColorConversionBlocks, NoFrameMeansNoAllocation)
     EXPECT_TRUE(cropRawFrameBlock(MemoryBlock::allocate(RawFrameBytes - 1)).isNull());
     EXPECT_EQ(AllocationFaults::attempts(), 1); // only the short raw block itself
 }
+// The timed choice never takes a path the processor lacks or one above the cap.
+TEST(ConversionPath, FastestStaysWithinTheCap)
+{
+    for (const char *cap : {"avx512", "avx2", "portable"}) {
+        setenv("QUILLON_CPU", cap, 1);
+        const CpuPath path = fastestConversionPath();
+        EXPECT_TRUE(isCpuPathSupported(path)) << cap;
+        EXPECT_LE(int(path), int(activeCpuPath())) << cap;
+    }
+    EXPECT_EQ(fastestConversionPath(), CpuPath::Portable);
+    unsetenv("QUILLON_CPU");
+}
 } // namespace
