@@ -108,7 +108,8 @@ std::optional<DecodedImage> loadFile(const QString &path)
             return file.seek(offset) ? file.read(length) : QByteArray();
         });
     } else {
-        bytes = head + file.readAll();
+        // From the start again: one buffer of the file's size, not the head and a copy.
+        bytes = file.seek(0) ? file.readAll() : QByteArray();
         // The file may have changed between the size check and the read.
         if (bytes.size() != info.size()) {
             qCWarning(lcImaging) << "cannot read" << path << "whole:" << file.errorString();
