@@ -241,8 +241,8 @@ void SaveBmpFloorCopy(benchmark::State &state)
 }
 BENCHMARK(SaveBmpFloorCopy)->Unit(benchmark::kMicrosecond);
 // A camera picture as a progressive JPEG whose last scan is repeated up to 1000 or 5000 scans in
-// all, refused (a refinement scan repeated draws a warning; a first-pass one does not and meets
-// the scan limit); beside its floor, the picture's standard ten-scan progression decoded.
+// all, refused from its markers before anything is decoded; beside its floor, the picture's
+// standard ten-scan progression decoded.
 void RefuseManyScanJpeg(benchmark::State &state)
 {
     const auto kind = state.range(0) == 0 ? RepeatedScan::Refinement : RepeatedScan::FirstPass;
