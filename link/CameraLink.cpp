@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr std::uint8_t Ack = 0x06;
@@ -65,6 +66,20 @@ bool CameraLink::ReadReply(ReplyPacket &packet)
     packet.fill(0);
     ShowLinkError(int(LinkError::ReceiveFailed));
     return false;
+}
+
+void CameraLink::sendOwedStop()
+{
+    if (m_owedStop.empty())
+        return;
+    const std::string stop = std::exchange(m_owedStop, {});
+    if (!SendCommand(stop)) {
+        m_owedStop = stop;
+        return;
+    }
+    // Whatever the camera says to it: the motion it stops is long over for the user.
+    ReplyPacket acknowledgement{};
+    ReadReply(acknowledgement);
 }
 
 bool CameraLink::CheckAck()

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 
 // What the link tells the user: a numbered message (code 1 to 11, LinkError) with its text in
@@ -78,10 +79,18 @@ public:
     // The owner takes the camera to be unreachable: a command now would only fail.
     bool isLinkMarkedDown() const { return m_host.isLinkMarkedDown(); }
 
+    // A motion's stop that could not reach the camera (it was unplugged while the key was held)
+    // is owed until the camera answers again: then it is sent, once, so that a camera that kept
+    // its motion through the unplug stops.
+    void oweStop(std::string_view command) { m_owedStop = command; }
+    // Sends the owed stop, if any; it stays owed while it cannot be sent.
+    void sendOwedStop();
+
     // The packet that carries a command text (at most 7 characters).
     static CommandPacket makeCommandPacket(std::string_view commandText);
 
 private:
     PipeTransport &m_transport;
     LinkHost &m_host;
+    std::string m_owedStop;
 };

@@ -49,8 +49,10 @@ int ReadinessMonitor::QueryReadiness()
 
     ReplyPacket reply{};
     m_link.ReadReply(reply); // a reply that cannot be read reads as zeros, i.e. ready
-    if (reply[0] == 0)
+    if (reply[0] == 0) {
+        m_link.sendOwedStop();
         return 0;
+    }
     setFlags(false, true);
     return 1;
 }

@@ -36,6 +36,12 @@ CRemoteControlDlg::CRemoteControlDlg(CameraLink &link, RemotePanelOwner &owner, 
     setWindowTitle(tr("Remote control"));
     setModal(false);
     installPanelKeyAccessibility();
+    m_keyRelease.setSingleShot(true);
+    m_keyRelease.setInterval(AutoRepeatPairMs);
+    m_keyRelease.callOnTimeout(this, [this] {
+        if (m_keyHoldId != 0)
+            releaseKeyboardHold();
+    });
 }
 
 CRemoteControlDlg::~CRemoteControlDlg() = default;

@@ -4,6 +4,7 @@
 #include "remote/RemoteControlTable.h"
 
 #include <QDialog>
+#include <QTimer>
 
 #include <array>
 #include <string_view>
@@ -12,6 +13,7 @@ class CameraLink;
 class CHoldButton;
 class CToggleButton;
 class QAbstractButton;
+class QKeyEvent;
 
 // Whoever opened the remote-control panel; told when the panel goes away.
 class RemotePanelOwner
@@ -85,6 +87,8 @@ private:
     void endHold();
     // Releases the key held from the keyboard as its key's release would.
     void releaseKeyboardHold();
+    // The event is of the keyboard key holding the held control.
+    bool isHoldingKey(const QKeyEvent &event) const;
 
     bool sendCommand(std::string_view command);
     CToggleButton *toggle(int id) const;
@@ -106,4 +110,9 @@ private:
     int m_keyHoldId = 0;
     int m_keyHoldCode = 0;
     quint32 m_keyHoldScanCode = 0;
+    // That key's release, waiting for the press of an auto-repeat pair: the time of the release
+    // and how long the press may take to follow it.
+    static constexpr int AutoRepeatPairMs = 50;
+    quint64 m_keyReleaseTime = 0;
+    QTimer m_keyRelease;
 };

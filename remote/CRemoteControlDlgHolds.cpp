@@ -8,6 +8,7 @@
 #include "remote/PanelKeys.h"
 
 #include <QKeyEvent>
+#include <QPointer>
 
 using namespace RemoteControl;
 
@@ -44,7 +45,11 @@ void CRemoteControlDlg::OnButtonReleased(int id)
         return;
     const HandlerScope scope(*this);
     m_heldId = 0;
-    sendCommand(findControl(id)->release);
+    const std::string_view stop = findControl(id)->release;
+    if (m_link.SendCommand(stop))
+        m_link.CheckAck();
+    else
+        m_link.oweStop(stop);
 }
 
 void CRemoteControlDlg::endHold()
@@ -58,14 +63,19 @@ void CRemoteControlDlg::endHold()
         m_keyHoldId = 0;
         m_keyHoldCode = 0;
         m_keyHoldScanCode = 0;
+        m_keyRelease.stop();
     }
     const QPointer<CRemoteControlDlg> alive(this);
     hold(id)->showReleased();
-    if (m_link.isLinkMarkedDown())
+    CameraLink &link = m_link;
+    const std::string_view stop = findControl(id)->release;
+    if (link.isLinkMarkedDown() || !link.SendCommand(stop)) {
+        link.oweStop(stop);
         return;
-    if (m_link.SendCommand(findControl(id)->release) && alive) {
+    }
+    if (alive) {
         ReplyPacket acknowledgement{};
-        m_link.ReadReply(acknowledgement);
+        link.ReadReply(acknowledgement);
     }
 }
 
@@ -78,6 +88,14 @@ void CRemoteControlDlg::keyPressEvent(QKeyEvent *event)
         return;
     }
     event->accept();
+    if (m_keyRelease.isActive()) {
+        m_keyRelease.stop();
+        // The press of X's auto-repeat pair: the key never went up.
+        if (id == m_keyHoldId && isHoldingKey(*event) &&
+            (event->isAutoRepeat() || event->timestamp() == m_keyReleaseTime))
+            return;
+        releaseKeyboardHold();
+    }
     // Auto-repeat: a hold is already running, and a toggle flips once per press.
     if (event->isAutoRepeat() || !button->isEnabled())
         return;
@@ -95,20 +113,34 @@ void CRemoteControlDlg::keyPressEvent(QKeyEvent *event)
     }
 }
 
+bool CRemoteControlDlg::isHoldingKey(const QKeyEvent &event) const
+{
+    return m_keyHoldScanCode != 0 ? event.nativeScanCode() == m_keyHoldScanCode
+                                  : event.key() == m_keyHoldCode;
+}
+
 void CRemoteControlDlg::keyReleaseEvent(QKeyEvent *event)
 {
-    const bool sameKey = m_keyHoldScanCode != 0 ? event->nativeScanCode() == m_keyHoldScanCode
-                                                : event->key() == m_keyHoldCode;
-    if (m_keyHoldId == 0 || event->isAutoRepeat() || !sameKey) {
+    if (m_keyHoldId == 0 || event->isAutoRepeat() || !isHoldingKey(*event) ||
+        m_keyRelease.isActive()) {
         QDialog::keyReleaseEvent(event);
         return;
     }
     event->accept();
-    releaseKeyboardHold();
+    // X delivers a held key's auto-repeat as a release and a press of the same time, and Qt
+    // does not always see the two as a pair: the release counts once no press of its time
+    // follows. A release with no time (made by a program) counts at once.
+    if (event->timestamp() == 0) {
+        releaseKeyboardHold();
+        return;
+    }
+    m_keyReleaseTime = event->timestamp();
+    m_keyRelease.start();
 }
 
 void CRemoteControlDlg::releaseKeyboardHold()
 {
+    m_keyRelease.stop();
     const int id = std::exchange(m_keyHoldId, 0);
     m_keyHoldCode = 0;
     m_keyHoldScanCode = 0;

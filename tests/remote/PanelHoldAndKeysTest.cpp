@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include "link/ReadinessMonitor.h"
 #include "remote/PanelKeys.h"
 #include "remote/RemoteControlTable.h"
 #include "tests/TestSupport.h"
+#include "tests/doubles/RecordingStatusSink.h"
 #include "tests/remote/RemotePanelFixture.h"
 
 #include <QAccessible>
@@ -163,6 +165,62 @@ INSTANTIATE_TEST_SUITE_P(
         const QKeySequence keys(info.param.modifiers | info.param.key);
         return paramName(keys.toString().toStdString(), info.index);
     });
+
+// X repeats a held key as releases and presses of the same time, which Qt did not always mark
+// as repeats: 1.5 s of + sent a start and a stop for each. A press at another time is a press.
+TEST_F(RemotePanelTest, AKeyRepeatedByTheKeyboardStartsOnceAndStopsWhenItGoesUp)
+{
+    open();
+    const auto key = [this](QEvent::Type type, quint64 time) {
+        QKeyEvent event(type, Qt::Key_Plus, Qt::NoModifier, QStringLiteral("+"));
+        event.setTimestamp(time);
+        QCoreApplication::sendEvent(panel.data(), &event);
+    };
+    key(QEvent::KeyPress, 1000);
+    for (quint64 time = 1500; time < 2500; time += 40) {
+        key(QEvent::KeyRelease, time);
+        key(QEvent::KeyPress, time);
+    }
+    key(QEvent::KeyRelease, 2600);
+    key(QEvent::KeyPress, 2610);
+    key(QEvent::KeyRelease, 2700);
+    ASSERT_TRUE(
+        waitUntil([&] { return commandsSinceOpen().size() >= 4 && !hold(Tele)->pressed(); }));
+    EXPECT_THAT(commandsSinceOpen(), ElementsAre("ZO+  ", "ZO0  ", "ZO+  ", "ZO0  "));
+}
+
+// TELE held, the camera unplugged, the key let go, the camera back: it had been told "ZO+  " and
+// never "ZO0  ". Whether the panel closed over the removal or the key went up first, the stop
+// goes out once, when the camera answers again.
+class UnpluggedHoldTest : public RemotePanelTest, public ::testing::WithParamInterface<bool>
+{};
+
+TEST_P(UnpluggedHoldTest, GetsItsStopOnceWhenTheCameraReturns)
+{
+    const bool panelClosedFirst = GetParam();
+    open();
+    press(Tele);
+    ASSERT_TRUE(unit.unplug());
+    host.linkDown = true;
+    if (panelClosedFirst)
+        panel->OnCancel();
+    else
+        release(Tele);
+    runDeferredDeletes();
+    ASSERT_THAT(commandsSinceOpen(), ElementsAre("ZO+  "));
+
+    ASSERT_TRUE(unit.plug());
+    host.linkDown = false;
+    RecordingStatusSink status;
+    ReadinessMonitor readiness(*link, host, status);
+    EXPECT_EQ(readiness.QueryReadiness(), 0);
+    EXPECT_EQ(readiness.QueryReadiness(), 0);
+    EXPECT_THAT(commandsSinceOpen(), ElementsAre("ZO+  ", "QS4  ", "ZO0  ", "QS4  "));
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, UnpluggedHoldTest, ::testing::Bool(), [](const auto &info) {
+    return std::string(info.param ? "PanelClosedByTheRemoval" : "KeyLetGoFirst");
+});
 
 TEST_F(RemotePanelTest, ArrowKeysDoNothingWhilePointerIsOff)
 {
