@@ -115,7 +115,8 @@ void addOptions(QCommandLineParser &parser)
     parser.addOption({QLatin1String(CaptureOption),
                       QCoreApplication::translate(
                           "StartUp", "Capture one picture without a window and save it to FILE "
-                                     "(.bmp or no extension: BMP, otherwise JPEG)."),
+                                     "(.bmp or no extension: BMP, .png: PNG, .pdf: a searchable "
+                                     "PDF, otherwise JPEG)."),
                       QCoreApplication::translate("StartUp", "FILE")});
     SimCommandLine::addOptions(parser);
 }

@@ -46,9 +46,10 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop companion of the USB document cam
 set(CPACK_PACKAGE_DESCRIPTION
     "Quillon for USB captures a still picture from the USB document camera,\n"
     "shows it with zoom, adjusts sharpness and gamma with a live preview,\n"
-    "saves it as BMP or JPEG, and drives the camera (zoom, focus, iris,\n"
-    "lamps, rotation, pointer) from a remote-control panel. It can also\n"
-    "capture one picture from a script, without a window.")
+    "saves it as BMP, JPEG or PNG, copies and prints it, turns pages into\n"
+    "a searchable PDF, and drives the camera (zoom, focus, iris, lamps,\n"
+    "rotation, pointer) from a remote-control panel. It can also capture\n"
+    "one picture from a script, without a window.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

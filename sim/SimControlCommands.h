@@ -12,6 +12,7 @@ class SimulatedMainUnit;
 // The simulator's control language, one command per line, answered "ok" or "error: <reason>";
 // `sent` and `state` answer their lines first, then "ok" on a line of its own:
 //   plug, unplug, other-device          presence (announced as device arrival and removal)
+//   refuse permission|busy|none         the plugged-in camera cannot be opened, or can again
 //   initializing N                      the next N readiness queries answer "initializing"
 //   nak                                 the next control command is refused
 //   comm-not-usb, comm-usb              the communication setting (lasts until changed)

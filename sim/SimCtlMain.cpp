@@ -17,8 +17,9 @@ constexpr int AnswerTimeoutMs = 10000;
 int usage()
 {
     std::fputs("usage: quillon-simctl NAME COMMAND [ARGUMENT...]\n"
-               "commands: plug, unplug, other-device, initializing N, nak, comm-not-usb,\n"
-               "  comm-usb, reply-fail, image-fail, short-row R, frame FILE,\n"
+               "commands: plug, unplug, other-device, refuse permission|busy|none,\n"
+               "  initializing N, nak, comm-not-usb, comm-usb, reply-fail, image-fail,\n"
+               "  command-fail, short-row R, unplug-at-row R, frame FILE,\n"
                "  coefficients K0,K1,K2,K3, sent, state, set NAME VALUE\n",
                stderr);
     return 2;
