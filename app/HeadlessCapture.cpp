@@ -47,7 +47,8 @@ bool savePdf(const QImage &picture, const QString &path)
 }
 } // namespace
 
-int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings, const QString &path)
+int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings, const QString &path,
+                       std::chrono::milliseconds pollInterval)
 {
     // Each message goes to standard error as it arises, its details on the lines after it.
     HeadlessFrame frame(transport, [](const LinkMessage &message) {
@@ -69,7 +70,7 @@ int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings, 
     // window's polling would, once a second, up to the same limit.
     int readiness = monitor.QueryReadiness();
     for (int polls = 0; readiness == 1 && polls < ReadinessMonitor::MaxInitializingPolls; ++polls) {
-        QThread::msleep(ReadinessMonitor::PollIntervalMs);
+        QThread::msleep(static_cast<unsigned long>(pollInterval.count()));
         readiness = monitor.QueryReadiness();
     }
     if (readiness == -1) {

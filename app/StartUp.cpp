@@ -94,6 +94,8 @@ void addHiddenOption(QCommandLineParser &parser, const char *name, const QString
     parser.addOption(option);
 }
 
+} // namespace
+
 void addOptions(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(QCoreApplication::translate(
@@ -134,6 +136,7 @@ StartOptions startOptions(const QCommandLineParser &parser)
     return options;
 }
 
+namespace {
 void setApplicationNames()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("TOVA"));

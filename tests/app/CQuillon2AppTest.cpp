@@ -4,16 +4,21 @@
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CSplashDlg.h"
+#include "app/InstanceBeacon.h"
+#include "app/InstanceGuard.h"
+#include "app/StartUp.h"
 #include "app/VersionBlock.h"
 #include "sim/SimulatedMainUnit.h"
 #include "store/SettingsStore.h"
 #include "tests/TestSupport.h"
 #include "view/CQuillon2View.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -167,6 +172,63 @@ TEST_F(CQuillon2AppTest, WhatALostCopyLeftAsItsLockDoesNotStopAStart)
     QDir().rmdir(lockPath());
 }
 
+// Each start-up option means what it is called.
+TEST(StartUp, OptionsAreReadAsNamed)
+{
+    const struct
+    {
+        QStringList arguments;
+        bool showSplash;
+        unsigned showCommand;
+    } cases[] = {
+        {{}, true, ShowCommand::ShowNormal},
+        {{QStringLiteral("--minimized")}, true, ShowCommand::ShowMinimized},
+        {{QStringLiteral("--maximized")}, true, ShowCommand::ShowMaximized},
+        {{QStringLiteral("--no-splash")}, false, ShowCommand::ShowNormal},
+        {{QStringLiteral("-Embedding")}, false, ShowCommand::ShowNormal},
+        {{QStringLiteral("-Automation"), QStringLiteral("-maximized")},
+         false,
+         ShowCommand::ShowMaximized},
+    };
+    for (const auto &c : cases) {
+        QCommandLineParser parser;
+        addOptions(parser);
+        ASSERT_TRUE(parser.parse(QStringList{QStringLiteral("QuillonU")} + c.arguments));
+        const StartOptions options = startOptions(parser);
+        const std::string label = c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(options.showSplash, c.showSplash) << label;
+        EXPECT_EQ(options.showCommand, c.showCommand) << label;
+    }
+}
+
+// The second start's knock is answered once, with the token its launcher gave it, so that the
+// window brought forward may take the focus.
+TEST(InstanceBeacon, ASecondStartIsAnsweredOnceWithItsLaunchersToken)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("beacon"));
+    InstanceBeacon running(path);
+    ASSERT_TRUE(running.listen());
+    QSignalSpy knocked(&running, &InstanceBeacon::knocked);
+    qputenv("XDG_ACTIVATION_TOKEN", "launcher-token-7");
+    const bool delivered = InstanceBeacon(path).knock();
+    qunsetenv("XDG_ACTIVATION_TOKEN");
+    ASSERT_TRUE(delivered);
+    ASSERT_TRUE(knocked.wait(5000));
+    QTest::qWait(100);
+    ASSERT_EQ(knocked.count(), 1);
+    EXPECT_EQ(knocked.constFirst().constFirst().toByteArray(), QByteArray("launcher-token-7"));
+}
+
+// A lock that cannot even be opened (its folder is gone) says nothing about another copy: the
+// program starts.
+TEST(InstanceGuard, ALockThatCannotBeOpenedDoesNotStopAStart)
+{
+    QTemporaryDir dir;
+    InstanceGuard guard(dir.filePath(QStringLiteral("missing/QuillonU.lock")));
+    EXPECT_TRUE(guard.tryAcquire());
+}
+
 TEST_F(CQuillon2AppTest, FirstUpdateAsksTheCamera)
 {
     auto app = makeApp();
@@ -188,17 +250,17 @@ TEST(VersionBlock, IsReadBackFromTheProgramFile)
     EXPECT_FALSE(VersionBlock::query(*strings, "StringFileInfo\\040904b0\\Missing"));
 }
 
-TEST(CAboutDlg, ShowsTheFilesVersionOrItsOwnTexts)
+// The program this build made, not whichever QuillonU the search path finds (an installed one).
+TEST(CAboutDlg, ShowsTheBuiltProgramsVersionOrItsOwnTexts)
 {
-    CAboutDlg fromFile(nullptr, QCoreApplication::applicationFilePath());
-    EXPECT_EQ(fromFile.versionText(), QStringLiteral("Version  1.0b"));
+    CAboutDlg fromProgram(nullptr, QStringLiteral(QUILLON_PROGRAM));
+    EXPECT_EQ(fromProgram.versionText(), QStringLiteral("Version  1.0b"));
     EXPECT_EQ(
-        fromFile.copyrightText(),
+        fromProgram.copyrightText(),
         *VersionBlock::query(VersionBlock::embedded(), "StringFileInfo\\040904b0\\LegalCopyright"));
-    // The test program is not called QuillonU: nothing is found and the texts stay.
-    CAboutDlg notFound;
-    EXPECT_EQ(notFound.versionText(), QStringLiteral("Version 1.0b"));
     QTemporaryDir dir;
+    CAboutDlg notFound(nullptr, dir.filePath(QStringLiteral("missing/QuillonU")));
+    EXPECT_EQ(notFound.versionText(), QStringLiteral("Version 1.0b"));
     QFile empty(dir.filePath(QStringLiteral("QuillonU")));
     ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
     empty.close();

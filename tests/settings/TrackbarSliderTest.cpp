@@ -44,6 +44,8 @@ struct KeyCase
 {
     Qt::Key key;
     int value; // from 100 on 2..242
+    // The numeric pad's keys, with Num Lock off, are the same keys on the pad.
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
 };
 
 class TrackbarKeyTest : public ::testing::TestWithParam<KeyCase>
@@ -56,16 +58,16 @@ TEST_P(TrackbarKeyTest, MovesAsTheTrackbarAndEndsTrackingOnRelease)
     slider.setRange(2, 242);
     slider.setValue(100);
     QSignalSpy ends(&slider, &TrackbarSlider::endTrack);
-    QTest::keyPress(&slider, GetParam().key);
+    QTest::keyPress(&slider, GetParam().key, GetParam().modifiers);
     EXPECT_EQ(slider.value(), GetParam().value);
     for (int repeat = 0; repeat < 3; ++repeat) {
-        QKeyEvent again(QEvent::KeyPress, GetParam().key, Qt::NoModifier, QString(), true);
+        QKeyEvent again(QEvent::KeyPress, GetParam().key, GetParam().modifiers, QString(), true);
         QCoreApplication::sendEvent(&slider, &again);
-        QKeyEvent up(QEvent::KeyRelease, GetParam().key, Qt::NoModifier, QString(), true);
+        QKeyEvent up(QEvent::KeyRelease, GetParam().key, GetParam().modifiers, QString(), true);
         QCoreApplication::sendEvent(&slider, &up);
     }
     EXPECT_EQ(ends.count(), 0);
-    QTest::keyRelease(&slider, GetParam().key);
+    QTest::keyRelease(&slider, GetParam().key, GetParam().modifiers);
     EXPECT_EQ(ends.count(), 1);
 }
 
@@ -74,10 +76,13 @@ INSTANTIATE_TEST_SUITE_P(Keys, TrackbarKeyTest,
                                            KeyCase{Qt::Key_Left, 99}, KeyCase{Qt::Key_Up, 99},
                                            KeyCase{Qt::Key_PageDown, 148},
                                            KeyCase{Qt::Key_PageUp, 52}, KeyCase{Qt::Key_Home, 2},
-                                           KeyCase{Qt::Key_End, 242}),
+                                           KeyCase{Qt::Key_End, 242},
+                                           KeyCase{Qt::Key_Right, 101, Qt::KeypadModifier},
+                                           KeyCase{Qt::Key_PageUp, 52, Qt::KeypadModifier},
+                                           KeyCase{Qt::Key_End, 242, Qt::KeypadModifier}),
                          [](const auto &info) {
-                             return paramName(QKeySequence(info.param.key).toString().toStdString(),
-                                              info.index);
+                             const QKeySequence keys(info.param.modifiers | info.param.key);
+                             return paramName(keys.toString().toStdString(), info.index);
                          });
 
 TEST(Trackbar, ClickBesideTheThumbMovesOnePageTowardThePointer)

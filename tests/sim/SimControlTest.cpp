@@ -183,14 +183,42 @@ TEST_F(ControlSocketTest, AnswersEachLineInTurn)
     EXPECT_EQ(m_unit.coefficients(), (ColorCoefficients{5, 6, 7, 8}));
 }
 
-TEST_F(ControlSocketTest, OverlongLineIsRefusedAndNotRun)
+struct LineLengthCase
 {
-    const QByteArray line =
-        "frame /" + QByteArray(int(SimControlServer::MaxLineLength) + 10, 'a') + '\n';
+    const char *name;
+    qint64 bytes; // newline included, when there is one
+    bool newline;
+    bool refused;
+};
+
+class ControlSocketLineLength : public ControlSocketTest,
+                                public ::testing::WithParamInterface<LineLengthCase>
+{};
+
+// A line of the limit, newline included, is run; one byte more is refused and not run, and so is
+// a line that never ends.
+TEST_P(ControlSocketLineLength, IsRefusedBeyondTheLimit)
+{
+    const LineLengthCase &c = GetParam();
+    const QByteArray prefix = "frame /";
+    QByteArray line = prefix + QByteArray(int(c.bytes - prefix.size() - (c.newline ? 1 : 0)), 'a');
+    if (c.newline)
+        line += '\n';
+    ASSERT_EQ(line.size(), c.bytes);
     const QStringList answers = exchange(line, 1);
     ASSERT_EQ(answers.size(), 1);
-    EXPECT_EQ(answers[0], QStringLiteral("error: line too long"));
+    EXPECT_EQ(answers[0] == QStringLiteral("error: line too long"), c.refused)
+        << answers[0].toStdString();
+    EXPECT_TRUE(answers[0].startsWith(QLatin1String("error:"))) << answers[0].toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    LineLengths, ControlSocketLineLength,
+    ::testing::Values(
+        LineLengthCase{"AtTheLimit", SimControlServer::MaxLineLength, true, false},
+        LineLengthCase{"OneByteMore", SimControlServer::MaxLineLength + 1, true, true},
+        LineLengthCase{"NeverEnding", SimControlServer::MaxLineLength + 1, false, true}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ControlSocketTest, SecondServerOnALiveNameIsRefused)
 {

@@ -12,9 +12,11 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -47,6 +49,33 @@ private:
     void (*m_previousHandler)(int) = nullptr;
 };
 
+// Refuses the rename that ends a save, as a file system that went read-only under it would.
+// QSaveFile's commit() reaches the C library's rename through this program's definition, which
+// the dynamic linker binds first; otherwise the real one is called.
+std::atomic<bool> g_refuseRename{false};
+
+class RefusedRename
+{
+public:
+    RefusedRename() { g_refuseRename = true; }
+    ~RefusedRename() { g_refuseRename = false; }
+    RefusedRename(const RefusedRename &) = delete;
+    RefusedRename &operator=(const RefusedRename &) = delete;
+};
+} // namespace
+
+extern "C" int rename(const char *from, const char *to)
+{
+    if (g_refuseRename) {
+        errno = EROFS;
+        return -1;
+    }
+    using Rename = int (*)(const char *, const char *);
+    static const auto real = reinterpret_cast<Rename>(dlsym(RTLD_NEXT, "rename"));
+    return real(from, to);
+}
+
+namespace {
 class FailedSave : public testing::TestWithParam<short>
 {
 protected:
@@ -79,6 +108,18 @@ TEST_P(FailedSave, WriteFailingHalfWayKeepsTheOldFile)
         const FileSizeLimit limit(64 * 1024);
         EXPECT_NE(save(m_target), 0);
     }
+    EXPECT_EQ(readFile(m_target), m_oldContents);
+    EXPECT_EQ(folderEntries(), QStringList{"picture.bmp"});
+}
+
+// Everything written, the last step refused: commit() fails, and the save with it.
+TEST_P(FailedSave, ARefusedFinalRenameFailsAndKeepsTheOldFile)
+{
+    {
+        const RefusedRename refused;
+        EXPECT_NE(save(m_target), 0);
+    }
+    EXPECT_EQ(m_control.saveErrorString().toStdString(), qt_error_string(EROFS).toStdString());
     EXPECT_EQ(readFile(m_target), m_oldContents);
     EXPECT_EQ(folderEntries(), QStringList{"picture.bmp"});
 }
