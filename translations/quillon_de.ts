@@ -329,10 +329,6 @@ Copy</source>
 Kopieren</translation>
     </message>
     <message>
-        <source>Save as &amp;PDF...</source>
-        <translation>Als &amp;PDF speichern...</translation>
-    </message>
-    <message>
         <source>Save the pages as one searchable PDF.
 Save as PDF</source>
         <translation>Speichert die Seiten als ein durchsuchbares PDF.
@@ -358,6 +354,10 @@ Pages</source>
         <translation>Zeigt die Seiten des PDF an, ordnet sie um und entfernt sie.
 Seiten</translation>
     </message>
+    <message>
+        <source>Save &amp;as PDF...</source>
+        <translation>Als &amp;PDF speichern...</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -380,6 +380,16 @@ Check the path and try again.</source>
         <translation>%1
 Der Ordner existiert nicht.
 Überprüfen Sie den Pfad und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
@@ -489,10 +499,6 @@ Der Ordner existiert nicht.
         <translation>Als PDF speichern</translation>
     </message>
     <message>
-        <source>PDF Files (*.pdf)</source>
-        <translation>PDF-Dateien (*.pdf)</translation>
-    </message>
-    <message>
         <source>The page for the PDF is not saved. Save it?</source>
         <translation>Die Seite für das PDF ist nicht gespeichert. Jetzt speichern?</translation>
     </message>
@@ -585,12 +591,12 @@ Der Ordner existiert nicht.
         <translation>Mit maximiertem Fenster starten.</translation>
     </message>
     <message>
-        <source>Capture one picture without a window and save it to FILE (.bmp or no extension: BMP, otherwise JPEG).</source>
-        <translation>Ein Bild ohne Fenster aufnehmen und in DATEI speichern (.bmp oder keine Endung: BMP, sonst JPEG).</translation>
-    </message>
-    <message>
         <source>FILE</source>
         <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Capture one picture without a window and save it to FILE (.bmp or no extension: BMP, .png: PNG, .pdf: a searchable PDF, otherwise JPEG).</source>
+        <translation>Ein Bild ohne Fenster aufnehmen und in DATEI speichern (.bmp oder keine Endung: BMP, .png: PNG, .pdf: ein durchsuchbares PDF, sonst JPEG).</translation>
     </message>
 </context>
 <context>
