@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "app/CQuillon2App.h"
 
+#include "app/AppLogging.h"
 #include "app/CMainFrame.h"
 #include "app/CSplashDlg.h"
 #include "app/InstanceGuard.h"
-#include "app/InstanceLogging.h"
 #include "app/PrivateRuntimeFolder.h"
 #include "store/SettingsStore.h"
 #include "view/CQuillon2Doc.h"
@@ -65,8 +65,8 @@ bool CQuillon2App::takeInstanceLock()
     if (m_runtimeFolder.isEmpty()) {
         // A lock in a folder others may write to could be held by any of them, and would keep
         // this user from ever starting: better two copies than none.
-        qCWarning(lcInstance, "no folder of this user's alone: running without the "
-                              "single-instance lock");
+        qCWarning(lcApp, "no folder of this user's alone: running without the "
+                         "single-instance lock");
         return true;
     }
     m_instanceLock = std::make_unique<InstanceGuard>(m_runtimeFolder + u'/' + m_lockName +

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/InstanceGuard.h"
 
-#include "app/InstanceLogging.h"
+#include "app/AppLogging.h"
 
 #include <QFile>
 
@@ -32,7 +32,7 @@ bool InstanceGuard::tryAcquire()
         m_fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (m_fd < 0) {
         // Without a lock to hold, starting beats refusing every start.
-        qCWarning(lcInstance) << "cannot open" << m_path << std::strerror(errno);
+        qCWarning(lcApp) << "cannot open" << m_path << std::strerror(errno);
         return true;
     }
     if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0)
@@ -42,6 +42,6 @@ bool InstanceGuard::tryAcquire()
     m_fd = -1;
     if (error == EWOULDBLOCK)
         return false;
-    qCWarning(lcInstance) << "cannot lock" << m_path << std::strerror(error);
+    qCWarning(lcApp) << "cannot lock" << m_path << std::strerror(error);
     return true;
 }

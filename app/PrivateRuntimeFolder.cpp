@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/PrivateRuntimeFolder.h"
 
-#include "app/InstanceLogging.h"
+#include "app/AppLogging.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +21,7 @@ bool isPrivateFolder(const QString &path)
     if (S_ISDIR(status.st_mode) && status.st_uid == ::geteuid() &&
         (status.st_mode & (S_IRWXG | S_IRWXO)) == 0)
         return true;
-    qCWarning(lcInstance, "%s is not a folder of this user's alone (owner %u, mode %o)",
+    qCWarning(lcApp, "%s is not a folder of this user's alone (owner %u, mode %o)",
               qPrintable(path), unsigned(status.st_uid), unsigned(status.st_mode & 07777));
     return false;
 }
@@ -37,7 +37,7 @@ QString privateRuntimeFolder()
     const QString own = QDir::tempPath() + QStringLiteral("/quillonu-%1").arg(::geteuid());
     const QByteArray ownName = QFile::encodeName(own);
     if (::mkdir(ownName.constData(), 0700) != 0 && errno != EEXIST) {
-        qCWarning(lcInstance, "cannot make %s: %s", ownName.constData(), std::strerror(errno));
+        qCWarning(lcApp, "cannot make %s: %s", ownName.constData(), std::strerror(errno));
         return {};
     }
     // Made now or long ago, by us or by someone else: it counts only if it is ours alone.

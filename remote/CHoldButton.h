@@ -26,10 +26,16 @@ public:
     // Drawn released without telling the owner: a hold the owner has already ended.
     void showReleased();
 
-    // Written by the owner; changing them does not repaint.
-    int m_disabledImageId = 0;
-    int m_pressedImageId = 0;
-    int m_normalImageId = 0;
+    // Set by the owner; changing them does not repaint.
+    void setImages(int pressedImageId, int normalImageId, int disabledImageId)
+    {
+        m_pressedImageId = pressedImageId;
+        m_normalImageId = normalImageId;
+        m_disabledImageId = disabledImageId;
+    }
+    int pressedImageId() const { return m_pressedImageId; }
+    int normalImageId() const { return m_normalImageId; }
+    int disabledImageId() const { return m_disabledImageId; }
 
 Q_SIGNALS:
     void buttonPressed(int controlId);
@@ -43,5 +49,8 @@ protected:
 
 private:
     const int m_controlId;
+    int m_disabledImageId = 0;
+    int m_pressedImageId = 0;
+    int m_normalImageId = 0;
     int m_bPressed = 0;
 };

@@ -10,6 +10,7 @@
 #include "remote/PanelBitmaps.h"
 #include "remote/PanelKeyAccessible.h"
 #include "remote/PanelKeys.h"
+#include "remote/RemoteLogging.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -49,8 +50,14 @@ CRemoteControlDlg::~CRemoteControlDlg() = default;
 bool CRemoteControlDlg::Create()
 {
     // The window is made once, and the window system must give us one.
-    if (m_controls.front() || !winId())
+    if (m_controls.front()) {
+        qCWarning(lcRemote, "the panel was made already");
         return false;
+    }
+    if (!winId()) {
+        qCWarning(lcRemote, "the window system gave the panel no window");
+        return false;
+    }
     const HandlerScope scope(*this);
     setFixedSize(ClientWidth, ClientHeight);
     CentreOnScreen();
@@ -176,14 +183,10 @@ void CRemoteControlDlg::AssignButtonImages()
 {
     for (const ControlRow &row : controlTable()) {
         if (CToggleButton *key = toggle(row.id)) {
-            key->m_onImageId = row.images[0];
-            key->m_offImageId = row.images[1];
-            key->m_width = row.hitSize.width();
-            key->m_height = row.hitSize.height();
+            key->setImages(row.images[0], row.images[1]);
+            key->setHitSize(row.hitSize);
         } else if (CHoldButton *key = hold(row.id)) {
-            key->m_pressedImageId = row.images[0];
-            key->m_normalImageId = row.images[1];
-            key->m_disabledImageId = row.images[2];
+            key->setImages(row.images[0], row.images[1], row.images[2]);
         }
     }
 }
@@ -210,7 +213,7 @@ void CRemoteControlDlg::SyncWithCamera()
         {GammaId, status->gammaOn},
     };
     for (const auto &[id, on] : singles)
-        toggle(id)->m_state = on ? 1 : 0;
+        toggle(id)->setState(on ? 1 : 0);
     SetRadioGroup(LampGroup, m_lampState, true);
     SetRadioGroup(SourceGroup, status->sourceIndex, false);
     SetRadioGroup(RotationGroup, status->rotation, false);
@@ -226,7 +229,7 @@ void CRemoteControlDlg::SetRadioGroup(const RadioGroup &group, int index, bool o
         --index;
     for (int position = 0; position < group.size(); ++position) {
         CToggleButton *key = toggle(group.firstId + position);
-        key->m_state = position == index ? 1 : 0;
+        key->setState(position == index ? 1 : 0);
         key->repaint();
         announceKeyState(key);
     }
@@ -252,7 +255,7 @@ void CRemoteControlDlg::ReleasePause()
     if (!pause->isOn())
         return;
     toggle(ColorBwId)->setEnabled(true);
-    pause->m_state = 0;
+    pause->setState(0);
     pause->repaint();
     announceKeyState(pause);
 }

@@ -13,7 +13,6 @@ public:
     CToggleButton(int controlId, QWidget *parent);
 
     int controlId() const { return m_controlId; }
-    // 1 is on; the owner may write any other value, which counts as off.
     bool isOn() const { return m_state == 1; }
     // The bitmap the button shows now: held inside wins over the state.
     int currentImageId() const;
@@ -24,12 +23,24 @@ public:
     // A completed click from the panel's keyboard key: flips the state and tells the owner.
     void clickByKey();
 
-    // Written by the owner; changing them does not repaint.
-    int m_height = 0; // the hit rectangle, normally the image's size
-    int m_width = 0;
-    int m_offImageId = 0;
-    int m_onImageId = 0;
-    int m_state = 0;
+    // Set by the owner; changing them does not repaint.
+    void setImages(int onImageId, int offImageId)
+    {
+        m_onImageId = onImageId;
+        m_offImageId = offImageId;
+    }
+    int onImageId() const { return m_onImageId; }
+    int offImageId() const { return m_offImageId; }
+    // The hit rectangle, normally the image's size.
+    void setHitSize(QSize size)
+    {
+        m_width = size.width();
+        m_height = size.height();
+    }
+    QSize hitSize() const { return {m_width, m_height}; }
+    // 1 is on; the owner may set any other value, which counts as off.
+    int state() const { return m_state; }
+    void setState(int state) { m_state = state; }
 
 Q_SIGNALS:
     // After the state has flipped; the button still shows its on image until the owner returns.
@@ -49,6 +60,11 @@ private:
     bool isInsideHitRectangle(QPoint position) const;
 
     const int m_controlId;
+    int m_height = 0;
+    int m_width = 0;
+    int m_offImageId = 0;
+    int m_onImageId = 0;
+    int m_state = 0;
     int m_bPressed = 0;
     // Set by our own button-down only, so the moves that follow a double-click's second press
     // are not tracked and its button-up flips nothing.

@@ -2,6 +2,7 @@
 #include "settings/CQFactorDlg.h"
 
 #include "settings/DialogUnits.h"
+#include "settings/SettingsLogging.h"
 #include "settings/TrackbarSlider.h"
 
 #include <QLabel>
@@ -47,6 +48,10 @@ void CQFactorDlg::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
         m_slider->setValue(m_qFactor);
+        // Confirming would store the slider's end instead of the stored factor.
+        if (m_slider->value() != m_qFactor)
+            qCInfo(lcSettings, "the stored quality factor %d is outside %d..%d: %d is shown",
+                   m_qFactor, MinimumFactor, MaximumFactor, m_slider->value());
         centreOnScreen(*this);
     }
     QDialog::showEvent(event);

@@ -2,6 +2,7 @@
 #include "sim/SimControlServer.h"
 
 #include "sim/SimControlCommands.h"
+#include "sim/SimLogging.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,6 +66,9 @@ void SimControlServer::accept()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         if (m_connections >= MaxConnections) {
+            // The client sees only that the connection closed.
+            qCWarning(lcSim, "a control client refused: %d clients are connected already",
+                      m_connections);
             socket->abort();
             delete socket;
             continue;
@@ -89,6 +93,8 @@ void SimControlServer::serve(QLocalSocket *socket)
         const QString answer = runSimCommand(m_unit, QString::fromUtf8(line));
         socket->write(answer.toUtf8() + '\n');
         if (socket->bytesToWrite() > MaxUnreadAnswers) {
+            qCWarning(lcSim, "a control client cut off: %lld bytes of its answers unread",
+                      socket->bytesToWrite());
             socket->abort();
             return;
         }

@@ -5,6 +5,7 @@
 #include "picture/BusyScope.h"
 #include "view/FileDialogs.h"
 #include "view/PictureOutput.h"
+#include "view/ViewLogging.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -20,8 +21,12 @@ void printPicture(const QImage &picture, FileDialogs &dialogs, StatusSink &statu
     BusyScope busy(status);
     const bool printed = PictureOutput::print(printer, picture);
     busy.end();
-    if (!printed)
-        QMessageBox::warning(
-            window, statusText(StringId::AppTitle),
-            QCoreApplication::translate("CQuillon2View", "Failed to print the image."));
+    if (printed)
+        return;
+    qCWarning(lcView, "printing to %s failed",
+              qPrintable(printer.outputFileName().isEmpty() ? printer.printerName()
+                                                            : printer.outputFileName()));
+    QMessageBox::warning(
+        window, statusText(StringId::AppTitle),
+        QCoreApplication::translate("CQuillon2View", "Failed to print the image."));
 }

@@ -43,12 +43,7 @@ protected:
 class HoldButtonTest : public KeyTest<CHoldButton>
 {
 protected:
-    HoldButtonTest()
-    {
-        key->m_pressedImageId = 182;
-        key->m_normalImageId = 183;
-        key->m_disabledImageId = 186;
-    }
+    HoldButtonTest() { key->setImages(182, 183, 186); }
     QSignalSpy pressed{key, &CHoldButton::buttonPressed};
     QSignalSpy released{key, &CHoldButton::buttonReleased};
 };
@@ -104,10 +99,8 @@ class ToggleButtonTest : public KeyTest<CToggleButton>
 protected:
     ToggleButtonTest()
     {
-        key->m_onImageId = 182;
-        key->m_offImageId = 183;
-        key->m_width = 58;
-        key->m_height = 13;
+        key->setImages(182, 183);
+        key->setHitSize({58, 13});
     }
     QSignalSpy toggled{key, &CToggleButton::buttonToggled};
 };
@@ -117,7 +110,7 @@ TEST_F(ToggleButtonTest, ClickFlipsThenNotifiesWhileStillShowingOn)
     int stateSeen = -1;
     int imageSeen = -1;
     QObject::connect(key, &CToggleButton::buttonToggled, [&] {
-        stateSeen = key->m_state;
+        stateSeen = key->state();
         imageSeen = key->currentImageId();
     });
     QTest::mouseClick(key, Qt::LeftButton);
@@ -126,7 +119,7 @@ TEST_F(ToggleButtonTest, ClickFlipsThenNotifiesWhileStillShowingOn)
     ASSERT_EQ(toggled.count(), 1);
     EXPECT_EQ(toggled.at(0).at(0).toInt(), KeyId);
     QTest::mouseClick(key, Qt::LeftButton);
-    EXPECT_EQ(key->m_state, 0);
+    EXPECT_EQ(key->state(), 0);
     EXPECT_EQ(key->currentImageId(), 183);
     EXPECT_EQ(toggled.count(), 2);
 }
@@ -138,7 +131,7 @@ TEST_F(ToggleButtonTest, DraggedOutAndReleasedKeepsItsState)
     EXPECT_EQ(key->pressed(), 0);
     EXPECT_EQ(key->currentImageId(), 183);
     QTest::mouseRelease(key, Qt::LeftButton, {}, QPoint(80, 6));
-    EXPECT_EQ(key->m_state, 0);
+    EXPECT_EQ(key->state(), 0);
     EXPECT_EQ(toggled.count(), 0);
 }
 
@@ -149,7 +142,7 @@ TEST_F(ToggleButtonTest, DraggedOutAndBackInFlips)
     QTest::mouseMove(key, QPoint(30, 6));
     EXPECT_EQ(key->pressed(), 1);
     QTest::mouseRelease(key, Qt::LeftButton, {}, QPoint(30, 6));
-    EXPECT_EQ(key->m_state, 1);
+    EXPECT_EQ(key->state(), 1);
     EXPECT_EQ(toggled.count(), 1);
 }
 
@@ -159,13 +152,13 @@ TEST_F(ToggleButtonTest, EdgePixelsCountAsOutsideOnlyAfterAMove)
 {
     QTest::mousePress(key, Qt::LeftButton, {}, QPoint(0, 6));
     QTest::mouseRelease(key, Qt::LeftButton, {}, QPoint(0, 6));
-    EXPECT_EQ(key->m_state, 1);
+    EXPECT_EQ(key->state(), 1);
 
     QTest::mousePress(key, Qt::LeftButton, {}, QPoint(5, 6));
     QTest::mouseMove(key, QPoint(0, 6));
     EXPECT_EQ(key->pressed(), 0);
     QTest::mouseRelease(key, Qt::LeftButton, {}, QPoint(0, 6));
-    EXPECT_EQ(key->m_state, 1);
+    EXPECT_EQ(key->state(), 1);
 
     QTest::mousePress(key, Qt::LeftButton, {}, QPoint(5, 6));
     QTest::mouseMove(key, QPoint(5, 0));
@@ -184,27 +177,27 @@ TEST_F(ToggleButtonTest, EdgePixelsCountAsOutsideOnlyAfterAMove)
 TEST_F(ToggleButtonTest, DoubleClickFlipsOnce)
 {
     QTest::mouseDClick(parent.windowHandle(), Qt::LeftButton, {}, QPoint(30, 16));
-    EXPECT_EQ(key->m_state, 1);
+    EXPECT_EQ(key->state(), 1);
     EXPECT_EQ(toggled.count(), 1);
     EXPECT_EQ(key->pressed(), 0);
 }
 
 TEST_F(ToggleButtonTest, OddStateIsOffAndTheNextClickTurnsItOn)
 {
-    key->m_state = 5;
+    key->setState(5);
     EXPECT_FALSE(key->isOn());
     EXPECT_EQ(key->currentImageId(), 183);
     QTest::mouseClick(key, Qt::LeftButton);
-    EXPECT_EQ(key->m_state, 1);
+    EXPECT_EQ(key->state(), 1);
 }
 
 TEST_F(ToggleButtonTest, DisabledLooksTheSameAndDoesNotReact)
 {
-    key->m_state = 1;
+    key->setState(1);
     key->setEnabled(false);
     EXPECT_EQ(key->currentImageId(), 182);
     QTest::mouseClick(key, Qt::LeftButton);
-    EXPECT_EQ(key->m_state, 1);
+    EXPECT_EQ(key->state(), 1);
     EXPECT_EQ(toggled.count(), 0);
 }
 

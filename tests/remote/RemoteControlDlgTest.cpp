@@ -70,16 +70,16 @@ TEST_F(RemotePanelTest, EveryKeyFollowsTheControlTable)
         switch (row.kind) {
         case ButtonKind::Toggle:
             ASSERT_NE(toggle(row.id), nullptr);
-            EXPECT_EQ(toggle(row.id)->m_onImageId, row.images[0]);
-            EXPECT_EQ(toggle(row.id)->m_offImageId, row.images[1]);
-            EXPECT_EQ(QSize(toggle(row.id)->m_width, toggle(row.id)->m_height), row.hitSize);
+            EXPECT_EQ(toggle(row.id)->onImageId(), row.images[0]);
+            EXPECT_EQ(toggle(row.id)->offImageId(), row.images[1]);
+            EXPECT_EQ(toggle(row.id)->hitSize(), row.hitSize);
             EXPECT_EQ(panelBitmap(row.images[0], panel->palette()).size(), row.hitSize);
             break;
         case ButtonKind::Hold:
             ASSERT_NE(hold(row.id), nullptr);
-            EXPECT_EQ(hold(row.id)->m_pressedImageId, row.images[0]);
-            EXPECT_EQ(hold(row.id)->m_normalImageId, row.images[1]);
-            EXPECT_EQ(hold(row.id)->m_disabledImageId, row.images[2]);
+            EXPECT_EQ(hold(row.id)->pressedImageId(), row.images[0]);
+            EXPECT_EQ(hold(row.id)->normalImageId(), row.images[1]);
+            EXPECT_EQ(hold(row.id)->disabledImageId(), row.images[2]);
             break;
         case ButtonKind::Push:
             ASSERT_NE(qobject_cast<CBitmapButton *>(key), nullptr);
