@@ -9,13 +9,16 @@
 namespace {
 // A token is a short line of text; anything longer is not one.
 constexpr qint64 MaxTokenBytes = 4096;
+// A second start knocks at once and is gone; a few may come together (a double click).
+constexpr ConnectionGate::Limits KnockLimits{8, 8, std::chrono::milliseconds(2000)};
 } // namespace
 
 InstanceBeacon::InstanceBeacon(QString socketPath, QObject *parent)
     : QObject(parent)
     , m_path(std::move(socketPath))
+    , m_gate(KnockLimits)
 {
-    connect(&m_server, &QLocalServer::newConnection, this, &InstanceBeacon::accept);
+    connect(&m_gate, &ConnectionGate::opened, this, &InstanceBeacon::accept);
 }
 
 bool InstanceBeacon::listen()
@@ -24,8 +27,8 @@ bool InstanceBeacon::listen()
         return false;
     // Only the holder of the lock gets here, so whatever is at the path is a crashed copy's.
     QLocalServer::removeServer(m_path);
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    return m_server.listen(m_path);
+    m_gate.server().setSocketOptions(QLocalServer::UserAccessOption);
+    return m_gate.server().listen(m_path);
 }
 
 bool InstanceBeacon::knock(int timeoutMs) const
@@ -50,24 +53,22 @@ QByteArray InstanceBeacon::launcherToken()
     return token.left(MaxTokenBytes).replace('\n', ' ');
 }
 
-void InstanceBeacon::accept()
+void InstanceBeacon::accept(QLocalSocket *socket)
 {
-    while (QLocalSocket *socket = m_server.nextPendingConnection()) {
-        // The token arrives as one line; a knock that ends without one still counts, once.
-        const auto answered = std::make_shared<bool>(false);
-        const auto finish = [this, socket, answered] {
-            if (std::exchange(*answered, true))
-                return;
-            const QByteArray line = socket->readLine(MaxTokenBytes).trimmed();
-            socket->deleteLater();
-            Q_EMIT knocked(line);
-        };
-        connect(socket, &QLocalSocket::readyRead, this, [socket, finish] {
-            if (socket->canReadLine() || socket->bytesAvailable() >= MaxTokenBytes)
-                finish();
-        });
-        connect(socket, &QLocalSocket::disconnected, this, finish);
-        if (socket->canReadLine() || socket->state() != QLocalSocket::ConnectedState)
+    // The token arrives as one line; a knock that ends without one still counts, once.
+    const auto answered = std::make_shared<bool>(false);
+    const auto finish = [this, socket, answered] {
+        if (std::exchange(*answered, true))
+            return;
+        const QByteArray line = socket->readLine(MaxTokenBytes).trimmed();
+        socket->deleteLater();
+        Q_EMIT knocked(line);
+    };
+    connect(socket, &QLocalSocket::readyRead, this, [socket, finish] {
+        if (socket->canReadLine() || socket->bytesAvailable() >= MaxTokenBytes)
             finish();
-    }
+    });
+    connect(socket, &QLocalSocket::disconnected, this, finish);
+    if (socket->canReadLine() || socket->state() != QLocalSocket::ConnectedState)
+        finish();
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QLocalServer>
+#include "ipc/ConnectionGate.h"
+
 #include <QObject>
 #include <QString>
 
@@ -35,8 +36,8 @@ Q_SIGNALS:
     void knocked(const QByteArray &token);
 
 private:
-    void accept();
+    void accept(QLocalSocket *socket);
 
     QString m_path;
-    QLocalServer m_server;
+    ConnectionGate m_gate;
 };

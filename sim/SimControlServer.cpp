@@ -6,8 +6,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLocalServer>
 #include <QLocalSocket>
+#include <QPointer>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,10 +15,10 @@
 SimControlServer::SimControlServer(SimulatedMainUnit &unit, QObject *parent)
     : QObject(parent)
     , m_unit(unit)
-    , m_server(new QLocalServer(this))
+    , m_gate({MaxConnections, 4, IdleTimeout})
 {
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, &SimControlServer::accept);
+    m_gate.server().setSocketOptions(QLocalServer::UserAccessOption);
+    connect(&m_gate, &ConnectionGate::opened, this, &SimControlServer::accept);
 }
 
 SimControlServer::~SimControlServer() = default;
@@ -46,39 +46,27 @@ bool SimControlServer::listen(const QString &name, QString *error)
                      .arg(name, path);
         return false;
     }
-    if (m_server->listen(name))
+    if (m_gate.server().listen(name))
         return true;
-    if (m_server->serverError() == QAbstractSocket::AddressInUseError) {
+    if (m_gate.server().serverError() == QAbstractSocket::AddressInUseError) {
         QLocalServer::removeServer(name);
-        if (m_server->listen(name))
+        if (m_gate.server().listen(name))
             return true;
     }
-    *error = QStringLiteral("cannot listen on \"%1\": %2").arg(name, m_server->errorString());
+    *error = QStringLiteral("cannot listen on \"%1\": %2").arg(name, m_gate.server().errorString());
     return false;
 }
 
 QString SimControlServer::fullServerName() const
 {
-    return m_server->fullServerName();
+    return m_gate.server().fullServerName();
 }
 
-void SimControlServer::accept()
+void SimControlServer::accept(QLocalSocket *socket)
 {
-    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        if (m_connections >= MaxConnections) {
-            // The client sees only that the connection closed.
-            qCWarning(lcSim, "a control client refused: %d clients are connected already",
-                      m_connections);
-            socket->abort();
-            delete socket;
-            continue;
-        }
-        ++m_connections;
-        connect(socket, &QObject::destroyed, this, [this] { --m_connections; });
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { serve(socket); });
-        serve(socket); // lines may already be waiting
-    }
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket] { serve(socket); });
+    serve(socket); // lines may already be waiting
 }
 
 void SimControlServer::serve(QLocalSocket *socket)
@@ -90,7 +78,14 @@ void SimControlServer::serve(QLocalSocket *socket)
             socket->disconnectFromServer();
             return;
         }
+        // A command may run the program's reaction to it in an event loop of its own (a message
+        // box), where the client may leave and its socket be deleted.
+        const QPointer<QLocalSocket> client(socket);
+        m_gate.answering(socket);
         const QString answer = runSimCommand(m_unit, QString::fromUtf8(line));
+        if (!client)
+            return;
+        m_gate.answered(socket);
         socket->write(answer.toUtf8() + '\n');
         if (socket->bytesToWrite() > MaxUnreadAnswers) {
             qCWarning(lcSim, "a control client cut off: %lld bytes of its answers unread",

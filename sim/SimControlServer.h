@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ipc/ConnectionGate.h"
+
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
 class QLocalSocket;
 class SimulatedMainUnit;
 
@@ -17,9 +18,13 @@ class SimControlServer : public QObject
 public:
     // Longer lines are refused and the connection is closed.
     static constexpr qint64 MaxLineLength = 4096;
-    // Connections beyond this many are closed at once, so that a flood of them cannot use up the
-    // process's descriptors (QLocalServer stops listening for good when accepting fails).
+    // Served at once; more wait their turn (see ConnectionGate), so that a flood of them cannot
+    // use up the process's descriptors (QLocalServer stops listening for good when accepting
+    // fails).
     static constexpr int MaxConnections = 16;
+    // A client that sends no whole command this long after connecting, or after its last answer,
+    // is dropped: idle clients would otherwise keep everyone else out.
+    static constexpr std::chrono::milliseconds IdleTimeout{5000};
     // A client that lets more answers than this pile up unread is dropped.
     static constexpr qint64 MaxUnreadAnswers = 64 * 1024;
 
@@ -32,10 +37,9 @@ public:
     QString fullServerName() const;
 
 private:
-    void accept();
+    void accept(QLocalSocket *socket);
     void serve(QLocalSocket *socket);
 
     SimulatedMainUnit &m_unit;
-    QLocalServer *m_server;
-    int m_connections = 0;
+    ConnectionGate m_gate;
 };

@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocalSocket>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -227,6 +228,28 @@ TEST(InstanceGuard, ALockThatCannotBeOpenedDoesNotStopAStart)
     QTemporaryDir dir;
     InstanceGuard guard(dir.filePath(QStringLiteral("missing/QuillonU.lock")));
     EXPECT_TRUE(guard.tryAcquire());
+}
+
+// Clients that connect to the running copy and say nothing hold only a few of its descriptors.
+TEST(InstanceBeacon, IdleClientsHoldFewDescriptors)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("beacon.socket"));
+    InstanceBeacon running(path);
+    ASSERT_TRUE(running.listen());
+    const auto descriptors = [] {
+        return QDir(QStringLiteral("/proc/self/fd")).count();
+    };
+    const auto before = descriptors();
+    constexpr int Clients = 40;
+    std::vector<std::unique_ptr<QLocalSocket>> idle;
+    for (int i = 0; i < Clients; ++i) {
+        idle.push_back(std::make_unique<QLocalSocket>());
+        idle.back()->connectToServer(path);
+    }
+    waitUntil([] { return false; }, std::chrono::milliseconds(300));
+    // One each for the clients; the beacon's open and queued ones (see ConnectionGate).
+    EXPECT_LE(descriptors() - before, Clients + 18u);
 }
 
 TEST_F(CQuillon2AppTest, FirstUpdateAsksTheCamera)

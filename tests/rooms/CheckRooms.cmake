@@ -12,7 +12,8 @@ set(uses_imaging kernels)
 set(uses_store "")
 set(uses_settings "")
 set(uses_res "")
-set(uses_sim link)
+set(uses_ipc "")
+set(uses_sim ipc link)
 # The simulator reads the camera's vocabulary on its own, so that it and the link's command set
 # check each other.
 set(kept_from_sim link/CameraCommands.h link/CameraCommandTexts.h)
@@ -20,10 +21,10 @@ set(uses_remote link)
 set(uses_picture imaging link store)
 set(uses_view imaging link picture remote settings store)
 set(uses_document imaging)
-set(uses_app document imaging link picture remote settings sim store view)
-set(rooms kernels link imaging store picture settings res sim remote view document app)
+set(uses_app document imaging ipc link picture remote settings sim store view)
+set(rooms kernels link imaging store picture settings res ipc sim remote view document app)
 # The rooms a program without Qt Widgets links (a shared module, the headless capture).
-set(widget_free_rooms kernels link imaging store picture sim document)
+set(widget_free_rooms kernels link imaging store picture ipc sim document)
 
 # Every header of Qt's widget modules, by the name it is included with.
 set(widget_modules QtWidgets QtPrintSupport QtOpenGLWidgets QtSvgWidgets)

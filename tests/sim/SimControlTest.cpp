@@ -16,6 +16,7 @@
 
 #include <cstring>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -140,18 +141,21 @@ protected:
         ASSERT_TRUE(m_server.listen(m_name, &error)) << error.toStdString();
     }
     // Sends the bytes and waits for `lines` answer lines, serving the server meanwhile.
-    QStringList exchange(const QByteArray &bytes, int lines)
+    QStringList exchange(const QByteArray &bytes, int lines,
+                         std::chrono::milliseconds timeout = std::chrono::seconds(5))
     {
         QLocalSocket socket;
         socket.connectToServer(m_name);
         EXPECT_TRUE(waitUntil([&] { return socket.state() == QLocalSocket::ConnectedState; }));
         socket.write(bytes);
         QStringList answers;
-        waitUntil([&] {
-            while (socket.canReadLine())
-                answers << QString::fromUtf8(socket.readLine()).trimmed();
-            return answers.size() >= lines;
-        });
+        waitUntil(
+            [&] {
+                while (socket.canReadLine())
+                    answers << QString::fromUtf8(socket.readLine()).trimmed();
+                return answers.size() >= lines;
+            },
+            timeout);
         return answers;
     }
     int runClient(const QStringList &arguments, QString *output,
@@ -303,6 +307,20 @@ TEST_F(ControlSocketTest, SurvivesAConnectionFloodAndAClientThatNeverReads)
     EXPECT_TRUE(waitUntil([&] { return deaf.state() == QLocalSocket::UnconnectedState; },
                           std::chrono::seconds(20)));
     EXPECT_EQ(exchange("nak\n", 1), QStringList{QStringLiteral("ok")});
+}
+
+// As many clients as are served at once connect and say nothing: a command still gets through,
+// once they have been dropped.
+TEST_F(ControlSocketTest, IdleClientsDoNotKeepACommandOut)
+{
+    std::vector<std::unique_ptr<QLocalSocket>> idle;
+    for (int i = 0; i < SimControlServer::MaxConnections; ++i) {
+        idle.push_back(std::make_unique<QLocalSocket>());
+        idle.back()->connectToServer(m_name);
+    }
+    EXPECT_EQ(exchange("nak\n", 1, SimControlServer::IdleTimeout + std::chrono::seconds(3)),
+              QStringList{QStringLiteral("ok")});
+    EXPECT_EQ(idle.front()->state(), QLocalSocket::UnconnectedState);
 }
 
 // Opening a FIFO would wait for a writer and block the whole program.

@@ -1,0 +1,4 @@
+// SPDX-License-Identifier: MIT
+#include "ipc/IpcLogging.h"
+
+Q_LOGGING_CATEGORY(lcIpc, "quillon.ipc", QtCriticalMsg)
