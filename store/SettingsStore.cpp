@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -45,6 +46,15 @@ std::optional<int> storedInt(const QVariant &value)
     if (!ok)
         return std::nullopt;
     return parsed;
+}
+
+// A stored text as the program reads it: an unquoted text with commas in a hand-edited file comes
+// back split at the commas.
+QString storedText(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
 }
 
 // QSettings writes when it is closed. A failed write changes nothing the user sees (the value
@@ -114,6 +124,10 @@ void SettingsStore::write(const IntSetting &setting, int value) const
     if (!settings)
         return;
     settings->beginGroup(QLatin1String(setting.group));
+    // Writing rewrites the whole file, and a hand-edited one loses its comments: only a change is
+    // worth that.
+    if (storedInt(settings->value(QLatin1String(setting.key))) == value)
+        return;
     // A plain int, so that the registry gets a DWORD and not a QWORD.
     settings->setValue(QLatin1String(setting.key), value);
     writeOut(std::move(settings));
@@ -125,11 +139,7 @@ QString SettingsStore::readText(const QString &group, const QString &key) const
     if (!settings)
         return {};
     settings->beginGroup(group);
-    const QVariant value = settings->value(key);
-    // An unquoted text with commas in a hand-edited file comes back split at the commas.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
+    return storedText(settings->value(key));
 }
 
 QString SettingsStore::windowPos() const
@@ -143,6 +153,8 @@ void SettingsStore::writeText(const QString &group, const QString &key, const QS
     if (!settings)
         return;
     settings->beginGroup(group);
+    if (settings->contains(key) && storedText(settings->value(key)) == text)
+        return; // unchanged: the file is not rewritten (see write())
     settings->setValue(key, text);
     writeOut(std::move(settings));
 }
@@ -183,13 +195,26 @@ void SettingsStore::saveApplicationSettings(const ApplicationSettings &toSave) c
         auto settings = open();
         if (!settings)
             return;
-        settings->remove(RecentFileGroup);
-        settings->beginGroup(RecentFileGroup);
+        QMap<QString, QString> entries;
         for (int i = 0; i < ApplicationSettings::RecentFileCount; ++i) {
             if (!toSave.recentFiles[i].isEmpty())
-                settings->setValue(recentFileKey(i), toSave.recentFiles[i]);
+                entries.insert(recentFileKey(i), toSave.recentFiles[i]);
         }
-        writeOut(std::move(settings));
+        settings->beginGroup(RecentFileGroup);
+        QMap<QString, QString> stored;
+        const QStringList keys = settings->childKeys();
+        for (const QString &key : keys)
+            stored.insert(key, storedText(settings->value(key)));
+        const bool nested = !settings->childGroups().isEmpty();
+        settings->endGroup();
+        // The list is replaced only when it would differ (see write()).
+        if (stored != entries || nested) {
+            settings->remove(RecentFileGroup);
+            settings->beginGroup(RecentFileGroup);
+            for (auto entry = entries.cbegin(); entry != entries.cend(); ++entry)
+                settings->setValue(entry.key(), entry.value());
+            writeOut(std::move(settings));
+        }
     }
     if (toSave.previewPages != 0)
         write(Setting::PreviewPages, toSave.previewPages);

@@ -235,6 +235,27 @@ TEST_F(SettingsStoreTest, PreviewPagesIsWrittenOnlyWhenNotZero)
     EXPECT_EQ(stored(QStringLiteral("Settings/PreviewPages")).toString(), QStringLiteral("3"));
 }
 
+// Writing rewrites the whole file: a hand-edited one keeps its comments and layout as long as
+// nothing in it changes, as at a close that changed no setting.
+TEST_F(SettingsStoreTest, UnchangedValuesLeaveTheFileAsItWas)
+{
+    const QByteArray text = "; tuned by hand\n[Recent%20File%20List]\nFile1=/a.bmp\n"
+                            "File2=/d,e.jpg\n\n[Settings]\n; sharper for text\nSharpness=5\n"
+                            "WindowPos=0,1,-1,-1,-1,-1,10,10,810,610\nLastFolder=/home\n"
+                            "PreviewPages=2\n";
+    writeFile(text);
+    m_store.write(Setting::Sharpness, 5);
+    m_store.setWindowPos(m_store.windowPos());
+    m_store.setLastFolder(QStringLiteral("/home"));
+    m_store.saveApplicationSettings(m_store.loadApplicationSettings());
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), text.toStdString());
+
+    m_store.write(Setting::Sharpness, 4);
+    EXPECT_EQ(m_store.read(Setting::Sharpness), 4);
+}
+
 TEST_F(SettingsStoreTest, FailedWriteIsIgnored)
 {
     // A regular file where the profile's folder should be: nothing can be created below it.
