@@ -118,6 +118,9 @@ void FramePlacement::activate(std::optional<WindowPlacement> stored, unsigned sh
     }
     if (showCommand != ShowCommand::ShowNormal)
         stored->showCommand = showCommand;
+    // A window stored hidden would start the program with nothing to use or close it with.
+    if (stored->showCommand == ShowCommand::Hide)
+        stored->showCommand = ShowCommand::ShowNormal;
     apply(*stored);
 }
 

@@ -331,6 +331,11 @@ TEST_F(CMainFrameTest, OpensAtTheStoredPlacement)
     settings->setWindowPos(QStringLiteral("0,3,-1,-1,-1,-1,100,90,740"));
     makeFrame().ActivateFrame(ShowCommand::ShowNormal);
     EXPECT_FALSE(frame->isMaximized());
+
+    // Stored hidden, the program would run with no window to use or close.
+    settings->setWindowPos(QStringLiteral("0,0,-1,-1,-1,-1,100,90,740,570"));
+    makeFrame().ActivateFrame(ShowCommand::ShowNormal);
+    EXPECT_TRUE(frame->isVisible());
 }
 
 // The picture control kept its first size, in a corner, when the window came back from a
