@@ -9,6 +9,7 @@
 #include "picture/ImageHolder.h"
 #include "picture/ShownPicture.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 #include <cstdio>
@@ -46,6 +47,23 @@ bool savePdf(const QImage &picture, const QString &path)
     return true;
 }
 } // namespace
+
+namespace {
+// Nothing adds an extension to a name on the command line, as the save dialog does.
+PictureFile pictureFileOf(const QString &path)
+{
+    return pictureFileForName(path, {.pdfWritten = true, .bareNameIsBmp = true});
+}
+} // namespace
+
+int refuseCaptureName(const QString &path)
+{
+    printLinkError(pictureFileOf(path) == PictureFile::Pdf ? LinkError::PdfSaveFailed
+                                                           : LinkError::SaveFailed);
+    const QString reason = QCoreApplication::translate("HeadlessCapture", "The name is not UTF-8");
+    std::fprintf(stderr, "%s\n", qPrintable(saveFailureDetails(path, reason)));
+    return CaptureFailed;
+}
 
 int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings, const QString &path,
                        std::chrono::milliseconds pollInterval)
@@ -96,8 +114,7 @@ int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings, 
             printLinkError(LinkError::CaptureFailed);
         return CaptureFailed;
     }
-    // Nothing adds an extension to a name on the command line, as the save dialog does.
-    const PictureFile file = pictureFileForName(path, {.pdfWritten = true, .bareNameIsBmp = true});
+    const PictureFile file = pictureFileOf(path);
     if (file == PictureFile::Pdf)
         return savePdf(image.GetImage(), path) ? Written : CaptureFailed;
     return shown.save(path, imagingFormatOf(file)) ? Written : CaptureFailed;

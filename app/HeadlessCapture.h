@@ -19,3 +19,8 @@ class SettingsStore;
 int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings, const QString &path,
                        std::chrono::milliseconds pollInterval =
                            std::chrono::milliseconds(ReadinessMonitor::PollIntervalMs));
+
+// For a name the command line could not carry whole (bytes that are not UTF-8 arrive replaced):
+// the picture would be saved under another name, so it is refused with the save message before
+// the camera is asked. Returns the exit status.
+int refuseCaptureName(const QString &path);

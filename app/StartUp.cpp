@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
 #include <QSemaphore>
 #include <QThreadPool>
@@ -137,6 +138,20 @@ StartOptions startOptions(const QCommandLineParser &parser)
 }
 
 namespace {
+// Qt reads the command line as UTF-8 and replaces what is not: true when an argument, or the
+// value of an "--option=value" one, holds the value's own bytes.
+bool isGivenWhole(int argc, char **argv, const QString &value)
+{
+    const QByteArray bytes = QFile::encodeName(value);
+    for (int i = 1; i < argc; ++i) {
+        const QByteArrayView argument(argv[i]);
+        if (argument == bytes || (argument.endsWith(bytes) && argument.size() > bytes.size() &&
+                                  argument.at(argument.size() - bytes.size() - 1) == '='))
+            return true;
+    }
+    return false;
+}
+
 void setApplicationNames()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("TOVA"));
@@ -248,8 +263,12 @@ int runQuillon(int argc, char **argv)
     DeviceWatcher *watcher = simulator.unit ? &simulator.unit->deviceWatcher() : &*cameraWatcher;
     SettingsStore settings;
 
-    if (parser.isSet(QLatin1String(CaptureOption)))
-        return runHeadlessCapture(transport, settings, parser.value(QLatin1String(CaptureOption)));
+    if (parser.isSet(QLatin1String(CaptureOption))) {
+        const QString path = parser.value(QLatin1String(CaptureOption));
+        if (!isGivenWhole(argc, argv, path))
+            return refuseCaptureName(path);
+        return runHeadlessCapture(transport, settings, path);
+    }
 
     const QString lockName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     CQuillon2App app(transport, watcher, settings, lockName);

@@ -393,6 +393,13 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>HeadlessCapture</name>
+    <message>
+        <source>The name is not UTF-8</source>
+        <translation>Der Name ist nicht in UTF-8 kodiert</translation>
+    </message>
+</context>
+<context>
     <name>LinkError</name>
     <message>
         <source>The communication setting is not for USB.</source>

@@ -4,6 +4,7 @@
 #include "sim/SimulatedMainUnit.h"
 #include "tests/support/LiteralConversion.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -221,6 +222,23 @@ TEST(Program, HeadlessCaptureSaysWhichFileItCouldNotSaveAndWhy)
         EXPECT_EQ(lines[1], QStringLiteral("File: ") + out);
         EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Reason: "))) << lines[2].toStdString();
     }
+}
+
+// A name with bytes that are not UTF-8 cannot be kept as given: it is refused, not saved under
+// another name. The shell hands over the raw bytes; QProcess could not.
+TEST(Program, HeadlessCaptureRefusesANameThatIsNotUtf8)
+{
+    QTemporaryDir dir;
+    QProcess shell;
+    shell.start(
+        QStringLiteral("sh"),
+        {QStringLiteral("-c"),
+         QStringLiteral("exec \"$0\" --simulate \"--capture=$1/scan$(printf '\\377').jpg\""),
+         Program, dir.path()});
+    ASSERT_TRUE(shell.waitForFinished(30000));
+    EXPECT_EQ(shell.exitCode(), 1);
+    EXPECT_TRUE(shell.readAllStandardError().contains("Reason: The name is not UTF-8"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
 }
 
 TEST(Program, ASecondCopyEndsAtOnceAndLeavesTheFirstRunning)
