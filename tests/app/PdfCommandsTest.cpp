@@ -10,9 +10,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QListView>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+
+#include <array>
+#include <vector>
 
 namespace {
 class PdfCommandsTest : public MainFrameFixture
@@ -116,6 +121,46 @@ TEST_F(PdfCommandsTest, TheDialogStartsInTheRememberedFolder)
     EXPECT_EQ(startedIn.toStdString(), dir.path().toStdString());
     EXPECT_TRUE(QFile::exists(elsewhere + QStringLiteral("/pages.pdf")));
     EXPECT_EQ(settings->lastFolder().toStdString(), elsewhere.toStdString());
+}
+
+// The pages dialog's buttons follow the chosen page: no "Move later" for the last, no "Move
+// earlier" for the first, nothing but OK and Cancel once every page is removed.
+TEST_F(PdfCommandsTest, ThePagesDialogsButtonsFollowTheChosenPage)
+{
+    PdfCommands &pdf = frameWithTwoPages();
+    std::vector<std::array<bool, 3>> states; // earlier, later, remove
+    answerModalDialog([&states](QDialog &dialog) {
+        auto *pages = dialog.findChild<QListView *>();
+        const auto button = [&dialog](const char *text) {
+            for (QPushButton *candidate : dialog.findChildren<QPushButton *>()) {
+                if (candidate->text() == QLatin1String(text))
+                    return candidate;
+            }
+            return static_cast<QPushButton *>(nullptr);
+        };
+        QPushButton *earlier = button("Move &earlier");
+        QPushButton *later = button("Move &later");
+        QPushButton *remove = button("&Remove");
+        ASSERT_TRUE(pages && earlier && later && remove);
+        const auto note = [&] {
+            states.push_back({earlier->isEnabled(), later->isEnabled(), remove->isEnabled()});
+        };
+        for (int row : {1, 0}) {
+            pages->setCurrentIndex(pages->model()->index(row, 0));
+            note();
+        }
+        remove->click();
+        note();
+        remove->click();
+        note();
+        dialog.reject();
+    });
+    pdf.showPages();
+    EXPECT_EQ(states, (std::vector<std::array<bool, 3>>{{true, false, true},
+                                                        {false, true, true},
+                                                        {false, false, true},
+                                                        {false, false, false}}));
+    EXPECT_EQ(pdf.pages().count(), 2);
 }
 
 TEST_F(PdfCommandsTest, FailedSaveKeepsThePages)
