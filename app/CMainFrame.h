@@ -47,10 +47,10 @@ public:
         if (QMenu *menu = topMenu(position))
             menu->menuAction()->setEnabled(enabled);
     }
-    CameraLink &Link() override { return m_link; }
-    void SetFrameEnabled(bool enabled) override { m_inputBlock.setBlocking(!enabled); }
+    CameraLink &link() override { return m_link; }
+    void setFrameEnabled(bool enabled) override { m_inputBlock.setBlocking(!enabled); }
 
-    void SetTransferProgress(int rows) override { m_wndStatusBar->setProgressPosition(rows); }
+    void setTransferProgress(int rows) override { m_wndStatusBar->setProgressPosition(rows); }
 
     // PdfStatusSink
     void showPageCount(int pages) override { m_wndStatusBar->setPageCount(pages); }

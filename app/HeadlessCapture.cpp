@@ -74,7 +74,7 @@ int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings, 
         if (!message.details.isEmpty())
             std::fprintf(stderr, "%s\n", qPrintable(message.details));
     });
-    ReadinessMonitor monitor(frame.Link(), frame, frame);
+    ReadinessMonitor monitor(frame.link(), frame, frame);
     frame.setReadiness(&monitor);
     // The picture is held and saved without a widget; with no client area there is nothing to
     // fit it to, and no command rules to tell of changes.
@@ -94,7 +94,7 @@ int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings, 
     if (readiness == -1) {
         printLinkError(LinkError::TransmitFailed);
         // A camera that is there but cannot be opened: the reason, and what to do about it.
-        const QString explanation = CameraLink::refusalExplanation(frame.Link().lastRefusal());
+        const QString explanation = CameraLink::refusalExplanation(frame.link().lastRefusal());
         if (!explanation.isEmpty())
             std::fprintf(stderr, "%s\n", qPrintable(explanation));
         return NoCamera;

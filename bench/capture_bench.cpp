@@ -194,7 +194,7 @@ void transferOnly(benchmark::State &state)
     CQuillon2View view(frame, *settings);
     frame.setReadiness(&view.readiness());
     view.OnInitialUpdate();
-    CameraLink &link = frame.Link();
+    CameraLink &link = frame.link();
     MemoryBlock raw = MemoryBlock::allocate(FrameLayout::RawFrameBytes);
     for (auto _ : state) {
         ReplyPacket reply{};

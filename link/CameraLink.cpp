@@ -156,7 +156,7 @@ QString CameraLink::refusalExplanation(CameraRefusal refusal)
     return {};
 }
 
-void CameraLink::ExplainRefusal(CameraRefusal refusal)
+void CameraLink::explainRefusal(CameraRefusal refusal)
 {
     const QString text = refusalExplanation(refusal);
     if (!text.isEmpty())

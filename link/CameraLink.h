@@ -73,7 +73,7 @@ public:
     // Why the camera was on the bus but could not be opened at the last attempt.
     CameraRefusal lastRefusal() const { return m_transport.lastRefusal(); }
     // Tells the user, in a warning of its own, why the camera cannot be used and what to do.
-    void ExplainRefusal(CameraRefusal refusal);
+    void explainRefusal(CameraRefusal refusal);
     // That explanation; empty for CameraRefusal::None.
     static QString refusalExplanation(CameraRefusal refusal);
     // The owner takes the camera to be unreachable: a command now would only fail.

@@ -106,7 +106,7 @@ void ReadinessMonitor::explainRefusal()
         return;
     // Marked first: the box lets the polling timer in while it is open.
     m_refusalExplained = true;
-    m_link.ExplainRefusal(refusal);
+    m_link.explainRefusal(refusal);
 }
 
 void ReadinessMonitor::forgetRefusals()

@@ -23,9 +23,9 @@ public:
     virtual void SetZoomReadout(float zoomPercent) = 0;
     // Enables or greys a top-level menu of the menu bar by position.
     virtual void EnableTopMenu(int position, bool enabled) = 0;
-    virtual CameraLink &Link() = 0;
+    virtual CameraLink &link() = 0;
     // The frame takes no input while an image is transferred.
-    virtual void SetFrameEnabled(bool enabled) = 0;
+    virtual void setFrameEnabled(bool enabled) = 0;
     // Rows of the image read so far, 0 to 1024 (the status bar's progress bar).
-    virtual void SetTransferProgress(int rows) = 0;
+    virtual void setTransferProgress(int rows) = 0;
 };

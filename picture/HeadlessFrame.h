@@ -29,9 +29,9 @@ public:
     void SetStatusMessage(int) override {}
     void SetZoomReadout(float) override {}
     void EnableTopMenu(int, bool) override {}
-    CameraLink &Link() override { return m_link; }
-    void SetFrameEnabled(bool) override {}
-    void SetTransferProgress(int) override {}
+    CameraLink &link() override { return m_link; }
+    void setFrameEnabled(bool) override {}
+    void setTransferProgress(int) override {}
     bool isLinkMarkedDown() const override { return !m_readiness || m_readiness->noLink(); }
     void CloseRemotePanel() override {}
     int presentLinkMessage(const LinkMessage &message) override

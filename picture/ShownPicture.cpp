@@ -94,7 +94,7 @@ MemoryBlock ShownPicture::convertFrame(int gamma)
     if (bitmap.isNull()) {
         qCWarning(lcPicture, "no memory for the %zu bytes of the kept frame's bitmap",
                   FrameLayout::BitmapImageSize);
-        m_frame.Link().ShowLinkError(int(LinkError::OutOfMemory));
+        m_frame.link().ShowLinkError(int(LinkError::OutOfMemory));
     }
     return bitmap;
 }
@@ -126,18 +126,18 @@ bool ShownPicture::renderPreview(ImagingControl &preview, int gamma, int sharpen
 
 void ShownPicture::capture()
 {
-    CameraLink &link = m_frame.Link();
+    CameraLink &link = m_frame.link();
     std::optional<BusyScope> busy;
     const FrameCapture::TransferHooks hooks{
         [&] {
             busy.emplace(m_frame);
-            m_frame.SetFrameEnabled(false);
+            m_frame.setFrameEnabled(false);
         },
         [&] {
-            m_frame.SetFrameEnabled(true);
-            m_frame.SetTransferProgress(0);
+            m_frame.setFrameEnabled(true);
+            m_frame.setTransferProgress(0);
         },
-        [&](int rows) { m_frame.SetTransferProgress(rows); },
+        [&](int rows) { m_frame.setTransferProgress(rows); },
     };
     FrameCapture::Result result = FrameCapture(link).run(hooks, &m_hRawFrame);
     if (result.coefficients)
@@ -155,7 +155,7 @@ void ShownPicture::capture()
 
 bool ShownPicture::keepAndShowFrame(MemoryBlock cropped, BusyScope &busy)
 {
-    CameraLink &link = m_frame.Link();
+    CameraLink &link = m_frame.link();
     if (!cropped.isNull()) { // else the frame is already in m_hRawFrame
         m_hRawFrame = MemoryBlock::allocateForOverwrite(FrameLayout::CroppedFrameBytes);
         if (m_hRawFrame.isNull()) {
@@ -203,7 +203,7 @@ bool ShownPicture::save(const QString &path, short format)
         result = m_imageCtrl.SaveFile(path, format, bits, quality, 0);
     }
     if (result != 0)
-        m_frame.Link().ShowLinkError(int(LinkError::SaveFailed),
+        m_frame.link().ShowLinkError(int(LinkError::SaveFailed),
                                      saveFailureDetails(path, m_imageCtrl.saveErrorString()));
     return result == 0;
 }
@@ -213,9 +213,9 @@ bool ShownPicture::open(const QString &path)
     BusyScope busy(m_frame);
     m_imageCtrl.SetRepaintEnabled(false);
     // The window is drawn while the file is decoded, and takes no input meanwhile.
-    m_frame.SetFrameEnabled(false);
+    m_frame.setFrameEnabled(false);
     const short loaded = m_imageCtrl.LoadFile(path, 0, 0, 1);
-    m_frame.SetFrameEnabled(true);
+    m_frame.setFrameEnabled(true);
     if (loaded == 0) {
         m_hRawFrame.reset();
         m_picture.m_gamma = 0;
@@ -225,7 +225,7 @@ bool ShownPicture::open(const QString &path)
     }
     showLoadFailure();
     busy.end();
-    m_frame.Link().ShowLinkError(int(LinkError::LoadFailed));
+    m_frame.link().ShowLinkError(int(LinkError::LoadFailed));
     return false;
 }
 

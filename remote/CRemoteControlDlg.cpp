@@ -60,8 +60,8 @@ bool CRemoteControlDlg::Create()
     }
     const HandlerScope scope(*this);
     setFixedSize(ClientWidth, ClientHeight);
-    CentreOnScreen();
-    CreateControls();
+    centreOnScreen();
+    createControls();
     AssignButtonImages();
     LayoutControls();
     SyncWithCamera();
@@ -80,7 +80,7 @@ bool CRemoteControlDlg::Create()
     return true;
 }
 
-void CRemoteControlDlg::CentreOnScreen()
+void CRemoteControlDlg::centreOnScreen()
 {
     const QScreen *screen =
         parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
@@ -142,7 +142,7 @@ bool CRemoteControlDlg::isOn(int id) const
     return button && button->isOn();
 }
 
-void CRemoteControlDlg::CreateControls()
+void CRemoteControlDlg::createControls()
 {
     for (const ControlRow &row : controlTable()) {
         QAbstractButton *button = nullptr;

@@ -66,8 +66,8 @@ protected:
 private:
     class HandlerScope;
 
-    void CentreOnScreen();
-    void CreateControls();
+    void centreOnScreen();
+    void createControls();
     void AssignButtonImages();
     void LayoutControls();
     void SyncWithCamera();

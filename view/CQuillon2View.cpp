@@ -18,8 +18,8 @@ CQuillon2View::CQuillon2View(FrameServices &frame, SettingsStore &settings, QWid
     , m_pMainFrame(&frame)
     , m_settings(settings)
     , m_imageCtrl(imageCtrl ? imageCtrl : createImageControl())
-    , m_readiness(frame.Link(), frame, frame)
-    , m_remotePanel(frame.Link(), [this] { Q_EMIT stateChanged(); })
+    , m_readiness(frame.link(), frame, frame)
+    , m_remotePanel(frame.link(), [this] { Q_EMIT stateChanged(); })
     , m_shown(
           *m_imageCtrl, frame, [this] { return size(); }, [this] { Q_EMIT stateChanged(); })
     , m_settingDialogs(*this, m_shown, settings, frame)

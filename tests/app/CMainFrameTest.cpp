@@ -189,13 +189,13 @@ TEST_F(CMainFrameTest, DisabledForATransferTakesNoInputYetKeepsItsLook)
         frame->toolBar().widgetForAction(frame->commandAction(CommandId::Capture));
     ASSERT_NE(captureButton, nullptr);
 
-    frame->SetFrameEnabled(false);
+    frame->setFrameEnabled(false);
     QTest::keyClick(frame.get(), Qt::Key_C, Qt::AltModifier);
     QTest::mouseClick(captureButton, Qt::LeftButton);
     EXPECT_FALSE(frame->view().hasImage());
     EXPECT_TRUE(captureButton->isEnabled()) << "drawn as it was";
 
-    frame->SetFrameEnabled(true);
+    frame->setFrameEnabled(true);
     QTest::keyClick(frame.get(), Qt::Key_C, Qt::AltModifier);
     EXPECT_TRUE(frame->view().hasImage());
 }
@@ -207,10 +207,10 @@ TEST_F(CMainFrameTest, CloseWhileDisabledWaitsForTheWork)
     makeFrame();
     frame->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
-    frame->SetFrameEnabled(false);
+    frame->setFrameEnabled(false);
     EXPECT_FALSE(frame->close());
     EXPECT_TRUE(frame->isVisible());
-    frame->SetFrameEnabled(true);
+    frame->setFrameEnabled(true);
     QCoreApplication::processEvents();
     EXPECT_FALSE(frame->isVisible());
 }

@@ -31,7 +31,7 @@ TEST_P(MainWindowLanguage, MenusStatusAndMessagesFollowTheLocale)
         menus << frame->topMenu(position)->title();
     EXPECT_EQ(menus, GetParam().menus);
     EXPECT_EQ(message(), GetParam().ready);
-    frame->Link().ShowLinkError(int(LinkError::SaveFailed));
+    frame->link().ShowLinkError(int(LinkError::SaveFailed));
     ASSERT_FALSE(presenter.shown.empty());
     EXPECT_EQ(presenter.shown.back().text, GetParam().saveFailed + QStringLiteral("\n\n"));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), GetParam().cancel);

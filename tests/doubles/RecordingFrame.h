@@ -38,12 +38,12 @@ public:
         menusEnabled[position] = enabled;
         events.push_back("menu " + std::to_string(position) + (enabled ? " on" : " off"));
     }
-    CameraLink &Link() override { return m_link; }
-    void SetFrameEnabled(bool enabled) override
+    CameraLink &link() override { return m_link; }
+    void setFrameEnabled(bool enabled) override
     {
         events.push_back(enabled ? "frame enabled" : "frame disabled");
     }
-    void SetTransferProgress(int rows) override { progress.push_back(rows); }
+    void setTransferProgress(int rows) override { progress.push_back(rows); }
     bool isLinkMarkedDown() const override { return !readiness || readiness->noLink(); }
     void CloseRemotePanel() override { ++remotePanelCloses; }
     int presentLinkMessage(const LinkMessage &message) override

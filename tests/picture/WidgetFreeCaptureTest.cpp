@@ -23,7 +23,7 @@ TEST(WidgetFreeCapture, CapturesFromTheSimulatorAndRendersWithTheStoredSettings)
     settings.write(Setting::Sharpness, 5);
     SimulatedMainUnit camera;
     HeadlessFrame frame(camera);
-    ReadinessMonitor readiness(frame.Link(), frame, frame);
+    ReadinessMonitor readiness(frame.link(), frame, frame);
     frame.setReadiness(&readiness);
     ImageHolder image;
     ShownPicture shown(

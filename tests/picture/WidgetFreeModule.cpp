@@ -15,7 +15,7 @@ extern "C" Q_DECL_EXPORT QImage *quillonCaptureWithoutWidgets(PipeTransport *cam
                                                               const QString *settingsFile)
 {
     HeadlessFrame frame(*camera);
-    ReadinessMonitor readiness(frame.Link(), frame, frame);
+    ReadinessMonitor readiness(frame.link(), frame, frame);
     frame.setReadiness(&readiness);
     ImageHolder image;
     ShownPicture shown(
