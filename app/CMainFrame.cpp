@@ -14,7 +14,7 @@
 #include <QStatusTipEvent>
 
 CMainFrame::CMainFrame(PipeTransport &transport, MessagePresenter &presenter,
-                       SettingsStore &settings, QWidget *parent)
+                       SettingsStore &settings, const QString &journalBase, QWidget *parent)
     : QMainWindow(parent)
     , m_presenter(presenter)
     , m_link(transport, *this)
@@ -36,8 +36,8 @@ CMainFrame::CMainFrame(PipeTransport &transport, MessagePresenter &presenter,
     m_view = new CQuillon2View(*this, settings, this);
     setCentralWidget(m_view);
 
-    m_pdf = new PdfCommands(
-        {[this] { return m_view->shownImage(); }, *this, *m_wndStatusBar, *this, settings});
+    m_pdf = new PdfCommands({[this] { return m_view->shownImage(); }, *this, *m_wndStatusBar, *this,
+                             settings, journalBase});
     m_bars = CommandBars::create(*this);
 
     connect(m_view, &CQuillon2View::stateChanged, this, &CMainFrame::updateCommands);
@@ -67,6 +67,17 @@ void CMainFrame::updateCommands()
     context.pageCount = m_pdf->pages().count();
     context.pdfBusy = m_pdf->busy();
     m_bars.update(context);
+    EnableTopMenu(MenuPosition::Edit, m_editMenuEnabled);
+}
+
+void CMainFrame::EnableTopMenu(int position, bool enabled)
+{
+    if (position == MenuPosition::Edit) {
+        m_editMenuEnabled = enabled;
+        enabled = enabled || (m_pdf && !m_pdf->pages().isEmpty());
+    }
+    if (QMenu *menu = topMenu(position))
+        menu->menuAction()->setEnabled(enabled);
 }
 
 void CMainFrame::SetStatusMessage(int stringId)
@@ -89,6 +100,16 @@ void CMainFrame::CloseRemotePanel()
 void CMainFrame::showSaveFailed(const QString &details)
 {
     m_link.ShowLinkError(int(LinkError::PdfSaveFailed), details);
+}
+
+void CMainFrame::showPageRefused(const QString &details)
+{
+    m_link.ShowLinkError(int(LinkError::PageAddFailed), details);
+}
+
+void CMainFrame::showWarning(const QString &text, const QString &details)
+{
+    m_presenter.showWarning(0, statusText(StringId::AppTitle), text, details);
 }
 
 int CMainFrame::presentLinkMessage(const LinkMessage &message)
@@ -144,9 +165,22 @@ void CMainFrame::OnFileOpen()
     m_view->OnFileOpen();
 }
 
+void CMainFrame::scanPage()
+{
+    if (m_view->captureNewPicture())
+        m_pdf->addPage();
+}
+
+void CMainFrame::endSession()
+{
+    m_sessionEnding = true;
+    m_pdf->keepPagesForNextStart();
+    SaveWindowPlacement(currentPlacement());
+}
+
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
-    if (!m_pdf->confirmPagesMayGo()) {
+    if (!m_sessionEnding && !m_pdf->confirmPagesMayGo()) {
         event->ignore();
         return;
     }

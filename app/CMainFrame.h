@@ -23,8 +23,9 @@ class CMainFrame : public QMainWindow, public FrameServices, public PdfStatusSin
 {
     Q_OBJECT
 public:
+    // journalBase: where the pages' journal is kept; empty: pages in memory only.
     CMainFrame(PipeTransport &transport, MessagePresenter &presenter, SettingsStore &settings,
-               QWidget *parent = nullptr);
+               const QString &journalBase = {}, QWidget *parent = nullptr);
     ~CMainFrame() override;
 
     CQuillon2View &view() { return *m_view; }
@@ -42,11 +43,9 @@ public:
     // FrameServices
     void SetStatusMessage(int stringId) override;
     void SetZoomReadout(float zoomPercent) override { m_wndStatusBar->showZoom(zoomPercent); }
-    void EnableTopMenu(int position, bool enabled) override
-    {
-        if (QMenu *menu = topMenu(position))
-            menu->menuAction()->setEnabled(enabled);
-    }
+    // The Edit menu stays open while there are pages, so that recovered pages can be seen
+    // before anything is captured.
+    void EnableTopMenu(int position, bool enabled) override;
     CameraLink &link() override { return m_link; }
     void setFrameEnabled(bool enabled) override { m_inputBlock.setBlocking(!enabled); }
 
@@ -59,6 +58,8 @@ public:
         m_wndStatusBar->showPaneMessage(stringId, text);
     }
     void showSaveFailed(const QString &details) override;
+    void showPageRefused(const QString &details) override;
+    void showWarning(const QString &text, const QString &details) override;
 
     // LinkHost
     bool isLinkMarkedDown() const override;
@@ -80,6 +81,12 @@ public:
     void OnAppAbout();
     // Open in open mode asks first when unsaved pages would be left behind.
     void OnFileOpen();
+    // Captures a picture and adds it as a page in one step, so that a stack of pages is scanned
+    // from the keyboard (or a foot pedal that types a key).
+    void scanPage();
+    // The session ends without a question (a logout, a shutdown, a termination signal): what a
+    // close keeps is kept, the placement and the unsaved pages, which the next start offers back.
+    void endSession();
 
     // Re-evaluates every command's enabled and checked state from the view's state.
     void updateCommands();
@@ -101,4 +108,8 @@ private:
     CQuillon2View *m_view = nullptr;
     CommandBars m_bars;
     PdfCommands *m_pdf = nullptr;
+    // What the view last asked of the Edit menu.
+    bool m_editMenuEnabled = true;
+    // The session ends: a close then keeps the pages without a question.
+    bool m_sessionEnding = false;
 };

@@ -6,12 +6,15 @@
 #include "app/CSplashDlg.h"
 #include "app/InstanceGuard.h"
 #include "app/PrivateRuntimeFolder.h"
+#include "app/SessionWatch.h"
+#include "document/JournalRecovery.h"
 #include "store/SettingsStore.h"
 #include "view/CQuillon2Doc.h"
 #include "view/CQuillon2View.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSessionManager>
 #include <QTimer>
 
 namespace {
@@ -84,7 +87,8 @@ CQuillon2App::StartResult CQuillon2App::InitInstance(const StartOptions &options
     m_applicationSettings = m_settings.loadApplicationSettings();
 
     m_document = std::make_unique<CQuillon2Doc>();
-    m_frame = std::make_unique<CMainFrame>(m_transport, m_presenter, m_settings);
+    m_frame = std::make_unique<CMainFrame>(m_transport, m_presenter, m_settings,
+                                           JournalRecovery::defaultBase());
     m_presenter.setParentWindow(m_frame.get());
     if (m_watcher)
         m_frame->watchDevices(*m_watcher);
@@ -92,6 +96,15 @@ CQuillon2App::StartResult CQuillon2App::InitInstance(const StartOptions &options
     m_frame->ActivateFrame(options.showCommand);
     connect(&m_beacon, &InstanceBeacon::knocked, this, &CQuillon2App::bringForward);
     m_beacon.listen();
+    m_sessionWatch = std::make_unique<SessionWatch>();
+    connect(m_sessionWatch.get(), &SessionWatch::terminationRequested, this,
+            &CQuillon2App::OnTerminationSignal);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &CQuillon2App::OnCommitData);
+    // Once the window is up: the pages a copy that did not end normally left behind.
+    QTimer::singleShot(0, this, [this] {
+        if (m_frame)
+            m_frame->pdf().offerLeftPages();
+    });
 
     if (options.showSplash) {
         m_splash = new CSplashDlg(m_frame.get());
@@ -121,6 +134,30 @@ void CQuillon2App::bringForward(const QByteArray &launcherToken)
     m_frame->show();
     m_frame->raise();
     m_frame->activateWindow();
+}
+
+void CQuillon2App::OnCommitData(QSessionManager &manager)
+{
+    if (!m_frame)
+        return;
+    const PageDocument &pages = m_frame->pdf().pages();
+    if (!pages.isEmpty() && !pages.journalled() && manager.allowsInteraction()) {
+        const bool mayGo = m_frame->pdf().confirmPagesMayGo();
+        manager.release();
+        if (!mayGo) {
+            manager.cancel();
+            return;
+        }
+    }
+    m_frame->endSession();
+}
+
+void CQuillon2App::OnTerminationSignal()
+{
+    if (m_frame)
+        m_frame->endSession();
+    // exit(), not quit(): quit() closes the windows first, and a close would ask about the pages.
+    QCoreApplication::exit(0);
 }
 
 void CQuillon2App::scheduleIdleCheck()

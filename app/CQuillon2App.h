@@ -14,6 +14,8 @@
 #include <memory>
 
 class CMainFrame;
+class QSessionManager;
+class SessionWatch;
 class CQuillon2Doc;
 class DeviceWatcher;
 class PipeTransport;
@@ -62,6 +64,11 @@ public:
 
     // A second start knocked: the window comes forward, restored if it was minimized.
     void bringForward(const QByteArray &launcherToken);
+    // The session manager asks to keep what the user would lose at a logout: the pages stay in
+    // their journal for the next start (asked as a close would ask when they have no journal).
+    void OnCommitData(QSessionManager &manager);
+    // A termination signal: what a close keeps is kept, then the program ends without a question.
+    void OnTerminationSignal();
 
     CMainFrame *mainFrame() const { return m_frame.get(); }
     CSplashDlg *splash() const { return m_splash.data(); }
@@ -85,6 +92,7 @@ private:
     MessageBoxPresenter m_presenter;
     std::unique_ptr<CQuillon2Doc> m_document;
     std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<SessionWatch> m_sessionWatch;
     QPointer<CSplashDlg> m_splash;
     quint32 m_splashStart = 0;
     TickClock m_tickClock;

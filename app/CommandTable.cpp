@@ -41,7 +41,7 @@ using namespace CommandId;
 
 // Ctrl+[ zooms in and Ctrl+] zooms out, as on every earlier release. Many keyboards reach [ and ]
 // only with AltGr, so the usual Ctrl+plus (or =), Ctrl+minus and Ctrl+0 do the same.
-const std::array<CommandRow, 21> Commands{{
+const std::array<CommandRow, 22> Commands{{
     {FileSave, QT_TRANSLATE_NOOP("CommandTable", "&Save...\tCtrl+S"),
      QT_TRANSLATE_NOOP("CommandTable", "Save the image.\nSave"), "Ctrl+S", 0,
      [](CMainFrame &f) { f.view().OnFileSave(); }, withImage, nullptr},
@@ -61,6 +61,13 @@ const std::array<CommandRow, 21> Commands{{
      QT_TRANSLATE_NOOP("CommandTable", "Add the picture as shown as a page of the PDF.\nAdd page"),
      "Ctrl+D", 2, [](CMainFrame &f) { f.pdf().addPage(); },
      [](const CommandContext &c) { return c.hasImage && !c.pdfBusy; }, nullptr},
+    // One key per page of a stack; F9 is what a foot pedal is easily set to type.
+    {ScanPage, QT_TRANSLATE_NOOP("CommandTable", "Capture and a&dd page\tCtrl+Shift+D"),
+     QT_TRANSLATE_NOOP(
+         "CommandTable",
+         "Capture a new image and add it as a page of the PDF.\nCapture and add page"),
+     "Ctrl+Shift+D; F9", -1, [](CMainFrame &f) { f.scanPage(); },
+     [](const CommandContext &c) { return c.cameraReady && !c.pdfBusy; }, nullptr},
     {ShowPages, QT_TRANSLATE_NOOP("CommandTable", "&Pages..."),
      QT_TRANSLATE_NOOP("CommandTable", "See, reorder and remove the pages of the PDF.\nPages"),
      nullptr, -1, [](CMainFrame &f) { f.pdf().showPages(); }, withPages, nullptr},
@@ -118,8 +125,8 @@ const std::array<CommandRow, 21> Commands{{
 
 constexpr std::array<quint16, 9> FileMenu{FileSave, SavePdf,     Capture, 0,      FilePrint,
                                           0,        JpegSetting, 0,       AppExit};
-constexpr std::array<quint16, 7> EditMenu{EditCopy, 0,       Sharpness, GammaCorrection,
-                                          0,        AddPage, ShowPages};
+constexpr std::array<quint16, 8> EditMenu{EditCopy, 0,       Sharpness, GammaCorrection,
+                                          0,        AddPage, ScanPage,  ShowPages};
 constexpr std::array<quint16, 2> RemoteMenu{ShowRemoteControl, HideRemoteControl};
 constexpr std::array<quint16, 5> ZoomMenu{ZoomIn, ZoomOut, 0, BestFit, ActualSize};
 constexpr std::array<quint16, 1> HelpMenu{AppAbout};

@@ -33,8 +33,8 @@ bool savePdf(const QImage &picture, const QString &path)
 {
     const QLocale locale = QLocale::system();
     const PdfExportResult result = PdfExport::run(
-        {picture}, path, PdfWriter::paperSize(locale),
-        [&locale] { return TesseractRecognizer::createFor(locale); }, [] { return false; },
+        {{picture, {}}}, path, PdfWriter::paperSize(locale),
+        [&locale] { return TesseractRecognizer::createFor(locale); }, 1, [] { return false; },
         [](int) {});
     if (result.status != PdfExportResult::Written) {
         printLinkError(LinkError::PdfSaveFailed);

@@ -1,28 +1,59 @@
 // SPDX-License-Identifier: MIT
 #include "app/PagesDialog.h"
 
+#include "app/PageOrderModel.h"
+#include "app/PageViewer.h"
+#include "document/PageDocument.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
+#include <QShortcut>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace {
-constexpr int ThumbnailSide = 128;
-}
+constexpr int ThumbnailSide = PageRecord::ThumbnailSide;
 
-PagesDialog::PagesDialog(const PageList &pages, QWidget *parent)
+// Each page's number under its thumbnail, as in an icon view; the list view draws it so while it
+// lays the pages out as a list, the layout that reorders its rows when one is dragged.
+class ThumbnailAboveNumber : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->decorationPosition = QStyleOptionViewItem::Top;
+        option->displayAlignment = Qt::AlignHCenter | Qt::AlignTop;
+    }
+};
+} // namespace
+
+PagesDialog::PagesDialog(const PageDocument &document, QWidget *parent)
     : QDialog(parent)
-    , m_pages(pages)
+    , m_document(document)
 {
     setWindowTitle(tr("Pages"));
-    m_list = new QListWidget(this);
-    m_list->setViewMode(QListView::IconMode);
+    m_model = new PageOrderModel(document, this);
+    m_list = new QListView(this);
+    m_list->setModel(m_model);
+    // Pages in rows of reading order, moved by dragging them between others.
+    m_list->setItemDelegate(new ThumbnailAboveNumber(m_list));
     m_list->setFlow(QListView::LeftToRight);
-    m_list->setMovement(QListView::Static);
+    m_list->setWrapping(true);
     m_list->setResizeMode(QListView::Adjust);
+    m_list->setDragDropMode(QAbstractItemView::InternalMove);
+    m_list->setDefaultDropAction(Qt::MoveAction);
+    m_list->setDropIndicatorShown(true);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setUniformItemSizes(true);
     m_list->setIconSize(QSize(ThumbnailSide, ThumbnailSide));
-    m_list->setMinimumSize(4 * (ThumbnailSide + 24), 2 * (ThumbnailSide + 40));
+    m_list->setGridSize(QSize(ThumbnailSide + 24, ThumbnailSide + 32));
+    m_list->setMinimumSize(4 * (ThumbnailSide + 24) + 24, 2 * (ThumbnailSide + 32) + 8);
 
     m_earlier = new QPushButton(tr("Move &earlier"), this);
     m_later = new QPushButton(tr("Move &later"), this);
@@ -39,46 +70,71 @@ PagesDialog::PagesDialog(const PageList &pages, QWidget *parent)
     layout->addLayout(row);
     layout->addWidget(buttons);
 
+    auto *deleteKey = new QShortcut(QKeySequence::Delete, m_list);
+    deleteKey->setContext(Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, this, &PagesDialog::removeSelected);
     connect(m_earlier, &QPushButton::clicked, this, [this] { moveCurrent(-1); });
     connect(m_later, &QPushButton::clicked, this, [this] { moveCurrent(1); });
-    connect(m_remove, &QPushButton::clicked, this, &PagesDialog::removeCurrent);
-    connect(m_list, &QListWidget::currentRowChanged, this, &PagesDialog::updateButtons);
+    connect(m_remove, &QPushButton::clicked, this, &PagesDialog::removeSelected);
+    connect(m_list, &QListView::activated, this,
+            [this](const QModelIndex &index) { openPage(index.row()); });
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &PagesDialog::updateButtons);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &PagesDialog::updateButtons);
+    connect(m_model, &QAbstractItemModel::rowsMoved, this, &PagesDialog::updateButtons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    fill(0);
+    if (m_model->rowCount() > 0)
+        m_list->setCurrentIndex(m_model->index(0));
+    updateButtons();
 }
 
-void PagesDialog::fill(int current)
+const std::vector<PageId> &PagesDialog::order() const
 {
-    m_list->clear();
-    int number = 1;
-    for (const QImage &page : m_pages.pages()) {
-        const QPixmap thumbnail = QPixmap::fromImage(page.scaled(
-            ThumbnailSide, ThumbnailSide, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        m_list->addItem(new QListWidgetItem(QIcon(thumbnail), QString::number(number++)));
-    }
-    m_list->setCurrentRow(std::min(current, m_pages.count() - 1));
-    updateButtons();
+    return m_model->order();
+}
+
+int PagesDialog::currentRow() const
+{
+    return m_list->currentIndex().isValid() ? m_list->currentIndex().row() : -1;
 }
 
 void PagesDialog::moveCurrent(int step)
 {
-    const int row = m_list->currentRow();
-    if (m_pages.move(row, row + step))
-        fill(row + step);
+    const int row = currentRow();
+    if (m_model->movePage(row, row + step))
+        m_list->setCurrentIndex(m_model->index(row + step));
 }
 
-void PagesDialog::removeCurrent()
+void PagesDialog::removeSelected()
 {
-    const int row = m_list->currentRow();
-    if (m_pages.remove(row))
-        fill(row);
+    QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
+    if (selected.isEmpty() && m_list->currentIndex().isValid())
+        selected << m_list->currentIndex();
+    if (selected.isEmpty())
+        return;
+    std::sort(selected.begin(), selected.end());
+    const int first = selected.first().row();
+    for (auto index = selected.crbegin(); index != selected.crend(); ++index)
+        m_model->removeRows(index->row(), 1);
+    if (m_model->rowCount() > 0)
+        m_list->setCurrentIndex(m_model->index(std::min(first, m_model->rowCount() - 1)));
+    updateButtons();
+}
+
+void PagesDialog::openPage(int row)
+{
+    const int page = m_model->documentIndex(row);
+    if (page < 0)
+        return;
+    PageViewer viewer(m_document, page, row + 1, this);
+    viewer.exec();
 }
 
 void PagesDialog::updateButtons()
 {
-    const int row = m_list->currentRow();
+    const int row = currentRow();
     m_earlier->setEnabled(row > 0);
-    m_later->setEnabled(row >= 0 && row + 1 < m_pages.count());
+    m_later->setEnabled(row >= 0 && row + 1 < m_model->rowCount());
     m_remove->setEnabled(row >= 0);
 }

@@ -1,31 +1,41 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "document/PageList.h"
+#include "document/PageRecord.h"
 
 #include <QDialog>
 
-class QListWidget;
+#include <vector>
+
+class PageDocument;
+class PageOrderModel;
+class QListView;
 class QPushButton;
 
-// Shows the pages of the PDF as small pictures in order and lets the user move and remove them.
-// It works on a copy; the caller takes pages() when the dialog is accepted.
+// Shows the pages of the PDF as thumbnails in order and lets the user move them (by dragging or
+// with the buttons), remove them (also with Delete) and open one at a double click. It works on
+// a copy of the order; the caller applies order() when the dialog is accepted.
 class PagesDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit PagesDialog(const PageList &pages, QWidget *parent = nullptr);
+    explicit PagesDialog(const PageDocument &document, QWidget *parent = nullptr);
 
-    const PageList &pages() const { return m_pages; }
+    // The pages in the order the user left them, without those removed.
+    const std::vector<PageId> &order() const;
 
 private:
-    void fill(int current);
+    friend class PagesDialogFixture;
+
+    int currentRow() const;
     void moveCurrent(int step);
-    void removeCurrent();
+    void removeSelected();
+    void openPage(int row);
     void updateButtons();
 
-    PageList m_pages;
-    QListWidget *m_list = nullptr;
+    const PageDocument &m_document;
+    PageOrderModel *m_model = nullptr;
+    QListView *m_list = nullptr;
     QPushButton *m_earlier = nullptr;
     QPushButton *m_later = nullptr;
     QPushButton *m_remove = nullptr;

@@ -9,6 +9,7 @@
 #include "store/SettingsStore.h"
 #include "view/FileChooserDialog.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -44,19 +45,42 @@ PdfCommands::PdfCommands(const Surroundings &surroundings)
     , m_progress(surroundings.progress)
     , m_dialogParent(surroundings.dialogParent)
     , m_settings(surroundings.settings)
+    , m_journalBase(surroundings.journalBase)
+    , m_pages(surroundings.journalBase)
     , m_askPath([this] { return askPdfPath(&m_dialogParent, m_settings); })
     , m_askUnsaved([this] { return askUnsaved(&m_dialogParent, m_pages.count()); })
+    , m_askRecovery([this](int pages, const QDateTime &changed) {
+        return PageRecovery::ask(&m_dialogParent, pages, changed);
+    })
     , m_makeRecognizer([] { return TesseractRecognizer::createFor(QLocale::system()); })
-{}
+{
+    connect(&m_pages, &PageDocument::pagesChanged, this, [this] {
+        showPageCount();
+        Q_EMIT changed();
+    });
+    connect(&m_pages, &PageDocument::pageRefused, this, [this](const QString &reason) {
+        m_status.showPageRefused(tr("Reason: %1").arg(reason));
+    });
+    connect(&m_pages, &PageDocument::journalUnavailable, this, [this](const QString &reason) {
+        m_status.showWarning(
+            tr("The pages are kept in memory only: unsaved pages will not survive a crash."),
+            tr("Folder: %1\nReason: %2").arg(QDir::toNativeSeparators(m_journalBase), reason));
+    });
+    connect(&m_pages, &PageDocument::journalFailed, this, [this](const QString &reason) {
+        if (std::exchange(m_journalFailureShown, true))
+            return;
+        m_status.showWarning(tr("The record of the pages on disk cannot be updated: after a "
+                                "crash, the pages may come back as they were before."),
+                             tr("Reason: %1").arg(reason));
+    });
+}
 
 PdfCommands::~PdfCommands() = default;
 
 void PdfCommands::addPage()
 {
-    if (busy() || !m_pages.append(m_shownPicture()))
-        return;
-    showPageCount();
-    Q_EMIT changed();
+    if (!busy())
+        m_pages.add(m_shownPicture());
 }
 
 void PdfCommands::showPages()
@@ -64,11 +88,8 @@ void PdfCommands::showPages()
     if (busy())
         return;
     PagesDialog dialog(m_pages, &m_dialogParent);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    m_pages = dialog.pages();
-    showPageCount();
-    Q_EMIT changed();
+    if (dialog.exec() == QDialog::Accepted)
+        m_pages.arrange(dialog.order());
 }
 
 void PdfCommands::savePdf()
@@ -79,8 +100,11 @@ void PdfCommands::savePdf()
     if (!path)
         return;
     m_path = *path;
+    m_saving.clear();
+    for (int i = 0; i < m_pages.count(); ++i)
+        m_saving.push_back(m_pages.page(i).id);
     m_job = std::make_unique<PdfExportJob>(
-        m_pages.pages(), *path, PdfWriter::paperSize(QLocale::system()), m_makeRecognizer);
+        m_pages.sources(), *path, PdfWriter::paperSize(QLocale::system()), m_makeRecognizer);
     m_progress.startProgress(tr("Cancel"), tr("Stop writing the PDF"),
                              [job = m_job.get()] { job->cancel(); });
     m_status.showPaneMessage(0, tr("Reading the text of the pages..."));
@@ -94,22 +118,29 @@ void PdfCommands::savePdf()
 
 void PdfCommands::onFinished(const PdfExportResult &result)
 {
-    const int written = m_job->pageCount();
     m_job.release()->deleteLater();
     m_progress.endProgress();
     m_status.showPaneMessage(StringId::Ready, statusText(StringId::Ready));
     if (result.status == PdfExportResult::Written) {
-        // Pages added while the file was written stay for the next one.
-        m_pages.removeFirst(written);
         m_settings.setLastFolder(QFileInfo(m_path).absolutePath());
-        if (!result.searchable)
-            m_status.showPaneMessage(0, RecognitionLanguage::missingPackHint(QLocale::system()));
+        showWrittenFile(int(m_saving.size()), result.searchable);
+        m_pages.removePages(m_saving);
     } else if (result.status == PdfExportResult::Failed) {
         m_status.showSaveFailed(saveFailureDetails(m_path, result.failure));
     }
+    m_saving.clear();
     showPageCount();
     Q_EMIT changed();
     Q_EMIT saveFinished(result.status == PdfExportResult::Written);
+}
+
+void PdfCommands::showWrittenFile(int pages, bool searchable)
+{
+    QString text = tr("%n pages saved in %1.", nullptr, pages)
+                       .arg(QDir::toNativeSeparators(QFileInfo(m_path).absoluteFilePath()));
+    if (!searchable)
+        text += u' ' + RecognitionLanguage::missingPackHint(QLocale::system());
+    m_status.showPaneMessage(0, text);
 }
 
 void PdfCommands::waitForJob()
@@ -121,19 +152,22 @@ void PdfCommands::waitForJob()
     loop.exec();
 }
 
+void PdfCommands::cancelAndWait()
+{
+    if (!busy())
+        return;
+    m_job->cancel();
+    waitForJob();
+}
+
 bool PdfCommands::confirmPagesMayGo()
 {
-    if (busy()) {
-        m_job->cancel();
-        waitForJob();
-    }
+    cancelAndWait();
     if (m_pages.isEmpty())
         return true;
     switch (m_askUnsaved()) {
     case UnsavedAnswer::Discard:
-        m_pages.removeFirst(m_pages.count());
-        showPageCount();
-        Q_EMIT changed();
+        m_pages.arrange({});
         return true;
     case UnsavedAnswer::Save:
         savePdf();
@@ -143,6 +177,17 @@ bool PdfCommands::confirmPagesMayGo()
         break;
     }
     return false;
+}
+
+void PdfCommands::offerLeftPages()
+{
+    PageRecovery::offer(m_pages, m_journalBase, m_askRecovery, m_status);
+}
+
+void PdfCommands::keepPagesForNextStart()
+{
+    cancelAndWait();
+    m_pages.waitUntilJournalled();
 }
 
 void PdfCommands::showPageCount()

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "document/PageList.h"
+#include "app/PageRecovery.h"
+#include "app/PdfStatusSink.h"
+#include "document/PageDocument.h"
 #include "document/PdfExport.h"
 
 #include <QImage>
@@ -15,22 +17,9 @@ class ProgressSink;
 class QWidget;
 class SettingsStore;
 
-// Where the PDF commands report besides their dialogs: the page count, their texts in the status
-// bar's message pane, and a save that failed.
-class PdfStatusSink
-{
-public:
-    virtual ~PdfStatusSink() = default;
-    virtual void showPageCount(int pages) = 0;
-    // A text in the message pane with its string id (0: a text of the commands' own).
-    virtual void showPaneMessage(int stringId, const QString &text) = 0;
-    // The numbered message of a failed save, with its details (the file and the reason).
-    virtual void showSaveFailed(const QString &details) = 0;
-};
-
 // The pages set aside for one PDF and the commands on them: add the shown picture, see and
-// reorder them, save them as a searchable PDF off the user-interface thread, and ask before
-// unsaved pages would be lost.
+// reorder them, save them as a searchable PDF off the user-interface thread, offer back the pages
+// of a copy that did not end normally, and ask before unsaved pages would be lost.
 class PdfCommands : public QObject
 {
     Q_OBJECT
@@ -45,8 +34,9 @@ public:
     using UnsavedQuestion = std::function<UnsavedAnswer()>;
 
     // What the commands work with besides their pages: the picture Add page adds, where they
-    // report, the window their dialogs open over (also the commands' parent), and the settings
-    // (where the file dialog starts; a written file's folder is remembered there).
+    // report, the window their dialogs open over (also the commands' parent), the settings
+    // (where the file dialog starts; a written file's folder is remembered there), and where the
+    // pages' journal is kept (empty: pages in memory only).
     struct Surroundings
     {
         std::function<QImage()> shownPicture;
@@ -54,12 +44,13 @@ public:
         ProgressSink &progress;
         QWidget &dialogParent;
         const SettingsStore &settings;
+        QString journalBase;
     };
 
     explicit PdfCommands(const Surroundings &surroundings);
     ~PdfCommands() override;
 
-    const PageList &pages() const { return m_pages; }
+    const PageDocument &pages() const { return m_pages; }
     bool busy() const { return m_job != nullptr; }
 
     void addPage();
@@ -69,10 +60,19 @@ public:
     // True when nothing unsaved would be lost: no pages, or the user saved or discarded them.
     // A running save is cancelled first.
     bool confirmPagesMayGo();
+    // Asks about the pages that copies which did not end normally left in their journals.
+    void offerLeftPages();
+    // The session ends without a question (a logout, a shutdown, a termination signal): a
+    // running save is cancelled and the pages stay in the journal for the next start to offer.
+    void keepPagesForNextStart();
 
     // Tests answer the questions; the program shows dialogs.
     void setPathQuestion(PathQuestion question) { m_askPath = std::move(question); }
     void setUnsavedQuestion(UnsavedQuestion question) { m_askUnsaved = std::move(question); }
+    void setRecoveryQuestion(PageRecovery::Question question)
+    {
+        m_askRecovery = std::move(question);
+    }
     // Tests read words without Tesseract.
     void setRecognizerFactory(PdfExport::RecognizerFactory factory)
     {
@@ -87,19 +87,25 @@ Q_SIGNALS:
 
 private:
     void onFinished(const PdfExportResult &result);
+    void cancelAndWait();
     void waitForJob();
     void showPageCount();
+    void showWrittenFile(int pages, bool searchable);
 
     std::function<QImage()> m_shownPicture;
     PdfStatusSink &m_status;
     ProgressSink &m_progress;
     QWidget &m_dialogParent;
     const SettingsStore &m_settings;
-    PageList m_pages;
-    // The file being written.
+    QString m_journalBase;
+    PageDocument m_pages;
+    // The file being written, and the pages going into it.
     QString m_path;
+    std::vector<PageId> m_saving;
     std::unique_ptr<PdfExportJob> m_job;
+    bool m_journalFailureShown = false;
     PathQuestion m_askPath;
     UnsavedQuestion m_askUnsaved;
+    PageRecovery::Question m_askRecovery;
     PdfExport::RecognizerFactory m_makeRecognizer;
 };

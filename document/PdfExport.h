@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "document/PageSource.h"
 #include "document/PdfWriter.h"
 #include "document/TextRecognizer.h"
 
@@ -23,31 +24,35 @@ struct PdfExportResult
         Failed
     };
     Status status = Failed;
-    // False when no recognizer could be made: the PDF holds pictures only.
+    // False when a recognizer could not be made: the PDF holds pictures only.
     bool searchable = false;
     // Why a failed export failed, in the user's language.
     QString failure;
 };
 
 namespace PdfExport {
-// Makes the recognizer on the thread that uses it; nullptr: no language pack, pictures only.
+// Makes a recognizer on the thread that uses it; nullptr: no language pack, pictures only.
 using RecognizerFactory = std::function<std::unique_ptr<TextRecognizer>()>;
 
-// Reads every page, then replaces path with the PDF atomically: a failed or cancelled export
-// leaves whatever was there before. pageDone(n) follows the n-th page read.
-PdfExportResult run(const std::vector<QImage> &pages, const QString &path, QSizeF paper,
-                    const RecognizerFactory &makeRecognizer,
+// Reads, recognizes and writes the pages into the file at path, one by one: the text of as many
+// pages at once as there are threads (a recognizer each), the pages written in order as they
+// are ready, so that only a few pages are held at a time. The file replaces path only once it is
+// complete: a failed or cancelled export leaves whatever was there before. pageDone(n) follows
+// the n-th page written.
+PdfExportResult run(const std::vector<PageSource> &pages, const QString &path, QSizeF paper,
+                    const RecognizerFactory &makeRecognizer, int threads,
                     const TextRecognizer::CancelCheck &cancelled,
                     const std::function<void(int)> &pageDone);
 } // namespace PdfExport
 
-// PdfExport::run on a thread of its own, so the window stays responsive while text is read.
-// Progress and the result arrive as signals on the thread that made the job.
+// PdfExport::run on a thread of its own with a recognizer for each of the machine's cores, so the
+// window stays responsive while text is read. Progress and the result arrive as signals on the
+// thread that made the job.
 class PdfExportJob : public QObject
 {
     Q_OBJECT
 public:
-    PdfExportJob(std::vector<QImage> pages, QString path, QSizeF paper,
+    PdfExportJob(std::vector<PageSource> pages, QString path, QSizeF paper,
                  PdfExport::RecognizerFactory makeRecognizer, QObject *parent = nullptr);
     // Cancels a running export and waits for its thread.
     ~PdfExportJob() override;
@@ -61,7 +66,7 @@ Q_SIGNALS:
     void finished(PdfExportResult result);
 
 private:
-    std::vector<QImage> m_pages;
+    std::vector<PageSource> m_pages;
     QString m_path;
     QSizeF m_paper;
     PdfExport::RecognizerFactory m_makeRecognizer;

@@ -59,42 +59,6 @@ QByteArray number(double value)
     return QByteArray::number(value, 'f', 2);
 }
 
-class PdfFile
-{
-public:
-    // Objects are numbered in the order they are reserved, from 1.
-    int reserve()
-    {
-        m_offsets.push_back(-1);
-        return int(m_offsets.size());
-    }
-    void add(int id, const QByteArray &body, const QByteArray &stream = {}, bool hasStream = false)
-    {
-        m_offsets[std::size_t(id - 1)] = m_bytes.size();
-        m_bytes += QByteArray::number(id) + " 0 obj\n" + body;
-        if (hasStream)
-            m_bytes += "\nstream\n" + stream + "\nendstream";
-        m_bytes += "\nendobj\n";
-    }
-    QByteArray finish(int root)
-    {
-        const qsizetype xref = m_bytes.size();
-        m_bytes +=
-            "xref\n0 " + QByteArray::number(m_offsets.size() + 1) + "\n0000000000 65535 f \n";
-        for (qsizetype offset : m_offsets)
-            m_bytes += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-        m_bytes += "trailer\n<< /Size " + QByteArray::number(m_offsets.size() + 1) + " /Root " +
-                   QByteArray::number(root) + " 0 R >>\nstartxref\n" + QByteArray::number(xref) +
-                   "\n%%EOF\n";
-        return m_bytes;
-    }
-
-private:
-    // The binary comment tells tools the file holds 8-bit data.
-    QByteArray m_bytes{"%PDF-1.4\n%\xE2\xE3\xCF\xD3\n"};
-    std::vector<qsizetype> m_offsets;
-};
-
 struct Placement
 {
     QSizeF page;
@@ -146,64 +110,108 @@ QByteArray textLayer(const std::vector<RecognizedWord> &words, const Placement &
 }
 } // namespace
 
-namespace PdfWriter {
-QSizeF paperSize(const QLocale &locale)
+QSizeF PdfWriter::paperSize(const QLocale &locale)
 {
     if (locale.measurementSystem() == QLocale::ImperialUSSystem)
         return {612.0, 792.0};
     return {595.28, 841.89};
 }
 
-QByteArray write(std::span<const PdfPage> pages, QSizeF paper)
+PdfWriter::PageParts PdfWriter::preparePage(const QImage &source,
+                                            const std::vector<RecognizedWord> &words, QSizeF paper)
 {
-    PdfFile pdf;
-    const int catalog = pdf.reserve();
-    const int tree = pdf.reserve();
-    const int font = pdf.reserve();
-    pdf.add(catalog, "<< /Type /Catalog /Pages " + QByteArray::number(tree) + " 0 R >>");
+    const bool grey = source.isGrayscale();
+    const QImage picture = grey ? source.convertToFormat(QImage::Format_Grayscale8) : source;
+    const Placement at = place(picture.size(), paper);
+    PageParts parts;
+    parts.mediaBox = at.page;
+    parts.imageData = JpegCodec::encode(picture, PageQualityFactor);
+    parts.imageDictionary =
+        "/Type /XObject /Subtype /Image /Width " + QByteArray::number(picture.width()) +
+        " /Height " + QByteArray::number(picture.height()) + " /ColorSpace " +
+        (grey ? "/DeviceGray" : "/DeviceRGB") + " /BitsPerComponent 8 /Filter /DCTDecode";
+    parts.content = "q " + number(picture.width() * at.scale) + " 0 0 " +
+                    number(picture.height() * at.scale) + ' ' + number(at.origin.x()) + ' ' +
+                    number(at.origin.y()) + " cm /Im0 Do Q\n" +
+                    textLayer(words, at, picture.height());
+    return parts;
+}
+
+PdfWriter::PdfWriter(Sink sink)
+    : m_sink(std::move(sink))
+{}
+
+int PdfWriter::reserve()
+{
+    m_offsets.push_back(-1);
+    return int(m_offsets.size());
+}
+
+bool PdfWriter::put(QByteArrayView bytes)
+{
+    if (!m_sink(bytes))
+        return false;
+    m_written += bytes.size();
+    return true;
+}
+
+bool PdfWriter::putObject(int id, const QByteArray &dictionary, QByteArrayView stream,
+                          bool hasStream)
+{
+    m_offsets[std::size_t(id - 1)] = m_written;
+    const QByteArray head = QByteArray::number(id) + " 0 obj\n<< " + dictionary +
+                            (hasStream ? " /Length " + QByteArray::number(stream.size()) : "") +
+                            " >>" + (hasStream ? "\nstream\n" : "");
+    return put(head) && (!hasStream || (put(stream) && put("\nendstream"))) && put("\nendobj\n");
+}
+
+bool PdfWriter::begin()
+{
+    // The binary comment tells tools the file holds 8-bit data.
+    if (!put("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n"))
+        return false;
+    const int catalog = reserve();
+    m_tree = reserve();
+    m_font = reserve();
     QByteArray widths;
     for (int c = 32; c <= 255; ++c)
         widths += QByteArray::number(int(AverageAdvance * 1000)) + ' ';
-    pdf.add(font, "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica "
-                  "/Encoding /WinAnsiEncoding /FirstChar 32 /LastChar 255 /Widths [ " +
-                      widths + "] >>");
-
-    QByteArray kids;
-    for (const PdfPage &page : pages) {
-        const bool grey = page.picture.isGrayscale();
-        const QImage picture =
-            grey ? page.picture.convertToFormat(QImage::Format_Grayscale8) : page.picture;
-        const Placement at = place(picture.size(), paper);
-        const int pageId = pdf.reserve();
-        const int contentId = pdf.reserve();
-        const int imageId = pdf.reserve();
-        kids += QByteArray::number(pageId) + " 0 R ";
-
-        const QByteArray jpeg = JpegCodec::encode(picture, PageQualityFactor);
-        if (jpeg.isEmpty())
-            return {};
-        pdf.add(imageId,
-                "<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(picture.width()) +
-                    " /Height " + QByteArray::number(picture.height()) + " /ColorSpace " +
-                    (grey ? "/DeviceGray" : "/DeviceRGB") +
-                    " /BitsPerComponent 8 /Filter /DCTDecode /Length " +
-                    QByteArray::number(jpeg.size()) + " >>",
-                jpeg, true);
-        const QByteArray content = "q " + number(picture.width() * at.scale) + " 0 0 " +
-                                   number(picture.height() * at.scale) + ' ' +
-                                   number(at.origin.x()) + ' ' + number(at.origin.y()) +
-                                   " cm /Im0 Do Q\n" + textLayer(page.words, at, picture.height());
-        pdf.add(contentId, "<< /Length " + QByteArray::number(content.size()) + " >>", content,
-                true);
-        pdf.add(pageId, "<< /Type /Page /Parent " + QByteArray::number(tree) +
-                            " 0 R /MediaBox [0 0 " + number(at.page.width()) + ' ' +
-                            number(at.page.height()) + "] /Resources << /XObject << /Im0 " +
-                            QByteArray::number(imageId) + " 0 R >> /Font << /F1 " +
-                            QByteArray::number(font) + " 0 R >> >> /Contents " +
-                            QByteArray::number(contentId) + " 0 R >>");
-    }
-    pdf.add(tree, "<< /Type /Pages /Kids [ " + kids + "] /Count " +
-                      QByteArray::number(pages.size()) + " >>");
-    return pdf.finish(catalog);
+    return putObject(catalog, "/Type /Catalog /Pages " + QByteArray::number(m_tree) + " 0 R") &&
+           putObject(m_font, "/Type /Font /Subtype /Type1 /BaseFont /Helvetica "
+                             "/Encoding /WinAnsiEncoding /FirstChar 32 /LastChar 255 /Widths [ " +
+                                 widths + "]");
 }
-} // namespace PdfWriter
+
+bool PdfWriter::addPage(const PageParts &page)
+{
+    const int pageId = reserve();
+    const int contentId = reserve();
+    const int imageId = reserve();
+    m_pages.push_back(pageId);
+    return putObject(imageId, page.imageDictionary, page.imageData, true) &&
+           putObject(contentId, {}, page.content, true) &&
+           putObject(pageId, "/Type /Page /Parent " + QByteArray::number(m_tree) +
+                                 " 0 R /MediaBox [0 0 " + number(page.mediaBox.width()) + ' ' +
+                                 number(page.mediaBox.height()) +
+                                 "] /Resources << /XObject << /Im0 " + QByteArray::number(imageId) +
+                                 " 0 R >> /Font << /F1 " + QByteArray::number(m_font) +
+                                 " 0 R >> >> /Contents " + QByteArray::number(contentId) + " 0 R");
+}
+
+bool PdfWriter::finish()
+{
+    QByteArray kids;
+    for (int id : m_pages)
+        kids += QByteArray::number(id) + " 0 R ";
+    if (!putObject(m_tree, "/Type /Pages /Kids [ " + kids + "] /Count " +
+                               QByteArray::number(m_pages.size())))
+        return false;
+    const qint64 xref = m_written;
+    QByteArray tail =
+        "xref\n0 " + QByteArray::number(m_offsets.size() + 1) + "\n0000000000 65535 f \n";
+    for (qint64 offset : m_offsets)
+        tail += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    tail += "trailer\n<< /Size " + QByteArray::number(m_offsets.size() + 1) +
+            " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    return put(tail);
+}

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QTransform>
 
+#include <dlfcn.h>
 #include <tesseract/baseapi.h>
 #include <tesseract/ocrclass.h>
 #include <tesseract/resultiterator.h>
@@ -51,6 +52,25 @@ WordPlace placeWord(tesseract::Orientation up, const QRect &word, const QRect &l
     return {QPointF(word.left(), baseline), double(word.width()), double(line.height())};
 }
 
+// Tesseract runs parts of a reading on OpenMP threads of its own. Pages are read one per core
+// already, and on top of that those threads make a page about three times slower (the threads
+// wait on each other more than they help), so they are kept from starting: with no active
+// parallel level every parallel region runs on the thread that reaches it. OpenMP reads its
+// environment (OMP_THREAD_LIMIT) when it is loaded, before main(), so the setting is made through
+// its own function; it is looked up, since only Tesseract links the OpenMP library, and a
+// Tesseract built without OpenMP has none to keep.
+void keepOpenMpToOneThread()
+{
+    static const bool done = [] {
+        using SetMaxActiveLevels = void (*)(int);
+        if (auto set = reinterpret_cast<SetMaxActiveLevels>(
+                ::dlsym(RTLD_DEFAULT, "omp_set_max_active_levels")))
+            set(0);
+        return true;
+    }();
+    (void)done;
+}
+
 QString takeText(char *text)
 {
     const QString result = QString::fromUtf8(text).trimmed();
@@ -71,6 +91,7 @@ TesseractRecognizer::~TesseractRecognizer()
 
 std::unique_ptr<TesseractRecognizer> TesseractRecognizer::create(const QString &language)
 {
+    keepOpenMpToOneThread();
     auto api = std::make_unique<tesseract::TessBaseAPI>();
     // Tesseract's own progress and warnings would reach standard error, headless runs included.
     api->SetVariable("debug_file", "/dev/null");

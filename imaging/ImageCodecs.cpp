@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "imaging/ImageCodecs.h"
 
+#include "imaging/AtomicFile.h"
 #include "imaging/BmpCodec.h"
 #include "imaging/ImagingLogging.h"
 #include "imaging/JpegCodec.h"
-#include "imaging/SaveTarget.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <initializer_list>
@@ -142,26 +141,7 @@ QByteArray encode(const DecodedImage &image, FileFormat format, int qualityFacto
 
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *errorString)
 {
-    const auto fail = [&](const QString &reason) {
-        qCWarning(lcImaging) << "cannot write" << path << ":" << reason;
-        if (errorString)
-            *errorString = reason;
-        return false;
-    };
-    if (const QString refused = SaveTarget::refusal(path); !refused.isEmpty())
-        return fail(refused);
-    QSaveFile file(path);
-    // Without commit() the destructor removes the temporary file and leaves the target alone.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(file.errorString());
-    // A write that stops part of the way (a full disk, a file size limit) reports only how much
-    // it wrote, without a reason; writing the rest then fails with the system's reason.
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 chunk = file.write(bytes.constData() + written, bytes.size() - written);
-        if (chunk <= 0)
-            return fail(file.errorString());
-        written += chunk;
-    }
-    return file.commit() || fail(file.errorString());
+    AtomicFile file(path);
+    return file.open(errorString) && file.write(bytes, errorString) && file.commit(errorString);
 }
 } // namespace ImageCodecs

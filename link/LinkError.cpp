@@ -10,7 +10,7 @@
 namespace {
 // The texts are shown exactly as the users of the earlier releases know them, spelling included;
 // other languages translate them (context "LinkError").
-constexpr std::array<LinkErrorRow, 12> LinkErrorTable{{
+constexpr std::array<LinkErrorRow, 13> LinkErrorTable{{
     {1, MessageStyle::OkExclamation,
      QT_TRANSLATE_NOOP("LinkError", "The communication setting is not for USB.")},
     {2, MessageStyle::OkExclamation, QT_TRANSLATE_NOOP("LinkError", "USB: Failed to transmit.")},
@@ -30,6 +30,7 @@ constexpr std::array<LinkErrorRow, 12> LinkErrorTable{{
      QT_TRANSLATE_NOOP("LinkError", "Time out (The main unit is now initializing.)")},
     // Ours: a PDF is not an image, and its own message says so.
     {12, MessageStyle::OkExclamation, QT_TRANSLATE_NOOP("LinkError", "Failed to save the PDF.")},
+    {13, MessageStyle::OkExclamation, QT_TRANSLATE_NOOP("LinkError", "Failed to add the page.")},
 }};
 } // namespace
 

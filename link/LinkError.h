@@ -21,6 +21,7 @@ enum class LinkError : int
     RemoteCreateFailed = 10,
     InitializeTimeout = 11,
     PdfSaveFailed = 12,
+    PageAddFailed = 13,
 };
 
 // The message-box style of a row. All rows today use OK with the exclamation icon.

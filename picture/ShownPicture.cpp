@@ -124,7 +124,7 @@ bool ShownPicture::renderPreview(ImagingControl &preview, int gamma, int sharpen
     return render(preview, gamma, sharpenAmount, PreviewSteps) == Rendered::Loaded;
 }
 
-void ShownPicture::capture()
+bool ShownPicture::capture()
 {
     CameraLink &link = m_frame.link();
     std::optional<BusyScope> busy;
@@ -145,15 +145,17 @@ void ShownPicture::capture()
     if (result.error)
         link.ShowLinkError(int(*result.error));
     if (!busy)
-        return;
+        return false;
+    bool shown = false;
     if ((result.intoKeptFrame || !result.croppedFrame.isNull()) &&
-        !keepAndShowFrame(std::move(result.croppedFrame), *busy))
-        return;
+        !keepAndShowFrame(std::move(result.croppedFrame), *busy, shown))
+        return false;
     busy.reset();
     m_changed();
+    return shown;
 }
 
-bool ShownPicture::keepAndShowFrame(MemoryBlock cropped, BusyScope &busy)
+bool ShownPicture::keepAndShowFrame(MemoryBlock cropped, BusyScope &busy, bool &shown)
 {
     CameraLink &link = m_frame.link();
     if (!cropped.isNull()) { // else the frame is already in m_hRawFrame
@@ -179,6 +181,7 @@ bool ShownPicture::keepAndShowFrame(MemoryBlock cropped, BusyScope &busy)
         return false;
     case Rendered::Loaded:
         showLoadedImage();
+        shown = true;
         break;
     }
     return true;

@@ -40,8 +40,8 @@ public:
 
     // The stored quality factor, tone curve and sharpness step become the settings in force.
     void readSettings(const SettingsStore &store);
-    // The capture once the camera answered that it is ready.
-    void capture();
+    // The capture once the camera answered that it is ready; true when it shows a new picture.
+    bool capture();
     bool save(const QString &path, short format);
     // A picture read from a file replaces the camera's: only then is the camera's frame
     // dropped, and the picture settings work on the shown image from then on. False when the
@@ -88,9 +88,9 @@ private:
     Rendered render(ImagingControl &control, int gamma, int sharpenAmount, RenderSteps steps);
     void showLoadedImage();
     void showLoadFailure();
-    // Keeps a captured frame (a null one is already in m_hRawFrame) and shows it; false when a
-    // failure was reported.
-    bool keepAndShowFrame(MemoryBlock cropped, BusyScope &busy);
+    // Keeps a captured frame (a null one is already in m_hRawFrame) and shows it (then shown is
+    // set); false when a failure was reported.
+    bool keepAndShowFrame(MemoryBlock cropped, BusyScope &busy, bool &shown);
 
     ImagingControl &m_imageCtrl;
     FrameServices &m_frame;

@@ -43,8 +43,11 @@ int main(int argc, char **argv)
     // Environment first: Qt reads it when the application object is created.
     const std::string runtimeDir = makePrivateDirectory("runtime");
     const std::string configDir = makePrivateDirectory("config");
+    // The pages' journal: a program a test starts never finds the user's.
+    const std::string stateDir = makePrivateDirectory("state");
     setenv("XDG_RUNTIME_DIR", runtimeDir.c_str(), 1);
     setenv("XDG_CONFIG_HOME", configDir.c_str(), 1);
+    setenv("XDG_STATE_HOME", stateDir.c_str(), 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // Programs the tests start speak the source texts whatever the machine's language.
     setenv("LC_ALL", "C", 1);
@@ -57,5 +60,6 @@ int main(int argc, char **argv)
     const int result = RUN_ALL_TESTS();
     QDir(QString::fromStdString(runtimeDir)).removeRecursively();
     QDir(QString::fromStdString(configDir)).removeRecursively();
+    QDir(QString::fromStdString(stateDir)).removeRecursively();
     return result;
 }

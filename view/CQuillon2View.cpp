@@ -131,10 +131,9 @@ bool CQuillon2View::cameraAnswersReady()
     return readiness == 0;
 }
 
-void CQuillon2View::OnCapture()
+bool CQuillon2View::captureNewPicture()
 {
-    if (cameraAnswersReady())
-        m_shown.capture();
+    return cameraAnswersReady() && m_shown.capture();
 }
 
 void CQuillon2View::OnFileSave()

@@ -34,7 +34,9 @@ public:
     // Control set-up, menus greyed, settings read, the first readiness query.
     void OnInitialUpdate();
 
-    void OnCapture();
+    void OnCapture() { captureNewPicture(); }
+    // The capture: true when it shows a new picture.
+    bool captureNewPicture();
     void OnFileSave();
     // Saves the shown image (format 6 BMP, 10 JPEG) with the current quality factor; a failure
     // is reported and changes nothing.

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "app/CommandTable.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 
 namespace {
@@ -83,6 +86,22 @@ TEST(CommandTable, EveryMenuAndToolBarEntryIsACommandOnce)
             EXPECT_EQ(findCommand(id)->toolBarImage, images++) << id;
         }
     EXPECT_EQ(images, 7);
+}
+
+// A key reaches one command; Show and Hide share Ctrl+R, and never are both enabled.
+TEST(CommandTable, NoTwoCommandsShareAKey)
+{
+    std::map<QString, quint16> owners;
+    for (const CommandRow &row : commandTable()) {
+        const QStringList keys = QString::fromLatin1(row.shortcut ? row.shortcut : "")
+                                     .split(QLatin1String("; "), Qt::SkipEmptyParts);
+        for (const QString &key : keys) {
+            const auto [owner, added] = owners.emplace(key, row.id);
+            const bool remotePair = row.id == CommandId::HideRemoteControl &&
+                                    owner->second == CommandId::ShowRemoteControl;
+            EXPECT_TRUE(added || remotePair) << key.toStdString();
+        }
+    }
 }
 
 // The key after a menu text's tab is what the menu shows, drawn from the shortcut itself.

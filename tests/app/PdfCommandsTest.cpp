@@ -5,6 +5,7 @@
 #include "link/LinkError.h"
 #include "tests/TestSupport.h"
 #include "tests/app/MainFrameFixture.h"
+#include "view/CQuillon2View.h"
 
 #include <QAction>
 #include <QDir>
@@ -80,7 +81,10 @@ TEST_F(PdfCommandsTest, SavingOnCloseWritesThePagesBeforeTheWindowGoes)
     QFile file(pdfPath);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().startsWith("%PDF-"));
-    // Pictures only: the status bar names the package that makes PDFs searchable.
+    // The status bar names the file, and, for pictures only, the package that makes PDFs
+    // searchable.
+    EXPECT_TRUE(message().startsWith(QStringLiteral("2 pages saved in %1.").arg(pdfPath)))
+        << message().toStdString();
     EXPECT_TRUE(message().contains(QLatin1String("tesseract-ocr-"))) << message().toStdString();
 }
 
@@ -161,6 +165,19 @@ TEST_F(PdfCommandsTest, ThePagesDialogsButtonsFollowTheChosenPage)
                                                         {false, false, true},
                                                         {false, false, false}}));
     EXPECT_EQ(pdf.pages().count(), 2);
+}
+
+// One key per page: a user turning pages, or a foot pedal, scans a stack without the mouse.
+TEST_F(PdfCommandsTest, ScanningCapturesAndAddsAPageInOneStep)
+{
+    makeFrame();
+    frame->view().OnInitialUpdate();
+    QAction *scan = frame->commandAction(CommandId::ScanPage);
+    ASSERT_TRUE(scan->isEnabled());
+    scan->trigger();
+    scan->trigger();
+    EXPECT_EQ(frame->pdf().pages().count(), 2);
+    EXPECT_EQ(frame->mainStatusBar().pageCountText(), QStringLiteral("2 pages"));
 }
 
 TEST_F(PdfCommandsTest, FailedSaveKeepsThePages)

@@ -17,6 +17,7 @@ struct Language
     QString ready;
     QString saveFailed;
     QString cancel; // Qt's own standard button
+    QString onePageSaved;
 };
 
 class MainWindowLanguage : public MainFrameFixture, public ::testing::WithParamInterface<Language>
@@ -35,6 +36,8 @@ TEST_P(MainWindowLanguage, MenusStatusAndMessagesFollowTheLocale)
     ASSERT_FALSE(presenter.shown.empty());
     EXPECT_EQ(presenter.shown.back().text, GetParam().saveFailed + QStringLiteral("\n\n"));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), GetParam().cancel);
+    EXPECT_EQ(QCoreApplication::translate("PdfCommands", "%n pages saved in %1.", nullptr, 1),
+              GetParam().onePageSaved);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -43,11 +46,13 @@ INSTANTIATE_TEST_SUITE_P(
                                {"&Datei", "&Bearbeiten", "&Fernbedienung", "&Zoom", "&Hilfe"},
                                QString::fromUtf8("Bereit"),
                                QString::fromUtf8("Das Bild konnte nicht gespeichert werden."),
-                               QStringLiteral("Abbrechen")},
+                               QStringLiteral("Abbrechen"),
+                               QStringLiteral("1 Seite in %1 gespeichert.")},
                       Language{"C",
                                {"&File", "&Edit", "&Remote control", "&Zoom", "&Help"},
                                QStringLiteral("Ready !"),
                                QStringLiteral("Failed to save the image."),
-                               QStringLiteral("Cancel")}),
+                               QStringLiteral("Cancel"),
+                               QStringLiteral("1 page saved in %1.")}),
     [](const auto &info) { return info.index == 0 ? "German" : "C"; });
 } // namespace

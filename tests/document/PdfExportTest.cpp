@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -53,12 +54,34 @@ public:
     }
 };
 
-PdfExportResult exportPages(const std::vector<QImage> &pages, const QString &path,
-                            PdfExport::RecognizerFactory factory, bool cancel = false)
+// Reads each page's number from its width, the later pages sooner than the earlier ones, so that
+// with several readers the pages are ready out of order.
+class NumberFromWidth : public TextRecognizer
+{
+public:
+    std::vector<RecognizedWord> recognize(const QImage &picture, const CancelCheck &) override
+    {
+        QThread::msleep(std::max(0, 60 - 6 * picture.width()));
+        return {{QStringLiteral("page%1").arg(picture.width()), QPointF(1, 5), 4, 4}};
+    }
+};
+
+PdfExportResult exportSources(const std::vector<PageSource> &pages, const QString &path,
+                              PdfExport::RecognizerFactory factory, bool cancel = false,
+                              int threads = 2)
 {
     return PdfExport::run(
-        pages, path, PdfWriter::paperSize(QLocale::c()), factory, [cancel] { return cancel; },
-        [](int) {});
+        pages, path, PdfWriter::paperSize(QLocale::c()), factory, threads,
+        [cancel] { return cancel; }, [](int) {});
+}
+
+PdfExportResult exportPages(const std::vector<QImage> &pictures, const QString &path,
+                            PdfExport::RecognizerFactory factory, bool cancel = false)
+{
+    std::vector<PageSource> pages;
+    for (const QImage &picture : pictures)
+        pages.push_back({picture, {}});
+    return exportSources(pages, path, std::move(factory), cancel);
 }
 
 // The third page is upside down, as when the sheet lay the other way round: its words are
@@ -98,6 +121,28 @@ TEST(PdfExport, WordsKeepTheirLettersAndPicturesOnlyWithoutRecognizer)
     EXPECT_EQ(textOf(path), QString());
 }
 
+TEST(PdfExport, PagesAreWrittenInOrderWhicheverIsReadFirst)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ordered.pdf"));
+    std::vector<QImage> pages;
+    QStringList expected;
+    for (int width = 1; width <= 9; ++width) {
+        pages.emplace_back(width, 12, QImage::Format_RGB32);
+        pages.back().fill(Qt::white);
+        expected << QStringLiteral("page%1").arg(width);
+    }
+    std::vector<PageSource> sources;
+    for (const QImage &page : pages)
+        sources.push_back({page, {}});
+    const auto result = exportSources(
+        sources, path, [] { return std::make_unique<NumberFromWidth>(); }, false, 4);
+    EXPECT_EQ(result.status, PdfExportResult::Written);
+    EXPECT_EQ(pageCountOf(path), 9);
+    EXPECT_EQ(textOf(path), expected.join(u' '));
+    EXPECT_TRUE(qpdfFindsNoFault(path));
+}
+
 TEST(PdfExport, FailedOrCancelledExportLeavesTheOldFile)
 {
     QTemporaryDir dir;
@@ -112,6 +157,11 @@ TEST(PdfExport, FailedOrCancelledExportLeavesTheOldFile)
     const QImage tooWide(70000, 1, QImage::Format_RGB32);
     EXPECT_EQ(exportPages({page, tooWide}, path, nullptr).status, PdfExportResult::Failed);
     EXPECT_EQ(exportPages({page}, path, nullptr, true).status, PdfExportResult::Cancelled);
+    const auto unreadable =
+        exportSources({{page, {}}, {{}, dir.filePath(QStringLiteral("gone.png"))}}, path, nullptr);
+    EXPECT_EQ(unreadable.status, PdfExportResult::Failed);
+    EXPECT_TRUE(unreadable.failure.startsWith(QLatin1String("Page 2 cannot be read: ")))
+        << unreadable.failure.toStdString();
 
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "the old file");

@@ -127,7 +127,7 @@ TEST_F(CameraLinkTest, ShowLinkErrorShowsNothingForUnknownCodes)
 {
     m_presenter.result = 7;
     EXPECT_EQ(m_link.ShowLinkError(0), 0);
-    EXPECT_EQ(m_link.ShowLinkError(13), 0);
+    EXPECT_EQ(m_link.ShowLinkError(14), 0);
     EXPECT_THAT(m_presenter.shown, IsEmpty());
 }
 

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// Where a save finds a page's picture: in memory while it is not in the journal yet, else in its
+// page file. Safe to use on any thread.
+struct PageSource
+{
+    QImage picture;
+    QString path;
+
+    // The picture, or a null one with the reason.
+    QImage load(QString *reason) const;
+};
