@@ -358,6 +358,16 @@ Seiten</translation>
         <source>Save &amp;as PDF...</source>
         <translation>Als &amp;PDF speichern...</translation>
     </message>
+    <message>
+        <source>Capture and a&amp;dd page	Ctrl+Shift+D</source>
+        <translation>Aufnehmen und Seite &amp;hinzufügen	Ctrl+Shift+D</translation>
+    </message>
+    <message>
+        <source>Capture a new image and add it as a page of the PDF.
+Capture and add page</source>
+        <translation>Ein neues Bild aufnehmen und als Seite des PDF hinzufügen.
+Aufnehmen und Seite hinzufügen</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -397,6 +407,36 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The name is not UTF-8</source>
         <translation>Der Name ist nicht in UTF-8 kodiert</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source>The folder %1 cannot be made</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>There is no home folder to keep them in</source>
+        <translation>Es gibt keinen Benutzerordner, um sie aufzubewahren</translation>
+    </message>
+    <message>
+        <source>The picture cannot be encoded</source>
+        <translation>Das Bild kann nicht kodiert werden</translation>
+    </message>
+</context>
+<context>
+    <name>JournalRecovery</name>
+    <message>
+        <source>The file is cut short</source>
+        <translation>Die Datei ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>The file was changed after it was written</source>
+        <translation>Die Datei wurde nach dem Schreiben verändert</translation>
+    </message>
+    <message>
+        <source>The file holds no readable picture</source>
+        <translation>Die Datei enthält kein lesbares Bild</translation>
     </message>
 </context>
 <context>
@@ -457,6 +497,61 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Reason: %1</source>
         <translation>Grund: %1</translation>
     </message>
+    <message>
+        <source>Failed to add the page.</source>
+        <translation>Die Seite konnte nicht hinzugefügt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PageOrderModel</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageRecovery</name>
+    <message>
+        <source>Page %1: %2 (%3)</source>
+        <translation>Seite %1: %2 (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages could not be read and were left out.</source>
+        <translation>
+            <numerusform>%n Seite konnte nicht gelesen werden und wurde ausgelassen.</numerusform>
+            <numerusform>%n Seiten konnten nicht gelesen werden und wurden ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages from %1 were not saved. Recover them?</source>
+        <translation>
+            <numerusform>%n Seite vom %1 wurde nicht gespeichert. Wiederherstellen?</numerusform>
+            <numerusform>%n Seiten vom %1 wurden nicht gespeichert. Wiederherstellen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Später</translation>
+    </message>
+</context>
+<context>
+    <name>PageViewer</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>The page cannot be read: %1</source>
+        <translation>Die Seite kann nicht gelesen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>PagesDialog</name>
@@ -491,12 +586,41 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Reading the text of the pages...</source>
         <translation>Der Text der Seiten wird gelesen...</translation>
     </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Grund: %1</translation>
+    </message>
+    <message>
+        <source>The pages are kept in memory only: unsaved pages will not survive a crash.</source>
+        <translation>Die Seiten werden nur im Arbeitsspeicher gehalten: nicht gespeicherte Seiten überstehen keinen Absturz.</translation>
+    </message>
+    <message>
+        <source>Folder: %1
+Reason: %2</source>
+        <translation>Ordner: %1
+Grund: %2</translation>
+    </message>
+    <message>
+        <source>The record of the pages on disk cannot be updated: after a crash, the pages may come back as they were before.</source>
+        <translation>Das Verzeichnis der Seiten auf dem Datenträger kann nicht aktualisiert werden: nach einem Absturz kommen die Seiten womöglich im früheren Stand zurück.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages saved in %1.</source>
+        <translation>
+            <numerusform>%n Seite in %1 gespeichert.</numerusform>
+            <numerusform>%n Seiten in %1 gespeichert.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PdfExport</name>
     <message>
-        <source>A page could not be encoded</source>
-        <translation>Eine Seite konnte nicht kodiert werden</translation>
+        <source>Page %1 cannot be read: %2</source>
+        <translation>Seite %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Page %1 cannot be encoded</source>
+        <translation>Seite %1 kann nicht kodiert werden</translation>
     </message>
 </context>
 <context>
