@@ -53,22 +53,20 @@ WordPlace placeWord(tesseract::Orientation up, const QRect &word, const QRect &l
 }
 
 // Tesseract runs parts of a reading on OpenMP threads of its own. Pages are read one per core
-// already, and on top of that those threads make a page about three times slower (the threads
+// already, and on top of that those threads make a page about four times slower (the threads
 // wait on each other more than they help), so they are kept from starting: with no active
 // parallel level every parallel region runs on the thread that reaches it. OpenMP reads its
 // environment (OMP_THREAD_LIMIT) when it is loaded, before main(), so the setting is made through
 // its own function; it is looked up, since only Tesseract links the OpenMP library, and a
-// Tesseract built without OpenMP has none to keep.
-void keepOpenMpToOneThread()
+// Tesseract built without OpenMP has none to keep. The setting holds for the calling thread
+// only (a thread that OpenMP did not start begins with the defaults), so each reading makes it.
+void keepOpenMpToThisThread()
 {
-    static const bool done = [] {
-        using SetMaxActiveLevels = void (*)(int);
-        if (auto set = reinterpret_cast<SetMaxActiveLevels>(
-                ::dlsym(RTLD_DEFAULT, "omp_set_max_active_levels")))
-            set(0);
-        return true;
-    }();
-    (void)done;
+    using SetMaxActiveLevels = void (*)(int);
+    static const auto set = reinterpret_cast<SetMaxActiveLevels>(
+        ::dlsym(RTLD_DEFAULT, "omp_set_max_active_levels"));
+    if (set)
+        set(0);
 }
 
 QString takeText(char *text)
@@ -91,7 +89,6 @@ TesseractRecognizer::~TesseractRecognizer()
 
 std::unique_ptr<TesseractRecognizer> TesseractRecognizer::create(const QString &language)
 {
-    keepOpenMpToOneThread();
     auto api = std::make_unique<tesseract::TessBaseAPI>();
     // Tesseract's own progress and warnings would reach standard error, headless runs included.
     api->SetVariable("debug_file", "/dev/null");
@@ -115,6 +112,7 @@ std::unique_ptr<TesseractRecognizer> TesseractRecognizer::createFor(const QLocal
 std::vector<RecognizedWord> TesseractRecognizer::recognize(const QImage &picture,
                                                            const CancelCheck &cancelled)
 {
+    keepOpenMpToThisThread();
     // Most pages stand upright, and they are read once. A page read with little confidence may
     // be turned on its side or upside down: the other three orientations are tried too and the
     // one with the most letters read confidently wins.

@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+#include <thread>
+
 namespace {
 // Poppler's tools read the files: an independent reader, not our own writer's idea of a PDF.
 QString runTool(const QString &tool, const QStringList &arguments)
@@ -102,6 +105,28 @@ TEST(PdfExport, SimulatorPagesAreSearchable)
     const QString text = textOf(path);
     EXPECT_EQ(text.count(QLatin1String("QUILLON FOR USB")), 2) << text.toStdString();
     EXPECT_EQ(text.count(QLatin1String("SIMULATED MAIN UNIT")), 3) << text.toStdString();
+}
+
+// Tesseract's OpenMP threads made each page several times slower; a save reads on threads of its
+// own, which OpenMP starts with its defaults, so the limit must hold on the reading thread.
+TEST(PdfExport, ReadingOnAThreadOfItsOwnStartsNoOpenMpThreads)
+{
+    using MaxActiveLevels = int (*)();
+    const auto levels =
+        reinterpret_cast<MaxActiveLevels>(::dlsym(RTLD_DEFAULT, "omp_get_max_active_levels"));
+    if (!levels)
+        GTEST_SKIP() << "Tesseract is built without OpenMP";
+    auto recognizer = TesseractRecognizer::create(QStringLiteral("eng"));
+    ASSERT_TRUE(recognizer);
+    int levelsWhileReading = -1;
+    std::thread reader([&] {
+        QImage page(64, 32, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        recognizer->recognize(page, [] { return false; });
+        levelsWhileReading = levels();
+    });
+    reader.join();
+    EXPECT_EQ(levelsWhileReading, 0);
 }
 
 TEST(PdfExport, WordsKeepTheirLettersAndPicturesOnlyWithoutRecognizer)
