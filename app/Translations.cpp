@@ -14,6 +14,10 @@ Translations::Translations(const QLocale &locale)
         QCoreApplication::installTranslator(&m_qt);
     m_programLoaded = m_program.load(locale, QStringLiteral("quillon"), QStringLiteral("_"),
                                      QStringLiteral(":/i18n"));
+    // The source texts are English; their catalogue gives the forms of texts with a count
+    // ("1 page", "2 pages") wherever the locale's language has no catalogue of its own.
+    if (!m_programLoaded)
+        m_programLoaded = m_program.load(QStringLiteral(":/i18n/quillon_en"));
     if (m_programLoaded)
         QCoreApplication::installTranslator(&m_program);
 }
