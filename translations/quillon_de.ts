@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Higher Compression</source>
-        <translation>Stärkere Kompression</translation>
+        <translation>Mehr Kompression</translation>
     </message>
     <message>
         <source>OK</source>
