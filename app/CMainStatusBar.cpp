@@ -220,7 +220,7 @@ void CMainStatusBar::endProgress()
 
 void CMainStatusBar::setPageCount(int pages)
 {
-    m_pages->setText(pages == 1 ? tr("1 page") : tr("%1 pages").arg(pages));
+    m_pages->setText(tr("%n pages", nullptr, pages));
     m_pages->setVisible(pages > 0);
 }
 

@@ -42,13 +42,13 @@ using namespace CommandId;
 // Ctrl+[ zooms in and Ctrl+] zooms out, as on every earlier release. Many keyboards reach [ and ]
 // only with AltGr, so the usual Ctrl+plus (or =), Ctrl+minus and Ctrl+0 do the same.
 const std::array<CommandRow, 22> Commands{{
-    {FileSave, QT_TRANSLATE_NOOP("CommandTable", "&Save...\tCtrl+S"),
+    {FileSave, QT_TRANSLATE_NOOP("CommandTable", "&Save..."),
      QT_TRANSLATE_NOOP("CommandTable", "Save the image.\nSave"), "Ctrl+S", 0,
      [](CMainFrame &f) { f.view().OnFileSave(); }, withImage, nullptr},
-    {FilePrint, QT_TRANSLATE_NOOP("CommandTable", "&Print...\tCtrl+P"),
+    {FilePrint, QT_TRANSLATE_NOOP("CommandTable", "&Print..."),
      QT_TRANSLATE_NOOP("CommandTable", "Print the image.\nPrint"), "Ctrl+P", -1,
      [](CMainFrame &f) { f.view().OnFilePrint(); }, withImage, nullptr},
-    {EditCopy, QT_TRANSLATE_NOOP("CommandTable", "&Copy\tCtrl+C"),
+    {EditCopy, QT_TRANSLATE_NOOP("CommandTable", "&Copy"),
      QT_TRANSLATE_NOOP("CommandTable", "Copy the image to the clipboard.\nCopy"), "Ctrl+C", -1,
      [](CMainFrame &f) { f.view().OnEditCopy(); }, withImage, nullptr},
     {FileOpen, nullptr, nullptr, "Ctrl+O", -1, [](CMainFrame &f) { f.OnFileOpen(); }, always,
@@ -57,12 +57,12 @@ const std::array<CommandRow, 22> Commands{{
     {SavePdf, QT_TRANSLATE_NOOP("CommandTable", "Save &as PDF..."),
      QT_TRANSLATE_NOOP("CommandTable", "Save the pages as one searchable PDF.\nSave as PDF"),
      nullptr, -1, [](CMainFrame &f) { f.pdf().savePdf(); }, withPages, nullptr},
-    {AddPage, QT_TRANSLATE_NOOP("CommandTable", "&Add page\tCtrl+D"),
+    {AddPage, QT_TRANSLATE_NOOP("CommandTable", "&Add page"),
      QT_TRANSLATE_NOOP("CommandTable", "Add the picture as shown as a page of the PDF.\nAdd page"),
      "Ctrl+D", 2, [](CMainFrame &f) { f.pdf().addPage(); },
      [](const CommandContext &c) { return c.hasImage && !c.pdfBusy; }, nullptr},
     // One key per page of a stack; F9 is what a foot pedal is easily set to type.
-    {ScanPage, QT_TRANSLATE_NOOP("CommandTable", "Capture and a&dd page\tCtrl+Shift+D"),
+    {ScanPage, QT_TRANSLATE_NOOP("CommandTable", "Capture and a&dd page"),
      QT_TRANSLATE_NOOP(
          "CommandTable",
          "Capture a new image and add it as a page of the PDF.\nCapture and add page"),
@@ -71,13 +71,13 @@ const std::array<CommandRow, 22> Commands{{
     {ShowPages, QT_TRANSLATE_NOOP("CommandTable", "&Pages..."),
      QT_TRANSLATE_NOOP("CommandTable", "See, reorder and remove the pages of the PDF.\nPages"),
      nullptr, -1, [](CMainFrame &f) { f.pdf().showPages(); }, withPages, nullptr},
-    {Capture, QT_TRANSLATE_NOOP("CommandTable", "&Capture\tAlt+C"),
+    {Capture, QT_TRANSLATE_NOOP("CommandTable", "&Capture"),
      QT_TRANSLATE_NOOP("CommandTable", "Capture a new image from the main unit.\nCapture"), "Alt+C",
      1, [](CMainFrame &f) { f.view().OnCapture(); }, whenReady, nullptr},
     {JpegSetting, QT_TRANSLATE_NOOP("CommandTable", "&JPEG Setting..."),
      QT_TRANSLATE_NOOP("CommandTable", "Setting of JPEG compression.\nJPEG Setting"), nullptr, -1,
      [](CMainFrame &f) { f.view().OnJpegSetting(); }, always, nullptr},
-    {AppExit, QT_TRANSLATE_NOOP("CommandTable", "E&xit\tAlt+F4"),
+    {AppExit, QT_TRANSLATE_NOOP("CommandTable", "E&xit"),
      QT_TRANSLATE_NOOP("CommandTable", "Quit the application.\nExit"), "Alt+F4; Ctrl+Q", 6,
      [](CMainFrame &f) { f.close(); }, always, nullptr},
     {Sharpness, QT_TRANSLATE_NOOP("CommandTable", "&Sharpness..."),
@@ -88,21 +88,21 @@ const std::array<CommandRow, 22> Commands{{
      -1, [](CMainFrame &f) { f.view().OnGammaCorrection(); }, withImage, nullptr},
     // Ctrl+R reaches whichever of Show and Hide is enabled (never both), as the tool bar's toggle
     // would.
-    {ShowRemoteControl, QT_TRANSLATE_NOOP("CommandTable", "&Show the RC\tCtrl+R"),
+    {ShowRemoteControl, QT_TRANSLATE_NOOP("CommandTable", "&Show the RC"),
      QT_TRANSLATE_NOOP("CommandTable", "Show the remote control.\nShow the RC"), "Ctrl+R", -1,
      [](CMainFrame &f) { f.view().OnShowRemoteControl(); },
      [](const CommandContext &c) { return c.cameraReady && !c.remotePanelOpen; }, panelOpen},
-    {HideRemoteControl, QT_TRANSLATE_NOOP("CommandTable", "&Hide the RC\tCtrl+R"),
+    {HideRemoteControl, QT_TRANSLATE_NOOP("CommandTable", "&Hide the RC"),
      QT_TRANSLATE_NOOP("CommandTable", "Hide the remote control.\nHide the RC"), "Ctrl+R", -1,
      [](CMainFrame &f) { f.view().OnHideRemoteControl(); },
      [](const CommandContext &c) { return c.cameraReady && c.remotePanelOpen; }, panelClosed},
     {ToggleRemoteControl, nullptr,
      QT_TRANSLATE_NOOP("CommandTable", "Show or hide the remote control.\nShow/Hide the RC"),
      nullptr, 3, [](CMainFrame &f) { f.view().OnToggleRemoteControl(); }, whenReady, panelOpen},
-    {ZoomIn, QT_TRANSLATE_NOOP("CommandTable", "Zoom &In\tCtrl+["),
+    {ZoomIn, QT_TRANSLATE_NOOP("CommandTable", "Zoom &In"),
      QT_TRANSLATE_NOOP("CommandTable", "Zoom in.\nZoom in"), "Ctrl+[; Ctrl++; Ctrl+=", 4,
      [](CMainFrame &f) { f.view().OnZoomIn(); }, withImage, nullptr},
-    {ZoomOut, QT_TRANSLATE_NOOP("CommandTable", "Zoom &Out\tCtrl+]"),
+    {ZoomOut, QT_TRANSLATE_NOOP("CommandTable", "Zoom &Out"),
      QT_TRANSLATE_NOOP("CommandTable", "Zoom out.\nZoom out"), "Ctrl+]; Ctrl+-", 5,
      [](CMainFrame &f) { f.view().OnZoomOut(); },
      [](const CommandContext &c) {
@@ -176,16 +176,10 @@ std::span<const quint16> toolBarLayout()
     return ToolBar;
 }
 
-QString menuText(const CommandRow &row)
-{
-    return row.menuText ? QCoreApplication::translate("CommandTable", row.menuText) : QString();
-}
-
 QString commandName(const CommandRow &row)
 {
-    if (!row.menuText)
-        return promptToolTip(row);
-    return menuText(row).section(u'\t', 0, 0);
+    return row.menuText ? QCoreApplication::translate("CommandTable", row.menuText)
+                        : promptToolTip(row);
 }
 
 QString menuTitle(const MenuDescription &menu)

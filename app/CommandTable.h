@@ -41,8 +41,8 @@ inline constexpr quint16 ScanPage = 32793;
 struct CommandRow
 {
     quint16 id;
-    // Menu text with its "&" mnemonic and, after a "\t", the key the menu shows: the first of
-    // the shortcuts; nullptr: not in a menu.
+    // Menu text with its "&" mnemonic; the menu shows the key from the shortcut, so that a
+    // translation never has to repeat it. nullptr: not in a menu.
     const char *menuText;
     // "fly-by prompt\ntool tip"; nullptr: none.
     const char *prompt;
@@ -69,11 +69,9 @@ std::span<const MenuDescription> menuBarLayout();
 // The tool bar's buttons in order; 0 is a separator.
 std::span<const quint16> toolBarLayout();
 
-// The texts in the user's language: a command's menu text (empty when it is in no menu) and a
-// menu's title. The tables hold the English texts; translations use the context "CommandTable".
-QString menuText(const CommandRow &row);
-// What the command is called, for its action and so for screen readers: the menu text without
-// the key, which the action's shortcut shows; the tool tip of a command in no menu.
+// The texts in the user's language; the tables hold the English texts, translations use the
+// context "CommandTable". What the command is called, for its action and so for screen readers:
+// its menu text, or the tool tip of a command in no menu.
 QString commandName(const CommandRow &row);
 QString menuTitle(const MenuDescription &menu);
 

@@ -20,7 +20,8 @@ enum ExitStatus
     Written = 0,
     CaptureFailed = 1,
     NoCamera = 2,
-    StillInitializing = 3
+    StillInitializing = 3,
+    CameraBusy = 4,
 };
 
 void printLinkError(LinkError error)
@@ -92,12 +93,14 @@ int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings, 
         readiness = monitor.QueryReadiness();
     }
     if (readiness == -1) {
-        printLinkError(LinkError::TransmitFailed);
         // A camera that is there but cannot be opened: the reason, and what to do about it.
-        const QString explanation = CameraLink::refusalExplanation(frame.link().lastRefusal());
+        const CameraRefusal refusal = frame.link().lastRefusal();
+        const QString explanation = CameraLink::refusalExplanation(refusal);
+        if (refusal != CameraRefusal::Busy)
+            printLinkError(LinkError::TransmitFailed);
         if (!explanation.isEmpty())
             std::fprintf(stderr, "%s\n", qPrintable(explanation));
-        return NoCamera;
+        return refusal == CameraRefusal::Busy ? CameraBusy : NoCamera;
     }
     if (readiness == 1) {
         printLinkError(LinkError::InitializeTimeout);
@@ -112,7 +115,8 @@ int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings, 
         // vanished before the transfer) still must not pass for success.
         if (frame.messages().isEmpty())
             printLinkError(LinkError::CaptureFailed);
-        return CaptureFailed;
+        // Another program took the camera between the question and the capture.
+        return frame.link().lastRefusal() == CameraRefusal::Busy ? CameraBusy : CaptureFailed;
     }
     const PictureFile file = pictureFileOf(path);
     if (file == PictureFile::Pdf)

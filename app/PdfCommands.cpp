@@ -18,7 +18,7 @@ namespace {
 // In the folder that Save and Open use too.
 std::optional<QString> askPdfPath(QWidget *parent, const SettingsStore &settings)
 {
-    FileChooserDialog dialog(parent, QObject::tr("Save as PDF"), QFileDialog::AcceptSave,
+    FileChooserDialog dialog(parent, PdfCommands::tr("Save as PDF"), QFileDialog::AcceptSave,
                              pdfFileFilters(), settings.lastFolder());
     return dialog.choose();
 }
@@ -27,9 +27,7 @@ PdfCommands::UnsavedAnswer askUnsaved(QWidget *parent, int pageCount)
 {
     const auto answer = QMessageBox::question(
         parent, statusText(StringId::AppTitle),
-        pageCount == 1
-            ? QObject::tr("The page for the PDF is not saved. Save it?")
-            : QObject::tr("The %1 pages for the PDF are not saved. Save them?").arg(pageCount),
+        PdfCommands::tr("The %n pages for the PDF are not saved. Save them?", nullptr, pageCount),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Save)
         return PdfCommands::UnsavedAnswer::Save;

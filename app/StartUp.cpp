@@ -95,6 +95,13 @@ void addHiddenOption(QCommandLineParser &parser, const char *name, const QString
     parser.addOption(option);
 }
 
+// Qt 6.4's catalogues of several languages (French, Spanish, Italian, Polish) lack the words of
+// its own help options; the program's catalogues carry them and are looked up before Qt's.
+[[maybe_unused]] constexpr const char *QtHelpOptionTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+};
+
 } // namespace
 
 void addOptions(QCommandLineParser &parser)
@@ -181,16 +188,22 @@ bool answerBeforeThePlatform(int argc, char **argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    QCommandLineParser parser;
-    addOptions(parser);
-    addQtGuiOptions(parser);
-    if (parser.parse(arguments) && !parser.isSet(QStringLiteral("help")) &&
-        !parser.isSet(QStringLiteral("version")))
-        return parser.isSet(QLatin1String(CaptureOption)) ||
-               parser.isSet(QStringLiteral("help-all"));
+    {
+        QCommandLineParser parser;
+        addOptions(parser);
+        addQtGuiOptions(parser);
+        if (parser.parse(arguments) && !parser.isSet(QStringLiteral("help")) &&
+            !parser.isSet(QStringLiteral("version")))
+            return parser.isSet(QLatin1String(CaptureOption)) ||
+                   parser.isSet(QStringLiteral("help-all"));
+    }
     QCoreApplication application(argc, argv);
     const Translations translations(QLocale::system());
     setApplicationNames();
+    // Made again once the catalogues are installed, so that the help is in one language.
+    QCommandLineParser parser;
+    addOptions(parser);
+    addQtGuiOptions(parser);
     parser.process(application);
     return false; // not reached: process() has answered and ended the program
 }

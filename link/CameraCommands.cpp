@@ -80,6 +80,7 @@ CameraStatus decodeStatus(const ReplyPacket &first, const ReplyPacket &second)
 
 std::optional<CameraStatus> readCameraStatus(CameraLink &link)
 {
+    const CameraLink::Operation operation(link);
     if (!link.SendCommand(StatusQuery))
         return std::nullopt;
     ReplyPacket first{};
@@ -92,6 +93,7 @@ std::optional<CameraStatus> readCameraStatus(CameraLink &link)
 
 bool sendControlCommand(CameraLink &link, std::string_view command)
 {
+    const CameraLink::Operation operation(link);
     return link.SendCommand(command) && link.CheckAck();
 }
 } // namespace CameraCommands

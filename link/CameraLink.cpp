@@ -46,6 +46,13 @@ bool CameraLink::SendCommand(std::string_view commandText)
     }
     if (sent)
         return true;
+    // A camera that another program holds for the moment is not gone: the user hears why, and
+    // the panel stays open for when it is free again.
+    if (lastRefusal() == CameraRefusal::Busy) {
+        if (!m_host.isLinkMarkedDown())
+            explainRefusal(CameraRefusal::Busy);
+        return false;
+    }
     if (!m_host.isLinkMarkedDown())
         ShowLinkError(int(LinkError::TransmitFailed));
     m_host.CloseRemotePanel();
@@ -72,6 +79,7 @@ void CameraLink::sendOwedStop()
 {
     if (m_owedStop.empty())
         return;
+    const Operation operation(*this);
     const std::string stop = std::exchange(m_owedStop, {});
     if (!SendCommand(stop)) {
         m_owedStop = stop;

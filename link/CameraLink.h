@@ -53,6 +53,24 @@ public:
     // Rows of the image read so far, 1 to 1024, after each row (the status bar's progress bar).
     using TransferProgress = std::function<void(int rows)>;
 
+    // The camera is ours alone while one lasts (PipeTransport::beginOperation): around every
+    // exchange of a command and its answer, and around a whole capture.
+    class Operation
+    {
+    public:
+        explicit Operation(CameraLink &link)
+            : m_transport(link.m_transport)
+        {
+            m_transport.beginOperation();
+        }
+        ~Operation() { m_transport.endOperation(); }
+        Operation(const Operation &) = delete;
+        Operation &operator=(const Operation &) = delete;
+
+    private:
+        PipeTransport &m_transport;
+    };
+
     CameraLink(PipeTransport &transport, LinkHost &host);
 
     std::unique_ptr<PipeHandle> OpenPipe(std::string_view pipeName);

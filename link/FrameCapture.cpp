@@ -12,6 +12,9 @@ FrameCapture::FrameCapture(CameraLink &link)
 FrameCapture::Result FrameCapture::run(const TransferHooks &hooks, MemoryBlock *keptFrame)
 {
     Result result;
+    // The whole capture is one operation: nobody else's command comes between the transfer's
+    // request and its rows.
+    const CameraLink::Operation operation(m_link);
     if (!m_link.SendCommand(CameraCommands::ReadinessQuery))
         return result;
     ReplyPacket reply{};

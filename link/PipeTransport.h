@@ -49,4 +49,11 @@ public:
     // Why the last open found the camera but could not use it; transports that cannot tell
     // always answer None.
     virtual CameraRefusal lastRefusal() const { return CameraRefusal::None; }
+
+    // One exchange with the camera (a command and its answer, a whole capture), which must not
+    // be interleaved with another process's. A transport whose camera other processes share
+    // keeps it claimed from the first pipe opened inside until the outermost operation ends,
+    // and refuses an open as Busy while another process's operation runs. Operations nest.
+    virtual void beginOperation() {}
+    virtual void endOperation() {}
 };

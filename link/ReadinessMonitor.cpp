@@ -38,13 +38,27 @@ void ReadinessMonitor::setInitPollCount(int count)
 
 int ReadinessMonitor::QueryReadiness()
 {
+    return query(false);
+}
+
+int ReadinessMonitor::queryForCommand()
+{
+    const int readiness = query(true);
+    if (readiness == -1 && m_link.lastRefusal() != CameraRefusal::None)
+        ArmTimer();
+    return readiness;
+}
+
+int ReadinessMonitor::query(bool forCommand)
+{
+    const CameraLink::Operation operation(m_link);
     // Taken as unreachable until the command is out, so a missing pipe is not reported here.
     setFlags(true, false);
     if (!m_link.SendCommand(CameraCommands::ReadinessQuery)) {
-        explainRefusal();
+        explainRefusal(forCommand);
         return -1;
     }
-    m_refusals = 0;
+    forgetRefusals();
     setFlags(false, false);
 
     ReplyPacket reply{};
@@ -98,11 +112,15 @@ void ReadinessMonitor::OnTimer()
     }
 }
 
-void ReadinessMonitor::explainRefusal()
+void ReadinessMonitor::explainRefusal(bool now)
 {
     const CameraRefusal refusal = m_link.lastRefusal();
-    m_refusals = refusal == CameraRefusal::None ? 0 : m_refusals + 1;
-    if (m_refusals < RefusalsBeforeExplaining || m_refusalExplained)
+    if (refusal == CameraRefusal::None) {
+        m_refusals = 0;
+        return;
+    }
+    ++m_refusals;
+    if (!now && (m_refusals < RefusalsBeforeExplaining || m_refusalExplained))
         return;
     // Marked first: the box lets the polling timer in while it is open.
     m_refusalExplained = true;

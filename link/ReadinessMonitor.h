@@ -37,6 +37,10 @@ public:
 
     // -1: no link (the command pipe cannot be opened), 0: ready, 1: initializing.
     int QueryReadiness();
+    // The query a user's command starts with (capture, the panel): a camera that is there but
+    // refuses to be opened (another program holds it, say) is explained at once, and polled
+    // until it can be used.
+    int queryForCommand();
     // The first query when the view is first shown: starts polling unless the camera is ready.
     void OnInitialUpdate();
     // One poll of the one-shot readiness timer.
@@ -58,9 +62,11 @@ private:
     // Change the flags, telling the command rules when anything actually changed.
     void setFlags(bool noLink, bool busy);
     void setInitPollCount(int count);
-    // After a query found no link: tells the user why the camera cannot be used, once per
-    // arrival, when it is there but keeps refusing.
-    void explainRefusal();
+    int query(bool forCommand);
+    // After a query found no link: tells the user why the camera cannot be used when it is
+    // there but keeps refusing, once until it answers again; `now`, for a user's command, at
+    // once and every time.
+    void explainRefusal(bool now);
     void forgetRefusals();
 
     CameraLink &m_link;

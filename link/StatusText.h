@@ -45,4 +45,8 @@ class StatusSink
 public:
     virtual ~StatusSink() = default;
     virtual void SetStatusMessage(int stringId) = 0;
+    // Whether a long operation shows the wait cursor: only where there is a window to show it
+    // over. A caller without one (a scanner backend in another program's process) leaves the
+    // cursor, and the application it may not own, alone.
+    virtual bool showsWaitCursor() const { return true; }
 };

@@ -113,8 +113,8 @@ public:
     Connection &operator=(const Connection &) = delete;
 
     // Null when the device cannot be opened (LIBUSB_ERROR_ACCESS right after plug-in, while
-    // its permissions are being applied, is one reason: the link's polling asks again) or its
-    // interface cannot be claimed; result then holds libusb's error.
+    // its permissions are being applied, is one reason: the link's polling asks again); result
+    // then holds libusb's error.
     static std::shared_ptr<Connection> open(libusb_device *device, int &result)
     {
         result = LIBUSB_ERROR_NOT_SUPPORTED;
@@ -131,14 +131,28 @@ public:
         // the interface back to it when we release it. Platforms without drivers to detach
         // refuse the option, which is harmless.
         libusb_set_auto_detach_kernel_driver(handle, 1);
-        result = libusb_claim_interface(handle, CameraInterface);
-        if (result != LIBUSB_SUCCESS) {
+        return std::make_shared<Connection>(handle, std::move(*endpoints));
+    }
+
+    // libusb's result: LIBUSB_ERROR_BUSY while another program holds the interface.
+    int claimInterface()
+    {
+        if (!m_handle)
+            return LIBUSB_ERROR_NO_DEVICE;
+        const int result = libusb_claim_interface(m_handle, CameraInterface);
+        if (result != LIBUSB_SUCCESS)
             qCWarning(lcLink) << "cannot claim the camera's interface:"
                               << libusb_error_name(result);
-            libusb_close(handle);
-            return nullptr;
-        }
-        return std::make_shared<Connection>(handle, std::move(*endpoints));
+        m_claimed = result == LIBUSB_SUCCESS;
+        return result;
+    }
+
+    void releaseInterface()
+    {
+        if (!m_handle || !m_claimed)
+            return;
+        libusb_release_interface(m_handle, CameraInterface); // fails harmlessly once unplugged
+        m_claimed = false;
     }
 
     bool isOpen() const { return m_handle != nullptr; }
@@ -185,7 +199,7 @@ public:
     {
         if (!m_handle)
             return;
-        libusb_release_interface(m_handle, CameraInterface); // fails harmlessly once unplugged
+        releaseInterface();
         libusb_close(m_handle);
         m_handle = nullptr;
     }
@@ -193,14 +207,17 @@ public:
 private:
     libusb_device_handle *m_handle;
     std::vector<Endpoint> m_endpoints;
+    bool m_claimed = false;
 };
 
 class UsbTransport::Pipe : public PipeHandle
 {
 public:
-    Pipe(std::shared_ptr<Connection> connection, const Endpoint &endpoint)
+    Pipe(std::shared_ptr<Connection> connection, const Endpoint &endpoint,
+         OperationClaim::Token claim)
         : m_connection(std::move(connection))
         , m_endpoint(endpoint)
+        , m_claim(std::move(claim))
     {}
 
     std::int64_t write(std::span<const std::uint8_t> bytes,
@@ -234,6 +251,7 @@ public:
 private:
     std::shared_ptr<Connection> m_connection;
     Endpoint m_endpoint;
+    OperationClaim::Token m_claim; // the interface stays claimed while the pipe is open
     std::vector<unsigned char> m_buffer;
 };
 
@@ -279,7 +297,37 @@ std::unique_ptr<PipeHandle> UsbTransport::open(std::string_view pipeName)
     const std::optional<Endpoint> endpoint = m_connection->endpoint(*index);
     if (!endpoint)
         return nullptr;
-    return std::make_unique<Pipe>(m_connection, *endpoint);
+    OperationClaim::Token claim = m_claims.claim([this] { return claimInterface(); });
+    if (!claim)
+        return nullptr;
+    return std::make_unique<Pipe>(m_connection, *endpoint, std::move(claim));
+}
+
+OperationClaim::Token UsbTransport::claimInterface()
+{
+    const std::shared_ptr<Connection> connection = m_connection;
+    const int result = connection->claimInterface();
+    if (result != LIBUSB_SUCCESS) {
+        m_refusal = refusalOf(result);
+        return nullptr;
+    }
+    const auto release = [connection](void *) {
+        connection->releaseInterface();
+    };
+    return OperationClaim::Token(connection.get(), release);
+}
+
+bool UsbTransport::isCameraOnBus() const
+{
+    if (!m_context)
+        return false;
+    libusb_device **raw = nullptr;
+    const ssize_t count = libusb_get_device_list(m_context, &raw);
+    if (count < 0)
+        return false;
+    const std::unique_ptr<libusb_device *, FreeDeviceList> list(raw);
+    const std::span devices(raw, std::size_t(count));
+    return std::any_of(devices.begin(), devices.end(), isCamera);
 }
 
 bool UsbTransport::isStillAttached(const Connection &connection) const
@@ -321,6 +369,7 @@ std::shared_ptr<UsbTransport::Connection> UsbTransport::connect()
 
 void UsbTransport::dropConnection()
 {
+    m_claims.forget();
     if (m_connection)
         m_connection->close();
     m_connection.reset();

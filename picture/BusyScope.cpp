@@ -8,11 +8,22 @@
 
 #include <utility>
 
+namespace {
+// A cursor needs a GUI application; without one Qt ends the process.
+bool hasCursor(const StatusSink &status)
+{
+    return status.showsWaitCursor() &&
+           qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr;
+}
+} // namespace
+
 BusyScope::BusyScope(StatusSink &status)
     : m_status(&status)
+    , m_cursor(hasCursor(status))
 {
     m_status->SetStatusMessage(StringId::Busy);
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    if (m_cursor)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 BusyScope::~BusyScope()
@@ -24,6 +35,7 @@ void BusyScope::end()
 {
     if (!m_status)
         return;
-    QGuiApplication::restoreOverrideCursor();
+    if (m_cursor)
+        QGuiApplication::restoreOverrideCursor();
     std::exchange(m_status, nullptr)->SetStatusMessage(StringId::Ready);
 }

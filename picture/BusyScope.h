@@ -18,4 +18,5 @@ public:
 
 private:
     StatusSink *m_status;
+    bool m_cursor; // the wait cursor is shown
 };

@@ -27,6 +27,7 @@ public:
     const QList<LinkMessage> &messages() const { return m_messages; }
 
     void SetStatusMessage(int) override {}
+    bool showsWaitCursor() const override { return false; }
     void SetZoomReadout(float) override {}
     void EnableTopMenu(int, bool) override {}
     CameraLink &link() override { return m_link; }

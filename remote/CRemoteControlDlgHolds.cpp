@@ -22,15 +22,18 @@ void CRemoteControlDlg::OnButtonPressed(int id)
     endHold();
     if (!scope.panelAlive())
         return;
-    const bool reached = m_link.SendCommand(row->press);
-    if (!scope.panelAlive())
-        return;
-    if (reached) {
-        m_heldId = id;
-        if (m_link.CheckAck())
-            return;
+    {
+        const CameraLink::Operation operation(m_link);
+        const bool reached = m_link.SendCommand(row->press);
         if (!scope.panelAlive())
             return;
+        if (reached) {
+            m_heldId = id;
+            if (m_link.CheckAck())
+                return;
+            if (!scope.panelAlive())
+                return;
+        }
     }
     // A message box has been open: the button-up it swallowed will not come.
     endHold();
@@ -46,6 +49,7 @@ void CRemoteControlDlg::OnButtonReleased(int id)
     const HandlerScope scope(*this);
     m_heldId = 0;
     const std::string_view stop = findControl(id)->release;
+    const CameraLink::Operation operation(m_link);
     if (m_link.SendCommand(stop))
         m_link.CheckAck();
     else
@@ -69,6 +73,7 @@ void CRemoteControlDlg::endHold()
     hold(id)->showReleased();
     CameraLink &link = m_link;
     const std::string_view stop = findControl(id)->release;
+    const CameraLink::Operation operation(link);
     if (link.isLinkMarkedDown() || !link.SendCommand(stop)) {
         link.oweStop(stop);
         return;

@@ -12,10 +12,13 @@ RemotePanelHolder::RemotePanelHolder(CameraLink &link, std::function<void()> cha
 
 void RemotePanelHolder::open(QWidget *parentWindow)
 {
-    if (!m_link.SendCommand(CameraCommands::CommunicationQuery))
-        return;
     ReplyPacket reply{};
-    m_link.ReadReply(reply);
+    {
+        const CameraLink::Operation operation(m_link);
+        if (!m_link.SendCommand(CameraCommands::CommunicationQuery))
+            return;
+        m_link.ReadReply(reply);
+    }
     if (reply[0] == '1') {
         m_link.ShowLinkError(int(LinkError::NotUsbSetting));
         return;

@@ -75,3 +75,16 @@ bool FaultPlan::takeUnplugAtRow(int row)
 {
     return takeRow(m_unplugAtRow, row);
 }
+
+bool FaultPlan::slowNextTransfer(int msPerRow)
+{
+    if (msPerRow < 1 || msPerRow > MaxMsPerRow)
+        return false;
+    m_msPerRow = msPerRow;
+    return true;
+}
+
+int FaultPlan::takeSlowTransfer()
+{
+    return std::exchange(m_msPerRow, 0);
+}

@@ -7,6 +7,8 @@
 class FaultPlan
 {
 public:
+    static constexpr int MaxMsPerRow = 1000;
+
     void setInitializing(int readinessQueries);
     bool initializing() const { return m_initializingQueries > 0; }
     // A readiness query was answered.
@@ -30,6 +32,11 @@ public:
     // Row 1 to RawRows of the next transfer at which the camera vanishes; false for any other.
     bool unplugAtRow(int row);
     bool takeUnplugAtRow(int row);
+    // Every row of the next transfer takes this long (1 to 1000 ms), as over a slow cable: the
+    // camera stays claimed for seconds. False for any other delay.
+    bool slowNextTransfer(int msPerRow);
+    // The delay per row of the transfer that starts now (0: none); used up by it.
+    int takeSlowTransfer();
 
 private:
     bool m_communicationUsb = true;
@@ -40,4 +47,5 @@ private:
     bool m_failCommand = false;
     int m_shortRow = 0;    // 0: none
     int m_unplugAtRow = 0; // 0: none
+    int m_msPerRow = 0;    // 0: none
 };

@@ -3,6 +3,7 @@
 
 #include "sim/SimControlCommands.h"
 #include "sim/SimControlServer.h"
+#include "sim/SimLogging.h"
 #include "sim/SimulatedMainUnit.h"
 
 #include <QCommandLineParser>
@@ -59,6 +60,10 @@ Setup createSimulator(const QCommandLineParser &parser)
     }
     auto unit = std::make_unique<SimulatedMainUnit>();
     QString error;
+    // Shared with a scanner backend's simulator, as the camera is; without the lock file the
+    // simulator still works, on its own.
+    if (!unit->shareThrough(SharedCameraLock::defaultPath(), &error))
+        qCWarning(lcSim, "the simulated main unit is not shared: %s", qPrintable(error));
     if (parser.isSet(Frame) && !unit->loadFrame(parser.value(Frame), &error))
         return failed(QStringLiteral("--%1: %2").arg(Frame, error));
     if (parser.isSet(Coefficients)) {

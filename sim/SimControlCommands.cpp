@@ -171,6 +171,14 @@ QString runSimCommand(SimulatedMainUnit &unit, const QString &line)
             unit.unplugAtRow(*row);
         return Ok;
     }
+    if (name == QLatin1String("slow-transfer")) {
+        const std::optional<int> ms = parseNumber(argument, 1, FaultPlan::MaxMsPerRow);
+        if (!ms)
+            return fail(QStringLiteral("slow-transfer needs milliseconds per row, 1 to %1")
+                            .arg(FaultPlan::MaxMsPerRow));
+        unit.slowNextTransfer(*ms);
+        return Ok;
+    }
     if (name == QLatin1String("frame")) {
         if (argument.isEmpty())
             return fail(QStringLiteral("frame needs a file name"));

@@ -20,6 +20,7 @@ class SimulatedMainUnit;
 //   command-fail                        the next command but "QS4  " fails in the command pipe
 //   short-row R                         row R (1 to 1024) of the next transfer is a byte short
 //   unplug-at-row R                     the camera vanishes at row R of the next transfer
+//   slow-transfer MS                    every row of the next transfer takes MS (1 to 1000) ms
 //   frame FILE                          serve a raw frame of exactly 2,621,440 bytes from FILE
 //   coefficients K0,K1,K2,K3            the colour coefficients of the "QS4  " reply (0 to 255)
 //   sent                                the commands received since the last `sent`, quoted

@@ -80,19 +80,49 @@ private:
     QPointer<SimulatedMainUnit> m_unit;
 };
 
+namespace {
+// A pipe that keeps the unit claimed until it is closed.
+class ClaimedPipe : public PipeHandle
+{
+public:
+    ClaimedPipe(std::unique_ptr<PipeHandle> pipe, OperationClaim::Token claim)
+        : m_claim(std::move(claim))
+        , m_pipe(std::move(pipe))
+    {}
+    std::int64_t write(std::span<const std::uint8_t> bytes,
+                       std::chrono::milliseconds timeout) override
+    {
+        return m_pipe->write(bytes, timeout);
+    }
+    std::int64_t read(std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout) override
+    {
+        return m_pipe->read(buffer, timeout);
+    }
+
+private:
+    OperationClaim::Token m_claim;
+    std::unique_ptr<PipeHandle> m_pipe; // closed before the claim goes
+};
+
+std::unique_ptr<PipeHandle> claimed(std::unique_ptr<PipeHandle> pipe, OperationClaim::Token claim)
+{
+    return std::make_unique<ClaimedPipe>(std::move(pipe), std::move(claim));
+}
+} // namespace
+
 namespace SimPipes {
-std::unique_ptr<PipeHandle> commandPipe(SimulatedMainUnit &unit)
+std::unique_ptr<PipeHandle> commandPipe(SimulatedMainUnit &unit, OperationClaim::Token claim)
 {
-    return std::make_unique<SimCommandPipe>(unit);
+    return claimed(std::make_unique<SimCommandPipe>(unit), std::move(claim));
 }
 
-std::unique_ptr<PipeHandle> replyPipe(SimulatedMainUnit &unit)
+std::unique_ptr<PipeHandle> replyPipe(SimulatedMainUnit &unit, OperationClaim::Token claim)
 {
-    return std::make_unique<SimReplyPipe>(unit);
+    return claimed(std::make_unique<SimReplyPipe>(unit), std::move(claim));
 }
 
-std::unique_ptr<PipeHandle> imagePipe(SimulatedMainUnit &unit)
+std::unique_ptr<PipeHandle> imagePipe(SimulatedMainUnit &unit, OperationClaim::Token claim)
 {
-    return std::make_unique<SimImagePipe>(unit);
+    return claimed(std::make_unique<SimImagePipe>(unit), std::move(claim));
 }
 } // namespace SimPipes

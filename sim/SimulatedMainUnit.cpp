@@ -7,7 +7,9 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 namespace {
 constexpr std::size_t ReceivedCommandsKept = 256;
@@ -22,15 +24,27 @@ SimulatedMainUnit::~SimulatedMainUnit() = default;
 
 std::unique_ptr<PipeHandle> SimulatedMainUnit::open(std::string_view pipeName)
 {
+    m_lastOpenRefusal = CameraRefusal::None;
     if (!m_plugged || m_refusal != CameraRefusal::None)
         return nullptr;
+    std::unique_ptr<PipeHandle> (*make)(SimulatedMainUnit &, OperationClaim::Token) = nullptr;
     if (pipeName == CommandPipeName)
-        return SimPipes::commandPipe(*this);
-    if (pipeName == ReplyPipeName)
-        return m_faults.takeReplyPipeFailure() ? nullptr : SimPipes::replyPipe(*this);
-    if (pipeName == ImagePipeName)
-        return m_faults.takeImagePipeFailure() ? nullptr : SimPipes::imagePipe(*this);
-    return nullptr;
+        make = SimPipes::commandPipe;
+    else if (pipeName == ReplyPipeName)
+        make = SimPipes::replyPipe;
+    else if (pipeName == ImagePipeName)
+        make = SimPipes::imagePipe;
+    if (!make)
+        return nullptr;
+    OperationClaim::Token claim = m_claims.claim([this] { return m_sharedLock.claim(); });
+    if (!claim) {
+        m_lastOpenRefusal = CameraRefusal::Busy;
+        return nullptr;
+    }
+    if ((pipeName == ReplyPipeName && m_faults.takeReplyPipeFailure()) ||
+        (pipeName == ImagePipeName && m_faults.takeImagePipeFailure()))
+        return nullptr;
+    return make(*this, std::move(claim));
 }
 
 void SimulatedMainUnit::receiveCommand(const std::string &text)
@@ -63,6 +77,7 @@ bool SimulatedMainUnit::applyControl(const std::string &text)
     if (text == "TR0  ") {
         m_transferFrame = currentFrame();
         m_rowsSent = 0;
+        m_msPerRow = m_faults.takeSlowTransfer();
     }
     return true;
 }
@@ -73,6 +88,8 @@ std::int64_t SimulatedMainUnit::readImageRow(std::span<std::uint8_t> buffer)
     if (!m_plugged || !m_transferFrame || m_rowsSent >= FrameLayout::RawRows)
         return -1;
     const int row = ++m_rowsSent;
+    if (m_msPerRow > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(m_msPerRow));
     if (m_faults.takeUnplugAtRow(row)) {
         endTransfer();
         unplug();
@@ -101,6 +118,7 @@ void SimulatedMainUnit::endTransfer()
 {
     m_transferFrame.reset();
     m_rowsSent = 0;
+    m_msPerRow = 0;
 }
 
 std::shared_ptr<const std::vector<std::uint8_t>> SimulatedMainUnit::currentFrame()

@@ -3,8 +3,10 @@
 
 #include "link/DeviceWatcher.h"
 #include "link/FrameLayout.h"
+#include "link/OperationClaim.h"
 #include "link/PipeTransport.h"
 #include "sim/FaultPlan.h"
+#include "sim/SharedCameraLock.h"
 #include "sim/SimCommandSet.h"
 #include "sim/TestPattern.h"
 
@@ -31,6 +33,10 @@
 //
 // Plugging and unplugging are announced on deviceWatcher() from the event loop, as a hot-plug
 // event would be. Handles must not outlive the unit; if they do, their transfers fail.
+//
+// Shared with other processes (shareThrough), the unit is claimed for each operation as the
+// camera's interface is: while another process's unit on the same lock file is in an operation,
+// every open is refused as Busy.
 class SimulatedMainUnit : public QObject, public PipeTransport
 {
     Q_OBJECT
@@ -43,11 +49,24 @@ public:
     ~SimulatedMainUnit() override;
 
     std::unique_ptr<PipeHandle> open(std::string_view pipeName) override;
-    // While plugged in and refusing, every open fails for that reason, until set to None.
+    // While plugged in and refusing, every open fails for that reason, until set to None; while
+    // another process holds the shared unit, Busy.
     CameraRefusal lastRefusal() const override
     {
-        return m_plugged ? m_refusal : CameraRefusal::None;
+        if (!m_plugged)
+            return CameraRefusal::None;
+        return m_refusal != CameraRefusal::None ? m_refusal : m_lastOpenRefusal;
     }
+    void beginOperation() override { m_claims.beginOperation(); }
+    void endOperation() override { m_claims.endOperation(); }
+    // Shares the unit with the other processes that use the same lock file
+    // (SharedCameraLock::defaultPath() for the program and the scanner backend); false, with
+    // the reason, when the file cannot be used (the unit then stays unshared).
+    bool shareThrough(const QString &lockPath, QString *error)
+    {
+        return m_sharedLock.open(lockPath, error);
+    }
+    bool isShared() const { return m_sharedLock.isOpen(); }
     void setRefusal(CameraRefusal refusal) { m_refusal = refusal; }
     DeviceWatcher &deviceWatcher() { return m_watcher; }
 
@@ -70,6 +89,8 @@ public:
     // The camera vanishes during the next transfer, at the read of row `row` (1 to 1024): the
     // read fails and the removal is announced, as when the cable is pulled.
     bool unplugAtRow(int row) { return m_faults.unplugAtRow(row); }
+    // Every row of the next transfer takes msPerRow (1 to 1000) milliseconds.
+    bool slowNextTransfer(int msPerRow) { return m_faults.slowNextTransfer(msPerRow); }
 
     void setCoefficients(ColorCoefficients coefficients) { m_coefficients = coefficients; }
     ColorCoefficients coefficients() const { return m_coefficients; }
@@ -103,7 +124,10 @@ private:
     ColorCoefficients m_coefficients = DefaultCoefficients;
     bool m_plugged = true;
     CameraRefusal m_refusal = CameraRefusal::None;
+    CameraRefusal m_lastOpenRefusal = CameraRefusal::None;
     FaultPlan m_faults;
+    SharedCameraLock m_sharedLock;
+    OperationClaim m_claims; // after the lock: its tokens go first
 
     ReplyPacket m_reply{}; // the answer to the last command
     std::deque<std::string> m_received;
@@ -112,6 +136,7 @@ private:
     // The transfer started by an acknowledged "TR0  ".
     std::shared_ptr<const std::vector<std::uint8_t>> m_transferFrame;
     int m_rowsSent = 0;
+    int m_msPerRow = 0;
 
     std::shared_ptr<const std::vector<std::uint8_t>> m_loadedFrame;
     std::map<PictureState, std::shared_ptr<const std::vector<std::uint8_t>>> m_frames;

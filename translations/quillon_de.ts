@@ -30,13 +30,12 @@
 </context>
 <context>
     <name>CMainStatusBar</name>
-    <message>
-        <source>1 page</source>
-        <translation>1 Seite</translation>
-    </message>
-    <message>
-        <source>%1 pages</source>
-        <translation>%1 Seiten</translation>
+    <message numerus="yes">
+        <source>%n pages</source>
+        <translation>
+            <numerusform>%n Seite</numerusform>
+            <numerusform>%n Seiten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -98,7 +97,7 @@
     </message>
     <message>
         <source>Higher Compression</source>
-        <translation>Stärkere Kompression</translation>
+        <translation>Mehr Kompression</translation>
     </message>
     <message>
         <source>OK</source>
@@ -153,18 +152,10 @@ Beenden Sie das andere Programm, das das Hauptgerät verwendet. Quillon for USB 
 <context>
     <name>CommandTable</name>
     <message>
-        <source>&amp;Save...	Ctrl+S</source>
-        <translation>&amp;Speichern...	Strg+S</translation>
-    </message>
-    <message>
         <source>Save the image.
 Save</source>
         <translation>Speichert das Bild.
 Speichern</translation>
-    </message>
-    <message>
-        <source>&amp;Capture	Alt+C</source>
-        <translation>&amp;Aufnehmen	Alt+C</translation>
     </message>
     <message>
         <source>Capture a new image from the main unit.
@@ -181,10 +172,6 @@ Aufnehmen</translation>
 JPEG Setting</source>
         <translation>Stellt die JPEG-Kompression ein.
 JPEG-Einstellung</translation>
-    </message>
-    <message>
-        <source>E&amp;xit	Alt+F4</source>
-        <translation>&amp;Beenden	Alt+F4</translation>
     </message>
     <message>
         <source>Quit the application.
@@ -213,18 +200,10 @@ Gamma correction</source>
 Gammakorrektur</translation>
     </message>
     <message>
-        <source>&amp;Show the RC	Ctrl+R</source>
-        <translation>Fernbedienung an&amp;zeigen	Strg+R</translation>
-    </message>
-    <message>
         <source>Show the remote control.
 Show the RC</source>
         <translation>Zeigt die Fernbedienung an.
 Fernbedienung anzeigen</translation>
-    </message>
-    <message>
-        <source>&amp;Hide the RC	Ctrl+R</source>
-        <translation>Fernbedienung aus&amp;blenden	Strg+R</translation>
     </message>
     <message>
         <source>Hide the remote control.
@@ -239,18 +218,10 @@ Show/Hide the RC</source>
 Fernbedienung ein/aus</translation>
     </message>
     <message>
-        <source>Zoom &amp;In	Ctrl+[</source>
-        <translation>Ver&amp;größern	Strg+[</translation>
-    </message>
-    <message>
         <source>Zoom in.
 Zoom in</source>
         <translation>Vergrößert die Ansicht.
 Vergrößern</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;Out	Ctrl+]</source>
-        <translation>Ver&amp;kleinern	Strg+]</translation>
     </message>
     <message>
         <source>Zoom out.
@@ -309,18 +280,10 @@ About</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <source>&amp;Print...	Ctrl+P</source>
-        <translation>&amp;Drucken...	Strg+P</translation>
-    </message>
-    <message>
         <source>Print the image.
 Print</source>
         <translation>Druckt das Bild.
 Drucken</translation>
-    </message>
-    <message>
-        <source>&amp;Copy	Ctrl+C</source>
-        <translation>&amp;Kopieren	Strg+C</translation>
     </message>
     <message>
         <source>Copy the image to the clipboard.
@@ -333,10 +296,6 @@ Kopieren</translation>
 Save as PDF</source>
         <translation>Speichert die Seiten als ein durchsuchbares PDF.
 Als PDF speichern</translation>
-    </message>
-    <message>
-        <source>&amp;Add page	Ctrl+D</source>
-        <translation>Seite &amp;hinzufügen	Strg+D</translation>
     </message>
     <message>
         <source>Add the picture as shown as a page of the PDF.
@@ -359,8 +318,48 @@ Seiten</translation>
         <translation>Als &amp;PDF speichern...</translation>
     </message>
     <message>
-        <source>Capture and a&amp;dd page	Ctrl+Shift+D</source>
-        <translation>Aufnehmen und Seite &amp;hinzufügen	Ctrl+Shift+D</translation>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Add page</source>
+        <translation>Seite &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Capture</source>
+        <translation>&amp;Aufnehmen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Show the RC</source>
+        <translation>Fernbedienung an&amp;zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Hide the RC</source>
+        <translation>Fernbedienung aus&amp;blenden</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>Capture and a&amp;dd page</source>
+        <translation>&amp;Aufnehmen und Seite hinzufügen</translation>
     </message>
     <message>
         <source>Capture a new image and add it as a page of the PDF.
@@ -587,12 +586,23 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Der Text der Seiten wird gelesen...</translation>
     </message>
     <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n pages for the PDF are not saved. Save them?</source>
+        <translation>
+            <numerusform>Die Seite für das PDF ist nicht gespeichert. Jetzt speichern?</numerusform>
+            <numerusform>Die %n Seiten für das PDF sind nicht gespeichert. Jetzt speichern?</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Reason: %1</source>
         <translation>Grund: %1</translation>
     </message>
     <message>
         <source>The pages are kept in memory only: unsaved pages will not survive a crash.</source>
-        <translation>Die Seiten werden nur im Arbeitsspeicher gehalten: nicht gespeicherte Seiten überstehen keinen Absturz.</translation>
+        <translation>Die Seiten werden nur im Speicher gehalten: Ungespeicherte Seiten überstehen keinen Absturz.</translation>
     </message>
     <message>
         <source>Folder: %1
@@ -602,7 +612,7 @@ Grund: %2</translation>
     </message>
     <message>
         <source>The record of the pages on disk cannot be updated: after a crash, the pages may come back as they were before.</source>
-        <translation>Das Verzeichnis der Seiten auf dem Datenträger kann nicht aktualisiert werden: nach einem Absturz kommen die Seiten womöglich im früheren Stand zurück.</translation>
+        <translation>Die Aufzeichnung der Seiten auf der Festplatte kann nicht aktualisiert werden: Nach einem Absturz kommen die Seiten womöglich im früheren Stand zurück.</translation>
     </message>
     <message numerus="yes">
         <source>%n pages saved in %1.</source>
@@ -624,18 +634,14 @@ Grund: %2</translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>QCommandLineParser</name>
     <message>
-        <source>Save as PDF</source>
-        <translation>Als PDF speichern</translation>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
     </message>
     <message>
-        <source>The page for the PDF is not saved. Save it?</source>
-        <translation>Die Seite für das PDF ist nicht gespeichert. Jetzt speichern?</translation>
-    </message>
-    <message>
-        <source>The %1 pages for the PDF are not saved. Save them?</source>
-        <translation>Die %1 Seiten für das PDF sind nicht gespeichert. Jetzt speichern?</translation>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>CMainStatusBar</name>
+    <message numerus="yes">
+        <source>%n pages</source>
+        <translation>
+            <numerusform>%n page</numerusform>
+            <numerusform>%n pages</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PageRecovery</name>
     <message numerus="yes">
         <source>%n pages could not be read and were left out.</source>
@@ -20,6 +30,13 @@
 </context>
 <context>
     <name>PdfCommands</name>
+    <message numerus="yes">
+        <source>The %n pages for the PDF are not saved. Save them?</source>
+        <translation>
+            <numerusform>The page for the PDF is not saved. Save it?</numerusform>
+            <numerusform>The %n pages for the PDF are not saved. Save them?</numerusform>
+        </translation>
+    </message>
     <message numerus="yes">
         <source>%n pages saved in %1.</source>
         <translation>

@@ -123,7 +123,7 @@ void CQuillon2View::resizeEvent(QResizeEvent *event)
 
 bool CQuillon2View::cameraAnswersReady()
 {
-    const int readiness = QueryReadiness();
+    const int readiness = m_readiness.queryForCommand();
     if (readiness == 1) {
         m_pMainFrame->SetStatusMessage(StringId::Initializing);
         m_readiness.ArmTimer();

@@ -104,16 +104,14 @@ TEST(CommandTable, NoTwoCommandsShareAKey)
     }
 }
 
-// The key after a menu text's tab is what the menu shows, drawn from the shortcut itself.
-TEST(CommandTable, TheKeyAMenuTextNamesIsItsFirstShortcut)
+// The key a menu shows comes from the action's shortcut, in the keyboard's own words; a key
+// written into a text would have to be repeated by every translation.
+TEST(CommandTable, NoMenuTextCarriesItsKey)
 {
     for (const CommandRow &row : commandTable()) {
-        if (!row.menuText || !QByteArray(row.menuText).contains('\t'))
-            continue;
-        const QString shortcut = QString::fromLatin1(row.shortcut ? row.shortcut : "");
-        EXPECT_EQ(QString::fromLatin1(row.menuText).section(u'\t', 1).toStdString(),
-                  shortcut.section(QLatin1String("; "), 0, 0).toStdString())
-            << row.menuText;
+        if (row.menuText) {
+            EXPECT_FALSE(QByteArray(row.menuText).contains('\t')) << row.menuText;
+        }
     }
 }
 

@@ -170,6 +170,21 @@ TEST(Program, AnswersTheCommandLineWithoutADisplay)
     EXPECT_TRUE(QFile::exists(shot));
 }
 
+// The help is in the user's language throughout: the program's options, and Qt's own even where
+// Qt's catalogue lacks their words.
+TEST(Program, HelpIsInTheLanguageOfTheLocale)
+{
+    qputenv("LC_ALL", "fr_FR.UTF-8");
+    const ProgramRun run = runProgram({QStringLiteral("--help")}, {QStringLiteral("DISPLAY")});
+    qputenv("LC_ALL", "C");
+    const QString help = QString::fromUtf8(run.output);
+    for (const char *line : {"Utilisation", "Afficher l'aide sur les options de la ligne",
+                             "Ne pas afficher l'image de démarrage."}) {
+        EXPECT_TRUE(help.contains(QString::fromUtf8(line))) << line << "\n"
+                                                            << run.output.toStdString();
+    }
+}
+
 // Faults given on the command line reach every exit status of a headless capture from outside;
 // a target that is not a regular file is refused and left as it was.
 TEST(Program, HeadlessCaptureFaultsEndWithTheirMessageAndStatus)

@@ -112,6 +112,22 @@ INSTANTIATE_TEST_SUITE_P(
                (info.param.linkMarkedDown ? "LinkDown" : "LinkUp");
     });
 
+// Another program (a scan) holds the camera for the moment: the user hears that, not that the
+// transfer failed, and the panel stays open for when the camera is free.
+TEST_F(CameraLinkTest, ACameraBusyForTheMomentIsExplainedAndThePanelStays)
+{
+    std::vector<std::string> log;
+    m_presenter.log = &log;
+    m_host.log = &log;
+    m_transport.setMissing("PIPE00");
+    m_transport.refusal = CameraRefusal::Busy;
+
+    EXPECT_FALSE(m_link.SendCommand("PL1  "));
+    EXPECT_THAT(log, ElementsAre("message 0"));
+    ASSERT_EQ(m_presenter.shown.size(), 1u);
+    EXPECT_EQ(m_presenter.shown[0].text, CameraLink::refusalExplanation(CameraRefusal::Busy));
+}
+
 // The host presents the message (the window's box adds the caption and two line feeds) and its
 // result is ShowLinkError's.
 TEST_F(CameraLinkTest, ShowLinkErrorGivesTheHostTheCodeAndItsText)

@@ -374,4 +374,27 @@ TEST_F(ReadinessMonitorTest, ARefusingCameraIsExplainedOncePerArrival)
     m_monitor.OnTimer();
     EXPECT_THAT(explanations(), ElementsAre(denied, busy));
 }
+
+// A command the user asked for (capture, the panel) that finds the camera held by another
+// program says so at once, each time, and the camera is polled until it is free; the polls
+// themselves wait for their refusals to repeat.
+TEST_F(ReadinessMonitorTest, ACommandFindingTheCameraBusyIsExplainedAtOnceAndPollsUntilFree)
+{
+    setCamera(Camera::Ready);
+    m_transport.setMissing("PIPE00");
+    m_transport.refusal = CameraRefusal::Busy;
+    EXPECT_EQ(m_monitor.queryForCommand(), -1);
+    EXPECT_EQ(m_monitor.queryForCommand(), -1);
+    ASSERT_EQ(m_presenter.shown.size(), 2u);
+    EXPECT_EQ(m_presenter.shown[1].text, CameraLink::refusalExplanation(CameraRefusal::Busy));
+    EXPECT_TRUE(m_monitor.isTimerArmed());
+    m_monitor.OnTimer();
+    EXPECT_EQ(m_presenter.shown.size(), 2u);
+
+    m_transport.setMissing("PIPE00", false);
+    m_transport.refusal = CameraRefusal::None;
+    m_monitor.OnTimer();
+    EXPECT_TRUE(m_monitor.isReady());
+    EXPECT_FALSE(m_monitor.isTimerArmed());
+}
 } // namespace

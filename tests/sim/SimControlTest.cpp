@@ -70,6 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"other-device", "ok"}, LineCase{"comm-not-usb", "ok"}, LineCase{"comm-usb", "ok"},
         LineCase{"reply-fail", "ok"}, LineCase{"image-fail", "ok"}, LineCase{"command-fail", "ok"},
         LineCase{"unplug-at-row 1024", "ok"}, LineCase{"unplug-at-row 0", "error: "},
+        LineCase{"slow-transfer 1000", "ok"}, LineCase{"slow-transfer 0", "error: slow-transfer"},
         LineCase{"refuse busy", "ok"}, LineCase{"refuse", "error: refuse needs"},
         LineCase{"refuse maybe", "error: refuse needs"}, LineCase{"", "error: empty command"},
         LineCase{"PLUG", "error: unknown command"}, LineCase{"set lamp 2", "ok"},

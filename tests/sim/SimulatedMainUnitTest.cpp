@@ -299,3 +299,49 @@ TEST_F(SimulatedMainUnitTest, FramesOfAnotherSizeAreRefusedWithTheReason)
     EXPECT_EQ(m_unit.currentFrame(), before);
 }
 } // namespace
+
+namespace {
+// Two processes' simulators on one lock file share the unit as two programs share the camera:
+// each holds it for one operation, the other is refused as busy meanwhile, and has it after.
+// (Each open of the lock file is a lock of its own, so two units in one process stand in for
+// two processes.)
+TEST(SharedSimulatedMainUnit, IsHeldForOneOperationAndBusyForTheOtherMeanwhile)
+{
+    QTemporaryDir folder;
+    const QString lock = folder.filePath(QStringLiteral("unit.lock"));
+    SimulatedMainUnit program;
+    SimulatedMainUnit scanner;
+    QString error;
+    ASSERT_TRUE(program.shareThrough(lock, &error)) << error.toStdString();
+    ASSERT_TRUE(scanner.shareThrough(lock, &error)) << error.toStdString();
+
+    program.beginOperation();
+    EXPECT_TRUE(program.open(CommandPipeName));
+    EXPECT_TRUE(program.open(ReplyPipeName)); // its own operation goes on
+    EXPECT_FALSE(scanner.open(CommandPipeName));
+    EXPECT_EQ(scanner.lastRefusal(), CameraRefusal::Busy);
+    program.endOperation();
+
+    auto pipe = scanner.open(ImagePipeName); // outside an operation: held while it is open
+    ASSERT_TRUE(pipe);
+    EXPECT_EQ(scanner.lastRefusal(), CameraRefusal::None);
+    EXPECT_FALSE(program.open(CommandPipeName));
+    pipe.reset();
+    EXPECT_TRUE(program.open(CommandPipeName));
+}
+
+// A lock file another user could hold for ever, or that points elsewhere, is not used.
+TEST(SharedSimulatedMainUnit, RefusesALinkedLockFile)
+{
+    QTemporaryDir folder;
+    const QString target = folder.filePath(QStringLiteral("target"));
+    const QString link = folder.filePath(QStringLiteral("unit.lock"));
+    ASSERT_TRUE(QFile::link(target, link));
+    SimulatedMainUnit unit;
+    QString error;
+    EXPECT_FALSE(unit.shareThrough(link, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(QFile::exists(target));
+    EXPECT_TRUE(unit.open(CommandPipeName)); // unshared, it works on its own
+}
+} // namespace

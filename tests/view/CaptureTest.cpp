@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "link/ColorConversion.h"
 #include "link/LinkError.h"
+#include "tests/TestSupport.h"
 #include "tests/doubles/ScriptedTransport.h"
 #include "tests/support/LiteralConversion.h"
 #include "tests/view/ViewFixture.h"
@@ -10,6 +11,8 @@
 
 #include <algorithm>
 #include <cstring>
+
+using namespace std::chrono_literals;
 
 namespace {
 using Calls = std::vector<std::string>;
@@ -152,6 +155,32 @@ TEST_F(CaptureTest, AnAbsentCameraStopsSilently)
     view->OnCapture();
     EXPECT_TRUE(presenter.shown.empty());
     EXPECT_TRUE(control.callsTo("LoadFromMemory").empty());
+}
+
+// A scanning program holds the camera for its capture: Capture says so, and the camera is
+// polled until it is free; then Capture works.
+TEST_F(CaptureTest, ACameraAnotherProgramHoldsIsExplainedAndUsedOnceFree)
+{
+    QTemporaryDir folder;
+    const QString lock = folder.filePath(QStringLiteral("unit.lock"));
+    SimulatedMainUnit scanner;
+    QString error;
+    ASSERT_TRUE(camera.shareThrough(lock, &error) && scanner.shareThrough(lock, &error));
+    view->OnInitialUpdate();
+    scanner.beginOperation();
+    ASSERT_TRUE(scanner.open(CommandPipeName));
+
+    view->OnCapture();
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_EQ(presenter.shown[0].text, CameraLink::refusalExplanation(CameraRefusal::Busy));
+    EXPECT_FALSE(view->hasImage());
+    EXPECT_TRUE(view->readiness().isTimerArmed());
+
+    scanner.endOperation();
+    ASSERT_TRUE(waitUntil([this] { return view->readiness().isReady(); }, 5s));
+    view->OnCapture();
+    EXPECT_TRUE(view->hasImage());
+    EXPECT_EQ(presenter.shown.size(), 1u);
 }
 
 TEST_F(CaptureTest, AnImagePipeThatCannotBeOpenedFailsTheTransfer)

@@ -296,15 +296,32 @@ TEST_F(UsbTransportTest, CameraRemovedBetweenOperationsIsReopenedAfterAReplug)
 
 TEST_F(UsbTransportTest, InterfaceHeldByAnotherProgramFailsTheOpenUntilItIsFree)
 {
-    const int idle = openDescriptors();
     m_camera->setInterfaceBusy(true);
     EXPECT_FALSE(m_transport.open(CommandPipeName));
-    EXPECT_TRUE(descriptorsBackTo(idle)); // the device file was not left open
+    EXPECT_EQ(m_transport.lastRefusal(), CameraRefusal::Busy);
 
     m_camera->setInterfaceBusy(false);
     EXPECT_EQ(sendCommand(m_transport, "QS4  "), 8);
-    EXPECT_TRUE(m_camera->isClaimed());
-    EXPECT_EQ(m_camera->openings(), 2);
+    EXPECT_EQ(m_camera->openings(), 1); // the device stays open; only its interface is asked for
+}
+
+// The program and a scanner backend share the camera: each holds its interface for one
+// operation (a command and its reply, a capture), and the other gets it between them.
+TEST_F(UsbTransportTest, InterfaceIsHeldForOneOperationAndFreeBetweenOperations)
+{
+    UsbTransport other;
+    m_transport.beginOperation();
+    EXPECT_EQ(sendCommand(m_transport, "QS4  "), 8);
+    EXPECT_TRUE(m_camera->isClaimed()); // the command's pipe is closed, the operation goes on
+    EXPECT_FALSE(other.open(ReplyPipeName));
+    EXPECT_EQ(other.lastRefusal(), CameraRefusal::Busy);
+    EXPECT_TRUE(m_transport.open(ReplyPipeName));
+    m_transport.endOperation();
+    EXPECT_FALSE(m_camera->isClaimed());
+
+    EXPECT_EQ(sendCommand(other, "QS4  "), 8);
+    EXPECT_FALSE(m_camera->isClaimed());
+    EXPECT_EQ(sendCommand(m_transport, "QS4  "), 8);
 }
 
 TEST_F(UsbTransportTest, DestroyingTheTransportReleasesAndClosesTheCamera)
