@@ -16,9 +16,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <unistd.h>
 
 namespace {

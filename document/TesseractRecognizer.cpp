@@ -63,8 +63,8 @@ WordPlace placeWord(tesseract::Orientation up, const QRect &word, const QRect &l
 void keepOpenMpToThisThread()
 {
     using SetMaxActiveLevels = void (*)(int);
-    static const auto set = reinterpret_cast<SetMaxActiveLevels>(
-        ::dlsym(RTLD_DEFAULT, "omp_set_max_active_levels"));
+    static const auto set =
+        reinterpret_cast<SetMaxActiveLevels>(::dlsym(RTLD_DEFAULT, "omp_set_max_active_levels"));
     if (set)
         set(0);
 }
