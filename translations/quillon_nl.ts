@@ -568,7 +568,7 @@ Controleer het pad en probeer het opnieuw.</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation>&amp;Verwijderen</translation>
+        <translation>Ver&amp;wijderen</translation>
     </message>
 </context>
 <context>

@@ -564,7 +564,7 @@ Verifique o caminho e tente novamente.</translation>
     </message>
     <message>
         <source>Move &amp;later</source>
-        <translation>&amp;Adiar</translation>
+        <translation>A&amp;diar</translation>
     </message>
     <message>
         <source>&amp;Remove</source>

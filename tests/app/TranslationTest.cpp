@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QHash>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -136,6 +137,44 @@ QStringList clippedTexts(const QWidget &window)
     return clipped;
 }
 
+// The texts among a menu's items, the menu bar's titles or a dialog's controls that share their
+// mnemonic letter: Alt and the letter would reach only the first.
+QStringList repeatedMnemonics(const QStringList &texts)
+{
+    QStringList repeated;
+    QHash<QChar, QString> seen;
+    for (const QString &text : texts) {
+        const QString plain = QString(text).replace(QLatin1String("&&"), QString());
+        const qsizetype amp = plain.indexOf(u'&');
+        if (amp < 0 || amp + 1 >= plain.size())
+            continue;
+        const QChar letter = plain.at(amp + 1).toLower();
+        if (seen.contains(letter))
+            repeated << seen[letter] + QStringLiteral(" / ") + text;
+        else
+            seen.insert(letter, text);
+    }
+    return repeated;
+}
+
+QStringList texts(const QList<QAction *> &actions)
+{
+    QStringList all;
+    for (const QAction *action : actions)
+        all << action->text();
+    return all;
+}
+
+QStringList texts(const QWidget &window)
+{
+    QStringList all;
+    for (const QAbstractButton *button : window.findChildren<QAbstractButton *>())
+        all << button->text();
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        all << label->text();
+    return all;
+}
+
 // QUILLON_SHOT_DIR names a folder for a person to look at each window in each language.
 void saveShot(const QImage &image, const QString &language, const char *window)
 {
@@ -164,6 +203,7 @@ class WindowsInLanguage : public MainFrameFixture,
 {};
 
 // Where a dialog's fixed layout cannot hold a translation, the translation is the one to shorten.
+// Each menu's mnemonics stay distinct in the translation.
 TEST_P(WindowsInLanguage, ShowEveryTextWhole)
 {
     const QString language = QString::fromLatin1(GetParam());
@@ -176,6 +216,9 @@ TEST_P(WindowsInLanguage, ShowEveryTextWhole)
     frame->commandAction(CommandId::AddPage)->trigger();
     QCoreApplication::processEvents(); // the bar lays out the page count's new width
     QStringList clipped = clippedTexts(*frame);
+    QStringList repeated = repeatedMnemonics(texts(frame->menuBar()->actions()));
+    for (int position = 0; frame->topMenu(position); ++position)
+        repeated << repeatedMnemonics(texts(frame->topMenu(position)->actions()));
     saveShot(frameWithMenuOpen(*frame), language, "main");
 
     const struct
@@ -195,6 +238,7 @@ TEST_P(WindowsInLanguage, ShowEveryTextWhole)
             if (auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
                 shown = true;
                 clipped << clippedTexts(*window);
+                repeated << repeatedMnemonics(texts(*window));
                 saveShot(window->grab().toImage(), language, dialog.name);
                 window->reject();
             }
@@ -215,6 +259,7 @@ TEST_P(WindowsInLanguage, ShowEveryTextWhole)
     frame->view().OnHideRemoteControl();
 
     EXPECT_EQ(clipped.join(u'\n').toStdString(), "");
+    EXPECT_EQ(repeated.join(u'\n').toStdString(), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, WindowsInLanguage,
