@@ -584,6 +584,14 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>list</source>
         <translation>liste</translation>
     </message>
+    <message>
+        <source>Sheet of typeset text the simulated main unit shows: &quot;default&quot;, or changes such as points=9,turn=90,skew=3,desk=40 (see the README).</source>
+        <translation>Blatt mit gesetztem Text, das die simulierte Haupteinheit zeigt: &quot;default&quot; oder Änderungen wie points=9,turn=90,skew=3,desk=40 (siehe README).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 cannot be used together</source>
+        <translation>--%1 und --%2 können nicht zusammen verwendet werden</translation>
+    </message>
 </context>
 <context>
     <name>StartUp</name>

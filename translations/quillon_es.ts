@@ -584,6 +584,14 @@ Compruebe la ruta e inténtelo de nuevo.</translation>
         <source>--%1 needs a name</source>
         <translation>--%1 requiere un nombre</translation>
     </message>
+    <message>
+        <source>Sheet of typeset text the simulated main unit shows: &quot;default&quot;, or changes such as points=9,turn=90,skew=3,desk=40 (see the README).</source>
+        <translation>Hoja de texto compuesto que muestra la unidad principal simulada: &quot;default&quot; o cambios como points=9,turn=90,skew=3,desk=40 (véase el README).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 cannot be used together</source>
+        <translation>--%1 y --%2 no pueden usarse juntos</translation>
+    </message>
 </context>
 <context>
     <name>StartUp</name>

@@ -584,6 +584,14 @@ Vérifiez le chemin et réessayez.</translation>
         <source>--%1 needs a name</source>
         <translation>--%1 nécessite un nom</translation>
     </message>
+    <message>
+        <source>Sheet of typeset text the simulated main unit shows: &quot;default&quot;, or changes such as points=9,turn=90,skew=3,desk=40 (see the README).</source>
+        <translation>Feuille de texte composé que montre l&apos;unité principale simulée&#xa0;: «&#xa0;default&#xa0;» ou des modifications comme points=9,turn=90,skew=3,desk=40 (voir le README).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 cannot be used together</source>
+        <translation>--%1 et --%2 ne peuvent pas être utilisés ensemble</translation>
+    </message>
 </context>
 <context>
     <name>StartUp</name>

@@ -584,6 +584,14 @@ Controllare il percorso e riprovare.</translation>
         <source>--%1 needs a name</source>
         <translation>--%1 richiede un nome</translation>
     </message>
+    <message>
+        <source>Sheet of typeset text the simulated main unit shows: &quot;default&quot;, or changes such as points=9,turn=90,skew=3,desk=40 (see the README).</source>
+        <translation>Foglio di testo composto mostrato dall&apos;unità principale simulata: &quot;default&quot; o modifiche come points=9,turn=90,skew=3,desk=40 (vedere il README).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 cannot be used together</source>
+        <translation>--%1 e --%2 non possono essere usati insieme</translation>
+    </message>
 </context>
 <context>
     <name>StartUp</name>

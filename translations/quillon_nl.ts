@@ -584,6 +584,14 @@ Controleer het pad en probeer het opnieuw.</translation>
         <source>--%1 needs a name</source>
         <translation>--%1 vereist een naam</translation>
     </message>
+    <message>
+        <source>Sheet of typeset text the simulated main unit shows: &quot;default&quot;, or changes such as points=9,turn=90,skew=3,desk=40 (see the README).</source>
+        <translation>Vel gezette tekst dat het gesimuleerde hoofdtoestel toont: &quot;default&quot;, of wijzigingen zoals points=9,turn=90,skew=3,desk=40 (zie de README).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 cannot be used together</source>
+        <translation>--%1 en --%2 kunnen niet samen worden gebruikt</translation>
+    </message>
 </context>
 <context>
     <name>StartUp</name>

@@ -586,6 +586,14 @@ Sprawdź ścieżkę i spróbuj ponownie.</translation>
         <source>--%1 needs a name</source>
         <translation>--%1 wymaga nazwy</translation>
     </message>
+    <message>
+        <source>Sheet of typeset text the simulated main unit shows: &quot;default&quot;, or changes such as points=9,turn=90,skew=3,desk=40 (see the README).</source>
+        <translation>Arkusz złożonego tekstu, który pokazuje symulowana jednostka główna: &quot;default&quot; lub zmiany, np. points=9,turn=90,skew=3,desk=40 (zob. README).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 cannot be used together</source>
+        <translation>--%1 i --%2 nie mogą być użyte razem</translation>
+    </message>
 </context>
 <context>
     <name>StartUp</name>

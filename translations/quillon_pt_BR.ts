@@ -584,6 +584,14 @@ Verifique o caminho e tente novamente.</translation>
         <source>--%1 needs a name</source>
         <translation>--%1 requer um nome</translation>
     </message>
+    <message>
+        <source>Sheet of typeset text the simulated main unit shows: &quot;default&quot;, or changes such as points=9,turn=90,skew=3,desk=40 (see the README).</source>
+        <translation>Folha de texto composto que a unidade principal simulada mostra: &quot;default&quot; ou alterações como points=9,turn=90,skew=3,desk=40 (veja o README).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 cannot be used together</source>
+        <translation>--%1 e --%2 não podem ser usados juntos</translation>
+    </message>
 </context>
 <context>
     <name>StartUp</name>
