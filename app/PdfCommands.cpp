@@ -102,6 +102,8 @@ void PdfCommands::onFinished(const PdfExportResult &result)
         m_settings.setLastFolder(QFileInfo(m_path).absolutePath());
         if (!result.searchable)
             m_status.showPaneMessage(0, RecognitionLanguage::missingPackHint(QLocale::system()));
+        else if (result.smallPrintPages > 0)
+            m_status.showPaneMessage(0, PdfExport::smallPrintHint());
     } else if (result.status == PdfExportResult::Failed) {
         m_status.showSaveFailed(saveFailureDetails(m_path, result.failure));
     }

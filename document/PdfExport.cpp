@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "document/PdfExport.h"
 
+#include "document/ReadingScale.h"
 #include "imaging/ImageCodecs.h"
 
 #include <QCoreApplication>
@@ -21,8 +22,10 @@ PdfExportResult run(const std::vector<QImage> &pages, const QString &path, QSize
             result.status = PdfExportResult::Cancelled;
             return result;
         }
-        pdfPages.push_back({picture, recognizer ? recognizer->recognize(picture, cancelled)
-                                                : std::vector<RecognizedWord>{}});
+        PageReading reading =
+            recognizer ? recognizer->recognize(picture, cancelled) : PageReading{};
+        result.smallPrintPages += ReadingScale::tooSmallToRead(reading.xHeight);
+        pdfPages.push_back({picture, std::move(reading.words), reading.quarterTurns});
         pageDone(int(pdfPages.size()));
     }
     if (cancelled()) {
@@ -35,6 +38,13 @@ PdfExportResult run(const std::vector<QImage> &pages, const QString &path, QSize
     else if (ImageCodecs::writeFileAtomically(path, pdf, &result.failure))
         result.status = PdfExportResult::Written;
     return result;
+}
+
+QString smallPrintHint()
+{
+    return QCoreApplication::translate("PdfExport",
+                                       "The print is too small to read well: zoom the camera in "
+                                       "on the page for a better text layer.");
 }
 } // namespace PdfExport
 

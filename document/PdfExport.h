@@ -27,6 +27,8 @@ struct PdfExportResult
     bool searchable = false;
     // Why a failed export failed, in the user's language.
     QString failure;
+    // Pages whose print was too small to read well (ReadingScale::tooSmallToRead).
+    int smallPrintPages = 0;
 };
 
 namespace PdfExport {
@@ -39,6 +41,9 @@ PdfExportResult run(const std::vector<QImage> &pages, const QString &path, QSize
                     const RecognizerFactory &makeRecognizer,
                     const TextRecognizer::CancelCheck &cancelled,
                     const std::function<void(int)> &pageDone);
+
+// The one-line hint shown when the print of some pages was too small to read well.
+QString smallPrintHint();
 } // namespace PdfExport
 
 // PdfExport::run on a thread of its own, so the window stays responsive while text is read.

@@ -508,6 +508,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>A page could not be encoded</source>
         <translation>Eine Seite konnte nicht kodiert werden</translation>
     </message>
+    <message>
+        <source>The print is too small to read well: zoom the camera in on the page for a better text layer.</source>
+        <translation>Die Schrift ist zu klein, um gut gelesen zu werden: Zoomen Sie die Kamera näher an die Seite heran, um eine bessere Textebene zu erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

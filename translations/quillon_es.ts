@@ -508,6 +508,10 @@ Compruebe la ruta e inténtelo de nuevo.</translation>
         <source>A page could not be encoded</source>
         <translation>No se pudo codificar una página</translation>
     </message>
+    <message>
+        <source>The print is too small to read well: zoom the camera in on the page for a better text layer.</source>
+        <translation>La letra es demasiado pequeña para leerse bien: acerque la cámara a la página para obtener una mejor capa de texto.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

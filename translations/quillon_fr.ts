@@ -508,6 +508,10 @@ Vérifiez le chemin et réessayez.</translation>
         <source>A page could not be encoded</source>
         <translation>Une page n&apos;a pas pu être encodée</translation>
     </message>
+    <message>
+        <source>The print is too small to read well: zoom the camera in on the page for a better text layer.</source>
+        <translation>Les caractères sont trop petits pour être bien lus&#xa0;: rapprochez la caméra de la page pour obtenir une meilleure couche de texte.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -508,6 +508,10 @@ Controllare il percorso e riprovare.</translation>
         <source>A page could not be encoded</source>
         <translation>Impossibile codificare una pagina</translation>
     </message>
+    <message>
+        <source>The print is too small to read well: zoom the camera in on the page for a better text layer.</source>
+        <translation>Il testo è troppo piccolo per essere letto bene: avvicinare la fotocamera alla pagina per un livello di testo migliore.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -508,6 +508,10 @@ Controleer het pad en probeer het opnieuw.</translation>
         <source>A page could not be encoded</source>
         <translation>Een pagina kan niet worden gecodeerd</translation>
     </message>
+    <message>
+        <source>The print is too small to read well: zoom the camera in on the page for a better text layer.</source>
+        <translation>De letters zijn te klein om goed te lezen: zoom de camera in op de pagina voor een betere tekstlaag.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -510,6 +510,10 @@ Sprawdź ścieżkę i spróbuj ponownie.</translation>
         <source>A page could not be encoded</source>
         <translation>Nie udało się zakodować strony</translation>
     </message>
+    <message>
+        <source>The print is too small to read well: zoom the camera in on the page for a better text layer.</source>
+        <translation>Druk jest zbyt mały, aby dobrze go odczytać: przybliż kamerę do strony, aby uzyskać lepszą warstwę tekstową.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

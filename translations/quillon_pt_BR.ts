@@ -508,6 +508,10 @@ Verifique o caminho e tente novamente.</translation>
         <source>A page could not be encoded</source>
         <translation>Não foi possível codificar uma página</translation>
     </message>
+    <message>
+        <source>The print is too small to read well: zoom the camera in on the page for a better text layer.</source>
+        <translation>A letra é pequena demais para ser bem lida: aproxime a câmera da página para obter uma camada de texto melhor.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
