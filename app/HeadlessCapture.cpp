@@ -45,6 +45,8 @@ bool savePdf(const QImage &picture, const QString &path)
     if (!result.searchable)
         std::fprintf(stderr, "%s\n",
                      qPrintable(RecognitionLanguage::missingPackHint(QLocale::system())));
+    else if (result.smallPrintPages > 0)
+        std::fprintf(stderr, "%s\n", qPrintable(PdfExport::smallPrintHint()));
     return true;
 }
 } // namespace

@@ -121,7 +121,7 @@ void PdfCommands::onFinished(const PdfExportResult &result)
     m_status.showPaneMessage(StringId::Ready, statusText(StringId::Ready));
     if (result.status == PdfExportResult::Written) {
         m_settings.setLastFolder(QFileInfo(m_path).absolutePath());
-        showWrittenFile(int(m_saving.size()), result.searchable);
+        showWrittenFile(int(m_saving.size()), result);
         m_pages.removePages(m_saving);
     } else if (result.status == PdfExportResult::Failed) {
         m_status.showSaveFailed(saveFailureDetails(m_path, result.failure));
@@ -132,12 +132,14 @@ void PdfCommands::onFinished(const PdfExportResult &result)
     Q_EMIT saveFinished(result.status == PdfExportResult::Written);
 }
 
-void PdfCommands::showWrittenFile(int pages, bool searchable)
+void PdfCommands::showWrittenFile(int pages, const PdfExportResult &result)
 {
     QString text = tr("%n pages saved in %1.", nullptr, pages)
                        .arg(QDir::toNativeSeparators(QFileInfo(m_path).absoluteFilePath()));
-    if (!searchable)
+    if (!result.searchable)
         text += u' ' + RecognitionLanguage::missingPackHint(QLocale::system());
+    else if (result.smallPrintPages > 0)
+        text += u' ' + PdfExport::smallPrintHint();
     m_status.showPaneMessage(0, text);
 }
 

@@ -90,7 +90,7 @@ private:
     void cancelAndWait();
     void waitForJob();
     void showPageCount();
-    void showWrittenFile(int pages, bool searchable);
+    void showWrittenFile(int pages, const PdfExportResult &result);
 
     std::function<QImage()> m_shownPicture;
     PdfStatusSink &m_status;

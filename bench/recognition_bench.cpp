@@ -1,49 +1,145 @@
 // SPDX-License-Identifier: MIT
-// Reading the text of one camera page (the simulated camera's picture) for the PDF's text layer,
-// beside the floor of writing that page into a PDF without text. Wall time: the user waits.
+// Reading the text of camera pages for the PDF's text layer, per kind of page, beside Tesseract's
+// own reading of the very same full-size picture: the `tesseract` program of Debian's
+// tesseract-ocr with its default page segmentation, given the picture as a PNG. Each iteration is
+// one page of the corpus (bench/RecognitionCorpus.h); its time is the wall time of the reading
+// alone. The program's text is what `pdftotext -raw` finds in the PDF it writes, so a misplaced
+// word counts as an error too. Counters: the character error rate in percent (mean over the
+// pages), the pages whose print the program measured too small to read well, and the pages it
+// showed the wrong way up. Tesseract works on one thread in both: the program keeps it so itself,
+// the tesseract program is given OMP_THREAD_LIMIT=1 (its waiting threads slow it on busy cores).
+//
+//   recognition_bench --benchmark_filter=tuning   the part the reading was tuned on
+//   recognition_bench --benchmark_filter=held     pages of texts and fonts never tuned on
+#include "bench/RecognitionCorpus.h"
 #include "document/PdfWriter.h"
+#include "document/ReadingScale.h"
 #include "document/TesseractRecognizer.h"
+#include "tests/support/CharacterErrorRate.h"
 #include "tests/support/SimulatorPicture.h"
 
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
+#include <map>
+#include <memory>
 
 namespace {
-// Argument: the camera's rotation in quarter turns. An upright page is read once; a turned one
-// is read in up to four orientations.
-void BM_RecognizeCameraPage(benchmark::State &state)
-{
-    const QImage page = simulatorPicture({.rotation = int(state.range(0))});
-    auto recognizer = TesseractRecognizer::create(QStringLiteral("eng"));
-    if (!recognizer) {
-        state.SkipWithError("the English language pack (tesseract-ocr-eng) is not installed");
-        return;
-    }
-    for (auto _ : state)
-        benchmark::DoNotOptimize(recognizer->recognize(page, [] { return false; }));
-}
-BENCHMARK(BM_RecognizeCameraPage)
-    ->Arg(0)
-    ->Arg(2)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(5);
+constexpr int PagesPerKind = 4;
 
-void BM_WritePageWithoutText(benchmark::State &state)
+QString run(const QString &program, const QStringList &arguments)
 {
-    const QImage page = simulatorPicture();
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("OMP_THREAD_LIMIT"), QStringLiteral("1"));
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(300000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+TextRecognizer &recognizerFor(const QString &language)
+{
+    static std::map<QString, std::unique_ptr<TesseractRecognizer>> made;
+    std::unique_ptr<TesseractRecognizer> &recognizer = made[language];
+    if (!recognizer)
+        recognizer = TesseractRecognizer::create(language);
+    return *recognizer;
+}
+
+enum class Reader
+{
+    Program,
+    TesseractProgram
+};
+
+void readPages(benchmark::State &state, const std::string &kind, RecognitionCorpus::Part part,
+               Reader reader)
+{
+    const std::vector<RecognitionCorpus::Page> pages =
+        RecognitionCorpus::pages(kind, part, PagesPerKind);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+    const QString png = dir.filePath(QStringLiteral("page.png"));
+    double errors = 0;
+    int smallPrint = 0;
+    int wrongWayUp = 0;
+    std::size_t next = 0;
     for (auto _ : state) {
-        QByteArray file;
-        PdfWriter writer([&file](QByteArrayView bytes) {
-            file += bytes;
-            return true;
-        });
-        writer.begin();
-        writer.addPage(PdfWriter::preparePage(page, {}, PdfWriter::paperSize(QLocale::c())));
-        writer.finish();
-        benchmark::DoNotOptimize(file);
+        state.PauseTiming();
+        const RecognitionCorpus::Page &page = pages[next++ % pages.size()];
+        const SheetCapture capture = sheetCapture(page.setup);
+        capture.picture.save(png);
+        TextRecognizer &recognizer = recognizerFor(page.language);
+        QString text;
+        state.ResumeTiming();
+        if (reader == Reader::Program) {
+            const PageReading reading = recognizer.recognize(capture.picture, [] { return false; });
+            state.PauseTiming();
+            QFile file(pdf);
+            if (file.open(QIODevice::WriteOnly)) {
+                PdfWriter writer([&file](QByteArrayView bytes) {
+                    return file.write(bytes.data(), bytes.size()) == bytes.size();
+                });
+                writer.begin();
+                writer.addPage(PdfWriter::preparePage(capture.picture, reading,
+                                                      PdfWriter::paperSize(QLocale::c())));
+                writer.finish();
+            }
+            file.close();
+            text = run(QStringLiteral("pdftotext"),
+                       {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+            smallPrint += ReadingScale::tooSmallToRead(reading.xHeight);
+            wrongWayUp += reading.quarterTurns != page.setup.quarterTurns;
+        } else {
+            text = run(QStringLiteral("tesseract"),
+                       {png, QStringLiteral("stdout"), QStringLiteral("-l"), page.language});
+            state.PauseTiming();
+        }
+        errors += characterErrorRate(capture.sheet.text, text);
+        state.ResumeTiming();
+    }
+    state.counters["CER_%"] = benchmark::Counter(errors, benchmark::Counter::kAvgIterations);
+    if (reader == Reader::Program) {
+        state.counters["small_print"] = smallPrint;
+        state.counters["wrong_way_up"] = wrongWayUp;
     }
 }
-BENCHMARK(BM_WritePageWithoutText)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void registerAll()
+{
+    using RecognitionCorpus::Part;
+    for (const Part part : {Part::Tuning, Part::HeldOut}) {
+        const std::string partName = part == Part::Tuning ? "tuning" : "held-out";
+        for (const std::string &kind : RecognitionCorpus::kinds()) {
+            for (const Reader reader : {Reader::Program, Reader::TesseractProgram}) {
+                const std::string name = "BM_ReadPage/" + partName + "/" + kind + "/" +
+                                         (reader == Reader::Program ? "program" : "tesseract");
+                benchmark::RegisterBenchmark(name.c_str(),
+                                             [kind, part, reader](benchmark::State &state) {
+                                                 readPages(state, kind, part, reader);
+                                             })
+                    ->Iterations(PagesPerKind)
+                    ->Unit(benchmark::kMillisecond)
+                    ->UseRealTime();
+            }
+        }
+    }
+}
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    registerAll();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -58,9 +58,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${QUILLON_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Without them the program still runs: PDFs lose their text layer, Qt's buttons stay English, and
-# on a Wayland desktop the window goes through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "tesseract-ocr-eng, qt6-translations-l10n, qt6-wayland")
+# Without them the program still runs: PDFs lose their text layer (without the orientation pack,
+# pages are read both ways up to tell which is right, a little slower), Qt's buttons stay English,
+# and on a Wayland desktop the window goes through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "tesseract-ocr-eng, tesseract-ocr-osd, qt6-translations-l10n, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${PROJECT_BINARY_DIR}/dist/postinst ${PROJECT_BINARY_DIR}/dist/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "document/PdfExport.h"
 
+#include "document/ReadingScale.h"
 #include "imaging/AtomicFile.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,8 @@ public:
     {
         PdfWriter::PageParts parts;
         QString failure;
+        // The print was too small to read well.
+        bool smallPrint = false;
     };
 
     PageLine(int pages, int ahead)
@@ -85,13 +88,13 @@ PageLine::Ready readPage(const PageSource &source, int number, TextRecognizer *r
                 QCoreApplication::translate("PdfExport", "Page %1 cannot be read: %2")
                     .arg(number)
                     .arg(reason)};
-    const std::vector<RecognizedWord> words =
-        recognizer ? recognizer->recognize(picture, cancelled) : std::vector<RecognizedWord>{};
-    PdfWriter::PageParts parts = PdfWriter::preparePage(picture, words, paper);
+    const PageReading reading =
+        recognizer ? recognizer->recognize(picture, cancelled) : PageReading{};
+    PdfWriter::PageParts parts = PdfWriter::preparePage(picture, reading, paper);
     if (parts.imageData.isEmpty())
         return {{},
                 QCoreApplication::translate("PdfExport", "Page %1 cannot be encoded").arg(number)};
-    return {std::move(parts), {}};
+    return {std::move(parts), {}, ReadingScale::tooSmallToRead(reading.xHeight)};
 }
 } // namespace
 
@@ -137,6 +140,7 @@ PdfExportResult run(const std::vector<PageSource> &pages, const QString &path, Q
             break;
         }
         written = writer.addPage(ready->parts);
+        result.smallPrintPages += ready->smallPrint;
         pageDone(++done);
     }
     line.stop();
@@ -153,6 +157,13 @@ PdfExportResult run(const std::vector<PageSource> &pages, const QString &path, Q
         result.status = PdfExportResult::Written;
     result.searchable = searchable;
     return result;
+}
+
+QString smallPrintHint()
+{
+    return QCoreApplication::translate("PdfExport",
+                                       "The print is too small to read well: zoom the camera in "
+                                       "on the page for a better text layer.");
 }
 } // namespace PdfExport
 

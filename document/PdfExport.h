@@ -28,6 +28,8 @@ struct PdfExportResult
     bool searchable = false;
     // Why a failed export failed, in the user's language.
     QString failure;
+    // Pages whose print was too small to read well (ReadingScale::tooSmallToRead).
+    int smallPrintPages = 0;
 };
 
 namespace PdfExport {
@@ -43,6 +45,9 @@ PdfExportResult run(const std::vector<PageSource> &pages, const QString &path, Q
                     const RecognizerFactory &makeRecognizer, int threads,
                     const TextRecognizer::CancelCheck &cancelled,
                     const std::function<void(int)> &pageDone);
+
+// The one-line hint shown when the print of some pages was too small to read well.
+QString smallPrintHint();
 } // namespace PdfExport
 
 // PdfExport::run on a thread of its own with a recognizer for each of the machine's cores, so the

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <numbers>
 
 namespace {
 // JPEG quality factor of the pages: finer than the default of a saved picture, since text must
@@ -59,6 +61,13 @@ QByteArray number(double value)
     return QByteArray::number(value, 'f', 2);
 }
 
+// A direction's cosine or sine: finer, so that a line of words keeps its slope; no "-0".
+QByteArray matrixNumber(double value)
+{
+    const double rounded = std::round(value * 1e5) / 1e5;
+    return QByteArray::number(rounded == 0 ? 0.0 : rounded, 'f', 5);
+}
+
 struct Placement
 {
     QSizeF page;
@@ -78,19 +87,6 @@ Placement place(QSize picture, QSizeF paper)
     return {page, scale, origin};
 }
 
-// The direction of a word's text on the page (y up) and its glyphs' up direction, for text
-// turned clockwise by quarter turns in the picture (y down).
-struct TextAxes
-{
-    int dx, dy, ux, uy;
-};
-constexpr std::array<TextAxes, 4> AxesByQuarterTurns{{
-    {1, 0, 0, 1},
-    {0, -1, 1, 0},
-    {-1, 0, 0, -1},
-    {0, 1, -1, 0},
-}};
-
 QByteArray textLayer(const std::vector<RecognizedWord> &words, const Placement &at, int height)
 {
     QByteArray text = "BT\n3 Tr\n"; // render mode 3: neither filled nor stroked, yet searchable
@@ -100,10 +96,13 @@ QByteArray textLayer(const std::vector<RecognizedWord> &words, const Placement &
         const double stretch = 100.0 * word.length * at.scale / std::max(natural, 0.01);
         const double x = at.origin.x() + word.baselineStart.x() * at.scale;
         const double y = at.origin.y() + (height - word.baselineStart.y()) * at.scale;
-        const TextAxes &axes = AxesByQuarterTurns[std::size_t(word.quarterTurns & 3)];
-        text += "/F1 " + number(size) + " Tf " + number(stretch) + " Tz " +
-                QByteArray::number(axes.dx) + ' ' + QByteArray::number(axes.dy) + ' ' +
-                QByteArray::number(axes.ux) + ' ' + QByteArray::number(axes.uy) + ' ' + number(x) +
+        // The baseline runs at the word's angle clockwise on the picture, which is
+        // anticlockwise on the page (y up); the glyphs' tops point a quarter turn further.
+        const double radians = word.angle * std::numbers::pi / 180;
+        const double c = std::cos(radians);
+        const double s = std::sin(radians);
+        text += "/F1 " + number(size) + " Tf " + number(stretch) + " Tz " + matrixNumber(c) + ' ' +
+                matrixNumber(-s) + ' ' + matrixNumber(s) + ' ' + matrixNumber(c) + ' ' + number(x) +
                 ' ' + number(y) + " Tm " + pdfString(word.text) + " Tj\n";
     }
     return text + "ET\n";
@@ -117,14 +116,15 @@ QSizeF PdfWriter::paperSize(const QLocale &locale)
     return {595.28, 841.89};
 }
 
-PdfWriter::PageParts PdfWriter::preparePage(const QImage &source,
-                                            const std::vector<RecognizedWord> &words, QSizeF paper)
+PdfWriter::PageParts PdfWriter::preparePage(const QImage &source, const PageReading &reading,
+                                            QSizeF paper)
 {
     const bool grey = source.isGrayscale();
     const QImage picture = grey ? source.convertToFormat(QImage::Format_Grayscale8) : source;
     const Placement at = place(picture.size(), paper);
     PageParts parts;
     parts.mediaBox = at.page;
+    parts.rotate = (4 - (reading.quarterTurns & 3)) % 4 * 90;
     parts.imageData = JpegCodec::encode(picture, PageQualityFactor);
     parts.imageDictionary =
         "/Type /XObject /Subtype /Image /Width " + QByteArray::number(picture.width()) +
@@ -133,7 +133,7 @@ PdfWriter::PageParts PdfWriter::preparePage(const QImage &source,
     parts.content = "q " + number(picture.width() * at.scale) + " 0 0 " +
                     number(picture.height() * at.scale) + ' ' + number(at.origin.x()) + ' ' +
                     number(at.origin.y()) + " cm /Im0 Do Q\n" +
-                    textLayer(words, at, picture.height());
+                    textLayer(reading.words, at, picture.height());
     return parts;
 }
 
@@ -192,8 +192,9 @@ bool PdfWriter::addPage(const PageParts &page)
            putObject(contentId, {}, page.content, true) &&
            putObject(pageId, "/Type /Page /Parent " + QByteArray::number(m_tree) +
                                  " 0 R /MediaBox [0 0 " + number(page.mediaBox.width()) + ' ' +
-                                 number(page.mediaBox.height()) +
-                                 "] /Resources << /XObject << /Im0 " + QByteArray::number(imageId) +
+                                 number(page.mediaBox.height()) + "] /Rotate " +
+                                 QByteArray::number(page.rotate) +
+                                 " /Resources << /XObject << /Im0 " + QByteArray::number(imageId) +
                                  " 0 R >> /Font << /F1 " + QByteArray::number(m_font) +
                                  " 0 R >> >> /Contents " + QByteArray::number(contentId) + " 0 R");
 }

@@ -13,7 +13,8 @@
 // Writes a PDF page by page as the pages come, so that no more than one page is held: each page
 // of the paper's size, turned to its picture's orientation, the picture fitted and centred on it
 // as a JPEG, and over it its words as invisible text at their places, so that a viewer can
-// search, select and copy them.
+// search, select and copy them. A viewer shows the page turned back by its text's quarter turns,
+// upright.
 class PdfWriter
 {
 public:
@@ -25,6 +26,8 @@ public:
     struct PageParts
     {
         QSizeF mediaBox;
+        // How far a viewer turns the page clockwise to show its text upright, in degrees.
+        int rotate = 0;
         QByteArray imageDictionary;
         // Empty when the picture could not be encoded.
         QByteArray imageData;
@@ -33,8 +36,8 @@ public:
 
     // The locale's paper in points: US Letter where it measures in inches, A4 elsewhere.
     static QSizeF paperSize(const QLocale &locale);
-    static PageParts preparePage(const QImage &picture, const std::vector<RecognizedWord> &words,
-                                 QSizeF paper);
+    // The page of a picture and what was read from it (nothing: a page of the picture only).
+    static PageParts preparePage(const QImage &picture, const PageReading &reading, QSizeF paper);
 
     explicit PdfWriter(Sink sink);
     // Each is false once the sink refused bytes; the file is of no use then.

@@ -2,103 +2,81 @@
 #include "document/TesseractRecognizer.h"
 
 #include "document/DocumentLogging.h"
+#include "document/ReadingPicture.h"
+#include "document/ReadingScale.h"
 
 #include <QCoreApplication>
-#include <QTransform>
 
-#include <dlfcn.h>
-#include <tesseract/baseapi.h>
-#include <tesseract/ocrclass.h>
-#include <tesseract/resultiterator.h>
+#include <cmath>
+#include <functional>
+#include <future>
 
 namespace {
-// Pictures are read at half their size: the camera's 1272 x 1024 pixels over a sheet put the
-// lines of print at heights Tesseract reads well after halving, its blocky edges are smoothed,
-// and reading takes about half the time. Tried on the simulated camera's print: at full size
-// its large letters were misread.
-constexpr int ReadingReduction = 2;
-// The pictures carry no resolution; telling Tesseract one keeps it from guessing (and from
-// saying so on standard error). This one read the halved pictures best.
-constexpr int AssumedPixelsPerInch = 150;
-// A word read with this confidence (Tesseract's 0 to 100) counts as read. A page with enough
-// such letters, and a third of its letters among them, is taken to be upright. Measured on the
-// simulated camera's picture: upright, 57 of 120 letters; turned by a quarter or half turn and
-// read as it stands, 3 to 16 letters.
-constexpr double ConfidentWord = 60.0;
-constexpr qsizetype UprightLetters = 40;
+using Reading = TesseractReader::Reading;
 
-struct WordPlace
+void append(Reading &to, Reading &&from)
 {
-    QPointF baselineStart;
-    double length;
-    double lineHeight;
-};
+    to.words.insert(to.words.end(), std::make_move_iterator(from.words.begin()),
+                    std::make_move_iterator(from.words.end()));
+    to.confidentLetters += from.confidentLetters;
+}
 
-// Where a word lies, in the pixels Tesseract was given, for the way its glyphs' tops point:
-// upright words sit on their line's baseline with their line's height; words Tesseract found
-// running down or up the page (or upside down) are placed by their own box.
-WordPlace placeWord(tesseract::Orientation up, const QRect &word, const QRect &line, int baseline)
+// Two readings, the first on a thread of its own while the second runs on this one where each
+// has a reader of its own; else one after the other.
+std::pair<Reading, Reading> both(bool inParallel, const std::function<Reading()> &first,
+                                 const std::function<Reading()> &second)
 {
-    switch (up) {
-    case tesseract::ORIENTATION_PAGE_RIGHT:
-        return {QPointF(word.left(), word.top()), double(word.height()), double(word.width())};
-    case tesseract::ORIENTATION_PAGE_DOWN:
-        return {QPointF(word.right(), word.top()), double(word.width()), double(word.height())};
-    case tesseract::ORIENTATION_PAGE_LEFT:
-        return {QPointF(word.right(), word.bottom()), double(word.height()), double(word.width())};
-    case tesseract::ORIENTATION_PAGE_UP:
-        break;
+    if (!inParallel) {
+        Reading one = first();
+        return {std::move(one), second()};
     }
-    return {QPointF(word.left(), baseline), double(word.width()), double(line.height())};
+    std::future<Reading> other = std::async(std::launch::async, first);
+    Reading mine = second();
+    return {other.get(), std::move(mine)};
 }
 
-// Tesseract runs parts of a reading on OpenMP threads of its own. Pages are read one per core
-// already, and on top of that those threads make a page about four times slower (the threads
-// wait on each other more than they help), so they are kept from starting: with no active
-// parallel level every parallel region runs on the thread that reaches it. OpenMP reads its
-// environment (OMP_THREAD_LIMIT) when it is loaded, before main(), so the setting is made through
-// its own function; it is looked up, since only Tesseract links the OpenMP library, and a
-// Tesseract built without OpenMP has none to keep. The setting holds for the calling thread
-// only (a thread that OpenMP did not start begins with the defaults), so each reading makes it.
-void keepOpenMpToThisThread()
+// Where the blocks are cut into two runs of about equal area, in reading order.
+std::size_t halfway(const std::vector<QRect> &blocks)
 {
-    using SetMaxActiveLevels = void (*)(int);
-    static const auto set =
-        reinterpret_cast<SetMaxActiveLevels>(::dlsym(RTLD_DEFAULT, "omp_set_max_active_levels"));
-    if (set)
-        set(0);
-}
-
-QString takeText(char *text)
-{
-    const QString result = QString::fromUtf8(text).trimmed();
-    delete[] text;
-    return result;
+    const auto area = [](const QRect &block) {
+        return double(block.width()) * block.height();
+    };
+    double total = 0;
+    for (const QRect &block : blocks)
+        total += area(block);
+    double sum = area(blocks.front());
+    std::size_t cut = 1;
+    while (cut + 1 < blocks.size() && sum + area(blocks[cut]) <= total / 2)
+        sum += area(blocks[cut++]);
+    return cut;
 }
 } // namespace
 
-TesseractRecognizer::TesseractRecognizer(std::unique_ptr<tesseract::TessBaseAPI> api)
-    : m_api(std::move(api))
+TesseractRecognizer::TesseractRecognizer(std::vector<std::unique_ptr<TesseractReader>> readers,
+                                         std::unique_ptr<TesseractReader> orientation)
+    : m_readers(std::move(readers))
+    , m_orientation(std::move(orientation))
 {}
 
-TesseractRecognizer::~TesseractRecognizer()
-{
-    if (m_api)
-        m_api->End();
-}
+TesseractRecognizer::~TesseractRecognizer() = default;
 
 std::unique_ptr<TesseractRecognizer> TesseractRecognizer::create(const QString &language)
 {
-    auto api = std::make_unique<tesseract::TessBaseAPI>();
-    // Tesseract's own progress and warnings would reach standard error, headless runs included.
-    api->SetVariable("debug_file", "/dev/null");
-    if (api->Init(nullptr, language.toLatin1().constData(), tesseract::OEM_LSTM_ONLY) != 0) {
+    const QByteArray name = language.toLatin1();
+    std::vector<std::unique_ptr<TesseractReader>> readers;
+    for (int i = 0; i < 2; ++i) {
+        if (auto reader = TesseractReader::create(name.constData()))
+            readers.push_back(std::move(reader));
+    }
+    if (readers.empty()) {
         qCWarning(lcDocument) << "no Tesseract language pack" << language;
         return nullptr;
     }
-    // The library reads one block of text unless told to find the page's layout first.
-    api->SetPageSegMode(tesseract::PSM_AUTO);
-    return std::unique_ptr<TesseractRecognizer>(new TesseractRecognizer(std::move(api)));
+    auto orientation = TesseractReader::create("osd");
+    if (!orientation)
+        qCWarning(lcDocument) << "no Tesseract orientation pack: pages are tried both ways up";
+    return std::unique_ptr<TesseractRecognizer>(
+        new TesseractRecognizer(std::move(readers), std::move(orientation)));
 }
 
 std::unique_ptr<TesseractRecognizer> TesseractRecognizer::createFor(const QLocale &locale)
@@ -109,85 +87,94 @@ std::unique_ptr<TesseractRecognizer> TesseractRecognizer::createFor(const QLocal
     return own == QLatin1String("eng") ? nullptr : create(QStringLiteral("eng"));
 }
 
-std::vector<RecognizedWord> TesseractRecognizer::recognize(const QImage &picture,
-                                                           const CancelCheck &cancelled)
+PageReading TesseractRecognizer::recognize(const QImage &picture, const CancelCheck &cancelled)
 {
-    keepOpenMpToThisThread();
-    // Most pages stand upright, and they are read once. A page read with little confidence may
-    // be turned on its side or upside down: the other three orientations are tried too and the
-    // one with the most letters read confidently wins.
-    Reading best = read(picture, 0, cancelled);
-    for (int turns = 1; turns < 4 && !best.upright; ++turns) {
-        Reading turned = read(picture, turns, cancelled);
-        if (turned.confidentLetters > best.confidentLetters)
-            best = std::move(turned);
-    }
+    const ReadingPicture page(picture);
+    PageReading result;
+    result.xHeight = page.xHeight();
     if (cancelled())
-        return {};
-    return std::move(best.words);
+        return result;
+    const std::optional<PageOrientation::Detection> detection = detectOrientation(page);
+    qCDebug(lcDocument) << "print x-height" << page.xHeight() << "read at" << page.imageXHeight()
+                        << "turned" << page.turn(false) << "orientation scores"
+                        << (detection ? detection->upright : 0.0)
+                        << (detection ? detection->upsideDown : 0.0) << "image"
+                        << page.image(false).size();
+    const std::optional<bool> sure = PageOrientation::sureWay(detection);
+    const bool upsideDown = sure ? *sure : readsBetterUpsideDown(page, cancelled);
+    Reading reading = read(page, upsideDown, cancelled);
+    if (cancelled())
+        return result;
+
+    const double turn = page.turn(upsideDown);
+    const double scale = page.pictureScale();
+    for (RecognizedWord &word : reading.words) {
+        word.baselineStart = page.toPicture(word.baselineStart, upsideDown);
+        word.length *= scale;
+        word.lineHeight *= scale;
+        word.angle = std::fmod(word.angle - turn + 720, 360);
+    }
+    result.words = std::move(reading.words);
+    // The text stands turned by the opposite of the turn that made it upright.
+    result.quarterTurns = (4 - int(std::lround(turn / 90)) % 4) % 4;
+    return result;
 }
 
-TesseractRecognizer::Reading TesseractRecognizer::read(const QImage &picture, int turns,
-                                                       const CancelCheck &cancelled)
+std::optional<PageOrientation::Detection>
+TesseractRecognizer::detectOrientation(const ReadingPicture &page)
 {
-    // Turning by quarter turns moves pixels exactly; toPicture maps a point back.
-    const QTransform turn =
-        QImage::trueMatrix(QTransform().rotate(90.0 * turns), picture.width(), picture.height());
-    const QTransform toPicture = turn.inverted();
-    const QImage turned = turns == 0 ? picture : picture.transformed(turn);
-    const QImage rgb = turned
-                           .scaled(turned.size() / ReadingReduction, Qt::IgnoreAspectRatio,
-                                   Qt::SmoothTransformation)
-                           .convertToFormat(QImage::Format_RGB888);
-    m_api->SetImage(rgb.constBits(), rgb.width(), rgb.height(), 3, int(rgb.bytesPerLine()));
-    m_api->SetSourceResolution(AssumedPixelsPerInch);
+    PageOrientation::Detection detection;
+    if (!m_orientation || !m_orientation->detectOrientation(
+                              page.image(false), ReadingScale::resolutionFor(page.imageXHeight()),
+                              &detection.upright, &detection.upsideDown))
+        return std::nullopt;
+    return detection;
+}
 
-    tesseract::ETEXT_DESC monitor;
-    monitor.cancel_this = const_cast<CancelCheck *>(&cancelled);
-    monitor.cancel = [](void *check, int) {
-        return (*static_cast<CancelCheck *>(check))();
+bool TesseractRecognizer::readsBetterUpsideDown(const ReadingPicture &page,
+                                                const CancelCheck &cancelled)
+{
+    const int resolution = ReadingScale::resolutionFor(page.imageXHeight());
+    const QImage asItIs = page.image(false);
+    const QImage upsideDown = page.image(true);
+    const auto readWay = [&](TesseractReader &reader, bool turned) {
+        return reader.read(turned ? upsideDown : asItIs, resolution, cancelled,
+                           page.sampleBand(turned));
     };
-    Reading reading;
-    if (m_api->Recognize(&monitor) != 0 || cancelled()) {
-        m_api->Clear();
-        return reading;
-    }
+    TesseractReader &other = *m_readers.back();
+    const auto [turned, unturned] = both(
+        m_readers.size() > 1, [&] { return readWay(other, true); },
+        [&] { return readWay(*m_readers.front(), false); });
+    qCDebug(lcDocument) << "letters read confidently in the sample band:"
+                        << unturned.confidentLetters << "as it is," << turned.confidentLetters
+                        << "upside down";
+    return turned.confidentLetters > unturned.confidentLetters;
+}
 
-    std::unique_ptr<tesseract::ResultIterator> it(m_api->GetIterator());
-    constexpr auto Word = tesseract::RIL_WORD;
-    qsizetype letters = 0;
-    for (bool more = it != nullptr; more; more = it->Next(Word)) {
-        const QString text = takeText(it->GetUTF8Text(Word));
-        int left = 0, top = 0, right = 0, bottom = 0;
-        if (text.isEmpty() || !it->BoundingBox(Word, &left, &top, &right, &bottom))
-            continue;
-        // Every word of a line gets the line's height and baseline, so that a reader of the PDF
-        // sees one line of one size, even where a word's own box took in a speck above it.
-        int lineLeft = left, lineTop = top, lineRight = right, lineBottom = bottom;
-        it->BoundingBox(tesseract::RIL_TEXTLINE, &lineLeft, &lineTop, &lineRight, &lineBottom);
-        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-        const int baseline = it->Baseline(tesseract::RIL_TEXTLINE, &x1, &y1, &x2, &y2)
-                                 ? std::max(y1, y2)
-                                 : lineBottom;
-        auto up = tesseract::ORIENTATION_PAGE_UP;
-        auto direction = tesseract::WRITING_DIRECTION_LEFT_TO_RIGHT;
-        auto order = tesseract::TEXTLINE_ORDER_TOP_TO_BOTTOM;
-        float deskew = 0;
-        it->Orientation(&up, &direction, &order, &deskew);
-        constexpr int r = ReadingReduction;
-        const WordPlace place =
-            placeWord(up, QRect(QPoint(left, top), QPoint(right, bottom)),
-                      QRect(QPoint(lineLeft, lineTop), QPoint(lineRight, lineBottom)), baseline);
-        reading.words.push_back({text, toPicture.map(place.baselineStart * r), place.length * r,
-                                 place.lineHeight * r, (int(up) + 4 - turns) % 4});
-        letters += text.size();
-        if (it->Confidence(Word) >= ConfidentWord)
-            reading.confidentLetters += text.size();
-    }
-    m_api->Clear();
-    reading.upright =
-        reading.confidentLetters >= UprightLetters && reading.confidentLetters * 3 >= letters;
-    return reading;
+Reading TesseractRecognizer::read(const ReadingPicture &page, bool upsideDown,
+                                  const CancelCheck &cancelled)
+{
+    const QImage image = page.image(upsideDown);
+    const int resolution = ReadingScale::resolutionFor(page.imageXHeight());
+    TesseractReader &first = *m_readers.front();
+    const std::vector<QRect> blocks =
+        m_readers.size() > 1 ? first.textBlocks(image, resolution) : std::vector<QRect>{};
+    if (blocks.size() < 2)
+        return first.read(image, resolution, cancelled);
+
+    // Each reader takes a run of blocks, so that the words stay in reading order.
+    const std::size_t cut = halfway(blocks);
+    const auto readBlocks = [&](TesseractReader &reader, std::size_t from, std::size_t to) {
+        Reading reading;
+        for (std::size_t i = from; i < to && !cancelled(); ++i)
+            append(reading, reader.read(image, resolution, cancelled, blocks[i]));
+        return reading;
+    };
+    auto [later, earlier] = both(
+        true, [&] { return readBlocks(*m_readers.back(), cut, blocks.size()); },
+        [&] { return readBlocks(first, 0, cut); });
+    append(earlier, std::move(later));
+    return earlier;
 }
 
 namespace RecognitionLanguage {

@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "document/PageOrientation.h"
+#include "document/TesseractReader.h"
 #include "document/TextRecognizer.h"
 
 #include <QLocale>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
-namespace tesseract {
-class TessBaseAPI;
-}
+class ReadingPicture;
 
-// Text recognition by Tesseract with one installed language pack.
+// Text recognition by Tesseract with one installed language pack. The page is read as
+// ReadingPicture prepares it; which way up it stands is asked of Tesseract's orientation
+// detection (Debian's tesseract-ocr-osd) and, where that is unsure or missing, tried on a sample
+// of the page read both ways. The page's blocks of text are shared between two readers on
+// threads of their own.
 class TesseractRecognizer : public TextRecognizer
 {
 public:
@@ -21,23 +27,23 @@ public:
     static std::unique_ptr<TesseractRecognizer> createFor(const QLocale &locale);
     ~TesseractRecognizer() override;
 
-    std::vector<RecognizedWord> recognize(const QImage &picture,
-                                          const CancelCheck &cancelled) override;
+    PageReading recognize(const QImage &picture, const CancelCheck &cancelled) override;
 
 private:
-    struct Reading
-    {
-        std::vector<RecognizedWord> words;
-        qsizetype confidentLetters = 0;
-        bool upright = false;
-    };
+    TesseractRecognizer(std::vector<std::unique_ptr<TesseractReader>> readers,
+                        std::unique_ptr<TesseractReader> orientation);
 
-    explicit TesseractRecognizer(std::unique_ptr<tesseract::TessBaseAPI> api);
+    std::optional<PageOrientation::Detection> detectOrientation(const ReadingPicture &page);
+    // Which way up the page reads better, from its sample band read both ways.
+    bool readsBetterUpsideDown(const ReadingPicture &page, const CancelCheck &cancelled);
+    // The words of the page read the way up asked, in the image's pixels.
+    TesseractReader::Reading read(const ReadingPicture &page, bool upsideDown,
+                                  const CancelCheck &cancelled);
 
-    // The words of the picture turned clockwise by quarter turns, mapped back to the picture.
-    Reading read(const QImage &picture, int turns, const CancelCheck &cancelled);
-
-    std::unique_ptr<tesseract::TessBaseAPI> m_api;
+    // One or two; the first also finds the page's layout.
+    std::vector<std::unique_ptr<TesseractReader>> m_readers;
+    // Null without the orientation pack.
+    std::unique_ptr<TesseractReader> m_orientation;
 };
 
 namespace RecognitionLanguage {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "sim/SimCommandLine.h"
 
+#include "sim/SheetSetupText.h"
 #include "sim/SimControlCommands.h"
 #include "sim/SimControlServer.h"
 #include "sim/SimLogging.h"
@@ -12,6 +13,7 @@
 namespace {
 const QString Simulate = QStringLiteral("simulate");
 const QString Frame = QStringLiteral("sim-frame");
+const QString Sheet = QStringLiteral("sim-sheet");
 const QString Coefficients = QStringLiteral("sim-coefficients");
 const QString Control = QStringLiteral("sim-control");
 const QString Fault = QStringLiteral("sim-fault");
@@ -32,6 +34,13 @@ void addOptions(QCommandLineParser &parser)
         {Frame,
          QCoreApplication::translate("SimCommandLine", "Raw frame the simulated main unit serves."),
          QCoreApplication::translate("SimCommandLine", "file")});
+    parser.addOption(
+        {Sheet,
+         QCoreApplication::translate(
+             "SimCommandLine",
+             "Sheet of typeset text the simulated main unit shows: \"default\", or changes such "
+             "as points=9,turn=90,skew=3,desk=40 (see the README)."),
+         QCoreApplication::translate("SimCommandLine", "list")});
     parser.addOption({Coefficients,
                       QCoreApplication::translate(
                           "SimCommandLine", "Colour coefficients of the simulated main unit."),
@@ -51,7 +60,7 @@ void addOptions(QCommandLineParser &parser)
 Setup createSimulator(const QCommandLineParser &parser)
 {
     if (!parser.isSet(Simulate)) {
-        for (const QString &option : {Frame, Coefficients, Control, Fault}) {
+        for (const QString &option : {Frame, Sheet, Coefficients, Control, Fault}) {
             if (parser.isSet(option))
                 return failed(QCoreApplication::translate("SimCommandLine", "--%1 needs --simulate")
                                   .arg(option));
@@ -66,6 +75,16 @@ Setup createSimulator(const QCommandLineParser &parser)
         qCWarning(lcSim, "the simulated main unit is not shared: %s", qPrintable(error));
     if (parser.isSet(Frame) && !unit->loadFrame(parser.value(Frame), &error))
         return failed(QStringLiteral("--%1: %2").arg(Frame, error));
+    if (parser.isSet(Sheet)) {
+        if (parser.isSet(Frame))
+            return failed(QCoreApplication::translate("SimCommandLine",
+                                                      "--%1 and --%2 cannot be used together")
+                              .arg(Frame, Sheet));
+        const std::optional<SheetSetup> setup = parseSheetSetup(parser.value(Sheet), &error);
+        if (!setup)
+            return failed(QStringLiteral("--%1: %2").arg(Sheet, error));
+        unit->setSheet(setup);
+    }
     if (parser.isSet(Coefficients)) {
         const std::optional<ColorCoefficients> k =
             parseCoefficients(parser.value(Coefficients), &error);

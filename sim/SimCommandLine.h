@@ -11,6 +11,7 @@ class SimulatedMainUnit;
 // The command-line options that select and set up the simulated main unit:
 //   --simulate                       use the simulator instead of the camera
 //   --sim-frame=FILE                 serve this raw frame (exactly 2,621,440 bytes)
+//   --sim-sheet=LIST                 show a sheet of typeset text (see parseSheetSetup)
 //   --sim-coefficients=K0,K1,K2,K3   the colour coefficients it reports
 //   --sim-control=NAME               accept control commands on the local socket NAME
 //   --sim-fault=LIST                 control commands run at start (see runSimFaults)

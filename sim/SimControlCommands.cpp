@@ -2,6 +2,7 @@
 #include "sim/SimControlCommands.h"
 
 #include "sim/CameraSettingsText.h"
+#include "sim/SheetSetupText.h"
 #include "sim/SimulatedMainUnit.h"
 
 #include <QStringList>
@@ -184,6 +185,23 @@ QString runSimCommand(SimulatedMainUnit &unit, const QString &line)
             return fail(QStringLiteral("frame needs a file name"));
         QString error;
         return unit.loadFrame(argument, &error) ? Ok : fail(error);
+    }
+    if (name == QLatin1String("sheet")) {
+        if (argument.isEmpty()) {
+            if (!unit.sheet())
+                return fail(QStringLiteral("no sheet is shown"));
+            return withOk(describeSheet(*unit.sheet()));
+        }
+        if (argument == QLatin1String("off")) {
+            unit.setSheet(std::nullopt);
+            return Ok;
+        }
+        QString error;
+        const std::optional<SheetSetup> setup = parseSheetSetup(argument, &error);
+        if (!setup)
+            return fail(error);
+        unit.setSheet(setup);
+        return Ok;
     }
     if (name == QLatin1String("refuse")) {
         static const std::map<QString, CameraRefusal> refusals{

@@ -22,6 +22,9 @@ class SimulatedMainUnit;
 //   unplug-at-row R                     the camera vanishes at row R of the next transfer
 //   slow-transfer MS                    every row of the next transfer takes MS (1 to 1000) ms
 //   frame FILE                          serve a raw frame of exactly 2,621,440 bytes from FILE
+//   sheet LIST                          show a sheet of typeset text (parseSheetSetup's LIST)
+//   sheet off                           show the built-in picture again
+//   sheet                               the shown sheet's corners and text (describeSheet)
 //   coefficients K0,K1,K2,K3            the colour coefficients of the "QS4  " reply (0 to 255)
 //   sent                                the commands received since the last `sent`, quoted
 //   state                               the settings the status replies carry, "NAME VALUE"

@@ -132,7 +132,8 @@ std::shared_ptr<const std::vector<std::uint8_t>> SimulatedMainUnit::currentFrame
         return cached->second;
     if (m_frames.size() >= FramesCached)
         m_frames.clear();
-    auto frame = std::make_shared<const std::vector<std::uint8_t>>(renderTestFrame(state));
+    auto frame = std::make_shared<const std::vector<std::uint8_t>>(
+        m_sheetScene ? renderFrame(*m_sheetScene, state) : renderTestFrame(state));
     m_frames.emplace(state, frame);
     return frame;
 }
@@ -164,7 +165,20 @@ bool SimulatedMainUnit::loadFrame(const QString &path, QString *error)
         return false;
     }
     m_loadedFrame = std::make_shared<const std::vector<std::uint8_t>>(std::move(bytes));
+    setSheet(std::nullopt);
     return true;
+}
+
+void SimulatedMainUnit::setSheet(const std::optional<SheetSetup> &setup)
+{
+    m_frames.clear();
+    m_sheet.reset();
+    m_sheetScene.reset();
+    if (!setup)
+        return;
+    m_loadedFrame.reset();
+    m_sheet = typesetSheet(*setup);
+    m_sheetScene.emplace(m_sheet->picture);
 }
 
 bool SimulatedMainUnit::plug()

@@ -9,6 +9,7 @@
 #include "sim/SharedCameraLock.h"
 #include "sim/SimCommandSet.h"
 #include "sim/TestPattern.h"
+#include "sim/TypesetSheet.h"
 
 #include <QObject>
 #include <QString>
@@ -16,6 +17,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -97,6 +99,12 @@ public:
     // Serves this raw frame, verbatim and whatever the settings, instead of the built-in picture.
     // Anything but exactly RawFrameBytes is refused with a reason.
     bool loadFrame(const QString &path, QString *error);
+    // Shows a sheet of typeset text instead of the built-in picture (until a frame is loaded or
+    // the sheet is taken away with nullopt); the camera's settings change its picture as they
+    // change the built-in one.
+    void setSheet(const std::optional<SheetSetup> &setup);
+    // The sheet shown, if any.
+    const std::optional<TypesetSheet> &sheet() const { return m_sheet; }
 
     const CameraSettings &settings() const { return m_settings; }
     // As if changed with the camera's own buttons.
@@ -139,5 +147,7 @@ private:
     int m_msPerRow = 0;
 
     std::shared_ptr<const std::vector<std::uint8_t>> m_loadedFrame;
+    std::optional<TypesetSheet> m_sheet;
+    std::optional<CameraScene> m_sheetScene;
     std::map<PictureState, std::shared_ptr<const std::vector<std::uint8_t>>> m_frames;
 };

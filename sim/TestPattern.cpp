@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "sim/TestPattern.h"
 
-#include "link/FrameLayout.h"
 #include "sim/BitmapFont.h"
 
 #include <algorithm>
@@ -9,43 +8,26 @@
 #include <string_view>
 
 namespace {
-constexpr int Width = 1280;
-constexpr int Height = FrameLayout::RawRows;
+using Sample = CameraScene::Sample;
+using Rgb = CameraScene::Rgb;
+constexpr int Width = CameraScene::Width;
+constexpr int Height = CameraScene::Height;
 
-struct Sample
-{
-    std::uint8_t y = 16;
-    std::int8_t cb = 0;
-    std::int8_t cr = 0;
-};
-
-struct Rgb
-{
-    int r, g, b;
-};
-
-// Full-range BT.601, which the default colour coefficients undo.
 Sample toSample(Rgb c)
 {
-    const int y = (77 * c.r + 150 * c.g + 29 * c.b + 128) >> 8;
-    const auto chroma = [](int difference, int scale) {
-        const int rounded =
-            (difference * 1000 + (difference >= 0 ? scale / 2 : -scale / 2)) / scale;
-        return std::int8_t(std::clamp(rounded, -128, 127));
-    };
-    return {std::uint8_t(y), chroma(c.b - y, 1772), chroma(c.r - y, 1402)};
+    return CameraScene::fromRgb(c);
 }
 
 Sample grey(int level)
 {
-    return {std::uint8_t(level), 0, 0};
+    return CameraScene::grey(level);
 }
 
 class Scene
 {
 public:
     Scene()
-        : m_pixels(std::size_t(Width) * Height, grey(200))
+        : m_pixels(grey(200))
     {
         drawColourBars(0, 200);
         drawRamp(216, 128);
@@ -54,16 +36,10 @@ public:
         drawText();
     }
 
-    const Sample &at(int x, int y) const { return m_pixels[std::size_t(y) * Width + x]; }
+    const CameraScene &pixels() const { return m_pixels; }
 
 private:
-    Sample &px(int x, int y) { return m_pixels[std::size_t(y) * Width + x]; }
-
-    void fill(int x0, int y0, int w, int h, Sample s)
-    {
-        for (int y = y0; y < y0 + h; ++y)
-            std::fill_n(&px(x0, y), w, s);
-    }
+    void fill(int x0, int y0, int w, int h, Sample s) { m_pixels.fill(x0, y0, w, h, s); }
 
     void drawColourBars(int top, int height)
     {
@@ -141,7 +117,7 @@ private:
         drawString(440, 960, 3, "BLUE", toSample({0, 0, 220}));
     }
 
-    std::vector<Sample> m_pixels;
+    CameraScene m_pixels;
 };
 
 const Scene &scene()
@@ -149,81 +125,9 @@ const Scene &scene()
     static const Scene built;
     return built;
 }
-
-// The scene point shown at frame pixel (x, y) when the scene is turned clockwise about the
-// frame's centre; false where the turned scene does not cover the frame.
-bool scenePoint(int rotation, int x, int y, int &sx, int &sy)
-{
-    constexpr int shift = (Width - Height) / 2;
-    switch (rotation & 3) {
-    case 1:
-        sx = y + shift;
-        sy = Width - 1 - shift - x;
-        break;
-    case 2:
-        sx = Width - 1 - x;
-        sy = Height - 1 - y;
-        break;
-    case 3:
-        sx = Width - 1 - shift - y;
-        sy = x - shift;
-        break;
-    default:
-        sx = x;
-        sy = y;
-        break;
-    }
-    return sx >= 0 && sx < Width && sy >= 0 && sy < Height;
-}
-
-std::array<std::uint8_t, 256> luminanceTable(const PictureState &state)
-{
-    std::array<std::uint8_t, 256> table{};
-    for (int v = 0; v < 256; ++v) {
-        int y = v;
-        if (state.lamp == 1)
-            y = std::min(255, y + 24);
-        else if (state.lamp == 2)
-            y = y + (255 - y) * 3 / 16;
-        if (state.negative)
-            y = 255 - y;
-        table[std::size_t(v)] = std::uint8_t(y);
-    }
-    return table;
-}
-
-std::int8_t chroma(int c, const PictureState &state)
-{
-    if (state.blackAndWhite)
-        return 0;
-    return std::int8_t(state.negative ? std::min(127, -c) : c);
-}
 } // namespace
 
 std::vector<std::uint8_t> renderTestFrame(const PictureState &state)
 {
-    const Scene &source = scene();
-    const std::array<std::uint8_t, 256> luma = luminanceTable(state);
-    const Sample background = grey(16);
-    std::vector<std::uint8_t> frame(FrameLayout::RawFrameBytes);
-    std::uint8_t *out = frame.data();
-    for (int y = 0; y < Height; ++y) {
-        for (int x = 0; x < Width; x += 2) {
-            Sample pair[2];
-            for (int i = 0; i < 2; ++i) {
-                int sx = 0;
-                int sy = 0;
-                pair[i] =
-                    scenePoint(state.rotation, x + i, y, sx, sy) ? source.at(sx, sy) : background;
-            }
-            // Both pixels of a group share one colour difference: their mean.
-            const int cb = (pair[0].cb + pair[1].cb) >> 1;
-            const int cr = (pair[0].cr + pair[1].cr) >> 1;
-            *out++ = std::uint8_t(chroma(cb, state));
-            *out++ = luma[pair[0].y];
-            *out++ = std::uint8_t(chroma(cr, state));
-            *out++ = luma[pair[1].y];
-        }
-    }
-    return frame;
+    return renderFrame(scene().pixels(), state);
 }

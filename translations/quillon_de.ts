@@ -632,6 +632,10 @@ Grund: %2</translation>
         <source>Page %1 cannot be encoded</source>
         <translation>Seite %1 kann nicht kodiert werden</translation>
     </message>
+    <message>
+        <source>The print is too small to read well: zoom the camera in on the page for a better text layer.</source>
+        <translation>Die Schrift ist zu klein, um gut gelesen zu werden: Zoomen Sie die Kamera näher an die Seite heran, um eine bessere Textebene zu erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -707,6 +711,14 @@ Grund: %2</translation>
     <message>
         <source>list</source>
         <translation>liste</translation>
+    </message>
+    <message>
+        <source>Sheet of typeset text the simulated main unit shows: &quot;default&quot;, or changes such as points=9,turn=90,skew=3,desk=40 (see the README).</source>
+        <translation>Blatt mit gesetztem Text, das die simulierte Haupteinheit zeigt: &quot;default&quot; oder Änderungen wie points=9,turn=90,skew=3,desk=40 (siehe README).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 cannot be used together</source>
+        <translation>--%1 und --%2 können nicht zusammen verwendet werden</translation>
     </message>
 </context>
 <context>

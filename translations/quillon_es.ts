@@ -632,6 +632,10 @@ Motivo: %2</translation>
         <source>Page %1 cannot be encoded</source>
         <translation>No se puede codificar la página %1</translation>
     </message>
+    <message>
+        <source>The print is too small to read well: zoom the camera in on the page for a better text layer.</source>
+        <translation>La letra es demasiado pequeña para leerse bien: acerque la cámara a la página para obtener una mejor capa de texto.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -707,6 +711,14 @@ Motivo: %2</translation>
     <message>
         <source>--%1 needs a name</source>
         <translation>--%1 requiere un nombre</translation>
+    </message>
+    <message>
+        <source>Sheet of typeset text the simulated main unit shows: &quot;default&quot;, or changes such as points=9,turn=90,skew=3,desk=40 (see the README).</source>
+        <translation>Hoja de texto compuesto que muestra la unidad principal simulada: &quot;default&quot; o cambios como points=9,turn=90,skew=3,desk=40 (véase el README).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 cannot be used together</source>
+        <translation>--%1 y --%2 no pueden usarse juntos</translation>
     </message>
 </context>
 <context>

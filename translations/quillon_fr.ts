@@ -632,6 +632,10 @@ Raison&#xa0;: %2</translation>
         <source>Page %1 cannot be encoded</source>
         <translation>Impossible d&apos;encoder la page %1</translation>
     </message>
+    <message>
+        <source>The print is too small to read well: zoom the camera in on the page for a better text layer.</source>
+        <translation>Les caractères sont trop petits pour être bien lus&#xa0;: rapprochez la caméra de la page pour obtenir une meilleure couche de texte.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -707,6 +711,14 @@ Raison&#xa0;: %2</translation>
     <message>
         <source>--%1 needs a name</source>
         <translation>--%1 nécessite un nom</translation>
+    </message>
+    <message>
+        <source>Sheet of typeset text the simulated main unit shows: &quot;default&quot;, or changes such as points=9,turn=90,skew=3,desk=40 (see the README).</source>
+        <translation>Feuille de texte composé que montre l&apos;unité principale simulée&#xa0;: «&#xa0;default&#xa0;» ou des modifications comme points=9,turn=90,skew=3,desk=40 (voir le README).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 cannot be used together</source>
+        <translation>--%1 et --%2 ne peuvent pas être utilisés ensemble</translation>
     </message>
 </context>
 <context>

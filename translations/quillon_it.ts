@@ -632,6 +632,10 @@ Motivo: %2</translation>
         <source>Page %1 cannot be encoded</source>
         <translation>Impossibile codificare la pagina %1</translation>
     </message>
+    <message>
+        <source>The print is too small to read well: zoom the camera in on the page for a better text layer.</source>
+        <translation>Il testo è troppo piccolo per essere letto bene: avvicinare la fotocamera alla pagina per un livello di testo migliore.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -707,6 +711,14 @@ Motivo: %2</translation>
     <message>
         <source>--%1 needs a name</source>
         <translation>--%1 richiede un nome</translation>
+    </message>
+    <message>
+        <source>Sheet of typeset text the simulated main unit shows: &quot;default&quot;, or changes such as points=9,turn=90,skew=3,desk=40 (see the README).</source>
+        <translation>Foglio di testo composto mostrato dall&apos;unità principale simulata: &quot;default&quot; o modifiche come points=9,turn=90,skew=3,desk=40 (vedere il README).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 cannot be used together</source>
+        <translation>--%1 e --%2 non possono essere usati insieme</translation>
     </message>
 </context>
 <context>

@@ -632,6 +632,10 @@ Reden: %2</translation>
         <source>Page %1 cannot be encoded</source>
         <translation>Pagina %1 kan niet worden gecodeerd</translation>
     </message>
+    <message>
+        <source>The print is too small to read well: zoom the camera in on the page for a better text layer.</source>
+        <translation>De letters zijn te klein om goed te lezen: zoom de camera in op de pagina voor een betere tekstlaag.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -707,6 +711,14 @@ Reden: %2</translation>
     <message>
         <source>--%1 needs a name</source>
         <translation>--%1 vereist een naam</translation>
+    </message>
+    <message>
+        <source>Sheet of typeset text the simulated main unit shows: &quot;default&quot;, or changes such as points=9,turn=90,skew=3,desk=40 (see the README).</source>
+        <translation>Vel gezette tekst dat het gesimuleerde hoofdtoestel toont: &quot;default&quot;, of wijzigingen zoals points=9,turn=90,skew=3,desk=40 (zie de README).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 cannot be used together</source>
+        <translation>--%1 en --%2 kunnen niet samen worden gebruikt</translation>
     </message>
 </context>
 <context>

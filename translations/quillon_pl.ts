@@ -637,6 +637,10 @@ Przyczyna: %2</translation>
         <source>Page %1 cannot be encoded</source>
         <translation>Nie można zakodować strony %1</translation>
     </message>
+    <message>
+        <source>The print is too small to read well: zoom the camera in on the page for a better text layer.</source>
+        <translation>Druk jest zbyt mały, aby dobrze go odczytać: przybliż kamerę do strony, aby uzyskać lepszą warstwę tekstową.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -712,6 +716,14 @@ Przyczyna: %2</translation>
     <message>
         <source>--%1 needs a name</source>
         <translation>--%1 wymaga nazwy</translation>
+    </message>
+    <message>
+        <source>Sheet of typeset text the simulated main unit shows: &quot;default&quot;, or changes such as points=9,turn=90,skew=3,desk=40 (see the README).</source>
+        <translation>Arkusz złożonego tekstu, który pokazuje symulowana jednostka główna: &quot;default&quot; lub zmiany, np. points=9,turn=90,skew=3,desk=40 (zob. README).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 cannot be used together</source>
+        <translation>--%1 i --%2 nie mogą być użyte razem</translation>
     </message>
 </context>
 <context>

@@ -632,6 +632,10 @@ Motivo: %2</translation>
         <source>Page %1 cannot be encoded</source>
         <translation>Não é possível codificar a página %1</translation>
     </message>
+    <message>
+        <source>The print is too small to read well: zoom the camera in on the page for a better text layer.</source>
+        <translation>A letra é pequena demais para ser bem lida: aproxime a câmera da página para obter uma camada de texto melhor.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -707,6 +711,14 @@ Motivo: %2</translation>
     <message>
         <source>--%1 needs a name</source>
         <translation>--%1 requer um nome</translation>
+    </message>
+    <message>
+        <source>Sheet of typeset text the simulated main unit shows: &quot;default&quot;, or changes such as points=9,turn=90,skew=3,desk=40 (see the README).</source>
+        <translation>Folha de texto composto que a unidade principal simulada mostra: &quot;default&quot; ou alterações como points=9,turn=90,skew=3,desk=40 (veja o README).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 cannot be used together</source>
+        <translation>--%1 e --%2 não podem ser usados juntos</translation>
     </message>
 </context>
 <context>

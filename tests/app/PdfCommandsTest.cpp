@@ -180,6 +180,41 @@ TEST_F(PdfCommandsTest, ScanningCapturesAndAddsAPageInOneStep)
     EXPECT_EQ(frame->mainStatusBar().pageCountText(), QStringLiteral("2 pages"));
 }
 
+// Reads every page as print of the size given.
+class PrintOfSize : public TextRecognizer
+{
+public:
+    explicit PrintOfSize(double xHeight)
+        : m_xHeight(xHeight)
+    {}
+    PageReading recognize(const QImage &, const CancelCheck &) override
+    {
+        return {{{QStringLiteral("word"), QPointF(10, 20), 30, 10}}, 0, m_xHeight};
+    }
+
+private:
+    double m_xHeight;
+};
+
+// The PDF is written either way; the status bar says so after the written file when its print
+// was too small to read well, and says no more once the print is large enough.
+TEST_F(PdfCommandsTest, SaysWhenThePrintIsTooSmallToReadWell)
+{
+    PdfCommands &pdf = frameWithTwoPages();
+    double xHeight = 5;
+    pdf.setRecognizerFactory([&xHeight] { return std::make_unique<PrintOfSize>(xHeight); });
+    QSignalSpy finished(&pdf, &PdfCommands::saveFinished);
+    for (const double size : {5.0, 12.0}) {
+        xHeight = size;
+        frame->commandAction(CommandId::AddPage)->trigger();
+        frame->commandAction(CommandId::SavePdf)->trigger();
+        ASSERT_TRUE(finished.wait(30000));
+        EXPECT_TRUE(finished.takeFirst().constFirst().toBool());
+        EXPECT_EQ(message().endsWith(u' ' + PdfExport::smallPrintHint()), size == 5.0)
+            << message().toStdString();
+    }
+}
+
 TEST_F(PdfCommandsTest, FailedSaveKeepsThePages)
 {
     PdfCommands &pdf = frameWithTwoPages();

@@ -78,7 +78,13 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"set lamp 3", "error: lamp is 0 to 2"}, LineCase{"set lamp -1", "error: "},
         LineCase{"set gamma yes", "error: gamma is on or off"},
         LineCase{"set zoom 1", "error: unknown setting"}, LineCase{"set lamp", "error: set needs"},
-        LineCase{"state now", "error: state takes no argument"}),
+        LineCase{"state now", "error: state takes no argument"},
+        LineCase{"sheet", "error: no sheet is shown"}, LineCase{"sheet default", "ok"},
+        LineCase{"sheet points=9, turn=90 ,skew=-3", "ok"}, LineCase{"sheet off", "ok"},
+        LineCase{"sheet points=40", "error: points: a number 6 to 16"},
+        LineCase{"sheet turn=45", "error: turn: one of 0|180|270|90"},
+        LineCase{"sheet colour=red", "error: \"colour=red\" is not NAME=VALUE"},
+        LineCase{"sheet text=/nonexistent.txt", "error: text: cannot read"}),
     [](const auto &info) { return paramName(info.param.line, info.index); });
 
 // What the camera received since the last look, and its settings, read and set from outside.
@@ -448,6 +454,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadOptionCase{"--sim-frame=/nonexistent.raw", "--sim-frame: cannot open"},
                       BadOptionCase{"--sim-control=", "--sim-control needs a name"},
                       BadOptionCase{"--sim-fault=nak,short-row=0", "--sim-fault: short-row needs"},
-                      BadOptionCase{"--sim-fault=", "--sim-fault: empty command"}),
+                      BadOptionCase{"--sim-fault=", "--sim-fault: empty command"},
+                      BadOptionCase{"--sim-sheet=skew=20", "--sim-sheet: skew: a number"}),
     [](const auto &info) { return paramName(info.param.option, info.index); });
 } // namespace

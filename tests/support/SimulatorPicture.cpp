@@ -5,9 +5,9 @@
 #include "link/ColorConversion.h"
 #include "sim/SimulatedMainUnit.h"
 
-QImage simulatorPicture(const PictureState &state)
+namespace {
+QImage captured(const std::vector<std::uint8_t> &raw)
 {
-    const std::vector<std::uint8_t> raw = renderTestFrame(state);
     std::vector<std::uint8_t> cropped(FrameLayout::CroppedFrameBytes);
     std::vector<std::uint8_t> bitmap(FrameLayout::BitmapImageSize);
     if (!CropRawFrame(raw, cropped) ||
@@ -15,4 +15,17 @@ QImage simulatorPicture(const PictureState &state)
         return {};
     const auto decoded = ImageCodecs::decode(bitmap);
     return decoded ? decoded->image : QImage();
+}
+} // namespace
+
+QImage simulatorPicture(const PictureState &state)
+{
+    return captured(renderTestFrame(state));
+}
+
+SheetCapture sheetCapture(const SheetSetup &setup, const PictureState &state)
+{
+    TypesetSheet sheet = typesetSheet(setup);
+    const QImage picture = captured(renderFrame(CameraScene(sheet.picture), state));
+    return {picture, std::move(sheet)};
 }

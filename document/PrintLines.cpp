@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: MIT
+#include "document/PrintLines.h"
+
+#include "document/DocumentLogging.h"
+#include "document/GreyMatrix.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <leptonica/allheaders.h>
+#include <memory>
+#include <numbers>
+#include <numeric>
+#include <opencv2/imgproc.hpp>
+#include <vector>
+
+namespace {
+constexpr float SkewRange = 12; // degrees either way
+// The page is cut into this many upright strips, so that each holds about one column's lines.
+constexpr int Strips = 6;
+// Lines repeat at most this many rows apart: large print on a sheet filling the picture.
+constexpr std::size_t LongestPitch = 120;
+
+struct PixDeleter
+{
+    void operator()(PIX *pix) const { pixDestroy(&pix); }
+};
+using PixPointer = std::unique_ptr<PIX, PixDeleter>;
+
+// Ink as Leptonica's 1-bit picture, ink set.
+PixPointer bitsOf(const cv::Mat &ink)
+{
+    PixPointer pix(pixCreate(ink.cols, ink.rows, 1));
+    l_uint32 *data = pixGetData(pix.get());
+    const int wordsPerLine = pixGetWpl(pix.get());
+    for (int y = 0; y < ink.rows; ++y) {
+        l_uint32 *line = data + std::ptrdiff_t(y) * wordsPerLine;
+        const uchar *row = ink.ptr(y);
+        for (int x = 0; x < ink.cols; ++x) {
+            if (row[x])
+                SET_DATA_BIT(line, x);
+        }
+    }
+    return pix;
+}
+
+// The clockwise turn in degrees that levels lines running roughly along the picture's rows.
+double levellingAngle(PIX *bits)
+{
+    float angle = 0;
+    float confidence = 0;
+    if (pixFindSkewSweepAndSearch(bits, &angle, &confidence, 1, 1, SkewRange, 0.5f, 0.01f) != 0)
+        return 0;
+    return angle;
+}
+
+using Profiles = std::vector<std::vector<double>>;
+
+// The ink's row sums once turned clockwise by degrees, in upright strips.
+Profiles stripProfiles(const std::vector<cv::Point> &ink, cv::Size size, double degrees)
+{
+    const double radians = degrees * std::numbers::pi / 180;
+    const double c = std::cos(radians);
+    const double s = std::sin(radians);
+    const double radius = std::hypot(size.width, size.height) / 2;
+    const int rows = int(2 * radius) + 1;
+    Profiles profiles(Strips, std::vector<double>(std::size_t(rows), 0));
+    for (const cv::Point &p : ink) {
+        const double x = p.x - size.width / 2.0;
+        const double y = p.y - size.height / 2.0;
+        const int strip =
+            std::clamp(int((c * x - s * y + radius) * Strips / (2 * radius)), 0, Strips - 1);
+        const int row = std::clamp(int(s * x + c * y + radius), 0, rows - 1);
+        ++profiles[std::size_t(strip)][std::size_t(row)];
+    }
+    return profiles;
+}
+
+// How regularly the ink gathers into lines: the strongest repetition of each strip's row sums
+// at any shift beyond the first (their autocorrelation's highest peak), over the strips weighted
+// by their ink. Level lines repeat at their pitch; ink turned across the rows does not repeat,
+// since the letters of neighbouring lines do not line up, and margins and columns only offset it.
+double lineContrast(const Profiles &profiles)
+{
+    double weighted = 0;
+    double total = 0;
+    for (const std::vector<double> &profile : profiles) {
+        const auto inked = [](double n) {
+            return n > 0;
+        };
+        const auto first = std::find_if(profile.begin(), profile.end(), inked);
+        if (first == profile.end())
+            continue;
+        const std::vector<double> rows(
+            first, std::find_if(profile.rbegin(), profile.rend(), inked).base());
+        const double sum = std::accumulate(rows.begin(), rows.end(), 0.0);
+        const double mean = sum / double(rows.size());
+        double energy = 0;
+        for (const double row : rows)
+            energy += (row - mean) * (row - mean);
+        if (energy <= 0)
+            continue;
+        double best = 0;
+        bool pastFirstDip = false;
+        for (std::size_t shift = 1; shift < std::min<std::size_t>(rows.size() / 2, LongestPitch);
+             ++shift) {
+            double product = 0;
+            for (std::size_t i = 0; i + shift < rows.size(); ++i)
+                product += (rows[i] - mean) * (rows[i + shift] - mean);
+            const double correlation = product / energy;
+            pastFirstDip = pastFirstDip || correlation < 0;
+            if (pastFirstDip)
+                best = std::max(best, correlation);
+        }
+        weighted += sum * best;
+        total += sum;
+    }
+    return total > 0 ? weighted / total : 0;
+}
+
+// The height of the small letters from level lines: across a line the ink is densest between
+// the baseline and the top of the small letters, and thins out among the ascenders and
+// descenders above and below. Each line's band is measured where its density falls to half
+// (blur softens the band's edges but leaves that width), and the median over the lines,
+// weighted by their ink, taken.
+double smallLetterHeight(const Profiles &profiles)
+{
+    std::vector<std::pair<double, double>> bands; // width, ink
+    for (const std::vector<double> &profile : profiles) {
+        const std::size_t rows = profile.size();
+        std::vector<double> smooth(rows, 0);
+        for (std::size_t i = 1; i + 1 < rows; ++i)
+            smooth[i] = (profile[i - 1] + 2 * profile[i] + profile[i + 1]) / 4;
+        const double floor = *std::max_element(smooth.begin(), smooth.end()) / 4;
+        std::size_t measuredTo = 0;
+        for (std::size_t i = 1; i + 1 < rows; ++i) {
+            if (i < measuredTo || smooth[i] < floor || smooth[i] < smooth[i - 1] ||
+                smooth[i] <= smooth[i + 1])
+                continue;
+            const double half = smooth[i] / 2;
+            std::size_t low = i;
+            while (low > 0 && smooth[low - 1] >= half)
+                --low;
+            std::size_t high = i;
+            while (high + 1 < rows && smooth[high + 1] >= half)
+                ++high;
+            measuredTo = high + 1;
+            if (low == 0 || high + 1 == rows)
+                continue;
+            // Where the density crosses half, between whole rows.
+            const double top = double(low) - (smooth[low] - half) / (smooth[low] - smooth[low - 1]);
+            const double bottom =
+                double(high) + (smooth[high] - half) / (smooth[high] - smooth[high + 1]);
+            double ink = 0;
+            for (std::size_t k = low; k <= high; ++k)
+                ink += smooth[k];
+            bands.emplace_back(bottom - top, ink);
+        }
+    }
+    if (bands.empty())
+        return 0;
+    std::sort(bands.begin(), bands.end());
+    double total = 0;
+    for (const auto &band : bands)
+        total += band.second;
+    double below = 0;
+    for (const auto &[width, ink] : bands) {
+        below += ink;
+        if (below >= total / 2)
+            return width;
+    }
+    return bands.back().first;
+}
+} // namespace
+
+PrintLines measurePrintLines(const QImage &grey)
+{
+    const cv::Mat page = greyMatrix(grey);
+    cv::Mat ink;
+    cv::threshold(page, ink, 0, 255, cv::THRESH_BINARY_INV | cv::THRESH_OTSU);
+    std::vector<cv::Point> inked;
+    cv::findNonZero(ink, inked);
+    if (inked.empty())
+        return {};
+
+    // Lines along the rows, or along the columns: the picture turned a quarter turn.
+    const PixPointer bits = bitsOf(ink);
+    const PixPointer quarterTurned(pixRotateOrth(bits.get(), 1));
+    const double acrossAngle = levellingAngle(bits.get());
+    const double downAngle = levellingAngle(quarterTurned.get());
+    const Profiles across = stripProfiles(inked, ink.size(), acrossAngle);
+    const Profiles down = stripProfiles(inked, ink.size(), 90 + downAngle);
+    const double acrossContrast = lineContrast(across);
+    const double downContrast = lineContrast(down);
+    qCDebug(lcDocument) << "lines level at" << acrossAngle << "contrast" << acrossContrast
+                        << "or at" << 90 + downAngle << "contrast" << downContrast;
+    const bool alongColumns = downContrast > acrossContrast;
+    PrintLines lines;
+    lines.quarterTurns = alongColumns ? 1 : 0;
+    lines.skew = alongColumns ? downAngle : acrossAngle;
+    lines.xHeight = smallLetterHeight(alongColumns ? down : across);
+    return lines;
+}

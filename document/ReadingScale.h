@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The size at which a page's print is read, from the size it has on the picture.
+namespace ReadingScale {
+// Tesseract reads print best with small letters of this many pixels (its own guidance is 20
+// to 30; less costs little accuracy on camera pictures and much less time).
+inline constexpr double BestXHeight = 16;
+// Below this the print is too small to read well, however it is enlarged.
+inline constexpr double SmallestReadableXHeight = 8;
+// A picture is enlarged at most this much: more adds no detail the camera did not see.
+inline constexpr double LargestFactor = 4;
+inline constexpr double SmallestFactor = 0.5;
+// Small letters of ordinary print, 10 points, are about 5 points high.
+inline constexpr double OrdinaryXHeightInches = 5.0 / 72;
+
+// How much the picture is enlarged (above 1) or reduced so that its print, x-height pixels
+// high, is read at the best size; 1 when no print was measured.
+double factorFor(double xHeight);
+
+// The resolution Tesseract is told for a picture whose small letters are x-height pixels high:
+// that of ordinary print at that size.
+int resolutionFor(double xHeight);
+
+inline bool tooSmallToRead(double xHeight)
+{
+    return xHeight > 0 && xHeight < SmallestReadableXHeight;
+}
+} // namespace ReadingScale

@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: MIT
+#include "document/SheetOutline.h"
+
+#include "document/GreyMatrix.h"
+
+#include <algorithm>
+#include <opencv2/imgproc.hpp>
+#include <vector>
+
+namespace {
+// The sheet's edges are found on a quarter of the picture: still a few pixels' accuracy, and
+// the print's edges shrink to dots that form no long outline.
+constexpr double Reduction = 0.25;
+// A sheet covers between a fifth of the picture and nearly all of it; beyond that the page
+// fills the view and there is no desk to leave out.
+constexpr double SmallestShare = 0.2;
+constexpr double LargestShare = 0.95;
+// Paper and desk differ by at least this many grey levels; a block of print, whose inside and
+// outside are both paper, does not.
+constexpr int LeastContrast = 6;
+// A side's line is fitted to the edges within this many reduced pixels of the rough outline,
+// away from its rounded ends.
+constexpr float SideReach = 6;
+constexpr float SideEnds = 0.1f;
+
+int medianOf(const cv::Mat &grey, const cv::Mat &mask)
+{
+    const int channels[] = {0};
+    const int bins[] = {256};
+    const float range[] = {0, 256};
+    const float *ranges[] = {range};
+    cv::Mat histogram;
+    cv::calcHist(&grey, 1, channels, mask, histogram, 1, bins, ranges);
+    const double half = cv::sum(histogram)[0] / 2;
+    double below = 0;
+    for (int level = 0; level < 256; ++level) {
+        below += histogram.at<float>(level);
+        if (below >= half && below > 0)
+            return level;
+    }
+    return -1;
+}
+
+// The grey levels of bands a little inside and a little outside the outline, clear of the
+// sheet's blurred edge and its shadow.
+std::pair<int, int> bandLevels(const cv::Mat &grey, const std::vector<cv::Point> &outline)
+{
+    cv::Mat inside(grey.size(), CV_8U, cv::Scalar(0));
+    cv::fillConvexPoly(inside, outline, cv::Scalar(255));
+    const cv::Mat square = cv::getStructuringElement(cv::MORPH_RECT, cv::Size(5, 5));
+    cv::Mat near, far;
+    cv::erode(inside, near, square, cv::Point(-1, -1), 1);
+    cv::erode(inside, far, square, cv::Point(-1, -1), 3);
+    const int paper = medianOf(grey, near - far);
+    cv::dilate(inside, near, square, cv::Point(-1, -1), 2);
+    cv::dilate(inside, far, square, cv::Point(-1, -1), 4);
+    return {paper, medianOf(grey, far - near)};
+}
+
+// The sheet's corners where lines fitted to its edges meet: along each side of the rough
+// outline (whose corners the widening of the edges rounds), the edge nearest the inside at each
+// step, which is the paper's own edge rather than its shadow's.
+std::vector<cv::Point2f> fittedCorners(const std::vector<cv::Point> &quad, const cv::Mat &edges)
+{
+    std::vector<cv::Point> edge;
+    cv::findNonZero(edges, edge);
+    const cv::Point2f centre = (cv::Point2f(quad[0]) + cv::Point2f(quad[1]) + cv::Point2f(quad[2]) +
+                                cv::Point2f(quad[3])) *
+                               0.25f;
+    std::array<cv::Vec4f, 4> sides;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const cv::Point2f from = quad[i];
+        const cv::Point2f along = cv::Point2f(quad[(i + 1) % 4]) - from;
+        const float length = float(cv::norm(along));
+        // Across the side, positive towards the inside.
+        cv::Point2f inward(-along.y / length, along.x / length);
+        if (inward.dot(centre - from) < 0)
+            inward = -inward;
+        std::vector<std::pair<float, cv::Point2f>> innermost(std::size_t(length) + 1,
+                                                             {-SideReach - 1, {}});
+        for (const cv::Point &p : edge) {
+            const cv::Point2f d = cv::Point2f(p) - from;
+            const float t = d.dot(along) / (length * length);
+            const float in = d.dot(inward);
+            auto &step = innermost[std::size_t(t * length)];
+            if (t > SideEnds && t < 1 - SideEnds && std::abs(in) <= SideReach && in > step.first)
+                step = {in, cv::Point2f(p)};
+        }
+        std::vector<cv::Point2f> near;
+        for (const auto &[in, point] : innermost) {
+            if (in >= -SideReach)
+                near.push_back(point);
+        }
+        if (near.size() < 10)
+            return {quad.begin(), quad.end()};
+        cv::fitLine(near, sides[i], cv::DIST_HUBER, 0, 0.01, 0.01);
+    }
+    std::vector<cv::Point2f> corners;
+    for (std::size_t i = 0; i < 4; ++i) {
+        // Side i-1 and side i meet at corner i.
+        const cv::Vec4f &a = sides[(i + 3) % 4];
+        const cv::Vec4f &b = sides[i];
+        const float cross = a[0] * b[1] - a[1] * b[0];
+        if (std::abs(cross) < 1e-3f)
+            return {quad.begin(), quad.end()};
+        const float t = ((b[2] - a[2]) * b[1] - (b[3] - a[3]) * b[0]) / cross;
+        corners.emplace_back(a[2] + t * a[0], a[3] + t * a[1]);
+    }
+    return corners;
+}
+
+std::array<QPointF, 4> clockwiseFromTopLeft(std::vector<cv::Point2f> points)
+{
+    const cv::Point2f centre = (points[0] + points[1] + points[2] + points[3]) * 0.25f;
+    // Image y grows downwards, so increasing angles run clockwise on screen.
+    std::sort(points.begin(), points.end(), [centre](cv::Point2f a, cv::Point2f b) {
+        return std::atan2(a.y - centre.y, a.x - centre.x) <
+               std::atan2(b.y - centre.y, b.x - centre.x);
+    });
+    const auto first =
+        std::min_element(points.begin(), points.end(),
+                         [](cv::Point2f a, cv::Point2f b) { return a.x + a.y < b.x + b.y; });
+    std::rotate(points.begin(), first, points.end());
+    std::array<QPointF, 4> corners;
+    for (std::size_t i = 0; i < corners.size(); ++i)
+        corners[i] = QPointF((points[i].x + 0.5) / Reduction, (points[i].y + 0.5) / Reduction);
+    return corners;
+}
+} // namespace
+
+std::optional<SheetOutline> findSheetOutline(const QImage &picture)
+{
+    const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
+    cv::Mat small;
+    cv::resize(greyMatrix(grey), small, cv::Size(), Reduction, Reduction, cv::INTER_AREA);
+    cv::GaussianBlur(small, small, cv::Size(5, 5), 0);
+    cv::Mat edges;
+    // Gentle edges count: a camera's tone curve leaves a light desk only a few grey levels below
+    // the paper. Averaged over four by four pixels, the sensor's grain makes none.
+    cv::Canny(small, edges, 5, 15);
+    // Widened, so that the sheet's edge and its shadow close into one band around it.
+    cv::Mat joined;
+    cv::dilate(edges, joined, cv::Mat());
+    std::vector<std::vector<cv::Point>> contours;
+    cv::findContours(joined, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
+
+    const double area = double(small.rows) * small.cols;
+    struct Candidate
+    {
+        std::vector<cv::Point> quad;
+        double area;
+        int paper;
+    };
+    std::vector<Candidate> candidates;
+    for (const std::vector<cv::Point> &contour : contours) {
+        std::vector<cv::Point> hull;
+        cv::convexHull(contour, hull);
+        const double hullArea = cv::contourArea(hull);
+        if (hullArea < SmallestShare * area || hullArea > LargestShare * area)
+            continue;
+        std::vector<cv::Point> quad;
+        cv::approxPolyDP(hull, quad, 0.02 * cv::arcLength(hull, true), true);
+        if (quad.size() != 4)
+            continue;
+        const auto [paper, desk] = bandLevels(small, quad);
+        if (paper >= 0 && desk >= 0 && std::abs(paper - desk) >= LeastContrast)
+            candidates.push_back({quad, hullArea, paper});
+    }
+    if (candidates.empty())
+        return std::nullopt;
+    const Candidate &best =
+        *std::max_element(candidates.begin(), candidates.end(),
+                          [](const Candidate &a, const Candidate &b) { return a.area < b.area; });
+    return SheetOutline{clockwiseFromTopLeft(fittedCorners(best.quad, edges)), best.paper};
+}

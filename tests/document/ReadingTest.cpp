@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: MIT
+// How a camera picture of a page is prepared for reading: the sheet found on the desk, the
+// print's lines and size measured, the scale and the way up chosen.
+#include "document/PageOrientation.h"
+#include "document/ReadingPicture.h"
+#include "document/ReadingScale.h"
+#include "document/SheetOutline.h"
+#include "tests/TestSupport.h"
+#include "tests/support/SimulatorPicture.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLineF>
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+struct ScaleCase
+{
+    const char *what;
+    double xHeight;
+    double factor;
+};
+
+class ReadingScaleTest : public testing::TestWithParam<ScaleCase>
+{};
+
+// Small print is enlarged, large print reduced, never beyond what adds or keeps detail.
+TEST_P(ReadingScaleTest, BringsThePrintToTheSizeReadBest)
+{
+    EXPECT_DOUBLE_EQ(ReadingScale::factorFor(GetParam().xHeight), GetParam().factor);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, ReadingScaleTest,
+                         testing::Values(ScaleCase{"smallPrintEnlarged", 5, 3.2},
+                                         ScaleCase{"bestSizeKept", 16, 1},
+                                         ScaleCase{"largePrintReduced", 20, 0.8},
+                                         ScaleCase{"tinyPrintEnlargedAtMost4", 2, 4},
+                                         ScaleCase{"hugePrintReducedAtMostHalf", 80, 0.5},
+                                         ScaleCase{"noPrintMeasured", 0, 1}),
+                         [](const auto &info) { return std::string(info.param.what); });
+
+struct WayCase
+{
+    const char *what;
+    std::optional<PageOrientation::Detection> detection;
+    std::optional<bool> upsideDown;
+};
+
+class PageOrientationTest : public testing::TestWithParam<WayCase>
+{};
+
+// A sure detection is taken; an unsure or missing one leaves both ways to be tried.
+TEST_P(PageOrientationTest, TakesOnlyASureDetection)
+{
+    EXPECT_EQ(PageOrientation::sureWay(GetParam().detection), GetParam().upsideDown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Detections, PageOrientationTest,
+    testing::Values(WayCase{"sureUpright", PageOrientation::Detection{-300, -312}, false},
+                    WayCase{"sureUpsideDown", PageOrientation::Detection{-320, -310}, true},
+                    WayCase{"unsure", PageOrientation::Detection{-330, -327}, std::nullopt},
+                    WayCase{"noDetection", std::nullopt, std::nullopt}),
+    [](const auto &info) { return std::string(info.param.what); });
+
+struct SheetCase
+{
+    const char *what;
+    SheetSetup setup;
+};
+
+SheetSetup sheet(int quarterTurns, double skew, double keystone, int desk, int points = 10)
+{
+    SheetSetup setup;
+    setup.quarterTurns = quarterTurns;
+    setup.skew = skew;
+    setup.keystone = keystone;
+    setup.desk = desk;
+    setup.points = points;
+    setup.fill = 85;
+    return setup;
+}
+
+const auto SheetCases = testing::Values(SheetCase{"upright", sheet(0, 0, 0, 140)},
+                                        SheetCase{"darkDeskSkewed", sheet(0, 5, 0, 30, 8)},
+                                        SheetCase{"keystonedSideways", sheet(1, -2, 5, 90, 12)});
+const auto sheetName = [](const auto &info) {
+    return std::string(info.param.what);
+};
+
+class SheetOutlineTest : public testing::TestWithParam<SheetCase>
+{};
+
+// The outline found is the sheet the simulator laid down, corner for corner, to within a few
+// pixels: not its shadow, nor its blurred edge.
+TEST_P(SheetOutlineTest, FindsTheSheetOnTheDesk)
+{
+    const SheetCapture capture = sheetCapture(GetParam().setup);
+    const std::optional<SheetOutline> outline = findSheetOutline(capture.picture);
+    ASSERT_TRUE(outline.has_value());
+    std::array<QPointF, 4> expected = capture.sheet.corners;
+    // Found clockwise from the top left of the picture, laid down in the page's own order.
+    std::rotate(
+        expected.begin(),
+        std::min_element(expected.begin(), expected.end(),
+                         [](QPointF a, QPointF b) { return a.x() + a.y() < b.x() + b.y(); }),
+        expected.end());
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_LT(QLineF(outline->corners[i], expected[i]).length(), 5)
+            << i << ": " << outline->corners[i].x() << "," << outline->corners[i].y() << " not "
+            << expected[i].x() << "," << expected[i].y();
+}
+
+INSTANTIATE_TEST_SUITE_P(Sheets, SheetOutlineTest, SheetCases, sheetName);
+
+class PrintMeasureTest : public testing::TestWithParam<SheetCase>
+{};
+
+// The lines are levelled (upright or upside down) and the small letters measured as the font
+// sets them on the picture.
+TEST_P(PrintMeasureTest, LevelsTheLinesAndMeasuresThePrint)
+{
+    const SheetSetup &setup = GetParam().setup;
+    const SheetCapture capture = sheetCapture(setup);
+    const ReadingPicture page(capture.picture);
+    const double placed = std::fmod(90 * setup.quarterTurns + setup.skew + 360, 180);
+    const double levelled = std::fmod(placed + page.turn(false), 180);
+    // A keystoned page's lines fan out by a fraction of a degree.
+    EXPECT_LT(std::min(levelled, 180 - levelled), 0.5) << page.turn(false);
+
+    QFont font(setup.font);
+    font.setPixelSize(1000);
+    const double pagePoints = 841.89; // A4's height
+    // Keystoning makes one side longer than the other: their mean is the page's middle.
+    const std::array<QPointF, 4> &corners = capture.sheet.corners;
+    const double pixelsPerPoint =
+        (QLineF(corners[0], corners[3]).length() + QLineF(corners[1], corners[2]).length()) / 2 /
+        pagePoints;
+    const double xHeight = QFontMetricsF(font).xHeight() / 1000 * setup.points * pixelsPerPoint;
+    EXPECT_NEAR(page.xHeight(), xHeight, 0.15 * xHeight);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sheets, PrintMeasureTest, SheetCases, sheetName);
+} // namespace
