@@ -714,7 +714,7 @@ Grund: %2</translation>
     </message>
     <message>
         <source>Sheet of typeset text the simulated main unit shows: &quot;default&quot;, or changes such as points=9,turn=90,skew=3,desk=40 (see the README).</source>
-        <translation>Blatt mit gesetztem Text, das die simulierte Haupteinheit zeigt: &quot;default&quot; oder Änderungen wie points=9,turn=90,skew=3,desk=40 (siehe README).</translation>
+        <translation>Blatt mit gesetztem Text, das das simulierte Hauptgerät zeigt: &quot;default&quot; oder Änderungen wie points=9,turn=90,skew=3,desk=40 (siehe README).</translation>
     </message>
     <message>
         <source>--%1 and --%2 cannot be used together</source>
