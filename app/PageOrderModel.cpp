@@ -129,6 +129,7 @@ bool PageOrderModel::dropMimeData(const QMimeData *data, Qt::DropAction action, 
     m_order.insert(m_order.begin() + at, dropped.begin(), dropped.end());
     endInsertRows();
     numbersChanged();
+    Q_EMIT pagesDropped(dropped);
     return true;
 }
 

@@ -36,6 +36,10 @@ public:
     bool dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
                       const QModelIndex &parent) override;
 
+Q_SIGNALS:
+    // Pages were dropped in their new place; the view removes them where they were next.
+    void pagesDropped(const std::vector<PageId> &ids);
+
 private:
     void numbersChanged();
 

@@ -13,6 +13,9 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 constexpr int ThumbnailSide = PageRecord::ThumbnailSide;
 
@@ -80,6 +83,9 @@ PagesDialog::PagesDialog(const PageDocument &document, QWidget *parent)
             [this](const QModelIndex &index) { openPage(index.row()); });
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &PagesDialog::updateButtons);
+    connect(m_model, &PageOrderModel::pagesDropped, this,
+            [this](const std::vector<PageId> &ids) { m_dropped = ids; });
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &PagesDialog::chooseDroppedPages);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &PagesDialog::updateButtons);
     connect(m_model, &QAbstractItemModel::rowsMoved, this, &PagesDialog::updateButtons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -129,6 +135,22 @@ void PagesDialog::openPage(int row)
         return;
     PageViewer viewer(m_document, page, row + 1, this);
     viewer.exec();
+}
+
+void PagesDialog::chooseDroppedPages()
+{
+    QItemSelection chosen;
+    for (PageId id : std::exchange(m_dropped, {})) {
+        const auto at = std::find(order().begin(), order().end(), id);
+        if (at != order().end()) {
+            const QModelIndex index = m_model->index(int(at - order().begin()));
+            chosen.select(index, index);
+        }
+    }
+    if (chosen.isEmpty())
+        return;
+    m_list->setCurrentIndex(chosen.indexes().first());
+    m_list->selectionModel()->select(chosen, QItemSelectionModel::ClearAndSelect);
 }
 
 void PagesDialog::updateButtons()

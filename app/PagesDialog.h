@@ -32,6 +32,8 @@ private:
     void removeSelected();
     void openPage(int row);
     void updateButtons();
+    // Once the view has removed dragged pages where they were: they stay chosen where they went.
+    void chooseDroppedPages();
 
     const PageDocument &m_document;
     PageOrderModel *m_model = nullptr;
@@ -39,4 +41,7 @@ private:
     QPushButton *m_earlier = nullptr;
     QPushButton *m_later = nullptr;
     QPushButton *m_remove = nullptr;
+    // Pages dropped whose old rows the view has yet to remove; the selection says which those
+    // are, so it must not change before.
+    std::vector<PageId> m_dropped;
 };

@@ -46,6 +46,7 @@ TEST_F(PagesDialogFixture, DraggingAPageMovesItBeforeThePageItIsDroppedOn)
     ASSERT_TRUE(model().removeRows(4, 1));
     EXPECT_EQ(dialog->order(), (std::vector<PageId>{ids[0], ids[3], ids[1], ids[2]}));
     EXPECT_EQ(model().data(row(1), Qt::DisplayRole).toString(), QStringLiteral("2"));
+    EXPECT_EQ(list().currentIndex().row(), 1) << "the dragged page stays chosen";
     EXPECT_EQ(document.indexOf(ids[3]), 3) << "the document waits for the dialog's OK";
 }
 
