@@ -13,6 +13,7 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QThread>
 
 namespace {
 // In the folder that Save and Open use too.
@@ -50,7 +51,8 @@ PdfCommands::PdfCommands(const Surroundings &surroundings)
     , m_askRecovery([this](int pages, const QDateTime &changed) {
         return PageRecovery::ask(&m_dialogParent, pages, changed);
     })
-    , m_makeRecognizer([] { return TesseractRecognizer::createFor(QLocale::system()); })
+    , m_makeRecognizer(
+          [this] { return TesseractRecognizer::createFor(QLocale::system(), m_threadsPerPage); })
 {
     connect(&m_pages, &PageDocument::pagesChanged, this, [this] {
         showPageCount();
@@ -101,6 +103,8 @@ void PdfCommands::savePdf()
     m_saving.clear();
     for (int i = 0; i < m_pages.count(); ++i)
         m_saving.push_back(m_pages.page(i).id);
+    // Set before the job's threads make their recognizers.
+    m_threadsPerPage = PdfExport::threadsPerPage(m_pages.count(), QThread::idealThreadCount());
     m_job = std::make_unique<PdfExportJob>(
         m_pages.sources(), *path, PdfWriter::paperSize(QLocale::system()), m_makeRecognizer);
     m_progress.startProgress(tr("Cancel"), tr("Stop writing the PDF"),

@@ -108,4 +108,6 @@ private:
     UnsavedQuestion m_askUnsaved;
     PageRecovery::Question m_askRecovery;
     PdfExport::RecognizerFactory m_makeRecognizer;
+    // The threads the program's recognizer reads a page on, for the save being written.
+    int m_threadsPerPage = 2;
 };

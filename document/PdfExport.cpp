@@ -159,6 +159,11 @@ PdfExportResult run(const std::vector<PageSource> &pages, const QString &path, Q
     return result;
 }
 
+int threadsPerPage(int pages, int threads)
+{
+    return std::clamp(threads / std::max(pages, 1), 1, 2);
+}
+
 QString smallPrintHint()
 {
     return QCoreApplication::translate("PdfExport",

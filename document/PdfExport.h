@@ -46,6 +46,10 @@ PdfExportResult run(const std::vector<PageSource> &pages, const QString &path, Q
                     const TextRecognizer::CancelCheck &cancelled,
                     const std::function<void(int)> &pageDone);
 
+// The threads left to read each page when pages are read one per thread at once: a second one
+// only for a page with a core to spare.
+int threadsPerPage(int pages, int threads);
+
 // The one-line hint shown when the print of some pages was too small to read well.
 QString smallPrintHint();
 } // namespace PdfExport

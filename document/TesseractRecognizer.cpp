@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <future>
@@ -60,11 +61,12 @@ TesseractRecognizer::TesseractRecognizer(std::vector<std::unique_ptr<TesseractRe
 
 TesseractRecognizer::~TesseractRecognizer() = default;
 
-std::unique_ptr<TesseractRecognizer> TesseractRecognizer::create(const QString &language)
+std::unique_ptr<TesseractRecognizer> TesseractRecognizer::create(const QString &language,
+                                                                 int threads)
 {
     const QByteArray name = language.toLatin1();
     std::vector<std::unique_ptr<TesseractReader>> readers;
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < std::clamp(threads, 1, 2); ++i) {
         if (auto reader = TesseractReader::create(name.constData()))
             readers.push_back(std::move(reader));
     }
@@ -79,12 +81,13 @@ std::unique_ptr<TesseractRecognizer> TesseractRecognizer::create(const QString &
         new TesseractRecognizer(std::move(readers), std::move(orientation)));
 }
 
-std::unique_ptr<TesseractRecognizer> TesseractRecognizer::createFor(const QLocale &locale)
+std::unique_ptr<TesseractRecognizer> TesseractRecognizer::createFor(const QLocale &locale,
+                                                                    int threads)
 {
     const QString own = RecognitionLanguage::forLocale(locale);
-    if (auto recognizer = create(own))
+    if (auto recognizer = create(own, threads))
         return recognizer;
-    return own == QLatin1String("eng") ? nullptr : create(QStringLiteral("eng"));
+    return own == QLatin1String("eng") ? nullptr : create(QStringLiteral("eng"), threads);
 }
 
 PageReading TesseractRecognizer::recognize(const QImage &picture, const CancelCheck &cancelled)

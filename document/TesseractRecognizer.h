@@ -22,9 +22,11 @@ class TesseractRecognizer : public TextRecognizer
 {
 public:
     // Nothing when the pack of language (Tesseract's name, e.g. "deu") is not installed.
-    static std::unique_ptr<TesseractRecognizer> create(const QString &language);
+    // threads: how many a page is read on, 1 or 2 (where pages are read one per core at once,
+    // a second one per page only makes them wait for each other).
+    static std::unique_ptr<TesseractRecognizer> create(const QString &language, int threads = 2);
     // The pack of the locale's language, else the English one; nothing when neither is there.
-    static std::unique_ptr<TesseractRecognizer> createFor(const QLocale &locale);
+    static std::unique_ptr<TesseractRecognizer> createFor(const QLocale &locale, int threads = 2);
     ~TesseractRecognizer() override;
 
     PageReading recognize(const QImage &picture, const CancelCheck &cancelled) override;
