@@ -18,6 +18,8 @@ endfunction()
 
 quillon_gzip(${PROJECT_SOURCE_DIR}/doc/QuillonU.1 QuillonU.1)
 install(FILES ${PROJECT_BINARY_DIR}/dist/QuillonU.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+quillon_gzip(${PROJECT_SOURCE_DIR}/doc/sane-quillon.5 sane-quillon.5)
+install(FILES ${PROJECT_BINARY_DIR}/dist/sane-quillon.5.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man5)
 
 set(CPACK_PACKAGE_NAME quillonu)
 set(QUILLON_PACKAGE_MAINTAINER "TOVA <support@tova.example>"
@@ -49,7 +51,10 @@ set(CPACK_PACKAGE_DESCRIPTION
     "saves it as BMP, JPEG or PNG, copies and prints it, turns pages into\n"
     "a searchable PDF, and drives the camera (zoom, focus, iris, lamps,\n"
     "rotation, pointer) from a remote-control panel. It can also capture\n"
-    "one picture from a script, without a window.")
+    "one picture from a script, without a window.\n"
+    "\n"
+    "Its SANE backend makes the camera a scanner for every SANE frontend\n"
+    "on this machine and, through saned, on the network.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -58,12 +63,18 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${QUILLON_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The SANE backend is loaded by libsane; the program runs without it.
+set(CPACK_DEBIAN_PACKAGE_ENHANCES libsane1)
 # Without them the program still runs: PDFs lose their text layer (without the orientation pack,
 # pages are read both ways up to tell which is right, a little slower), Qt's buttons stay English,
 # and on a Wayland desktop the window goes through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "tesseract-ocr-eng, tesseract-ocr-osd, qt6-translations-l10n, qt6-wayland")
+# The SANE backend's configuration is the administrator's to change: kept on upgrades.
+file(WRITE ${PROJECT_BINARY_DIR}/dist/conffiles
+    "${QUILLON_SANE_CONFIG_DIR}/dll.d/quillon\n${QUILLON_SANE_CONFIG_DIR}/quillon.conf\n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
-    ${PROJECT_BINARY_DIR}/dist/postinst ${PROJECT_BINARY_DIR}/dist/postrm)
+    ${PROJECT_BINARY_DIR}/dist/postinst ${PROJECT_BINARY_DIR}/dist/postrm
+    ${PROJECT_BINARY_DIR}/dist/conffiles)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -4,6 +4,13 @@
 #include <cmath>
 
 namespace PageOrientation {
+std::optional<bool> sureWay(double uprightConfidence)
+{
+    if (std::abs(uprightConfidence) < ConfidentAscenders)
+        return std::nullopt;
+    return uprightConfidence < 0;
+}
+
 std::optional<bool> sureWay(const std::optional<Detection> &detection)
 {
     if (!detection || std::abs(detection->upright - detection->upsideDown) < ConfidentLead)

@@ -171,13 +171,18 @@ double smallLetterHeight(const Profiles &profiles)
     }
     return bands.back().first;
 }
+
+cv::Mat inkOf(const QImage &grey)
+{
+    cv::Mat ink;
+    cv::threshold(greyMatrix(grey), ink, 0, 255, cv::THRESH_BINARY_INV | cv::THRESH_OTSU);
+    return ink;
+}
 } // namespace
 
 PrintLines measurePrintLines(const QImage &grey)
 {
-    const cv::Mat page = greyMatrix(grey);
-    cv::Mat ink;
-    cv::threshold(page, ink, 0, 255, cv::THRESH_BINARY_INV | cv::THRESH_OTSU);
+    const cv::Mat ink = inkOf(grey);
     std::vector<cv::Point> inked;
     cv::findNonZero(ink, inked);
     if (inked.empty())
@@ -200,4 +205,14 @@ PrintLines measurePrintLines(const QImage &grey)
     lines.skew = alongColumns ? downAngle : acrossAngle;
     lines.xHeight = smallLetterHeight(alongColumns ? down : across);
     return lines;
+}
+
+double uprightConfidence(const QImage &levelGrey)
+{
+    const PixPointer bits = bitsOf(inkOf(levelGrey));
+    float confidence = 0;
+    // Leptonica's own least count of ascenders and descenders, all of each word counted.
+    if (pixUpDownDetect(bits.get(), &confidence, 0, 0, 0) != 0)
+        return 0;
+    return confidence;
 }

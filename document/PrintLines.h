@@ -17,3 +17,9 @@ struct PrintLines
 // Measured on the page's grey picture (dark print on light paper, evenly lit). Skews up to
 // 12 degrees either way are found.
 PrintLines measurePrintLines(const QImage &grey);
+
+// How surely level lines of Latin print read upright rather than upside down, from the
+// ascenders and descenders of their letters (Leptonica's count; letters that rise above the
+// small ones far outnumber those that hang below): positive upright, negative upside down, near
+// 0 when too little print or no level lines tell. For print of 150 to 300 pixels an inch.
+double uprightConfidence(const QImage &levelGrey);

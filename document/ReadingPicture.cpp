@@ -157,6 +157,7 @@ ReadingPicture::ReadingPicture(const QImage &picture)
                    cv::Scalar(PaperLevel));
     m_image = greyImage(level).copy();
     m_sampleBand = busiestBand(level);
+    m_uprightConfidence = ::uprightConfidence(m_image);
 }
 
 QRect ReadingPicture::sampleBand(bool upsideDown) const

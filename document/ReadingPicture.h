@@ -8,7 +8,8 @@
 
 // A camera picture of a page as Tesseract reads it: the sheet alone where it lies on a desk,
 // evenly lit and sharpened, turned so that its lines are level and scaled so that its print has
-// the size Tesseract reads best. Which way up the level lines stand is for the reader to decide.
+// the size Tesseract reads best. Which way up the level lines stand it only estimates; the reader
+// decides.
 class ReadingPicture
 {
 public:
@@ -23,6 +24,11 @@ public:
     QRect sampleBand(bool upsideDown) const;
     // How far image(upsideDown) is turned clockwise from the picture, in degrees, 0 to 360.
     double turn(bool upsideDown) const;
+    // How surely image(upsideDown) reads upright: PrintLines' uprightConfidence.
+    double uprightConfidence(bool upsideDown) const
+    {
+        return upsideDown ? -m_uprightConfidence : m_uprightConfidence;
+    }
     // Pixels of the picture per pixel of the image.
     double pictureScale() const { return 1 / m_factor; }
 
@@ -36,4 +42,5 @@ private:
     QImage m_image;
     QTransform m_toImage;
     QRect m_sampleBand;
+    double m_uprightConfidence = 0;
 };

@@ -97,13 +97,14 @@ PageReading TesseractRecognizer::recognize(const QImage &picture, const CancelCh
     result.xHeight = page.xHeight();
     if (cancelled())
         return result;
-    const std::optional<PageOrientation::Detection> detection = detectOrientation(page);
     qCDebug(lcDocument) << "print x-height" << page.xHeight() << "read at" << page.imageXHeight()
-                        << "turned" << page.turn(false) << "orientation scores"
-                        << (detection ? detection->upright : 0.0)
-                        << (detection ? detection->upsideDown : 0.0) << "image"
-                        << page.image(false).size();
-    const std::optional<bool> sure = PageOrientation::sureWay(detection);
+                        << "turned" << page.turn(false) << "upright by the ascenders"
+                        << page.uprightConfidence(false) << "image" << page.image(false).size();
+    // The ascenders first: they cost little and are rarely wrong; then Tesseract's detection;
+    // reading both ways last.
+    std::optional<bool> sure = PageOrientation::sureWay(page.uprightConfidence(false));
+    if (!sure)
+        sure = PageOrientation::sureWay(detectOrientation(page));
     const bool upsideDown = sure ? *sure : readsBetterUpsideDown(page, cancelled);
     Reading reading = read(page, upsideDown, cancelled);
     if (cancelled())
@@ -131,6 +132,8 @@ TesseractRecognizer::detectOrientation(const ReadingPicture &page)
                               page.image(false), ReadingScale::resolutionFor(page.imageXHeight()),
                               &detection.upright, &detection.upsideDown))
         return std::nullopt;
+    qCDebug(lcDocument) << "orientation scores" << detection.upright << "as it is,"
+                        << detection.upsideDown << "upside down";
     return detection;
 }
 

@@ -14,9 +14,9 @@
 class ReadingPicture;
 
 // Text recognition by Tesseract with one installed language pack. The page is read as
-// ReadingPicture prepares it; which way up it stands is asked of Tesseract's orientation
-// detection (Debian's tesseract-ocr-osd) and, where that is unsure or missing, tried on a sample
-// of the page read both ways. The page's blocks of text are shared between two readers on
+// ReadingPicture prepares it; which way up its level lines stand is told by its letters'
+// ascenders, else by Tesseract's orientation detection (Debian's tesseract-ocr-osd), else by a
+// sample of the page read both ways. The page's blocks of text are shared between two readers on
 // threads of their own.
 class TesseractRecognizer : public TextRecognizer
 {

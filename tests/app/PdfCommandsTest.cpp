@@ -201,16 +201,16 @@ private:
 TEST_F(PdfCommandsTest, SaysWhenThePrintIsTooSmallToReadWell)
 {
     PdfCommands &pdf = frameWithTwoPages();
-    double xHeight = 5;
+    double xHeight = 4;
     pdf.setRecognizerFactory([&xHeight] { return std::make_unique<PrintOfSize>(xHeight); });
     QSignalSpy finished(&pdf, &PdfCommands::saveFinished);
-    for (const double size : {5.0, 12.0}) {
+    for (const double size : {4.0, 12.0}) {
         xHeight = size;
         frame->commandAction(CommandId::AddPage)->trigger();
         frame->commandAction(CommandId::SavePdf)->trigger();
         ASSERT_TRUE(finished.wait(30000));
         EXPECT_TRUE(finished.takeFirst().constFirst().toBool());
-        EXPECT_EQ(message().endsWith(u' ' + PdfExport::smallPrintHint()), size == 5.0)
+        EXPECT_EQ(message().endsWith(u' ' + PdfExport::smallPrintHint()), size == 4.0)
             << message().toStdString();
     }
 }

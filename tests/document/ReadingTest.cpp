@@ -59,11 +59,35 @@ TEST_P(PageOrientationTest, TakesOnlyASureDetection)
 
 INSTANTIATE_TEST_SUITE_P(
     Detections, PageOrientationTest,
-    testing::Values(WayCase{"sureUpright", PageOrientation::Detection{-300, -312}, false},
-                    WayCase{"sureUpsideDown", PageOrientation::Detection{-320, -310}, true},
-                    WayCase{"unsure", PageOrientation::Detection{-330, -327}, std::nullopt},
+    testing::Values(WayCase{"sureUpright", PageOrientation::Detection{-300, -316}, false},
+                    WayCase{"sureUpsideDown", PageOrientation::Detection{-326, -310}, true},
+                    WayCase{"leadAsTheWrongWayReaches", PageOrientation::Detection{-330, -320},
+                            std::nullopt},
                     WayCase{"noDetection", std::nullopt, std::nullopt}),
     [](const auto &info) { return std::string(info.param.what); });
+
+struct AscendersCase
+{
+    const char *what;
+    double uprightConfidence;
+    std::optional<bool> upsideDown;
+};
+
+class AscendersWayTest : public testing::TestWithParam<AscendersCase>
+{};
+
+// The ascenders decide only when they clearly point one way.
+TEST_P(AscendersWayTest, DecideOnlyWhenSure)
+{
+    EXPECT_EQ(PageOrientation::sureWay(GetParam().uprightConfidence), GetParam().upsideDown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Confidences, AscendersWayTest,
+                         testing::Values(AscendersCase{"upright", 40, false},
+                                         AscendersCase{"upsideDown", -55, true},
+                                         AscendersCase{"unsure", 5, std::nullopt},
+                                         AscendersCase{"nothingCounted", 0, std::nullopt}),
+                         [](const auto &info) { return std::string(info.param.what); });
 
 struct SheetCase
 {
@@ -85,7 +109,8 @@ SheetSetup sheet(int quarterTurns, double skew, double keystone, int desk, int p
 
 const auto SheetCases = testing::Values(SheetCase{"upright", sheet(0, 0, 0, 140)},
                                         SheetCase{"darkDeskSkewed", sheet(0, 5, 0, 30, 8)},
-                                        SheetCase{"keystonedSideways", sheet(1, -2, 5, 90, 12)});
+                                        SheetCase{"keystonedSideways", sheet(1, -2, 5, 90, 12)},
+                                        SheetCase{"upsideDownAskew", sheet(2, 1.5, 0, 170, 9)});
 const auto sheetName = [](const auto &info) {
     return std::string(info.param.what);
 };
@@ -118,17 +143,21 @@ INSTANTIATE_TEST_SUITE_P(Sheets, SheetOutlineTest, SheetCases, sheetName);
 class PrintMeasureTest : public testing::TestWithParam<SheetCase>
 {};
 
-// The lines are levelled (upright or upside down) and the small letters measured as the font
-// sets them on the picture.
-TEST_P(PrintMeasureTest, LevelsTheLinesAndMeasuresThePrint)
+// The lines are levelled, the ascenders tell surely whether the levelled page reads upright or
+// upside down, and the small letters are measured as the font sets them on the picture.
+TEST_P(PrintMeasureTest, LevelsTheLinesTellsWhichWayUpAndMeasuresThePrint)
 {
     const SheetSetup &setup = GetParam().setup;
     const SheetCapture capture = sheetCapture(setup);
     const ReadingPicture page(capture.picture);
-    const double placed = std::fmod(90 * setup.quarterTurns + setup.skew + 360, 180);
-    const double levelled = std::fmod(placed + page.turn(false), 180);
+    const double placed = std::fmod(90 * setup.quarterTurns + setup.skew + 720, 360);
+    const double levelled = std::fmod(placed + page.turn(false), 360);
+    const double fromLevel = std::fmod(levelled, 180);
     // A keystoned page's lines fan out by a fraction of a degree.
-    EXPECT_LT(std::min(levelled, 180 - levelled), 0.5) << page.turn(false);
+    EXPECT_LT(std::min(fromLevel, 180 - fromLevel), 0.5) << page.turn(false);
+    const bool upsideDown = levelled > 90 && levelled < 270;
+    EXPECT_EQ(PageOrientation::sureWay(page.uprightConfidence(false)), upsideDown)
+        << page.uprightConfidence(false);
 
     QFont font(setup.font);
     font.setPixelSize(1000);
@@ -139,7 +168,8 @@ TEST_P(PrintMeasureTest, LevelsTheLinesAndMeasuresThePrint)
         (QLineF(corners[0], corners[3]).length() + QLineF(corners[1], corners[2]).length()) / 2 /
         pagePoints;
     const double xHeight = QFontMetricsF(font).xHeight() / 1000 * setup.points * pixelsPerPoint;
-    EXPECT_NEAR(page.xHeight(), xHeight, 0.15 * xHeight);
+    // Blur spreads the small letters' band of small print into the ascenders' a little.
+    EXPECT_NEAR(page.xHeight(), xHeight, 0.2 * xHeight);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sheets, PrintMeasureTest, SheetCases, sheetName);

@@ -22,9 +22,10 @@ set(uses_picture imaging link store)
 set(uses_view imaging link picture remote settings store)
 set(uses_document imaging)
 set(uses_app document imaging ipc link picture remote settings sim store view)
-set(rooms kernels link imaging store picture settings res ipc sim remote view document app)
+set(uses_sane imaging kernels link picture sim store)
+set(rooms kernels link imaging store picture settings res ipc sim remote view document app sane)
 # The rooms a program without Qt Widgets links (a shared module, the headless capture).
-set(widget_free_rooms kernels link imaging store picture ipc sim document)
+set(widget_free_rooms kernels link imaging store picture ipc sim document sane)
 
 # Every header of Qt's widget modules, by the name it is included with.
 set(widget_modules QtWidgets QtPrintSupport QtOpenGLWidgets QtSvgWidgets)
