@@ -20,10 +20,6 @@ unset SANE_DEBUG_QUILLON
 scanimage() {
     LD_PRELOAD=${QUILLON_FRONTEND_PRELOAD:-} command scanimage "$@"
 }
-saned() {
-    LD_PRELOAD=${QUILLON_FRONTEND_PRELOAD:-} command saned "$@"
-}
-export -f scanimage saned
 
 fail() {
     echo "FAIL: $*" >&2
@@ -126,7 +122,8 @@ network)
     unshare -rn bash -c '
         set -euo pipefail
         ip link set lo up
-        saned -l -b 127.0.0.1 >"$WORK/saned.log" 2>&1 &
+        # Started directly, so that $! is the daemon itself and it ends with the test.
+        LD_PRELOAD=${QUILLON_FRONTEND_PRELOAD:-} saned -l -b 127.0.0.1 >"$WORK/saned.log" 2>&1 &
         trap "kill $!" EXIT
         # The client loads only SANE'"'"'s net backend, not ours.
         export SANE_CONFIG_DIR=$WORK/client SANE_NET_HOSTS=127.0.0.1
