@@ -4,6 +4,7 @@
 #include "document/PdfExport.h"
 #include "document/TesseractRecognizer.h"
 #include "link/LinkError.h"
+#include "link/StatusText.h"
 #include "picture/HeadlessFrame.h"
 #include "picture/ImageFileFormat.h"
 #include "picture/ImageHolder.h"
@@ -35,6 +36,7 @@ bool savePdf(const QImage &picture, const QString &path)
     const QLocale locale = QLocale::system();
     const PdfExportResult result = PdfExport::run(
         {{picture, {}}}, path, PdfWriter::paperSize(locale),
+        PdfDocumentInfo{.creator = statusText(StringId::AppTitle)},
         [&locale] { return TesseractRecognizer::createFor(locale); }, 1, [] { return false; },
         [](int) {});
     if (result.status != PdfExportResult::Written) {

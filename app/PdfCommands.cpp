@@ -106,7 +106,8 @@ void PdfCommands::savePdf()
     // Set before the job's threads make their recognizers.
     m_threadsPerPage = PdfExport::threadsPerPage(m_pages.count(), QThread::idealThreadCount());
     m_job = std::make_unique<PdfExportJob>(
-        m_pages.sources(), *path, PdfWriter::paperSize(QLocale::system()), m_makeRecognizer);
+        m_pages.sources(), *path, PdfWriter::paperSize(QLocale::system()),
+        PdfDocumentInfo{.creator = statusText(StringId::AppTitle)}, m_makeRecognizer);
     m_progress.startProgress(tr("Cancel"), tr("Stop writing the PDF"),
                              [job = m_job.get()] { job->cancel(); });
     m_status.showPaneMessage(0, tr("Reading the text of the pages..."));

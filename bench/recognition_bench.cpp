@@ -86,8 +86,9 @@ void readPages(benchmark::State &state, const std::string &kind, RecognitionCorp
                 PdfWriter writer([&file](QByteArrayView bytes) {
                     return file.write(bytes.data(), bytes.size()) == bytes.size();
                 });
-                writer.begin();
-                writer.addPage(PdfWriter::preparePage(capture.picture, reading,
+                writer.begin({});
+                writer.addPage(PdfWriter::preparePage(capture.picture,
+                                                      PageEdits::ColourMode::Colour, reading,
                                                       PdfWriter::paperSize(QLocale::c())));
                 writer.finish();
             }

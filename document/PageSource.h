@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "document/PageEdits.h"
+
 #include <QImage>
 #include <QString>
 
@@ -10,6 +12,8 @@ struct PageSource
 {
     QImage picture;
     QString path;
+    // The form the page is written in.
+    PageEdits::ColourMode colourMode = PageEdits::ColourMode::Colour;
 
     // The picture, or a null one with the reason.
     QImage load(QString *reason) const;

@@ -5,7 +5,9 @@
 #include "imaging/AtomicFile.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QThread>
+#include <QUuid>
 
 #include <chrono>
 #include <condition_variable>
@@ -78,6 +80,17 @@ private:
     std::map<int, Ready> m_ready;
 };
 
+PdfDocumentInfo completed(PdfDocumentInfo info, const QString &path)
+{
+    if (info.title.isEmpty())
+        info.title = QFileInfo(path).completeBaseName();
+    if (!info.created.isValid())
+        info.created = QDateTime::currentDateTime();
+    if (info.id.isEmpty())
+        info.id = QUuid::createUuid().toRfc4122();
+    return info;
+}
+
 PageLine::Ready readPage(const PageSource &source, int number, TextRecognizer *recognizer,
                          QSizeF paper, const TextRecognizer::CancelCheck &cancelled)
 {
@@ -90,7 +103,7 @@ PageLine::Ready readPage(const PageSource &source, int number, TextRecognizer *r
                     .arg(reason)};
     const PageReading reading =
         recognizer ? recognizer->recognize(picture, cancelled) : PageReading{};
-    PdfWriter::PageParts parts = PdfWriter::preparePage(picture, reading, paper);
+    PdfWriter::PageParts parts = PdfWriter::preparePage(picture, source.colourMode, reading, paper);
     if (parts.imageData.isEmpty())
         return {{},
                 QCoreApplication::translate("PdfExport", "Page %1 cannot be encoded").arg(number)};
@@ -100,8 +113,8 @@ PageLine::Ready readPage(const PageSource &source, int number, TextRecognizer *r
 
 namespace PdfExport {
 PdfExportResult run(const std::vector<PageSource> &pages, const QString &path, QSizeF paper,
-                    const RecognizerFactory &makeRecognizer, int threads,
-                    const TextRecognizer::CancelCheck &cancelled,
+                    const PdfDocumentInfo &info, const RecognizerFactory &makeRecognizer,
+                    int threads, const TextRecognizer::CancelCheck &cancelled,
                     const std::function<void(int)> &pageDone)
 {
     PdfExportResult result;
@@ -125,7 +138,7 @@ PdfExportResult run(const std::vector<PageSource> &pages, const QString &path, Q
         });
 
     PdfWriter writer([&](QByteArrayView bytes) { return file.write(bytes, &result.failure); });
-    bool written = writer.begin();
+    bool written = writer.begin(completed(info, path));
     for (int done = 0; written && done < int(pages.size());) {
         if (cancelled()) {
             result.status = PdfExportResult::Cancelled;
@@ -173,11 +186,13 @@ QString smallPrintHint()
 } // namespace PdfExport
 
 PdfExportJob::PdfExportJob(std::vector<PageSource> pages, QString path, QSizeF paper,
-                           PdfExport::RecognizerFactory makeRecognizer, QObject *parent)
+                           PdfDocumentInfo info, PdfExport::RecognizerFactory makeRecognizer,
+                           QObject *parent)
     : QObject(parent)
     , m_pages(std::move(pages))
     , m_path(std::move(path))
     , m_paper(paper)
+    , m_info(std::move(info))
     , m_makeRecognizer(std::move(makeRecognizer))
 {}
 
@@ -196,7 +211,7 @@ void PdfExportJob::start()
         return;
     m_thread = QThread::create([this] {
         const PdfExportResult result = PdfExport::run(
-            m_pages, m_path, m_paper, m_makeRecognizer, QThread::idealThreadCount(),
+            m_pages, m_path, m_paper, m_info, m_makeRecognizer, QThread::idealThreadCount(),
             [this] { return m_cancelled.load(); },
             [this](int done) {
                 QMetaObject::invokeMethod(this, [this, done] { Q_EMIT pageDone(done); });

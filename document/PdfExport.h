@@ -41,9 +41,10 @@ using RecognizerFactory = std::function<std::unique_ptr<TextRecognizer>()>;
 // are ready, so that only a few pages are held at a time. The file replaces path only once it is
 // complete: a failed or cancelled export leaves whatever was there before. pageDone(n) follows
 // the n-th page written.
+// The info's title is the file's name unless it has one, its date now unless it has one.
 PdfExportResult run(const std::vector<PageSource> &pages, const QString &path, QSizeF paper,
-                    const RecognizerFactory &makeRecognizer, int threads,
-                    const TextRecognizer::CancelCheck &cancelled,
+                    const PdfDocumentInfo &info, const RecognizerFactory &makeRecognizer,
+                    int threads, const TextRecognizer::CancelCheck &cancelled,
                     const std::function<void(int)> &pageDone);
 
 // The threads left to read each page when pages are read one per thread at once: a second one
@@ -61,7 +62,7 @@ class PdfExportJob : public QObject
 {
     Q_OBJECT
 public:
-    PdfExportJob(std::vector<PageSource> pages, QString path, QSizeF paper,
+    PdfExportJob(std::vector<PageSource> pages, QString path, QSizeF paper, PdfDocumentInfo info,
                  PdfExport::RecognizerFactory makeRecognizer, QObject *parent = nullptr);
     // Cancels a running export and waits for its thread.
     ~PdfExportJob() override;
@@ -78,6 +79,7 @@ private:
     std::vector<PageSource> m_pages;
     QString m_path;
     QSizeF m_paper;
+    PdfDocumentInfo m_info;
     PdfExport::RecognizerFactory m_makeRecognizer;
     std::atomic_bool m_cancelled{false};
     QThread *m_thread = nullptr;

@@ -2,12 +2,12 @@
 #include "document/PdfExport.h"
 
 #include "document/TesseractRecognizer.h"
+#include "tests/document/PdfTools.h"
 #include "tests/support/CharacterErrorRate.h"
 #include "tests/support/SimulatorPicture.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
@@ -17,44 +17,24 @@
 #include <thread>
 
 namespace {
-// Poppler's tools read the files: an independent reader, not our own writer's idea of a PDF.
-QString runTool(const QString &tool, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return QStringLiteral("<%1 failed>").arg(tool);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString textOf(const QString &pdf)
-{
-    // Runs of spaces differ with the layout; words and their order matter.
-    return runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
-}
-
-int pageCountOf(const QString &pdf)
-{
-    const QString info = runTool(QStringLiteral("pdfinfo"), {pdf});
-    const qsizetype at = info.indexOf(QLatin1String("Pages:"));
-    return at < 0 ? -1 : info.mid(at + 6).section(u'\n', 0, 0).trimmed().toInt();
-}
-
-// qpdf reads the cross-reference table as written, where poppler rebuilds a broken one without
-// a word; it answers 0 only when it found neither error nor warning.
-bool qpdfFindsNoFault(const QString &pdf)
-{
-    return !runTool(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf})
-                .startsWith(QLatin1String("<qpdf failed>"));
-}
+using PdfTools::pageCountOf;
+using PdfTools::qpdfFindsNoFault;
+using PdfTools::run;
+using PdfTools::textOf;
 
 class FixedWords : public TextRecognizer
 {
 public:
     PageReading recognize(const QImage &, const CancelCheck &) override
     {
-        return {{{QStringLiteral("Grüße"), QPointF(10, 22), 60, 12},
-                 {QStringLiteral("(a\\b)"), QPointF(80, 22), 40, 12}}};
+        // The PDF's own delimiters, and letters of several scripts.
+        static const QStringList Words{QStringLiteral("Grüße"),  QStringLiteral("(a\\b)"),
+                                       QStringLiteral("Zażółć"), QStringLiteral("Καλημέρα"),
+                                       QStringLiteral("Привет"), QStringLiteral("漢字かな")};
+        std::vector<RecognizedWord> words;
+        for (const QString &word : Words)
+            words.push_back({word, QPointF(10 + 100 * double(words.size()), 22), 80, 12});
+        return {words};
     }
 };
 
@@ -75,7 +55,7 @@ PdfExportResult exportSources(const std::vector<PageSource> &pages, const QStrin
                               int threads = 2)
 {
     return PdfExport::run(
-        pages, path, PdfWriter::paperSize(QLocale::c()), factory, threads,
+        pages, path, PdfWriter::paperSize(QLocale::c()), {}, factory, threads,
         [cancel] { return cancel; }, [](int) {});
 }
 
@@ -111,15 +91,15 @@ TEST(PdfExport, CameraPagesAreSearchableAndShownUpright)
     EXPECT_TRUE(qpdfFindsNoFault(path));
     for (int page = 1; page <= 2; ++page) {
         const QString number = QString::number(page);
-        const QString text = runTool(QStringLiteral("pdftotext"),
-                                     {QStringLiteral("-raw"), QStringLiteral("-f"), number,
-                                      QStringLiteral("-l"), number, path, QStringLiteral("-")});
+        const QString text = run(QStringLiteral("pdftotext"),
+                                 {QStringLiteral("-raw"), QStringLiteral("-f"), number,
+                                  QStringLiteral("-l"), number, path, QStringLiteral("-")});
         const QString &truth = pages[page - 1].sheet.text;
         EXPECT_LT(characterErrorRate(truth, text), 10) << text.toStdString();
     }
     const QString info =
-        runTool(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"),
-                                            QStringLiteral("-l"), QStringLiteral("2"), path});
+        run(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"),
+                                        QStringLiteral("-l"), QStringLiteral("2"), path});
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page +1 rot: +0\\b"))))
         << info.toStdString();
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page +2 rot: +270\\b"))))
@@ -152,10 +132,10 @@ TEST(PdfExport, WordsKeepTheirLettersAndPicturesOnlyWithoutRecognizer)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("words.pdf"));
-    const QImage page(200, 100, QImage::Format_RGB32);
+    const QImage page(600, 100, QImage::Format_RGB32);
     EXPECT_EQ(exportPages({page}, path, [] { return std::make_unique<FixedWords>(); }).status,
               PdfExportResult::Written);
-    EXPECT_EQ(textOf(path), QStringLiteral("Grüße (a\\b)"));
+    EXPECT_EQ(textOf(path), QStringLiteral("Grüße (a\\b) Zażółć Καλημέρα Привет 漢字かな"));
     EXPECT_TRUE(qpdfFindsNoFault(path));
 
     const auto plain = exportPages({page, page, page}, path, nullptr);
