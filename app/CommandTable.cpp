@@ -41,7 +41,7 @@ using namespace CommandId;
 
 // Ctrl+[ zooms in and Ctrl+] zooms out, as on every earlier release. Many keyboards reach [ and ]
 // only with AltGr, so the usual Ctrl+plus (or =), Ctrl+minus and Ctrl+0 do the same.
-const std::array<CommandRow, 22> Commands{{
+const std::array<CommandRow, 23> Commands{{
     {FileSave, QT_TRANSLATE_NOOP("CommandTable", "&Save..."),
      QT_TRANSLATE_NOOP("CommandTable", "Save the image.\nSave"), "Ctrl+S", 0,
      [](CMainFrame &f) { f.view().OnFileSave(); }, withImage, nullptr},
@@ -71,6 +71,11 @@ const std::array<CommandRow, 22> Commands{{
     {ShowPages, QT_TRANSLATE_NOOP("CommandTable", "&Pages..."),
      QT_TRANSLATE_NOOP("CommandTable", "See, reorder and remove the pages of the PDF.\nPages"),
      nullptr, -1, [](CMainFrame &f) { f.pdf().showPages(); }, withPages, nullptr},
+    {RecognitionLanguages, QT_TRANSLATE_NOOP("CommandTable", "&Recognition languages..."),
+     QT_TRANSLATE_NOOP(
+         "CommandTable",
+         "Choose the languages the text of the pages is read in.\nRecognition languages"),
+     nullptr, -1, [](CMainFrame &f) { f.pdf().chooseLanguages(); }, always, nullptr},
     {Capture, QT_TRANSLATE_NOOP("CommandTable", "&Capture"),
      QT_TRANSLATE_NOOP("CommandTable", "Capture a new image from the main unit.\nCapture"), "Alt+C",
      1, [](CMainFrame &f) { f.view().OnCapture(); }, whenReady, nullptr},
@@ -125,8 +130,8 @@ const std::array<CommandRow, 22> Commands{{
 
 constexpr std::array<quint16, 9> FileMenu{FileSave, SavePdf,     Capture, 0,      FilePrint,
                                           0,        JpegSetting, 0,       AppExit};
-constexpr std::array<quint16, 8> EditMenu{EditCopy, 0,       Sharpness, GammaCorrection,
-                                          0,        AddPage, ScanPage,  ShowPages};
+constexpr std::array<quint16, 9> EditMenu{EditCopy, 0,        Sharpness, GammaCorrection,     0,
+                                          AddPage,  ScanPage, ShowPages, RecognitionLanguages};
 constexpr std::array<quint16, 2> RemoteMenu{ShowRemoteControl, HideRemoteControl};
 constexpr std::array<quint16, 5> ZoomMenu{ZoomIn, ZoomOut, 0, BestFit, ActualSize};
 constexpr std::array<quint16, 1> HelpMenu{AppAbout};

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/HeadlessCapture.h"
 
+#include "app/RecognitionLanguagesDialog.h"
+#include "document/LanguagePacks.h"
 #include "document/PdfExport.h"
 #include "document/TesseractRecognizer.h"
 #include "link/LinkError.h"
@@ -31,22 +33,23 @@ void printLinkError(LinkError error)
 }
 
 // A one-page searchable PDF of the picture as the window would show it.
-bool savePdf(const QImage &picture, const QString &path)
+bool savePdf(const QImage &picture, const QString &path, const SettingsStore &settings)
 {
     const QLocale locale = QLocale::system();
+    const QString languages = RecognitionLanguagesDialog::storedChoice(settings);
     const PdfExportResult result = PdfExport::run(
         {{picture, {}}}, path, PdfWriter::paperSize(locale),
         PdfDocumentInfo{.creator = statusText(StringId::AppTitle)},
-        [&locale] { return TesseractRecognizer::createFor(locale); }, 1, [] { return false; },
+        [&languages] { return TesseractRecognizer::create(languages); }, 1, [] { return false; },
         [](int) {});
     if (result.status != PdfExportResult::Written) {
         printLinkError(LinkError::PdfSaveFailed);
         std::fprintf(stderr, "%s\n", qPrintable(saveFailureDetails(path, result.failure)));
         return false;
     }
-    if (!result.searchable)
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(RecognitionLanguage::missingPackHint(QLocale::system())));
+    const QString hint = LanguagePacks::missingPackHint(languages, locale, result.searchable);
+    if (!hint.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(hint));
     else if (result.smallPrintPages > 0)
         std::fprintf(stderr, "%s\n", qPrintable(PdfExport::smallPrintHint()));
     return true;
@@ -124,6 +127,6 @@ int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings, 
     }
     const PictureFile file = pictureFileOf(path);
     if (file == PictureFile::Pdf)
-        return savePdf(image.GetImage(), path) ? Written : CaptureFailed;
+        return savePdf(image.GetImage(), path, settings) ? Written : CaptureFailed;
     return shown.save(path, imagingFormatOf(file)) ? Written : CaptureFailed;
 }

@@ -3,6 +3,8 @@
 
 #include "app/PagesDialog.h"
 #include "app/ProgressSink.h"
+#include "app/RecognitionLanguagesDialog.h"
+#include "document/LanguagePacks.h"
 #include "document/TesseractRecognizer.h"
 #include "link/LinkError.h"
 #include "link/StatusText.h"
@@ -51,8 +53,11 @@ PdfCommands::PdfCommands(const Surroundings &surroundings)
     , m_askRecovery([this](int pages, const QDateTime &changed) {
         return PageRecovery::ask(&m_dialogParent, pages, changed);
     })
-    , m_makeRecognizer(
-          [this] { return TesseractRecognizer::createFor(QLocale::system(), m_threadsPerPage); })
+    , m_makeRecognizer([this] {
+        // The languages and threads as chosen when the save starts, read on the job's threads.
+        return [languages = RecognitionLanguagesDialog::storedChoice(m_settings),
+                threads = m_threadsPerPage] { return TesseractRecognizer::create(languages, threads); };
+    })
 {
     connect(&m_pages, &PageDocument::pagesChanged, this, [this] {
         showPageCount();
@@ -92,6 +97,11 @@ void PdfCommands::showPages()
         m_pages.arrange(dialog.order());
 }
 
+void PdfCommands::chooseLanguages()
+{
+    RecognitionLanguagesDialog::ask(m_settings, &m_dialogParent);
+}
+
 void PdfCommands::savePdf()
 {
     if (busy() || m_pages.isEmpty())
@@ -107,7 +117,7 @@ void PdfCommands::savePdf()
     m_threadsPerPage = PdfExport::threadsPerPage(m_pages.count(), QThread::idealThreadCount());
     m_job = std::make_unique<PdfExportJob>(
         m_pages.sources(), *path, PdfWriter::paperSize(QLocale::system()),
-        PdfDocumentInfo{.creator = statusText(StringId::AppTitle)}, m_makeRecognizer);
+        PdfDocumentInfo{.creator = statusText(StringId::AppTitle)}, m_makeRecognizer());
     m_progress.startProgress(tr("Cancel"), tr("Stop writing the PDF"),
                              [job = m_job.get()] { job->cancel(); });
     m_status.showPaneMessage(0, tr("Reading the text of the pages..."));
@@ -141,8 +151,10 @@ void PdfCommands::showWrittenFile(int pages, const PdfExportResult &result)
 {
     QString text = tr("%n pages saved in %1.", nullptr, pages)
                        .arg(QDir::toNativeSeparators(QFileInfo(m_path).absoluteFilePath()));
-    if (!result.searchable)
-        text += u' ' + RecognitionLanguage::missingPackHint(QLocale::system());
+    const QString hint = LanguagePacks::missingPackHint(
+        RecognitionLanguagesDialog::storedChoice(m_settings), QLocale::system(), result.searchable);
+    if (!hint.isEmpty())
+        text += u' ' + hint;
     else if (result.smallPrintPages > 0)
         text += u' ' + PdfExport::smallPrintHint();
     m_status.showPaneMessage(0, text);

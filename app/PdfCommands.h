@@ -55,6 +55,8 @@ public:
 
     void addPage();
     void showPages();
+    // Asks for the languages the pages' text is read in.
+    void chooseLanguages();
     // Asks for a file and starts writing it; the pages go only once the file is written.
     void savePdf();
     // True when nothing unsaved would be lost: no pages, or the user saved or discarded them.
@@ -76,7 +78,9 @@ public:
     // Tests read words without Tesseract.
     void setRecognizerFactory(PdfExport::RecognizerFactory factory)
     {
-        m_makeRecognizer = std::move(factory);
+        m_makeRecognizer = [factory = std::move(factory)] {
+            return factory;
+        };
     }
 
 Q_SIGNALS:
@@ -107,7 +111,8 @@ private:
     PathQuestion m_askPath;
     UnsavedQuestion m_askUnsaved;
     PageRecovery::Question m_askRecovery;
-    PdfExport::RecognizerFactory m_makeRecognizer;
+    // Makes the factory of a save's recognizers as the save starts.
+    std::function<PdfExport::RecognizerFactory()> m_makeRecognizer;
     // The threads the program's recognizer reads a page on, for the save being written.
     int m_threadsPerPage = 2;
 };

@@ -185,7 +185,7 @@ void BM_SavePdf(benchmark::State &state)
     for (auto _ : state) {
         const double before = residentMegabytes();
         const PdfExportResult result = PdfExport::run(
-            sources, path, PdfWriter::paperSize(QLocale::c()),
+            sources, path, PdfWriter::paperSize(QLocale::c()), {},
             [perPage] { return TesseractRecognizer::create(QStringLiteral("eng"), perPage); },
             threads, [] { return false; },
             [&](int) { highest = std::max(highest, residentMegabytes() - before); });

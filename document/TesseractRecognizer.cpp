@@ -5,8 +5,6 @@
 #include "document/ReadingPicture.h"
 #include "document/ReadingScale.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -79,15 +77,6 @@ std::unique_ptr<TesseractRecognizer> TesseractRecognizer::create(const QString &
         qCWarning(lcDocument) << "no Tesseract orientation pack: pages are tried both ways up";
     return std::unique_ptr<TesseractRecognizer>(
         new TesseractRecognizer(std::move(readers), std::move(orientation)));
-}
-
-std::unique_ptr<TesseractRecognizer> TesseractRecognizer::createFor(const QLocale &locale,
-                                                                    int threads)
-{
-    const QString own = RecognitionLanguage::forLocale(locale);
-    if (auto recognizer = create(own, threads))
-        return recognizer;
-    return own == QLatin1String("eng") ? nullptr : create(QStringLiteral("eng"), threads);
 }
 
 PageReading TesseractRecognizer::recognize(const QImage &picture, const CancelCheck &cancelled)
@@ -188,13 +177,5 @@ QString forLocale(const QLocale &locale)
 {
     const QString code = QLocale::languageToCode(locale.language(), QLocale::ISO639Part2T);
     return code.isEmpty() || locale.language() == QLocale::C ? QStringLiteral("eng") : code;
-}
-
-QString missingPackHint(const QLocale &locale)
-{
-    return QCoreApplication::translate("RecognitionLanguage",
-                                       "The PDF has no text layer: install tesseract-ocr-%1 to "
-                                       "make it searchable.")
-        .arg(forLocale(locale));
 }
 } // namespace RecognitionLanguage

@@ -21,12 +21,10 @@ class ReadingPicture;
 class TesseractRecognizer : public TextRecognizer
 {
 public:
-    // Nothing when the pack of language (Tesseract's name, e.g. "deu") is not installed.
-    // threads: how many a page is read on, 1 or 2 (where pages are read one per core at once,
-    // a second one per page only makes them wait for each other).
+    // Nothing when a pack of languages (Tesseract's names joined by "+", e.g. "deu+eng") is not
+    // installed. threads: how many a page is read on, 1 or 2 (where pages are read one per core
+    // at once, a second one per page only makes them wait for each other).
     static std::unique_ptr<TesseractRecognizer> create(const QString &language, int threads = 2);
-    // The pack of the locale's language, else the English one; nothing when neither is there.
-    static std::unique_ptr<TesseractRecognizer> createFor(const QLocale &locale, int threads = 2);
     ~TesseractRecognizer() override;
 
     PageReading recognize(const QImage &picture, const CancelCheck &cancelled) override;
@@ -51,6 +49,4 @@ private:
 namespace RecognitionLanguage {
 // Tesseract's name for the locale's language (ISO 639-2/T, e.g. "deu"); "eng" when it has none.
 QString forLocale(const QLocale &locale);
-// The one-line hint shown when no pack could be loaded: which Debian package to install.
-QString missingPackHint(const QLocale &locale);
 } // namespace RecognitionLanguage

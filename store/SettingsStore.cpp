@@ -18,6 +18,7 @@ const QString ApplicationName = QStringLiteral("Quillon for USB");
 const QString SettingsGroup = QStringLiteral("Settings");
 const QString WindowPosKey = QStringLiteral("WindowPos");
 const QString LastFolderKey = QStringLiteral("LastFolder");
+const QString RecognitionLanguagesKey = QStringLiteral("RecognitionLanguages");
 const QString RecentFileGroup = QStringLiteral("Recent File List");
 
 QString recentFileKey(int index)
@@ -178,6 +179,16 @@ QString SettingsStore::lastFolder() const
 void SettingsStore::setLastFolder(const QString &folder) const
 {
     writeText(SettingsGroup, LastFolderKey, folder);
+}
+
+QString SettingsStore::recognitionLanguages() const
+{
+    return readText(SettingsGroup, RecognitionLanguagesKey);
+}
+
+void SettingsStore::setRecognitionLanguages(const QString &languages) const
+{
+    writeText(SettingsGroup, RecognitionLanguagesKey, languages);
 }
 
 ApplicationSettings SettingsStore::loadApplicationSettings() const

@@ -80,6 +80,11 @@ public:
     QString lastFolder() const;
     void setLastFolder(const QString &folder) const;
 
+    // The languages text is read in, as Tesseract names them ("deu+eng"); empty when none is
+    // stored.
+    QString recognitionLanguages() const;
+    void setRecognitionLanguages(const QString &languages) const;
+
     // At start: the recent-file list and the preview page count.
     ApplicationSettings loadApplicationSettings() const;
     // At exit: the whole recent-file list is replaced by the non-empty entries, each under its

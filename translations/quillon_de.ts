@@ -367,6 +367,16 @@ Capture and add page</source>
         <translation>Ein neues Bild aufnehmen und als Seite des PDF hinzufügen.
 Aufnehmen und Seite hinzufügen</translation>
     </message>
+    <message>
+        <source>&amp;Recognition languages...</source>
+        <translation>E&amp;rkennungssprachen...</translation>
+    </message>
+    <message>
+        <source>Choose the languages the text of the pages is read in.
+Recognition languages</source>
+        <translation>Wählt die Sprachen, in denen der Text der Seiten gelesen wird.
+Erkennungssprachen</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -649,13 +659,6 @@ Grund: %2</translation>
     </message>
 </context>
 <context>
-    <name>RecognitionLanguage</name>
-    <message>
-        <source>The PDF has no text layer: install tesseract-ocr-%1 to make it searchable.</source>
-        <translation>Das PDF hat keine Textebene: Installieren Sie tesseract-ocr-%1, um es durchsuchbar zu machen.</translation>
-    </message>
-</context>
-<context>
     <name>SaveTarget</name>
     <message>
         <source>Not a regular file</source>
@@ -769,6 +772,60 @@ Grund: %2</translation>
     <message>
         <source>Not Ready</source>
         <translation>Nicht bereit</translation>
+    </message>
+</context>
+<context>
+    <name>RecognitionLanguagesDialog</name>
+    <message>
+        <source>Recognition languages</source>
+        <translation>Erkennungssprachen</translation>
+    </message>
+    <message>
+        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
+        <translation>Kein Sprachpaket ist installiert: Installieren Sie %1, um PDFs durchsuchbar zu machen.</translation>
+    </message>
+    <message>
+        <source>The &amp;languages the text of the pages is in:</source>
+        <translation>Die &amp;Sprachen des Textes der Seiten:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePacks</name>
+    <message>
+        <source>simplified</source>
+        <translation>vereinfacht</translation>
+    </message>
+    <message>
+        <source>traditional</source>
+        <translation>traditionell</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>vertikal</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>kyrillisch</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>lateinisch</translation>
+    </message>
+    <message>
+        <source>Fraktur</source>
+        <translation>Fraktur</translation>
+    </message>
+    <message>
+        <source>old spelling</source>
+        <translation>alte Rechtschreibung</translation>
+    </message>
+    <message>
+        <source>Not every chosen language was read: install %1.</source>
+        <translation>Nicht jede gewählte Sprache wurde gelesen: Installieren Sie %1.</translation>
+    </message>
+    <message>
+        <source>The PDF has no text layer: install %1 to make it searchable.</source>
+        <translation>Das PDF hat keine Textebene: Installieren Sie %1, um es durchsuchbar zu machen.</translation>
     </message>
 </context>
 </TS>

@@ -367,6 +367,16 @@ Capture and add page</source>
         <translation>Captura una imagen nueva y la añade como página del PDF.
 Capturar y añadir página</translation>
     </message>
+    <message>
+        <source>&amp;Recognition languages...</source>
+        <translation>&amp;Idiomas de reconocimiento...</translation>
+    </message>
+    <message>
+        <source>Choose the languages the text of the pages is read in.
+Recognition languages</source>
+        <translation>Elige los idiomas en que se lee el texto de las páginas.
+Idiomas de reconocimiento</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -649,13 +659,6 @@ Motivo: %2</translation>
     </message>
 </context>
 <context>
-    <name>RecognitionLanguage</name>
-    <message>
-        <source>The PDF has no text layer: install tesseract-ocr-%1 to make it searchable.</source>
-        <translation>El PDF no tiene capa de texto: instale tesseract-ocr-%1 para poder buscar en él.</translation>
-    </message>
-</context>
-<context>
     <name>SaveTarget</name>
     <message>
         <source>Not a regular file</source>
@@ -769,6 +772,60 @@ Motivo: %2</translation>
     <message>
         <source>Not Ready</source>
         <translation>No está listo</translation>
+    </message>
+</context>
+<context>
+    <name>RecognitionLanguagesDialog</name>
+    <message>
+        <source>Recognition languages</source>
+        <translation>Idiomas de reconocimiento</translation>
+    </message>
+    <message>
+        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
+        <translation>No hay ningún paquete de idioma instalado: instale %1 para poder buscar en los PDF.</translation>
+    </message>
+    <message>
+        <source>The &amp;languages the text of the pages is in:</source>
+        <translation>Los &amp;idiomas del texto de las páginas:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePacks</name>
+    <message>
+        <source>simplified</source>
+        <translation>simplificado</translation>
+    </message>
+    <message>
+        <source>traditional</source>
+        <translation>tradicional</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>vertical</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>cirílico</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>latino</translation>
+    </message>
+    <message>
+        <source>Fraktur</source>
+        <translation>Fraktur</translation>
+    </message>
+    <message>
+        <source>old spelling</source>
+        <translation>ortografía antigua</translation>
+    </message>
+    <message>
+        <source>Not every chosen language was read: install %1.</source>
+        <translation>No se leyeron todos los idiomas elegidos: instale %1.</translation>
+    </message>
+    <message>
+        <source>The PDF has no text layer: install %1 to make it searchable.</source>
+        <translation>El PDF no tiene capa de texto: instale %1 para poder buscar en él.</translation>
     </message>
 </context>
 </TS>

@@ -367,6 +367,16 @@ Capture and add page</source>
         <translation>Capture une nouvelle image et l&apos;ajoute comme page du PDF.
 Capturer et ajouter la page</translation>
     </message>
+    <message>
+        <source>&amp;Recognition languages...</source>
+        <translation>&amp;Langues de reconnaissance...</translation>
+    </message>
+    <message>
+        <source>Choose the languages the text of the pages is read in.
+Recognition languages</source>
+        <translation>Choisit les langues dans lesquelles le texte des pages est lu.
+Langues de reconnaissance</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -649,13 +659,6 @@ Raison&#xa0;: %2</translation>
     </message>
 </context>
 <context>
-    <name>RecognitionLanguage</name>
-    <message>
-        <source>The PDF has no text layer: install tesseract-ocr-%1 to make it searchable.</source>
-        <translation>Le PDF n&apos;a pas de couche de texte&#xa0;: installez tesseract-ocr-%1 pour pouvoir y rechercher du texte.</translation>
-    </message>
-</context>
-<context>
     <name>SaveTarget</name>
     <message>
         <source>Not a regular file</source>
@@ -769,6 +772,60 @@ Raison&#xa0;: %2</translation>
     <message>
         <source>Not Ready</source>
         <translation>Pas prêt</translation>
+    </message>
+</context>
+<context>
+    <name>RecognitionLanguagesDialog</name>
+    <message>
+        <source>Recognition languages</source>
+        <translation>Langues de reconnaissance</translation>
+    </message>
+    <message>
+        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
+        <translation>Aucun paquet de langue n&apos;est installé&#xa0;: installez %1 pour pouvoir rechercher dans les PDF.</translation>
+    </message>
+    <message>
+        <source>The &amp;languages the text of the pages is in:</source>
+        <translation>Les &amp;langues du texte des pages&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePacks</name>
+    <message>
+        <source>simplified</source>
+        <translation>simplifié</translation>
+    </message>
+    <message>
+        <source>traditional</source>
+        <translation>traditionnel</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>vertical</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>cyrillique</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>latin</translation>
+    </message>
+    <message>
+        <source>Fraktur</source>
+        <translation>Fraktur</translation>
+    </message>
+    <message>
+        <source>old spelling</source>
+        <translation>orthographe ancienne</translation>
+    </message>
+    <message>
+        <source>Not every chosen language was read: install %1.</source>
+        <translation>Les langues choisies n&apos;ont pas toutes été lues&#xa0;: installez %1.</translation>
+    </message>
+    <message>
+        <source>The PDF has no text layer: install %1 to make it searchable.</source>
+        <translation>Le PDF n&apos;a pas de couche de texte&#xa0;: installez %1 pour pouvoir y rechercher du texte.</translation>
     </message>
 </context>
 </TS>

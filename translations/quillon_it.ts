@@ -367,6 +367,16 @@ Capture and add page</source>
         <translation>Acquisisce una nuova immagine e la aggiunge come pagina del PDF.
 Acquisisci e aggiungi pagina</translation>
     </message>
+    <message>
+        <source>&amp;Recognition languages...</source>
+        <translation>&amp;Lingue di riconoscimento...</translation>
+    </message>
+    <message>
+        <source>Choose the languages the text of the pages is read in.
+Recognition languages</source>
+        <translation>Sceglie le lingue in cui viene letto il testo delle pagine.
+Lingue di riconoscimento</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -649,13 +659,6 @@ Motivo: %2</translation>
     </message>
 </context>
 <context>
-    <name>RecognitionLanguage</name>
-    <message>
-        <source>The PDF has no text layer: install tesseract-ocr-%1 to make it searchable.</source>
-        <translation>Il PDF non ha un livello di testo: installare tesseract-ocr-%1 per renderlo ricercabile.</translation>
-    </message>
-</context>
-<context>
     <name>SaveTarget</name>
     <message>
         <source>Not a regular file</source>
@@ -769,6 +772,60 @@ Motivo: %2</translation>
     <message>
         <source>Not Ready</source>
         <translation>Non pronto</translation>
+    </message>
+</context>
+<context>
+    <name>RecognitionLanguagesDialog</name>
+    <message>
+        <source>Recognition languages</source>
+        <translation>Lingue di riconoscimento</translation>
+    </message>
+    <message>
+        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
+        <translation>Nessun pacchetto di lingua è installato: installare %1 per rendere ricercabili i PDF.</translation>
+    </message>
+    <message>
+        <source>The &amp;languages the text of the pages is in:</source>
+        <translation>Le &amp;lingue del testo delle pagine:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePacks</name>
+    <message>
+        <source>simplified</source>
+        <translation>semplificato</translation>
+    </message>
+    <message>
+        <source>traditional</source>
+        <translation>tradizionale</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>verticale</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>cirillico</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>latino</translation>
+    </message>
+    <message>
+        <source>Fraktur</source>
+        <translation>Fraktur</translation>
+    </message>
+    <message>
+        <source>old spelling</source>
+        <translation>ortografia antica</translation>
+    </message>
+    <message>
+        <source>Not every chosen language was read: install %1.</source>
+        <translation>Non tutte le lingue scelte sono state lette: installare %1.</translation>
+    </message>
+    <message>
+        <source>The PDF has no text layer: install %1 to make it searchable.</source>
+        <translation>Il PDF non ha un livello di testo: installare %1 per renderlo ricercabile.</translation>
     </message>
 </context>
 </TS>

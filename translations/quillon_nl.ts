@@ -367,6 +367,16 @@ Capture and add page</source>
         <translation>Legt een nieuwe afbeelding vast en voegt die als pagina aan de PDF toe.
 Vastleggen en pagina toevoegen</translation>
     </message>
+    <message>
+        <source>&amp;Recognition languages...</source>
+        <translation>&amp;Herkenningstalen...</translation>
+    </message>
+    <message>
+        <source>Choose the languages the text of the pages is read in.
+Recognition languages</source>
+        <translation>Kiest de talen waarin de tekst van de pagina&apos;s wordt gelezen.
+Herkenningstalen</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -649,13 +659,6 @@ Reden: %2</translation>
     </message>
 </context>
 <context>
-    <name>RecognitionLanguage</name>
-    <message>
-        <source>The PDF has no text layer: install tesseract-ocr-%1 to make it searchable.</source>
-        <translation>De PDF heeft geen tekstlaag: installeer tesseract-ocr-%1 om hem doorzoekbaar te maken.</translation>
-    </message>
-</context>
-<context>
     <name>SaveTarget</name>
     <message>
         <source>Not a regular file</source>
@@ -769,6 +772,60 @@ Reden: %2</translation>
     <message>
         <source>Not Ready</source>
         <translation>Niet gereed</translation>
+    </message>
+</context>
+<context>
+    <name>RecognitionLanguagesDialog</name>
+    <message>
+        <source>Recognition languages</source>
+        <translation>Herkenningstalen</translation>
+    </message>
+    <message>
+        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
+        <translation>Er is geen taalpakket geïnstalleerd: installeer %1 om PDF&apos;s doorzoekbaar te maken.</translation>
+    </message>
+    <message>
+        <source>The &amp;languages the text of the pages is in:</source>
+        <translation>De &amp;talen van de tekst op de pagina&apos;s:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePacks</name>
+    <message>
+        <source>simplified</source>
+        <translation>vereenvoudigd</translation>
+    </message>
+    <message>
+        <source>traditional</source>
+        <translation>traditioneel</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>verticaal</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>Cyrillisch</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>Latijns</translation>
+    </message>
+    <message>
+        <source>Fraktur</source>
+        <translation>Fraktur</translation>
+    </message>
+    <message>
+        <source>old spelling</source>
+        <translation>oude spelling</translation>
+    </message>
+    <message>
+        <source>Not every chosen language was read: install %1.</source>
+        <translation>Niet elke gekozen taal is gelezen: installeer %1.</translation>
+    </message>
+    <message>
+        <source>The PDF has no text layer: install %1 to make it searchable.</source>
+        <translation>De PDF heeft geen tekstlaag: installeer %1 om hem doorzoekbaar te maken.</translation>
     </message>
 </context>
 </TS>

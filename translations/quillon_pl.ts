@@ -368,6 +368,16 @@ Capture and add page</source>
         <translation>Przechwytuje nowy obraz i dodaje go jako stronę pliku PDF.
 Przechwyć i dodaj stronę</translation>
     </message>
+    <message>
+        <source>&amp;Recognition languages...</source>
+        <translation>Języki &amp;rozpoznawania...</translation>
+    </message>
+    <message>
+        <source>Choose the languages the text of the pages is read in.
+Recognition languages</source>
+        <translation>Wybiera języki, w których odczytywany jest tekst stron.
+Języki rozpoznawania</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -654,13 +664,6 @@ Przyczyna: %2</translation>
     </message>
 </context>
 <context>
-    <name>RecognitionLanguage</name>
-    <message>
-        <source>The PDF has no text layer: install tesseract-ocr-%1 to make it searchable.</source>
-        <translation>Plik PDF nie ma warstwy tekstowej: zainstaluj tesseract-ocr-%1, aby można było go przeszukiwać.</translation>
-    </message>
-</context>
-<context>
     <name>SaveTarget</name>
     <message>
         <source>Not a regular file</source>
@@ -774,6 +777,60 @@ Przyczyna: %2</translation>
     <message>
         <source>Not Ready</source>
         <translation>Niegotowy</translation>
+    </message>
+</context>
+<context>
+    <name>RecognitionLanguagesDialog</name>
+    <message>
+        <source>Recognition languages</source>
+        <translation>Języki rozpoznawania</translation>
+    </message>
+    <message>
+        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
+        <translation>Nie zainstalowano żadnego pakietu językowego: zainstaluj %1, aby móc przeszukiwać pliki PDF.</translation>
+    </message>
+    <message>
+        <source>The &amp;languages the text of the pages is in:</source>
+        <translation>&amp;Języki tekstu na stronach:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePacks</name>
+    <message>
+        <source>simplified</source>
+        <translation>uproszczony</translation>
+    </message>
+    <message>
+        <source>traditional</source>
+        <translation>tradycyjny</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>pionowy</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>cyrylica</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>łacinka</translation>
+    </message>
+    <message>
+        <source>Fraktur</source>
+        <translation>fraktura</translation>
+    </message>
+    <message>
+        <source>old spelling</source>
+        <translation>dawna pisownia</translation>
+    </message>
+    <message>
+        <source>Not every chosen language was read: install %1.</source>
+        <translation>Nie odczytano wszystkich wybranych języków: zainstaluj %1.</translation>
+    </message>
+    <message>
+        <source>The PDF has no text layer: install %1 to make it searchable.</source>
+        <translation>Plik PDF nie ma warstwy tekstowej: zainstaluj %1, aby można było go przeszukiwać.</translation>
     </message>
 </context>
 </TS>

@@ -367,6 +367,16 @@ Capture and add page</source>
         <translation>Captura uma nova imagem e a adiciona como página do PDF.
 Capturar e adicionar página</translation>
     </message>
+    <message>
+        <source>&amp;Recognition languages...</source>
+        <translation>I&amp;diomas de reconhecimento...</translation>
+    </message>
+    <message>
+        <source>Choose the languages the text of the pages is read in.
+Recognition languages</source>
+        <translation>Escolhe os idiomas em que o texto das páginas é lido.
+Idiomas de reconhecimento</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -649,13 +659,6 @@ Motivo: %2</translation>
     </message>
 </context>
 <context>
-    <name>RecognitionLanguage</name>
-    <message>
-        <source>The PDF has no text layer: install tesseract-ocr-%1 to make it searchable.</source>
-        <translation>O PDF não tem camada de texto: instale tesseract-ocr-%1 para torná-lo pesquisável.</translation>
-    </message>
-</context>
-<context>
     <name>SaveTarget</name>
     <message>
         <source>Not a regular file</source>
@@ -769,6 +772,60 @@ Motivo: %2</translation>
     <message>
         <source>Not Ready</source>
         <translation>Não está pronto</translation>
+    </message>
+</context>
+<context>
+    <name>RecognitionLanguagesDialog</name>
+    <message>
+        <source>Recognition languages</source>
+        <translation>Idiomas de reconhecimento</translation>
+    </message>
+    <message>
+        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
+        <translation>Nenhum pacote de idioma está instalado: instale %1 para tornar os PDFs pesquisáveis.</translation>
+    </message>
+    <message>
+        <source>The &amp;languages the text of the pages is in:</source>
+        <translation>Os &amp;idiomas do texto das páginas:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePacks</name>
+    <message>
+        <source>simplified</source>
+        <translation>simplificado</translation>
+    </message>
+    <message>
+        <source>traditional</source>
+        <translation>tradicional</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>vertical</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>cirílico</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>latino</translation>
+    </message>
+    <message>
+        <source>Fraktur</source>
+        <translation>Fraktur</translation>
+    </message>
+    <message>
+        <source>old spelling</source>
+        <translation>ortografia antiga</translation>
+    </message>
+    <message>
+        <source>Not every chosen language was read: install %1.</source>
+        <translation>Nem todos os idiomas escolhidos foram lidos: instale %1.</translation>
+    </message>
+    <message>
+        <source>The PDF has no text layer: install %1 to make it searchable.</source>
+        <translation>O PDF não tem camada de texto: instale %1 para torná-lo pesquisável.</translation>
     </message>
 </context>
 </TS>

@@ -49,10 +49,10 @@ TEST_F(CMainFrameTest, MenuBarHasTheFiveMenusWithTheirItems)
     EXPECT_EQ(menuTexts(frame->topMenu(0)),
               (QStringList{"&Save...\tCtrl+S", "Save &as PDF...", "&Capture\tAlt+C", "-",
                            "&Print...\tCtrl+P", "-", "&JPEG Setting...", "-", "E&xit\tAlt+F4"}));
-    EXPECT_EQ(
-        menuTexts(frame->topMenu(1)),
-        (QStringList{"&Copy\tCtrl+C", "-", "&Sharpness...", "&Gamma correction...", "-",
-                     "&Add page\tCtrl+D", "Capture and a&dd page\tCtrl+Shift+D", "&Pages..."}));
+    EXPECT_EQ(menuTexts(frame->topMenu(1)),
+              (QStringList{"&Copy\tCtrl+C", "-", "&Sharpness...", "&Gamma correction...", "-",
+                           "&Add page\tCtrl+D", "Capture and a&dd page\tCtrl+Shift+D", "&Pages...",
+                           "&Recognition languages..."}));
     EXPECT_EQ(menuTexts(frame->topMenu(2)),
               (QStringList{"&Show the RC\tCtrl+R", "&Hide the RC\tCtrl+R"}));
     EXPECT_EQ(menuTexts(frame->topMenu(3)),
