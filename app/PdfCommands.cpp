@@ -56,7 +56,9 @@ PdfCommands::PdfCommands(const Surroundings &surroundings)
     , m_makeRecognizer([this] {
         // The languages and threads as chosen when the save starts, read on the job's threads.
         return [languages = RecognitionLanguagesDialog::storedChoice(m_settings),
-                threads = m_threadsPerPage] { return TesseractRecognizer::create(languages, threads); };
+                threads = m_threadsPerPage] {
+            return TesseractRecognizer::create(languages, threads);
+        };
     })
 {
     connect(&m_pages, &PageDocument::pagesChanged, this, [this] {

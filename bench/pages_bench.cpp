@@ -227,7 +227,7 @@ void BM_CancelSave(benchmark::State &state)
         PdfExportResult result;
         std::thread save([&] {
             result = PdfExport::run(
-                sources, path, PdfWriter::paperSize(QLocale::c()),
+                sources, path, PdfWriter::paperSize(QLocale::c()), {},
                 [] { return TesseractRecognizer::create(QStringLiteral("eng"), 1); },
                 QThread::idealThreadCount(), [&] { return cancelled.load(); },
                 [&](int done) { written = done; });
