@@ -112,7 +112,7 @@ namespace JournalRecovery {
 QString defaultBase()
 {
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory specification ignores a relative path.
+    // XDG base directories ignore a relative path.
     if (!QDir::isAbsolutePath(state)) {
         const QString home = qEnvironmentVariable("HOME");
         if (!QDir::isAbsolutePath(home))
