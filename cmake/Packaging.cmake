@@ -67,9 +67,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_ENHANCES libsane1)
 # Without them the program still runs: PDFs lose their text layer (without the orientation pack,
 # pages are read both ways up to tell which is right, a little slower), Qt's buttons stay English,
-# and on a Wayland desktop the window goes through XWayland.
+# the recognition languages are listed by their packs' codes rather than their names, and on a
+# Wayland desktop the window goes through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "tesseract-ocr-eng, tesseract-ocr-osd, qt6-translations-l10n, qt6-wayland")
+    "tesseract-ocr-eng, tesseract-ocr-osd, qt6-translations-l10n, iso-codes, qt6-wayland")
 # The SANE backend's configuration is the administrator's to change: kept on upgrades.
 file(WRITE ${PROJECT_BINARY_DIR}/dist/conffiles
     "${QUILLON_SANE_CONFIG_DIR}/dll.d/quillon\n${QUILLON_SANE_CONFIG_DIR}/quillon.conf\n")
