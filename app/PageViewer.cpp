@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/PageViewer.h"
 
+#include "document/PageCleanup.h"
 #include "document/PageDocument.h"
 
 #include <QGuiApplication>
@@ -19,7 +20,7 @@ PageViewer::PageViewer(const PageDocument &document, int index, int number, QWid
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_view);
     QString reason;
-    m_picture = document.picture(index, &reason);
+    m_picture = PageCleanup::render(document.picture(index, &reason), document.page(index).edits);
     if (m_picture.isNull()) {
         m_view->setText(tr("The page cannot be read: %1").arg(reason));
         return;

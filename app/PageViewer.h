@@ -7,7 +7,7 @@
 class PageDocument;
 class QLabel;
 
-// One page's picture, large: fitted to the window, which the user may resize.
+// One page as its edits make it, large: fitted to the window, which the user may resize.
 class PageViewer : public QDialog
 {
     Q_OBJECT

@@ -48,6 +48,7 @@ PdfCommands::PdfCommands(const Surroundings &surroundings)
     , m_settings(surroundings.settings)
     , m_journalBase(surroundings.journalBase)
     , m_pages(surroundings.journalBase)
+    , m_cleaning(m_pages)
     , m_askPath([this] { return askPdfPath(&m_dialogParent, m_settings); })
     , m_askUnsaved([this] { return askUnsaved(&m_dialogParent, m_pages.count()); })
     , m_askRecovery([this](int pages, const QDateTime &changed) {
@@ -64,6 +65,10 @@ PdfCommands::PdfCommands(const Surroundings &surroundings)
     connect(&m_pages, &PageDocument::pagesChanged, this, [this] {
         showPageCount();
         Q_EMIT changed();
+    });
+    connect(&m_cleaning, &PageCleaning::noSheetFound, this, [this] {
+        m_status.showPaneMessage(
+            0, tr("No sheet was found on the picture: the page keeps the whole picture."));
     });
     connect(&m_pages, &PageDocument::pageRefused, this, [this](const QString &reason) {
         m_status.showPageRefused(tr("Reason: %1").arg(reason));
@@ -86,8 +91,14 @@ PdfCommands::~PdfCommands() = default;
 
 void PdfCommands::addPage()
 {
-    if (!busy())
-        m_pages.add(m_shownPicture());
+    if (busy())
+        return;
+    const QImage picture = m_shownPicture();
+    PageEdits edits;
+    edits.colourMode = PageEdits::ColourMode(m_settings.read(Setting::PageColourMode));
+    const std::optional<PageId> id = m_pages.add(picture, edits);
+    if (id && m_settings.read(Setting::CleanPages) != 0)
+        m_cleaning.clean(*id, picture);
 }
 
 void PdfCommands::showPages()
@@ -111,6 +122,8 @@ void PdfCommands::savePdf()
     const std::optional<QString> path = m_askPath();
     if (!path)
         return;
+    // The pages are saved as cleaned, not as they were before the clean-up ended.
+    m_cleaning.finishAll();
     m_path = *path;
     m_saving.clear();
     for (int i = 0; i < m_pages.count(); ++i)
@@ -206,6 +219,7 @@ void PdfCommands::offerLeftPages()
 void PdfCommands::keepPagesForNextStart()
 {
     cancelAndWait();
+    m_cleaning.finishAll();
     m_pages.waitUntilJournalled();
 }
 

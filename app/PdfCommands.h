@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/PageCleaning.h"
 #include "app/PageRecovery.h"
 #include "app/PdfStatusSink.h"
 #include "document/PageDocument.h"
@@ -17,7 +18,8 @@ class ProgressSink;
 class QWidget;
 class SettingsStore;
 
-// The pages set aside for one PDF and the commands on them: add the shown picture, see and
+// The pages set aside for one PDF and the commands on them: add the shown picture (cleaned off the
+// user-interface thread when the settings say so), see and
 // reorder them, save them as a searchable PDF off the user-interface thread, offer back the pages
 // of a copy that did not end normally, and ask before unsaved pages would be lost.
 class PdfCommands : public QObject
@@ -52,6 +54,8 @@ public:
 
     const PageDocument &pages() const { return m_pages; }
     bool busy() const { return m_job != nullptr; }
+    // Waits for the pages added still being cleaned.
+    void finishCleaning() { m_cleaning.finishAll(); }
 
     void addPage();
     void showPages();
@@ -103,6 +107,7 @@ private:
     const SettingsStore &m_settings;
     QString m_journalBase;
     PageDocument m_pages;
+    PageCleaning m_cleaning;
     // The file being written, and the pages going into it.
     QString m_path;
     std::vector<PageId> m_saving;

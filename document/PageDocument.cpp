@@ -62,13 +62,13 @@ void PageDocument::adoptJournal(std::unique_ptr<Journal> journal)
     connect(m_journal.get(), &Journal::manifestFailed, this, &PageDocument::journalFailed);
 }
 
-std::optional<PageId> PageDocument::add(const QImage &picture)
+std::optional<PageId> PageDocument::add(const QImage &picture, const PageEdits &edits)
 {
     if (picture.isNull())
         return std::nullopt;
     const bool journalled = openJournal();
     const PageId id = journalled ? m_journal->takeId() : m_nextMemoryId++;
-    Entry entry{{id, picture.size(), PageRecord::thumbnailOf(picture), {}}, picture};
+    Entry entry{{id, picture.size(), PageRecord::thumbnailOf(picture), edits}, picture};
     if (journalled)
         m_journal->writePage(id, picture, entry.record.thumbnail);
     m_pages.push_back(std::move(entry));
@@ -122,11 +122,14 @@ bool PageDocument::arrange(const std::vector<PageId> &ids)
     return true;
 }
 
-bool PageDocument::setEdits(int index, const PageEdits &edits)
+bool PageDocument::setEdits(int index, const PageEdits &edits, const QImage &thumbnail)
 {
     if (!valid(index))
         return false;
-    m_pages[std::size_t(index)].record.edits = edits;
+    PageRecord &record = m_pages[std::size_t(index)].record;
+    record.edits = edits;
+    if (!thumbnail.isNull())
+        record.thumbnail = PageRecord::thumbnailOf(thumbnail);
     recordPages();
     Q_EMIT pageEdited(index);
     return true;
@@ -155,10 +158,10 @@ std::vector<PageSource> PageDocument::sources() const
     std::vector<PageSource> sources;
     sources.reserve(m_pages.size());
     for (const Entry &entry : m_pages)
-        sources.push_back(
-            {entry.picture,
-             entry.picture.isNull() ? m_journal->pagePath(entry.record.id) : QString(),
-             entry.record.edits.colourMode});
+        sources.push_back({entry.picture,
+                           entry.picture.isNull() ? m_journal->pagePath(entry.record.id)
+                                                  : QString(),
+                           entry.record.edits});
     return sources;
 }
 

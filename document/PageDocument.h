@@ -34,15 +34,17 @@ public:
     int indexOf(PageId id) const;
     bool journalled() const { return m_journal != nullptr; }
 
-    // Adds a page at the end; nothing for a null picture.
-    std::optional<PageId> add(const QImage &picture);
+    // Adds a page at the end with its edits; nothing for a null picture.
+    std::optional<PageId> add(const QImage &picture, const PageEdits &edits = {});
     bool remove(int index);
     // The page at from ends up at index to; the others keep their order.
     bool move(int from, int to);
     // The pages in the order of ids; a page left out is removed. Refused when an id is unknown
     // or repeated.
     bool arrange(const std::vector<PageId> &ids);
-    bool setEdits(int index, const PageEdits &edits);
+    // thumbnail: the page as the edits make it, for the pages dialog (its size does not
+    // matter); null: the thumbnail stays.
+    bool setEdits(int index, const PageEdits &edits, const QImage &thumbnail = {});
     // Removes the pages of ids that are here: those a save has written.
     void removePages(const std::vector<PageId> &ids);
 

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr std::array<const char *, 3> ColourModeNames{"colour", "grey", "bilevel"};
@@ -36,6 +37,8 @@ QString format(const PageEdits &edits)
             numbers << QString::number(corner.x(), 'g', 10) << QString::number(corner.y(), 'g', 10);
         fields << QStringLiteral("corners=") + numbers.join(u',');
     }
+    if (edits.skew != 0)
+        fields << QStringLiteral("skew=") + QString::number(edits.skew, 'g', 10);
     if (edits.quarterTurns != 0)
         fields << QStringLiteral("turns=%1").arg(edits.quarterTurns);
     if (edits.colourMode != PageEdits::ColourMode::Colour)
@@ -53,6 +56,11 @@ std::optional<PageEdits> parse(const QStringList &fields)
         if (key == QLatin1String("corners")) {
             edits.corners = parseCorners(value);
             if (!edits.corners)
+                return std::nullopt;
+        } else if (key == QLatin1String("skew")) {
+            bool ok = false;
+            edits.skew = value.toDouble(&ok);
+            if (!ok || !(std::abs(edits.skew) <= MaximumSkew))
                 return std::nullopt;
         } else if (key == QLatin1String("turns")) {
             bool ok = false;

@@ -22,6 +22,8 @@ struct PageEdits
     // The sheet's corners in the source picture's pixels (top left, top right, bottom right,
     // bottom left), to be straightened to a rectangle; none: the whole picture.
     std::optional<std::array<QPointF, 4>> corners;
+    // Degrees clockwise the straightened page is turned by for its lines of print to lie level.
+    double skew = 0;
     // Clockwise quarter turns after straightening, 0 to 3.
     int quarterTurns = 0;
     ColourMode colourMode = ColourMode::Colour;
@@ -30,6 +32,9 @@ struct PageEdits
 };
 
 namespace PageEditsText {
+// The largest skew the edits keep, in degrees either way.
+constexpr double MaximumSkew = 45;
+
 // The edits as space-separated key=value fields, for the journal's manifest; the defaults are
 // left out, so a page without edits has no fields.
 QString format(const PageEdits &edits);

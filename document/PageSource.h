@@ -7,13 +7,12 @@
 #include <QString>
 
 // Where a save finds a page's picture: in memory while it is not in the journal yet, else in its
-// page file. Safe to use on any thread.
+// page file; and the edits that make the page of it. Safe to use on any thread.
 struct PageSource
 {
     QImage picture;
     QString path;
-    // The form the page is written in.
-    PageEdits::ColourMode colourMode = PageEdits::ColourMode::Colour;
+    PageEdits edits;
 
     // The picture, or a null one with the reason.
     QImage load(QString *reason) const;

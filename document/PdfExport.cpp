@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "document/PdfExport.h"
 
+#include "document/PageCleanup.h"
 #include "document/ReadingScale.h"
 #include "imaging/AtomicFile.h"
 
@@ -95,15 +96,17 @@ PageLine::Ready readPage(const PageSource &source, int number, TextRecognizer *r
                          QSizeF paper, const TextRecognizer::CancelCheck &cancelled)
 {
     QString reason;
-    const QImage picture = source.load(&reason);
-    if (picture.isNull())
+    const QImage photographed = source.load(&reason);
+    if (photographed.isNull())
         return {{},
                 QCoreApplication::translate("PdfExport", "Page %1 cannot be read: %2")
                     .arg(number)
                     .arg(reason)};
+    // The text is read on the page as cleaned, where the print is level and evenly lit.
+    const QImage picture = PageCleanup::render(photographed, source.edits);
     const PageReading reading =
         recognizer ? recognizer->recognize(picture, cancelled) : PageReading{};
-    PdfWriter::PageParts parts = PdfWriter::preparePage(picture, source.colourMode, reading, paper);
+    PdfWriter::PageParts parts = PdfWriter::preparePage(picture, source.edits.colourMode, reading, paper);
     if (parts.imageData.isEmpty())
         return {{},
                 QCoreApplication::translate("PdfExport", "Page %1 cannot be encoded").arg(number)};

@@ -35,6 +35,10 @@ inline constexpr IntSetting Qfactor{"Settings", "Qfactor", 15, 2, 255};
 inline constexpr IntSetting Gamma{"Settings", "Gamma", 1, 0, 1};
 // Sharpness step 0..6, an index into the seven-entry sharpening table; 3 changes nothing.
 inline constexpr IntSetting Sharpness{"Settings", "Sharpness", 3, 0, 6};
+// Whether Add page looks for the sheet on the picture and squares and straightens it: 1 yes.
+inline constexpr IntSetting CleanPages{"Pages", "Clean", 1, 0, 1};
+// The colour mode of a new page: 0 Colour, 1 Grey, 2 Black and white.
+inline constexpr IntSetting PageColourMode{"Pages", "ColourMode", 0, 0, 2};
 // Kept for the profile's sake: nothing in the program uses or changes it.
 inline constexpr IntSetting PreviewPages{"Settings", "PreviewPages", 0, INT_MIN, INT_MAX};
 } // namespace Setting

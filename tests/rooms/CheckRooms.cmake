@@ -20,12 +20,13 @@ set(kept_from_sim link/CameraCommands.h link/CameraCommandTexts.h)
 set(uses_remote link)
 set(uses_picture imaging link store)
 set(uses_view imaging link picture remote settings store)
-set(uses_document imaging)
-set(uses_app document imaging ipc link picture remote settings sim store view)
+set(uses_cleanup "")
+set(uses_document cleanup imaging)
+set(uses_app cleanup document imaging ipc link picture remote settings sim store view)
 set(uses_sane imaging kernels link picture sim store)
-set(rooms kernels link imaging store picture settings res ipc sim remote view document app sane)
+set(rooms kernels link imaging store picture settings res ipc sim remote view cleanup document app sane)
 # The rooms a program without Qt Widgets links (a shared module, the headless capture).
-set(widget_free_rooms kernels link imaging store picture ipc sim document sane)
+set(widget_free_rooms kernels link imaging store picture ipc sim cleanup document sane)
 
 # Every header of Qt's widget modules, by the name it is included with.
 set(widget_modules QtWidgets QtPrintSupport QtOpenGLWidgets QtSvgWidgets)

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+#include "app/PageCleaning.h"
+
+#include "document/PageDocument.h"
+
+#include <QtConcurrent/QtConcurrentRun>
+
+PageCleaning::PageCleaning(PageDocument &document, QObject *parent)
+    : QObject(parent)
+    , m_document(document)
+{}
+
+PageCleaning::~PageCleaning()
+{
+    for (auto &[id, running] : m_running)
+        running.watcher->waitForFinished();
+}
+
+void PageCleaning::clean(PageId id, const QImage &picture)
+{
+    const int index = m_document.indexOf(id);
+    if (index < 0 || m_running.count(id))
+        return;
+    const PageEdits started = m_document.page(index).edits;
+    auto *watcher = new QFutureWatcher<Cleaned>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, id] { keep(id); });
+    m_running.emplace(id, Running{started, watcher});
+    watcher->setFuture(QtConcurrent::run([picture, started] {
+        Cleaned cleaned;
+        cleaned.suggestion = PageCleanup::suggest(picture, started);
+        cleaned.page = PageCleanup::render(picture, cleaned.suggestion.edits);
+        return cleaned;
+    }));
+}
+
+void PageCleaning::finishAll()
+{
+    while (!m_running.empty()) {
+        const PageId id = m_running.begin()->first;
+        m_running.begin()->second.watcher->waitForFinished();
+        keep(id);
+    }
+}
+
+void PageCleaning::keep(PageId id)
+{
+    const auto running = m_running.find(id);
+    if (running == m_running.end())
+        return;
+    QFutureWatcher<Cleaned> *watcher = running->second.watcher;
+    const PageEdits started = running->second.started;
+    m_running.erase(running);
+    watcher->deleteLater();
+    const int index = m_document.indexOf(id);
+    if (index < 0 || m_document.page(index).edits != started)
+        return;
+    const Cleaned cleaned = watcher->result();
+    m_document.setEdits(index, cleaned.suggestion.edits, cleaned.page);
+    if (!cleaned.suggestion.sheetFound)
+        Q_EMIT noSheetFound();
+}

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "document/PageCleanup.h"
+#include "document/PageRecord.h"
+
+#include <QFutureWatcher>
+#include <QObject>
+
+#include <map>
+
+class PageDocument;
+
+// Cleans the pages added to a document off the user-interface thread: the sheet found, squared
+// and made level, the result kept as the page's edits. A page removed meanwhile is left alone,
+// and so is one the user edited meanwhile: the user's edits win.
+class PageCleaning : public QObject
+{
+    Q_OBJECT
+public:
+    explicit PageCleaning(PageDocument &document, QObject *parent = nullptr);
+    // Waits for the clean-ups still running, so that none is lost.
+    ~PageCleaning() override;
+
+    // Starts cleaning the page of id, whose source picture is picture.
+    void clean(PageId id, const QImage &picture);
+    bool busy() const { return !m_running.empty(); }
+    // Waits for every clean-up started and keeps its result: before a save reads the pages.
+    void finishAll();
+
+Q_SIGNALS:
+    // The clean-up found no sheet on the page's picture: it keeps the whole picture.
+    void noSheetFound();
+
+private:
+    struct Cleaned
+    {
+        PageCleanup::Suggestion suggestion;
+        // The page as the suggested edits make it, for its thumbnail.
+        QImage page;
+    };
+    struct Running
+    {
+        PageEdits started;
+        QFutureWatcher<Cleaned> *watcher;
+    };
+
+    void keep(PageId id);
+
+    PageDocument &m_document;
+    std::map<PageId, Running> m_running;
+};

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: MIT
+#include "cleanup/PageTone.h"
+
+#include "cleanup/CleanupLogging.h"
+#include "cleanup/ImageViews.h"
+
+#include <leptonica/allheaders.h>
+
+#include <algorithm>
+
+using ImageViews::PixPtr;
+
+namespace {
+// Leptonica's background tiles, the grey above which a pixel may be paper, and how many such
+// pixels a tile needs: its defaults, which suit a page of 100 to 300 pixels an inch.
+constexpr int TileWidth = 10;
+constexpr int TileHeight = 15;
+constexpr int PaperThreshold = 100;
+constexpr int PaperPixels = 50;
+// The background is made this grey, and the greys from PrintLevel to it are then spread over
+// the whole range: paper white, print black.
+constexpr int BackgroundLevel = 200;
+constexpr int PrintLevel = 30;
+// Pages up to this height are thresholded at twice their size.
+constexpr int SmallPageHeight = 2400;
+// Sauvola's constant: how far below the local mean a pixel must be, by the local contrast.
+constexpr float SauvolaFactor = 0.34F;
+
+PixPtr evenLightPix(const QImage &page)
+{
+    const PixPtr source = ImageViews::pixOf(ImageViews::workingForm(page));
+    if (!source)
+        return {};
+    PixPtr even(pixBackgroundNorm(source.get(), nullptr, nullptr, TileWidth, TileHeight,
+                                  PaperThreshold, PaperPixels, BackgroundLevel, 2, 1));
+    if (!even) {
+        // A page too small or without paper to measure: its light as it is.
+        qCInfo(lcCleanup) << "the background of a page of" << page.size() << "was not found";
+        even.reset(pixClone(source.get()));
+    }
+    return PixPtr(pixGammaTRC(nullptr, even.get(), 1.0F, PrintLevel, BackgroundLevel));
+}
+} // namespace
+
+namespace PageTone {
+QImage evenLight(const QImage &page)
+{
+    const PixPtr even = evenLightPix(page);
+    return even ? ImageViews::imageOf(even.get()) : QImage();
+}
+
+QImage grey(const QImage &page)
+{
+    return evenLight(page.convertToFormat(QImage::Format_Grayscale8));
+}
+
+QImage blackAndWhite(const QImage &page)
+{
+    PixPtr even = evenLightPix(page.convertToFormat(QImage::Format_Grayscale8));
+    if (!even)
+        return {};
+    if (page.height() <= SmallPageHeight)
+        even.reset(pixScaleGrayLI(even.get(), 2.0F, 2.0F));
+    // The window spans a few lines of print: about a fiftieth of the page's height.
+    const int halfWindow = std::max(7, pixGetHeight(even.get()) / 100);
+    const int smallest = 2 * halfWindow + 4;
+    if (!even || pixGetWidth(even.get()) < smallest || pixGetHeight(even.get()) < smallest)
+        return {};
+    Pix *bilevel = nullptr;
+    if (pixSauvolaBinarize(even.get(), halfWindow, SauvolaFactor, 1, nullptr, nullptr, nullptr,
+                           &bilevel) != 0)
+        return {};
+    const PixPtr result(bilevel);
+    return ImageViews::imageOf(result.get());
+}
+} // namespace PageTone

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QImage>
+
+// The light and colour of a squared page.
+namespace PageTone {
+// The page with the lamp's fall-off and the paper's cast taken out, the paper made white and the
+// print dark; colour stays colour.
+QImage evenLight(const QImage &page);
+// evenLight() in grey.
+QImage grey(const QImage &page);
+// The page in black and white (Format_Mono), thresholded by the light around each pixel
+// (Sauvola's method), so that neither the lamp's fall-off nor a faint thin stroke is lost. A
+// page of a camera's resolution is thresholded at twice its size: the strokes of small print
+// are only a pixel or two wide and keep their shape only so.
+QImage blackAndWhite(const QImage &page);
+} // namespace PageTone

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+#include "document/PageCleanup.h"
+
+#include "cleanup/PageTone.h"
+#include "cleanup/SheetFinder.h"
+#include "cleanup/Perspective.h"
+#include "cleanup/SkewFinder.h"
+
+#include <QTransform>
+
+#include <cmath>
+
+namespace {
+// A skew below this is not worth the resampling: less than a pixel across a page.
+constexpr double NegligibleSkew = 0.03;
+
+QImage squared(const QImage &source, const PageEdits &edits)
+{
+    if (edits.corners) {
+        const QImage page = Perspective::straighten(source, *edits.corners);
+        if (!page.isNull())
+            return page;
+    }
+    return source;
+}
+} // namespace
+
+namespace PageCleanup {
+QImage render(const QImage &source, const PageEdits &edits)
+{
+    if (source.isNull())
+        return source;
+    QImage page = squared(source, edits);
+    if (std::abs(edits.skew) >= NegligibleSkew)
+        page = SkewFinder::rotate(page, edits.skew);
+    if (edits.quarterTurns != 0)
+        page = page.transformed(QTransform().rotate(90.0 * edits.quarterTurns));
+    switch (edits.colourMode) {
+    case PageEdits::ColourMode::Grey:
+        return PageTone::grey(page);
+    case PageEdits::ColourMode::BlackAndWhite:
+        return PageTone::blackAndWhite(page);
+    case PageEdits::ColourMode::Colour:
+        break;
+    }
+    return page;
+}
+
+Suggestion suggest(const QImage &picture, const PageEdits &base)
+{
+    Suggestion suggestion;
+    suggestion.edits = base;
+    suggestion.edits.corners = SheetFinder::find(picture);
+    suggestion.sheetFound = suggestion.edits.corners.has_value();
+    const QImage page = squared(picture, suggestion.edits);
+    const std::optional<double> skew = SkewFinder::find(PageTone::blackAndWhite(page));
+    // Kept to a hundredth of a degree, the finder's step.
+    suggestion.edits.skew = skew && std::abs(*skew) >= NegligibleSkew
+                                ? std::round(*skew * 100) / 100
+                                : 0;
+    return suggestion;
+}
+} // namespace PageCleanup

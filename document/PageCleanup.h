@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "document/PageEdits.h"
+
+#include <QImage>
+
+// A page made of its source picture by its edits, and the edits the clean-up finds for a page.
+namespace PageCleanup {
+// The page its edits make of source: squared to its corners, turned level by its skew, turned
+// by its quarter turns, in its colour mode (Grey and Black and white with the light evened out;
+// Colour as photographed). Safe to use on any thread.
+QImage render(const QImage &source, const PageEdits &edits);
+
+struct Suggestion
+{
+    PageEdits edits;
+    // False: no sheet was found with confidence, the page keeps the whole picture.
+    bool sheetFound = false;
+};
+// The edits the clean-up finds for picture: the sheet's corners and the skew of its print, the
+// quarter turns and colour mode kept from base. Safe to use on any thread.
+Suggestion suggest(const QImage &picture, const PageEdits &base);
+} // namespace PageCleanup

@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: MIT
+#include "cleanup/PageTone.h"
+#include "cleanup/Perspective.h"
+#include "cleanup/SheetFinder.h"
+#include "cleanup/SkewFinder.h"
+#include "tests/support/DeskScene.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const QString Prose = QStringLiteral(
+    "The harbour master kept a ledger of every ship that came in, with its cargo, its crew and "
+    "the weather of the crossing. Most entries were short: a name, a date, a few barrels of "
+    "salted fish or a load of timber from the northern forests. Now and then a longer note "
+    "told of a storm, a mast lost off the cape, or a sailor left behind in a foreign port.\n\n"
+    "When the old building was pulled down, the ledgers were found in a chest under the "
+    "stairs, their pages yellow but still readable. The town library took them in, and a "
+    "group of volunteers began to copy them out by hand, a page every evening, until the "
+    "whole history of the port could be searched by anyone who cared to look.\n\n");
+
+struct OutlineCase
+{
+    const char *name;
+    DeskSetup setup;
+};
+
+DeskSetup sheetOn(int desk, double angle, double keystone)
+{
+    DeskSetup setup;
+    setup.text = Prose.repeated(3);
+    setup.desk = desk;
+    setup.angle = angle;
+    setup.keystone = keystone;
+    return setup;
+}
+
+class SheetOutline : public testing::TestWithParam<OutlineCase>
+{};
+
+TEST_P(SheetOutline, isFoundWhereTheSheetLies)
+{
+    const DeskSetup &setup = GetParam().setup;
+    const DeskScene scene = deskScene(setup);
+    if (qEnvironmentVariableIsSet("QUILLON_SAVE_SCENES"))
+        scene.picture.save(QStringLiteral("/tmp/scene-%1.png").arg(GetParam().name));
+    const std::optional<SheetCorners> found = SheetFinder::find(scene.picture);
+    if (!setup.sheet) {
+        EXPECT_FALSE(found);
+        return;
+    }
+    ASSERT_TRUE(found);
+    EXPECT_GE(overlapOf(*found, scene.corners), 0.98);
+}
+
+OutlineCase withFinger()
+{
+    DeskSetup setup = sheetOn(70, -6, 5);
+    setup.finger = true;
+    return {"FingerAtTheBottomEdge", setup};
+}
+
+OutlineCase unevenlyLit()
+{
+    DeskSetup setup = sheetOn(120, 9, 8);
+    setup.falloff = 40;
+    setup.offset = QPointF(-120, 30);
+    return {"LightDeskLitFromOneSide", setup};
+}
+
+OutlineCase noSheet()
+{
+    DeskSetup setup = sheetOn(90, 0, 0);
+    setup.sheet = false;
+    return {"NoSheet", setup};
+}
+
+INSTANTIATE_TEST_SUITE_P(Desks, SheetOutline,
+                         testing::Values(OutlineCase{"DarkDesk", sheetOn(25, 4, 0)},
+                                         OutlineCase{"MidGreyDeskKeystoned", sheetOn(110, -3, 10)},
+                                         OutlineCase{"LightDesk", sheetOn(185, 7, 4)}, withFinger(),
+                                         unevenlyLit(), noSheet()),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+struct SizeCase
+{
+    const char *name;
+    SheetCorners corners;
+    QSize expected;
+};
+
+class StraightenedSize : public testing::TestWithParam<SizeCase>
+{};
+
+TEST_P(StraightenedSize, keepsTheLongerSideAndThePapersProportion)
+{
+    EXPECT_EQ(Perspective::straightenedSize(GetParam().corners), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sheets, StraightenedSize,
+    testing::Values(
+        // A4 seen with the far edge narrowed and shortened: A4 again, at the near side's length.
+        SizeCase{"KeystonedA4",
+                 {QPointF(130, 100), QPointF(763, 100), QPointF(793, 1080), QPointF(100, 1080)},
+                 QSize(693, 980)},
+        SizeCase{"LetterLandscape",
+                 {QPointF(0, 0), QPointF(1100, 0), QPointF(1100, 840), QPointF(0, 840)},
+                 QSize(1100, 850)},
+        // A square card is no paper size: kept as found.
+        SizeCase{"SquareAsFound",
+                 {QPointF(10, 10), QPointF(410, 10), QPointF(410, 410), QPointF(10, 410)},
+                 QSize(400, 400)},
+        SizeCase{"Degenerate", {QPointF(5, 5), QPointF(5, 5), QPointF(5, 5), QPointF(5, 5)}, {}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Straighten, cropsTheDeskAway)
+{
+    const DeskScene scene = deskScene(sheetOn(20, 8, 6));
+    const QImage page = Perspective::straighten(scene.picture, scene.corners);
+    ASSERT_EQ(page.size(), Perspective::straightenedSize(scene.corners));
+    // All four corners of the squared page are paper, none the black desk.
+    for (const QPoint at : {QPoint(3, 3), QPoint(page.width() - 4, 3),
+                            QPoint(page.width() - 4, page.height() - 4), QPoint(3, page.height() - 4)})
+        EXPECT_GT(qGray(page.pixel(at)), 180) << at.x() << "," << at.y();
+}
+
+class Skew : public testing::TestWithParam<double>
+{};
+
+TEST_P(Skew, isMeasuredWithinAFifthOfADegree)
+{
+    DeskSetup setup = sheetOn(0, 0, 0);
+    setup.fill = 1;
+    setup.desk = 255;
+    setup.pictureSize = QSize(1000, 1414);
+    const QImage straight = Perspective::straighten(deskScene(setup).picture,
+                                                    deskScene(setup).corners);
+    const QImage leaning = SkewFinder::rotate(straight, -GetParam());
+    const std::optional<double> angle = SkewFinder::find(PageTone::blackAndWhite(leaning));
+    ASSERT_TRUE(angle);
+    EXPECT_NEAR(*angle, GetParam(), 0.2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Angles, Skew, testing::Values(-9.5, -2.3, 0.0, 0.7, 6.1),
+                         [](const auto &info) {
+                             const int tenths = int(std::lround(info.param * 10));
+                             return (tenths < 0 ? "Minus" : "Plus") +
+                                    std::to_string(std::abs(tenths)) + "TenthsOfADegree";
+                         });
+
+TEST(Skew, isNotMeasuredOnABlankPage)
+{
+    QImage blank(800, 1100, QImage::Format_Grayscale8);
+    blank.fill(235);
+    EXPECT_FALSE(SkewFinder::find(PageTone::blackAndWhite(blank)));
+}
+
+TEST(BlackAndWhite, keepsThePaperWhiteWhereTheLampFallsOff)
+{
+    DeskSetup setup = sheetOn(0, 0, 0);
+    setup.fill = 1;
+    setup.falloff = 55;
+    setup.pictureSize = QSize(1000, 1414);
+    const DeskScene scene = deskScene(setup);
+    const QImage bilevel =
+        PageTone::blackAndWhite(Perspective::straighten(scene.picture, scene.corners));
+    ASSERT_EQ(bilevel.format(), QImage::Format_Mono);
+    // The right margin, darkest in the picture, is paper and so white.
+    const QImage margin = bilevel.copy(bilevel.width() - bilevel.width() / 12, 0,
+                                       bilevel.width() / 12, bilevel.height())
+                              .convertToFormat(QImage::Format_Grayscale8);
+    long black = 0;
+    for (int y = 0; y < margin.height(); ++y)
+        for (int x = 0; x < margin.width(); ++x)
+            black += qGray(margin.pixel(x, y)) < 128 ? 1 : 0;
+    EXPECT_LT(double(black) / (margin.width() * margin.height()), 0.002);
+}
+} // namespace
