@@ -3,14 +3,17 @@
 
 #include "app/RecognitionLanguagesDialog.h"
 #include "document/LanguagePacks.h"
+#include "document/PageCleanup.h"
 #include "document/PdfExport.h"
 #include "document/TesseractRecognizer.h"
+#include "imaging/ImageCodecs.h"
 #include "link/LinkError.h"
 #include "link/StatusText.h"
 #include "picture/HeadlessFrame.h"
 #include "picture/ImageFileFormat.h"
 #include "picture/ImageHolder.h"
 #include "picture/ShownPicture.h"
+#include "store/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -32,13 +35,14 @@ void printLinkError(LinkError error)
     std::fprintf(stderr, "%s\n", qPrintable(linkErrorText(*findLinkError(int(error)))));
 }
 
-// A one-page searchable PDF of the picture as the window would show it.
-bool savePdf(const QImage &picture, const QString &path, const SettingsStore &settings)
+// A one-page searchable PDF of the picture as the window would show it, made a page by edits.
+bool savePdf(const QImage &picture, const PageEdits &edits, const QString &path,
+             const SettingsStore &settings)
 {
     const QLocale locale = QLocale::system();
     const QString languages = RecognitionLanguagesDialog::storedChoice(settings);
     const PdfExportResult result = PdfExport::run(
-        {{picture, {}}}, path, PdfWriter::paperSize(locale),
+        {{picture, {}, edits}}, path, PdfWriter::paperSize(locale),
         PdfDocumentInfo{.creator = statusText(StringId::AppTitle)},
         [&languages] { return TesseractRecognizer::create(languages); }, 1, [] { return false; },
         [](int) {});
@@ -73,8 +77,41 @@ int refuseCaptureName(const QString &path)
     return CaptureFailed;
 }
 
+// The clean-up's edits for the picture with the stored colour mode, and a word when it found no
+// sheet.
+PageEdits cleanUp(const QImage &picture, const SettingsStore &settings)
+{
+    PageEdits base;
+    base.colourMode = PageEdits::ColourMode(settings.read(Setting::PageColourMode));
+    const PageCleanup::Suggestion found = PageCleanup::suggest(picture, base);
+    if (!found.sheetFound)
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate(
+                         "HeadlessCapture",
+                         "No sheet was found on the picture: the page keeps the whole picture.")));
+    return found.edits;
+}
+
+// The cleaned page as a picture file of file's format.
+bool saveCleanPicture(const QImage &page, PictureFile file, int qualityFactor, const QString &path)
+{
+    const ImageCodecs::FileFormat format = file == PictureFile::Bmp ? ImageCodecs::FileFormat::Bmp
+                                           : file == PictureFile::Png
+                                               ? ImageCodecs::FileFormat::Png
+                                               : ImageCodecs::FileFormat::Jpeg;
+    const QImage picture = page.convertToFormat(page.isGrayscale() ? QImage::Format_Grayscale8
+                                                                   : QImage::Format_RGB888);
+    const QByteArray bytes = ImageCodecs::encode({picture, picture.depth()}, format, qualityFactor);
+    QString reason;
+    if (!bytes.isEmpty() && ImageCodecs::writeFileAtomically(path, bytes, &reason))
+        return true;
+    printLinkError(LinkError::SaveFailed);
+    std::fprintf(stderr, "%s\n", qPrintable(saveFailureDetails(path, reason)));
+    return false;
+}
+
 int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings, const QString &path,
-                       std::chrono::milliseconds pollInterval)
+                       bool cleanPage, std::chrono::milliseconds pollInterval)
 {
     // Each message goes to standard error as it arises, its details on the lines after it.
     HeadlessFrame frame(transport, [](const LinkMessage &message) {
@@ -126,7 +163,13 @@ int runHeadlessCapture(PipeTransport &transport, const SettingsStore &settings, 
         return frame.link().lastRefusal() == CameraRefusal::Busy ? CameraBusy : CaptureFailed;
     }
     const PictureFile file = pictureFileOf(path);
+    const PageEdits edits = cleanPage ? cleanUp(image.GetImage(), settings) : PageEdits{};
     if (file == PictureFile::Pdf)
-        return savePdf(image.GetImage(), path, settings) ? Written : CaptureFailed;
+        return savePdf(image.GetImage(), edits, path, settings) ? Written : CaptureFailed;
+    if (cleanPage)
+        return saveCleanPicture(PageCleanup::render(image.GetImage(), edits), file,
+                                settings.read(Setting::Qfactor), path)
+                   ? Written
+                   : CaptureFailed;
     return shown.save(path, imagingFormatOf(file)) ? Written : CaptureFailed;
 }

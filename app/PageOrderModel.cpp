@@ -20,6 +20,14 @@ PageOrderModel::PageOrderModel(const PageDocument &document, QObject *parent)
 {
     for (int i = 0; i < document.count(); ++i)
         m_order.push_back(document.page(i).id);
+    // An edited page shows its new thumbnail.
+    connect(&document, &PageDocument::pageEdited, this, [this](int page) {
+        const auto at = std::find(m_order.begin(), m_order.end(), m_document.page(page).id);
+        if (at == m_order.end())
+            return;
+        const QModelIndex row = index(int(at - m_order.begin()));
+        Q_EMIT dataChanged(row, row, {Qt::DecorationRole});
+    });
 }
 
 int PageOrderModel::documentIndex(int row) const

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "app/PagesDialog.h"
 
+#include "app/PageEditor.h"
 #include "app/PageOrderModel.h"
 #include "app/PageViewer.h"
+#include "document/PageCleanup.h"
 #include "document/PageDocument.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QListView>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyledItemDelegate>
@@ -36,7 +39,7 @@ protected:
 };
 } // namespace
 
-PagesDialog::PagesDialog(const PageDocument &document, QWidget *parent)
+PagesDialog::PagesDialog(PageDocument &document, QWidget *parent)
     : QDialog(parent)
     , m_document(document)
 {
@@ -61,12 +64,14 @@ PagesDialog::PagesDialog(const PageDocument &document, QWidget *parent)
     m_earlier = new QPushButton(tr("Move &earlier"), this);
     m_later = new QPushButton(tr("Move &later"), this);
     m_remove = new QPushButton(tr("&Remove"), this);
+    m_edit = new QPushButton(tr("E&dit..."), this);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
     auto *row = new QHBoxLayout;
     row->addWidget(m_earlier);
     row->addWidget(m_later);
     row->addWidget(m_remove);
+    row->addWidget(m_edit);
     row->addStretch();
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
@@ -79,6 +84,7 @@ PagesDialog::PagesDialog(const PageDocument &document, QWidget *parent)
     connect(m_earlier, &QPushButton::clicked, this, [this] { moveCurrent(-1); });
     connect(m_later, &QPushButton::clicked, this, [this] { moveCurrent(1); });
     connect(m_remove, &QPushButton::clicked, this, &PagesDialog::removeSelected);
+    connect(m_edit, &QPushButton::clicked, this, &PagesDialog::editCurrent);
     connect(m_list, &QListView::activated, this,
             [this](const QModelIndex &index) { openPage(index.row()); });
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -153,10 +159,32 @@ void PagesDialog::chooseDroppedPages()
     m_list->selectionModel()->select(chosen, QItemSelectionModel::ClearAndSelect);
 }
 
+void PagesDialog::editCurrent()
+{
+    const int page = m_model->documentIndex(currentRow());
+    if (page < 0)
+        return;
+    QString reason;
+    const QImage source = m_document.picture(page, &reason);
+    if (source.isNull()) {
+        QMessageBox::warning(this, windowTitle(), tr("The page cannot be read: %1").arg(reason));
+        return;
+    }
+    const PageId id = m_document.page(page).id;
+    PageEditor editor(source, m_document.page(page).edits, this);
+    if (editor.exec() != QDialog::Accepted)
+        return;
+    const PageEdits edits = editor.edits();
+    const int now = m_document.indexOf(id);
+    if (now >= 0)
+        m_document.setEdits(now, edits, PageCleanup::render(source, edits));
+}
+
 void PagesDialog::updateButtons()
 {
     const int row = currentRow();
     m_earlier->setEnabled(row > 0);
     m_later->setEnabled(row >= 0 && row + 1 < m_model->rowCount());
     m_remove->setEnabled(row >= 0);
+    m_edit->setEnabled(row >= 0);
 }

@@ -13,13 +13,15 @@ class QListView;
 class QPushButton;
 
 // Shows the pages of the PDF as thumbnails in order and lets the user move them (by dragging or
-// with the buttons), remove them (also with Delete) and open one at a double click. It works on
-// a copy of the order; the caller applies order() when the dialog is accepted.
+// with the buttons), remove them (also with Delete), open one at a double click and edit one
+// (its corners, turn and colour mode). It works on a copy of the order, which the caller applies
+// when the dialog is accepted; an edit is applied to the page when the editor's Apply is
+// pressed.
 class PagesDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit PagesDialog(const PageDocument &document, QWidget *parent = nullptr);
+    explicit PagesDialog(PageDocument &document, QWidget *parent = nullptr);
 
     // The pages in the order the user left them, without those removed.
     const std::vector<PageId> &order() const;
@@ -31,11 +33,12 @@ private:
     void moveCurrent(int step);
     void removeSelected();
     void openPage(int row);
+    void editCurrent();
     void updateButtons();
     // Once the view has removed dragged pages where they were: they stay chosen where they went.
     void chooseDroppedPages();
 
-    const PageDocument &m_document;
+    PageDocument &m_document;
     PageOrderModel *m_model = nullptr;
     QListView *m_list = nullptr;
     QPushButton *m_earlier = nullptr;
@@ -44,4 +47,5 @@ private:
     // Pages dropped whose old rows the view has yet to remove; the selection says which those
     // are, so it must not change before.
     std::vector<PageId> m_dropped;
+    QPushButton *m_edit = nullptr;
 };

@@ -29,6 +29,7 @@
 
 namespace {
 constexpr char CaptureOption[] = "capture";
+constexpr char CleanPageOption[] = "clean-page";
 
 void keepOnlySeriousMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
@@ -128,6 +129,10 @@ void addOptions(QCommandLineParser &parser)
                                      "(.bmp or no extension: BMP, .png: PNG, .pdf: a searchable "
                                      "PDF, otherwise JPEG)."),
                       QCoreApplication::translate("StartUp", "FILE")});
+    parser.addOption({QLatin1String(CleanPageOption),
+                      QCoreApplication::translate(
+                          "StartUp", "With --capture: find the sheet on the picture, square and "
+                                     "straighten it, in the stored colour mode, before saving.")});
     SimCommandLine::addOptions(parser);
 }
 
@@ -280,7 +285,8 @@ int runQuillon(int argc, char **argv)
         const QString path = parser.value(QLatin1String(CaptureOption));
         if (!isGivenWhole(argc, argv, path))
             return refuseCaptureName(path);
-        return runHeadlessCapture(transport, settings, path);
+        return runHeadlessCapture(transport, settings, path,
+                                  parser.isSet(QLatin1String(CleanPageOption)));
     }
 
     const QString lockName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cleanup/ImageViews.h"
 
-#include <leptonica/allheaders.h>
-
 #include <cstring>
+#include <leptonica/allheaders.h>
 
 namespace ImageViews {
 QImage workingForm(const QImage &picture)
@@ -34,6 +33,11 @@ void PixRelease::operator()(Pix *pix) const
 
 PixPtr pixOf(const QImage &picture)
 {
+    // Every picture the room hands Leptonica comes through here. Its warnings (a page without
+    // paper to measure the background on) go to standard error, where a headless capture's
+    // caller reads failures; the room reports its own causes under its category.
+    static const l_int32 quiet = setMsgSeverity(L_SEVERITY_ERROR);
+    Q_UNUSED(quiet);
     const bool colour = picture.format() == QImage::Format_RGB888;
     const int depth = colour ? 32 : picture.format() == QImage::Format_Mono ? 1 : 8;
     PixPtr pix(pixCreate(picture.width(), picture.height(), depth));
@@ -48,8 +52,8 @@ PixPtr pixOf(const QImage &picture)
             for (int x = 0; x < picture.width(); ++x, from += 3)
                 composeRGBPixel(from[0], from[1], from[2], line + x);
         } else {
-            std::memcpy(line, from, std::size_t(depth == 8 ? picture.width()
-                                                           : (picture.width() + 7) / 8));
+            std::memcpy(line, from,
+                        std::size_t(depth == 8 ? picture.width() : (picture.width() + 7) / 8));
         }
     }
     // Leptonica keeps the bytes of a line of 8 or 1 bits in the order of its 32-bit words.

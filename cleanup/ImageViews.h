@@ -3,9 +3,8 @@
 
 #include <QImage>
 
-#include <opencv2/core/mat.hpp>
-
 #include <memory>
+#include <opencv2/core/mat.hpp>
 
 struct Pix;
 

@@ -4,9 +4,8 @@
 #include "cleanup/CleanupLogging.h"
 #include "cleanup/ImageViews.h"
 
-#include <leptonica/allheaders.h>
-
 #include <algorithm>
+#include <leptonica/allheaders.h>
 
 using ImageViews::PixPtr;
 

@@ -3,9 +3,8 @@
 
 #include "cleanup/ImageViews.h"
 
-#include <opencv2/imgproc.hpp>
-
 #include <cmath>
+#include <opencv2/imgproc.hpp>
 
 namespace {
 // The long side over the short one of the papers people put under a document camera.
@@ -38,7 +37,8 @@ double snapped(double proportion)
 namespace Perspective {
 QSize straightenedSize(const SheetCorners &corners)
 {
-    const double width = std::max(distance(corners[0], corners[1]), distance(corners[3], corners[2]));
+    const double width =
+        std::max(distance(corners[0], corners[1]), distance(corners[3], corners[2]));
     const double height =
         std::max(distance(corners[0], corners[3]), distance(corners[1], corners[2]));
     if (!(width >= 1 && height >= 1) || width > LongestSide || height > LongestSide)

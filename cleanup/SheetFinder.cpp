@@ -4,11 +4,10 @@
 #include "cleanup/CleanupLogging.h"
 #include "cleanup/ImageViews.h"
 
-#include <opencv2/imgproc.hpp>
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <opencv2/imgproc.hpp>
 #include <vector>
 
 namespace {
@@ -200,9 +199,8 @@ SheetCorners ordered(const Quad &corners, double scale)
         return std::atan2(a.y - centre.y, a.x - centre.x) <
                std::atan2(b.y - centre.y, b.x - centre.x);
     });
-    const auto first = std::min_element(sorted.begin(), sorted.end(), [](auto &a, auto &b) {
-        return a.x + a.y < b.x + b.y;
-    });
+    const auto first = std::min_element(sorted.begin(), sorted.end(),
+                                        [](auto &a, auto &b) { return a.x + a.y < b.x + b.y; });
     std::rotate(sorted.begin(), first, sorted.end());
     SheetCorners result;
     for (std::size_t i = 0; i < 4; ++i)
@@ -235,10 +233,11 @@ std::optional<SheetCorners> find(const QImage &picture)
         const double contrast = contrastOf(small, *corners, band);
         if (contrast < MinimumContrast)
             continue;
-        const double area = cv::contourArea(std::vector<cv::Point2f>(corners->begin(), corners->end()));
+        const double area =
+            cv::contourArea(std::vector<cv::Point2f>(corners->begin(), corners->end()));
         // The largest sheet wins; a region inside it (a photograph on the page) is smaller.
-        if (!best || area > 1.05 * cv::contourArea(std::vector<cv::Point2f>(
-                                       best->corners.begin(), best->corners.end())))
+        if (!best || area > 1.05 * cv::contourArea(std::vector<cv::Point2f>(best->corners.begin(),
+                                                                            best->corners.end())))
             best = Candidate{*corners, contrast};
     }
     if (!best) {

@@ -4,10 +4,9 @@
 #include "cleanup/CleanupLogging.h"
 #include "cleanup/ImageViews.h"
 
+#include <cmath>
 #include <leptonica/allheaders.h>
 #include <opencv2/imgproc.hpp>
-
-#include <cmath>
 
 namespace {
 // Leptonica's sweep of angles on a copy halved, then its search on the page itself, to a

@@ -2,8 +2,8 @@
 #include "document/PageCleanup.h"
 
 #include "cleanup/PageTone.h"
-#include "cleanup/SheetFinder.h"
 #include "cleanup/Perspective.h"
+#include "cleanup/SheetFinder.h"
 #include "cleanup/SkewFinder.h"
 
 #include <QTransform>
@@ -46,18 +46,21 @@ QImage render(const QImage &source, const PageEdits &edits)
     return page;
 }
 
+double skewOf(const QImage &picture, const PageEdits &edits)
+{
+    const std::optional<double> skew =
+        SkewFinder::find(PageTone::blackAndWhite(squared(picture, edits)));
+    // Kept to a hundredth of a degree, the finder's step.
+    return skew && std::abs(*skew) >= NegligibleSkew ? std::round(*skew * 100) / 100 : 0;
+}
+
 Suggestion suggest(const QImage &picture, const PageEdits &base)
 {
     Suggestion suggestion;
     suggestion.edits = base;
     suggestion.edits.corners = SheetFinder::find(picture);
     suggestion.sheetFound = suggestion.edits.corners.has_value();
-    const QImage page = squared(picture, suggestion.edits);
-    const std::optional<double> skew = SkewFinder::find(PageTone::blackAndWhite(page));
-    // Kept to a hundredth of a degree, the finder's step.
-    suggestion.edits.skew = skew && std::abs(*skew) >= NegligibleSkew
-                                ? std::round(*skew * 100) / 100
-                                : 0;
+    suggestion.edits.skew = skewOf(picture, suggestion.edits);
     return suggestion;
 }
 } // namespace PageCleanup

@@ -12,6 +12,10 @@ namespace PageCleanup {
 // Colour as photographed). Safe to use on any thread.
 QImage render(const QImage &source, const PageEdits &edits);
 
+// The skew of the print on the page that edits' corners square on picture, in degrees
+// clockwise to turn it level; 0 when the page holds too little print to tell.
+double skewOf(const QImage &picture, const PageEdits &edits);
+
 struct Suggestion
 {
     PageEdits edits;

@@ -158,10 +158,10 @@ std::vector<PageSource> PageDocument::sources() const
     std::vector<PageSource> sources;
     sources.reserve(m_pages.size());
     for (const Entry &entry : m_pages)
-        sources.push_back({entry.picture,
-                           entry.picture.isNull() ? m_journal->pagePath(entry.record.id)
-                                                  : QString(),
-                           entry.record.edits});
+        sources.push_back(
+            {entry.picture,
+             entry.picture.isNull() ? m_journal->pagePath(entry.record.id) : QString(),
+             entry.record.edits});
     return sources;
 }
 

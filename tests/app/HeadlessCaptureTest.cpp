@@ -52,7 +52,8 @@ TEST_P(InitializingLimit, IsTheWindowsWithoutWaitingAMinute)
     SimulatedMainUnit camera;
     camera.setInitializing(initializingAnswers);
     const QString shot = dir.filePath(QStringLiteral("shot.bmp"));
-    EXPECT_EQ(runHeadlessCapture(camera, settings, shot, std::chrono::milliseconds(0)), status);
+    EXPECT_EQ(runHeadlessCapture(camera, settings, shot, false, std::chrono::milliseconds(0)),
+              status);
     EXPECT_EQ(QFile::exists(shot), status == 0);
 }
 

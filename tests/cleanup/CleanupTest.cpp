@@ -119,8 +119,9 @@ TEST(Straighten, cropsTheDeskAway)
     const QImage page = Perspective::straighten(scene.picture, scene.corners);
     ASSERT_EQ(page.size(), Perspective::straightenedSize(scene.corners));
     // All four corners of the squared page are paper, none the black desk.
-    for (const QPoint at : {QPoint(3, 3), QPoint(page.width() - 4, 3),
-                            QPoint(page.width() - 4, page.height() - 4), QPoint(3, page.height() - 4)})
+    for (const QPoint at :
+         {QPoint(3, 3), QPoint(page.width() - 4, 3), QPoint(page.width() - 4, page.height() - 4),
+          QPoint(3, page.height() - 4)})
         EXPECT_GT(qGray(page.pixel(at)), 180) << at.x() << "," << at.y();
 }
 
@@ -133,8 +134,8 @@ TEST_P(Skew, isMeasuredWithinAFifthOfADegree)
     setup.fill = 1;
     setup.desk = 255;
     setup.pictureSize = QSize(1000, 1414);
-    const QImage straight = Perspective::straighten(deskScene(setup).picture,
-                                                    deskScene(setup).corners);
+    const QImage straight =
+        Perspective::straighten(deskScene(setup).picture, deskScene(setup).corners);
     const QImage leaning = SkewFinder::rotate(straight, -GetParam());
     const std::optional<double> angle = SkewFinder::find(PageTone::blackAndWhite(leaning));
     ASSERT_TRUE(angle);
@@ -166,9 +167,10 @@ TEST(BlackAndWhite, keepsThePaperWhiteWhereTheLampFallsOff)
         PageTone::blackAndWhite(Perspective::straighten(scene.picture, scene.corners));
     ASSERT_EQ(bilevel.format(), QImage::Format_Mono);
     // The right margin, darkest in the picture, is paper and so white.
-    const QImage margin = bilevel.copy(bilevel.width() - bilevel.width() / 12, 0,
-                                       bilevel.width() / 12, bilevel.height())
-                              .convertToFormat(QImage::Format_Grayscale8);
+    const QImage margin =
+        bilevel
+            .copy(bilevel.width() - bilevel.width() / 12, 0, bilevel.width() / 12, bilevel.height())
+            .convertToFormat(QImage::Format_Grayscale8);
     long black = 0;
     for (int y = 0; y < margin.height(); ++y)
         for (int x = 0; x < margin.width(); ++x)

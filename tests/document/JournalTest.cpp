@@ -35,6 +35,8 @@ PageEdits turnedOnce()
 {
     PageEdits edits;
     edits.quarterTurns = 1;
+    edits.skew = -1.25;
+    edits.corners = {{QPointF(10.5, 12), QPointF(70, 11.25), QPointF(72, 60), QPointF(9, 61)}};
     return edits;
 }
 
@@ -71,8 +73,8 @@ protected:
     {
         std::vector<int> numbers;
         for (const LeftJournal::Page &page : left.pages) {
-            const PageSource source{{},
-                                    left.folder + u'/' + JournalFiles::pageFileName(page.file.id)};
+            const PageSource source{
+                {}, left.folder + u'/' + JournalFiles::pageFileName(page.file.id), {}};
             numbers.push_back(numberOf(source.load(nullptr)));
         }
         return numbers;

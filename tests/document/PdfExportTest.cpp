@@ -64,7 +64,7 @@ PdfExportResult exportPages(const std::vector<QImage> &pictures, const QString &
 {
     std::vector<PageSource> pages;
     for (const QImage &picture : pictures)
-        pages.push_back({picture, {}});
+        pages.push_back({picture, {}, {}});
     return exportSources(pages, path, std::move(factory), cancel);
 }
 
@@ -158,7 +158,7 @@ TEST(PdfExport, PagesAreWrittenInOrderWhicheverIsReadFirst)
     }
     std::vector<PageSource> sources;
     for (const QImage &page : pages)
-        sources.push_back({page, {}});
+        sources.push_back({page, {}, {}});
     const auto result = exportSources(
         sources, path, [] { return std::make_unique<NumberFromWidth>(); }, false, 4);
     EXPECT_EQ(result.status, PdfExportResult::Written);
@@ -181,8 +181,8 @@ TEST(PdfExport, FailedOrCancelledExportLeavesTheOldFile)
     const QImage tooWide(70000, 1, QImage::Format_RGB32);
     EXPECT_EQ(exportPages({page, tooWide}, path, nullptr).status, PdfExportResult::Failed);
     EXPECT_EQ(exportPages({page}, path, nullptr, true).status, PdfExportResult::Cancelled);
-    const auto unreadable =
-        exportSources({{page, {}}, {{}, dir.filePath(QStringLiteral("gone.png"))}}, path, nullptr);
+    const auto unreadable = exportSources(
+        {{page, {}, {}}, {{}, dir.filePath(QStringLiteral("gone.png")), {}}}, path, nullptr);
     EXPECT_EQ(unreadable.status, PdfExportResult::Failed);
     EXPECT_TRUE(unreadable.failure.startsWith(QLatin1String("Page 2 cannot be read: ")))
         << unreadable.failure.toStdString();

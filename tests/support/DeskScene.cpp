@@ -94,11 +94,10 @@ DeskScene deskScene(const DeskSetup &setup)
         const QImage page = typesetPage(setup);
         QTransform toDesk;
         const QRectF paper(page.rect());
-        QTransform::quadToQuad(QPolygonF({paper.topLeft(), paper.topRight(), paper.bottomRight(),
-                                          paper.bottomLeft()}),
-                               QPolygonF({scene.corners[0], scene.corners[1], scene.corners[2],
-                                          scene.corners[3]}),
-                               toDesk);
+        QTransform::quadToQuad(
+            QPolygonF({paper.topLeft(), paper.topRight(), paper.bottomRight(), paper.bottomLeft()}),
+            QPolygonF({scene.corners[0], scene.corners[1], scene.corners[2], scene.corners[3]}),
+            toDesk);
         painter.setTransform(toDesk);
         // Drawn at the page's size and scaled by the transform: a paper of ~240, not pure white.
         painter.setOpacity(0.94);

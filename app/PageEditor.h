@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "document/PageEdits.h"
+
+#include <QDialog>
+#include <QImage>
+
+class CornerCanvas;
+class QComboBox;
+class QLabel;
+
+// Edits one page: the sheet's corners dragged on its source picture, the page turned left or
+// right, its colour mode, the corners found again; the page as the edits make it is previewed
+// beside at once. Reset goes back to the edits the page had when the editor opened. The caller
+// applies edits() when the dialog is accepted (Apply).
+class PageEditor : public QDialog
+{
+    Q_OBJECT
+public:
+    PageEditor(const QImage &source, const PageEdits &edits, QWidget *parent = nullptr);
+
+    // The edits as the user left them; the skew is measured again when the corners moved.
+    PageEdits edits() const;
+
+private:
+    friend class PageEditorFixture;
+
+    void showEdits();
+    void showPreview();
+    void turn(int quarterTurns);
+    void findSheet();
+    void reset();
+    std::array<QPointF, 4> frame() const;
+
+    QImage m_source;
+    // The source made small enough to preview at every move of a corner.
+    QImage m_small;
+    double m_smallScale = 1;
+    PageEdits m_opened;
+    PageEdits m_edits;
+    CornerCanvas *m_canvas = nullptr;
+    QLabel *m_preview = nullptr;
+    QComboBox *m_mode = nullptr;
+};
