@@ -16,7 +16,7 @@ PageCleaning::~PageCleaning()
         running.watcher->waitForFinished();
 }
 
-void PageCleaning::clean(PageId id, const QImage &picture)
+void PageCleaning::clean(PageId id, const QImage &picture, bool book)
 {
     const int index = m_document.indexOf(id);
     if (index < 0 || m_running.count(id))
@@ -25,9 +25,16 @@ void PageCleaning::clean(PageId id, const QImage &picture)
     auto *watcher = new QFutureWatcher<Cleaned>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, id] { keep(id); });
     m_running.emplace(id, Running{started, watcher});
-    watcher->setFuture(QtConcurrent::run([picture, started] {
+    watcher->setFuture(QtConcurrent::run([picture, started, book] {
         Cleaned cleaned;
+        cleaned.picture = picture;
         cleaned.suggestion = PageCleanup::suggest(picture, started);
+        if (const auto pages =
+                book ? PageCleanup::splitSpread(picture, cleaned.suggestion.edits) : std::nullopt) {
+            cleaned.suggestion.edits = pages->first;
+            cleaned.right = pages->second;
+            cleaned.rightPage = PageCleanup::render(picture, pages->second);
+        }
         cleaned.page = PageCleanup::render(picture, cleaned.suggestion.edits);
         return cleaned;
     }));
@@ -56,6 +63,11 @@ void PageCleaning::keep(PageId id)
         return;
     const Cleaned cleaned = watcher->result();
     m_document.setEdits(index, cleaned.suggestion.edits, cleaned.page);
+    if (cleaned.right && m_document.add(cleaned.picture, *cleaned.right)) {
+        const int last = m_document.count() - 1;
+        m_document.setEdits(last, *cleaned.right, cleaned.rightPage);
+        m_document.move(last, index + 1);
+    }
     if (!cleaned.suggestion.sheetFound)
         Q_EMIT noSheetFound();
 }

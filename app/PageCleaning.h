@@ -12,7 +12,8 @@
 class PageDocument;
 
 // Cleans the pages added to a document off the user-interface thread: the sheet found, squared
-// and made level, the result kept as the page's edits. A page removed meanwhile is left alone,
+// and made level, the result kept as the page's edits; for a book, two pages photographed open
+// become two pages, the right one after the left. A page removed meanwhile is left alone,
 // and so is one the user edited meanwhile: the user's edits win.
 class PageCleaning : public QObject
 {
@@ -22,8 +23,8 @@ public:
     // Waits for the clean-ups still running, so that none is lost.
     ~PageCleaning() override;
 
-    // Starts cleaning the page of id, whose source picture is picture.
-    void clean(PageId id, const QImage &picture);
+    // Starts cleaning the page of id, whose source picture is picture; book: a spread is parted.
+    void clean(PageId id, const QImage &picture, bool book = false);
     bool busy() const { return !m_running.empty(); }
     // Waits for every clean-up started and keeps its result: before a save reads the pages.
     void finishAll();
@@ -38,6 +39,10 @@ private:
         PageCleanup::Suggestion suggestion;
         // The page as the suggested edits make it, for its thumbnail.
         QImage page;
+        // A book's right page, when the picture was a spread (the suggestion is the left one).
+        std::optional<PageEdits> right;
+        QImage rightPage;
+        QImage picture;
     };
     struct Running
     {

@@ -112,9 +112,20 @@ void PageEditor::showPreview()
     if (small.corners)
         for (QPointF &corner : *small.corners)
             corner *= m_smallScale;
-    const QImage page = PageCleanup::render(m_small, small);
+    m_previewPage = PageCleanup::render(m_small, small);
+    showPreviewFitted();
+}
+
+void PageEditor::showPreviewFitted()
+{
     m_preview->setPixmap(QPixmap::fromImage(
-        page.scaled(m_preview->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        m_previewPage.scaled(m_preview->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+void PageEditor::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    showPreviewFitted();
 }
 
 void PageEditor::turn(int quarterTurns)

@@ -23,11 +23,15 @@ public:
     // The edits as the user left them; the skew is measured again when the corners moved.
     PageEdits edits() const;
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     friend class PageEditorFixture;
 
     void showEdits();
     void showPreview();
+    void showPreviewFitted();
     void turn(int quarterTurns);
     void findSheet();
     void reset();
@@ -41,5 +45,6 @@ private:
     PageEdits m_edits;
     CornerCanvas *m_canvas = nullptr;
     QLabel *m_preview = nullptr;
+    QImage m_previewPage;
     QComboBox *m_mode = nullptr;
 };

@@ -6,9 +6,13 @@
 #include "app/PageViewer.h"
 #include "document/PageCleanup.h"
 #include "document/PageDocument.h"
+#include "store/SettingsStore.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
@@ -39,9 +43,10 @@ protected:
 };
 } // namespace
 
-PagesDialog::PagesDialog(PageDocument &document, QWidget *parent)
+PagesDialog::PagesDialog(PageDocument &document, const SettingsStore &settings, QWidget *parent)
     : QDialog(parent)
     , m_document(document)
+    , m_settings(settings)
 {
     setWindowTitle(tr("Pages"));
     m_model = new PageOrderModel(document, this);
@@ -76,6 +81,7 @@ PagesDialog::PagesDialog(PageDocument &document, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addLayout(row);
+    layout->addLayout(newPageSettings());
     layout->addWidget(buttons);
 
     auto *deleteKey = new QShortcut(QKeySequence::Delete, m_list);
@@ -178,6 +184,32 @@ void PagesDialog::editCurrent()
     const int now = m_document.indexOf(id);
     if (now >= 0)
         m_document.setEdits(now, edits, PageCleanup::render(source, edits));
+}
+
+QLayout *PagesDialog::newPageSettings()
+{
+    auto *clean = new QCheckBox(tr("&Clean pages as they are added"), this);
+    clean->setChecked(m_settings.read(Setting::CleanPages) != 0);
+    auto *book = new QCheckBox(tr("Split a &book's two pages"), this);
+    book->setChecked(m_settings.read(Setting::BookPages) != 0);
+    auto *mode = new QComboBox(this);
+    mode->addItems({tr("Colour"), tr("Grey"), tr("Black and white")});
+    mode->setCurrentIndex(m_settings.read(Setting::PageColourMode));
+    auto *modeLabel = new QLabel(tr("New pages &in:"), this);
+    modeLabel->setBuddy(mode);
+    connect(clean, &QCheckBox::toggled, this,
+            [this](bool on) { m_settings.write(Setting::CleanPages, on ? 1 : 0); });
+    connect(book, &QCheckBox::toggled, this,
+            [this](bool on) { m_settings.write(Setting::BookPages, on ? 1 : 0); });
+    connect(mode, &QComboBox::activated, this,
+            [this](int index) { m_settings.write(Setting::PageColourMode, index); });
+    auto *row = new QHBoxLayout;
+    row->addWidget(clean);
+    row->addWidget(book);
+    row->addStretch();
+    row->addWidget(modeLabel);
+    row->addWidget(mode);
+    return row;
 }
 
 void PagesDialog::updateButtons()

@@ -9,6 +9,7 @@
 
 class PageDocument;
 class PageOrderModel;
+class SettingsStore;
 class QListView;
 class QPushButton;
 
@@ -16,12 +17,13 @@ class QPushButton;
 // with the buttons), remove them (also with Delete), open one at a double click and edit one
 // (its corners, turn and colour mode). It works on a copy of the order, which the caller applies
 // when the dialog is accepted; an edit is applied to the page when the editor's Apply is
-// pressed.
+// pressed. Below the pages, how pages are made as they are added (cleaned or not, a book's
+// spread split in two, the colour mode) is set; those settings are kept at once.
 class PagesDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit PagesDialog(PageDocument &document, QWidget *parent = nullptr);
+    PagesDialog(PageDocument &document, const SettingsStore &settings, QWidget *parent = nullptr);
 
     // The pages in the order the user left them, without those removed.
     const std::vector<PageId> &order() const;
@@ -37,8 +39,10 @@ private:
     void updateButtons();
     // Once the view has removed dragged pages where they were: they stay chosen where they went.
     void chooseDroppedPages();
+    QLayout *newPageSettings();
 
     PageDocument &m_document;
+    const SettingsStore &m_settings;
     PageOrderModel *m_model = nullptr;
     QListView *m_list = nullptr;
     QPushButton *m_earlier = nullptr;

@@ -98,14 +98,14 @@ void PdfCommands::addPage()
     edits.colourMode = PageEdits::ColourMode(m_settings.read(Setting::PageColourMode));
     const std::optional<PageId> id = m_pages.add(picture, edits);
     if (id && m_settings.read(Setting::CleanPages) != 0)
-        m_cleaning.clean(*id, picture);
+        m_cleaning.clean(*id, picture, m_settings.read(Setting::BookPages) != 0);
 }
 
 void PdfCommands::showPages()
 {
     if (busy())
         return;
-    PagesDialog dialog(m_pages, &m_dialogParent);
+    PagesDialog dialog(m_pages, m_settings, &m_dialogParent);
     if (dialog.exec() == QDialog::Accepted)
         m_pages.arrange(dialog.order());
 }

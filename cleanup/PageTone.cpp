@@ -16,9 +16,11 @@ constexpr int TileWidth = 10;
 constexpr int TileHeight = 15;
 constexpr int PaperThreshold = 100;
 constexpr int PaperPixels = 50;
-// The background is made this grey, and the greys from PrintLevel to it are then spread over
-// the whole range: paper white, print black.
+// The background is made this grey, and the greys from PrintLevel to WhiteLevel are then spread
+// over the whole range: paper white, print black. WhiteLevel is a little below the background,
+// so that the paper's grain and the camera's noise come out white too.
 constexpr int BackgroundLevel = 200;
+constexpr int WhiteLevel = 188;
 constexpr int PrintLevel = 30;
 // Pages up to this height are thresholded at twice their size.
 constexpr int SmallPageHeight = 2400;
@@ -37,7 +39,7 @@ PixPtr evenLightPix(const QImage &page)
         qCInfo(lcCleanup) << "the background of a page of" << page.size() << "was not found";
         even.reset(pixClone(source.get()));
     }
-    return PixPtr(pixGammaTRC(nullptr, even.get(), 1.0F, PrintLevel, BackgroundLevel));
+    return PixPtr(pixGammaTRC(nullptr, even.get(), 1.0F, PrintLevel, WhiteLevel));
 }
 } // namespace
 

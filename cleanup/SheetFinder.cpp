@@ -23,6 +23,7 @@ constexpr double MinimumContrast = 14;
 // The sheet's corners look square enough under a tilted camera.
 constexpr double MinimumAngle = 55;
 constexpr double MaximumAngle = 125;
+constexpr double Inset = 2;
 
 using Contour = std::vector<cv::Point>;
 using Quad = std::array<cv::Point2d, 4>;
@@ -188,7 +189,8 @@ std::vector<Contour> outlines(const cv::Mat &blurred)
     return found;
 }
 
-// Clockwise on the screen from the corner nearest the top left.
+// Clockwise on the screen from the corner nearest the top left, each set Inset picture pixels
+// towards the middle, so that no line of the desk is left at the page's edge.
 SheetCorners ordered(const Quad &corners, double scale)
 {
     cv::Point2d centre;
@@ -203,9 +205,13 @@ SheetCorners ordered(const Quad &corners, double scale)
                                         [](auto &a, auto &b) { return a.x + a.y < b.x + b.y; });
     std::rotate(sorted.begin(), first, sorted.end());
     SheetCorners result;
-    for (std::size_t i = 0; i < 4; ++i)
+    const QPointF middle((centre.x + 0.5) / scale, (centre.y + 0.5) / scale);
+    for (std::size_t i = 0; i < 4; ++i) {
         // A working pixel's centre is at (i + 0.5) / scale in the picture.
-        result[i] = QPointF((sorted[i].x + 0.5) / scale, (sorted[i].y + 0.5) / scale);
+        const QPointF corner((sorted[i].x + 0.5) / scale, (sorted[i].y + 0.5) / scale);
+        const QPointF inwards = middle - corner;
+        result[i] = corner + inwards * (Inset / std::hypot(inwards.x(), inwards.y()));
+    }
     return result;
 }
 } // namespace

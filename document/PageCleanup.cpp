@@ -5,6 +5,7 @@
 #include "cleanup/Perspective.h"
 #include "cleanup/SheetFinder.h"
 #include "cleanup/SkewFinder.h"
+#include "cleanup/SpreadSplit.h"
 
 #include <QTransform>
 
@@ -62,5 +63,25 @@ Suggestion suggest(const QImage &picture, const PageEdits &base)
     suggestion.sheetFound = suggestion.edits.corners.has_value();
     suggestion.edits.skew = skewOf(picture, suggestion.edits);
     return suggestion;
+}
+
+std::optional<std::pair<PageEdits, PageEdits>> splitSpread(const QImage &picture,
+                                                           const PageEdits &edits)
+{
+    const QImage spread = squared(picture, edits);
+    const std::optional<double> gutter = SpreadSplit::gutterOf(spread);
+    if (!gutter)
+        return std::nullopt;
+    const SheetCorners whole = edits.corners.value_or(
+        SheetCorners{QPointF(0, 0), QPointF(picture.width(), 0),
+                     QPointF(picture.width(), picture.height()), QPointF(0, picture.height())});
+    const auto [leftCorners, rightCorners] = SpreadSplit::pagesOf(whole, *gutter);
+    PageEdits left = edits;
+    left.corners = leftCorners;
+    left.skew = skewOf(picture, left);
+    PageEdits right = edits;
+    right.corners = rightCorners;
+    right.skew = skewOf(picture, right);
+    return std::pair{left, right};
 }
 } // namespace PageCleanup

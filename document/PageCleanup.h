@@ -5,6 +5,9 @@
 
 #include <QImage>
 
+#include <optional>
+#include <utility>
+
 // A page made of its source picture by its edits, and the edits the clean-up finds for a page.
 namespace PageCleanup {
 // The page its edits make of source: squared to its corners, turned level by its skew, turned
@@ -25,4 +28,9 @@ struct Suggestion
 // The edits the clean-up finds for picture: the sheet's corners and the skew of its print, the
 // quarter turns and colour mode kept from base. Safe to use on any thread.
 Suggestion suggest(const QImage &picture, const PageEdits &base);
+
+// The page of edits parted at its gutter into a book's left and right page, each with the skew
+// of its own print, in reading order; nothing when the page is not two pages photographed open.
+std::optional<std::pair<PageEdits, PageEdits>> splitSpread(const QImage &picture,
+                                                           const PageEdits &edits);
 } // namespace PageCleanup

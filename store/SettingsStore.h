@@ -37,6 +37,8 @@ inline constexpr IntSetting Gamma{"Settings", "Gamma", 1, 0, 1};
 inline constexpr IntSetting Sharpness{"Settings", "Sharpness", 3, 0, 6};
 // Whether Add page looks for the sheet on the picture and squares and straightens it: 1 yes.
 inline constexpr IntSetting CleanPages{"Pages", "Clean", 1, 0, 1};
+// Whether the clean-up parts a book's two pages photographed open into two pages: 1 yes.
+inline constexpr IntSetting BookPages{"Pages", "Book", 0, 0, 1};
 // The colour mode of a new page: 0 Colour, 1 Grey, 2 Black and white.
 inline constexpr IntSetting PageColourMode{"Pages", "ColourMode", 0, 0, 2};
 // Kept for the profile's sake: nothing in the program uses or changes it.

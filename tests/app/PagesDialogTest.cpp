@@ -4,6 +4,7 @@
 #include "app/PageOrderModel.h"
 #include "app/PageViewer.h"
 #include "document/PageDocument.h"
+#include "store/SettingsStore.h"
 #include "tests/TestSupport.h"
 
 #include <QListView>
@@ -24,7 +25,7 @@ protected:
             picture.fill(Qt::white);
             ids.push_back(*document.add(picture));
         }
-        dialog = std::make_unique<PagesDialog>(document);
+        dialog = std::make_unique<PagesDialog>(document, settings);
     }
 
     QListView &list() { return *dialog->m_list; }
@@ -32,6 +33,7 @@ protected:
     QModelIndex row(int r) { return model().index(r); }
 
     PageDocument document;
+    SettingsStore settings;
     std::vector<PageId> ids;
     std::unique_ptr<PagesDialog> dialog;
 };

@@ -3,7 +3,10 @@
 #include "cleanup/Perspective.h"
 #include "cleanup/SheetFinder.h"
 #include "cleanup/SkewFinder.h"
+#include "cleanup/SpreadSplit.h"
 #include "tests/support/DeskScene.h"
+
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -177,4 +180,44 @@ TEST(BlackAndWhite, keepsThePaperWhiteWhereTheLampFallsOff)
             black += qGray(margin.pixel(x, y)) < 128 ? 1 : 0;
     EXPECT_LT(double(black) / (margin.width() * margin.height()), 0.002);
 }
+// A book open: two pages of print either side of a gutter at a known share of the width.
+QImage spreadParted(double gutter)
+{
+    QImage spread(1400, 1000, QImage::Format_Grayscale8);
+    spread.fill(245);
+    QPainter painter(&spread);
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setPixelSize(15);
+    painter.setFont(font);
+    const int middle = int(gutter * spread.width());
+    const int apart = 40;
+    painter.drawText(QRect(60, 70, middle - apart - 60, 860), Qt::TextWordWrap, Prose.repeated(2));
+    painter.drawText(QRect(middle + apart, 70, spread.width() - middle - apart - 60, 860),
+                     Qt::TextWordWrap, Prose.repeated(2));
+    return spread;
+}
+
+class Spread : public testing::TestWithParam<double>
+{};
+
+TEST_P(Spread, partsAtTheGutterAndFollowsThePerspective)
+{
+    const std::optional<double> gutter = SpreadSplit::gutterOf(spreadParted(GetParam()));
+    ASSERT_TRUE(gutter);
+    EXPECT_NEAR(*gutter, GetParam(), 0.01);
+
+    const SheetCorners corners{QPointF(100, 50), QPointF(900, 50), QPointF(950, 700),
+                               QPointF(50, 700)};
+    const auto [left, right] = SpreadSplit::pagesOf(corners, GetParam());
+    EXPECT_EQ(left[0], corners[0]);
+    EXPECT_EQ(right[2], corners[2]);
+    EXPECT_EQ(left[1], right[0]);
+    EXPECT_EQ(left[2], right[3]);
+    // On the near (bottom) edge, which the camera sees undistorted, the part is proportional.
+    EXPECT_NEAR(left[2].x(), 50 + GetParam() * 900, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Gutters, Spread, testing::Values(0.5, 0.44), [](const auto &info) {
+    return "AtPercent" + std::to_string(int(info.param * 100));
+});
 } // namespace
