@@ -22,8 +22,9 @@ constexpr int PaperPixels = 50;
 constexpr int BackgroundLevel = 200;
 constexpr int WhiteLevel = 188;
 constexpr int PrintLevel = 30;
-// Pages up to this height are thresholded at twice their size.
-constexpr int SmallPageHeight = 2400;
+// A page is thresholded at the size where a line of small print is some twenty pixels high:
+// its height made ThresholdHeight, three times a camera's page at most.
+constexpr int ThresholdHeight = 2600;
 // Sauvola's constant: how far below the local mean a pixel must be, by the local contrast.
 constexpr float SauvolaFactor = 0.34F;
 
@@ -55,13 +56,15 @@ QImage grey(const QImage &page)
     return evenLight(page.convertToFormat(QImage::Format_Grayscale8));
 }
 
-QImage blackAndWhite(const QImage &page)
+QImage blackAndWhite(const QImage &page, float largestEnlargement)
 {
     PixPtr even = evenLightPix(page.convertToFormat(QImage::Format_Grayscale8));
     if (!even)
         return {};
-    if (page.height() <= SmallPageHeight)
-        even.reset(pixScaleGrayLI(even.get(), 2.0F, 2.0F));
+    const float enlargement =
+        std::min(largestEnlargement, float(ThresholdHeight) / float(std::max(1, page.height())));
+    if (enlargement > 1.1F)
+        even.reset(pixScaleGrayLI(even.get(), enlargement, enlargement));
     // The window spans a few lines of print: about a fiftieth of the page's height.
     const int halfWindow = std::max(7, pixGetHeight(even.get()) / 100);
     const int smallest = 2 * halfWindow + 4;

@@ -12,7 +12,7 @@ QImage evenLight(const QImage &page);
 QImage grey(const QImage &page);
 // The page in black and white (Format_Mono), thresholded by the light around each pixel
 // (Sauvola's method), so that neither the lamp's fall-off nor a faint thin stroke is lost. A
-// page of a camera's resolution is thresholded at twice its size: the strokes of small print
-// are only a pixel or two wide and keep their shape only so.
-QImage blackAndWhite(const QImage &page);
+// page of a camera's resolution is enlarged first, up to largestEnlargement times: the strokes
+// of small print are only a pixel or two wide there and keep their shape only so.
+QImage blackAndWhite(const QImage &page, float largestEnlargement = 3);
 } // namespace PageTone

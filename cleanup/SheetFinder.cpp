@@ -18,12 +18,17 @@ constexpr int WorkingSide = 720;
 constexpr double MinimumArea = 0.12;
 // A quadrilateral this close to the whole picture is the frame, not a sheet on a desk.
 constexpr double FrameArea = 0.96;
+// The outline fills its four-sided shape within this share: more or less is a sheet merged with
+// a light patch of the desk, or a shape that is no sheet.
+constexpr double FillTolerance = 0.1;
 // Paper is at least this many grey levels lighter than the desk beside it.
 constexpr double MinimumContrast = 14;
 // The sheet's corners look square enough under a tilted camera.
 constexpr double MinimumAngle = 55;
 constexpr double MaximumAngle = 125;
 constexpr double Inset = 2;
+// How near the picture's edge, in working pixels, a side lies along it.
+constexpr double FrameMargin = 4;
 
 using Contour = std::vector<cv::Point>;
 using Quad = std::array<cv::Point2d, 4>;
@@ -32,6 +37,7 @@ struct Candidate
 {
     Quad corners;
     double contrast = 0;
+    double area = 0;
 };
 
 double angleAt(const cv::Point2d &before, const cv::Point2d &at, const cv::Point2d &after)
@@ -143,6 +149,20 @@ double contrastOf(const cv::Mat &grey, const Quad &corners, int band)
     return median(innerBand) - median(outerBand);
 }
 
+// A side along the picture's edge is the frame's, not the sheet's: a light part of the desk
+// that merged with the sheet, or a sheet cut off by the frame.
+bool alongTheFrame(const cv::Point2d &from, const cv::Point2d &to, cv::Size size)
+{
+    auto near = [](double a, double b) {
+        return std::abs(a - b) < FrameMargin;
+    };
+    const double right = size.width - 1;
+    const double bottom = size.height - 1;
+    return (near(from.x, 0) && near(to.x, 0)) || (near(from.y, 0) && near(to.y, 0)) ||
+           (near(from.x, right) && near(to.x, right)) ||
+           (near(from.y, bottom) && near(to.y, bottom));
+}
+
 bool plausible(const Quad &corners, cv::Size size)
 {
     std::vector<cv::Point2f> polygon(corners.begin(), corners.end());
@@ -154,7 +174,8 @@ bool plausible(const Quad &corners, cv::Size size)
         return false;
     for (std::size_t i = 0; i < 4; ++i) {
         const double angle = angleAt(corners[(i + 3) % 4], corners[i], corners[(i + 1) % 4]);
-        if (angle < MinimumAngle || angle > MaximumAngle)
+        if (angle < MinimumAngle || angle > MaximumAngle ||
+            alongTheFrame(corners[i], corners[(i + 1) % 4], size))
             return false;
     }
     return true;
@@ -235,6 +256,10 @@ std::optional<SheetCorners> find(const QImage &picture)
     for (const Contour &outline : outlines(blurred)) {
         const std::optional<Quad> corners = quadOf(outline, tolerance);
         if (!corners || !plausible(*corners, small.size()))
+            continue;
+        const double quadArea =
+            cv::contourArea(std::vector<cv::Point2f>(corners->begin(), corners->end()));
+        if (std::abs(cv::contourArea(outline) / quadArea - 1) > FillTolerance)
             continue;
         const double contrast = contrastOf(small, *corners, band);
         if (contrast < MinimumContrast)

@@ -49,8 +49,8 @@ QImage render(const QImage &source, const PageEdits &edits)
 
 double skewOf(const QImage &picture, const PageEdits &edits)
 {
-    const std::optional<double> skew =
-        SkewFinder::find(PageTone::blackAndWhite(squared(picture, edits)));
+    const std::optional<double> skew = SkewFinder::find(
+        PageTone::blackAndWhite(squared(picture, edits), SkewFinder::MeasuringEnlargement));
     // Kept to a hundredth of a degree, the finder's step.
     return skew && std::abs(*skew) >= NegligibleSkew ? std::round(*skew * 100) / 100 : 0;
 }

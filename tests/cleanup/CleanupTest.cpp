@@ -140,7 +140,8 @@ TEST_P(Skew, isMeasuredWithinAFifthOfADegree)
     const QImage straight =
         Perspective::straighten(deskScene(setup).picture, deskScene(setup).corners);
     const QImage leaning = SkewFinder::rotate(straight, -GetParam());
-    const std::optional<double> angle = SkewFinder::find(PageTone::blackAndWhite(leaning));
+    const std::optional<double> angle =
+        SkewFinder::find(PageTone::blackAndWhite(leaning, SkewFinder::MeasuringEnlargement));
     ASSERT_TRUE(angle);
     EXPECT_NEAR(*angle, GetParam(), 0.2);
 }
@@ -156,7 +157,8 @@ TEST(Skew, isNotMeasuredOnABlankPage)
 {
     QImage blank(800, 1100, QImage::Format_Grayscale8);
     blank.fill(235);
-    EXPECT_FALSE(SkewFinder::find(PageTone::blackAndWhite(blank)));
+    EXPECT_FALSE(
+        SkewFinder::find(PageTone::blackAndWhite(blank, SkewFinder::MeasuringEnlargement)));
 }
 
 TEST(BlackAndWhite, keepsThePaperWhiteWhereTheLampFallsOff)
