@@ -203,13 +203,18 @@ QLayout *PagesDialog::newPageSettings()
             [this](bool on) { m_settings.write(Setting::BookPages, on ? 1 : 0); });
     connect(mode, &QComboBox::activated, this,
             [this](int index) { m_settings.write(Setting::PageColourMode, index); });
-    auto *row = new QHBoxLayout;
-    row->addWidget(clean);
-    row->addWidget(book);
-    row->addStretch();
-    row->addWidget(modeLabel);
-    row->addWidget(mode);
-    return row;
+    auto *choices = new QHBoxLayout;
+    choices->addWidget(clean);
+    choices->addWidget(book);
+    choices->addStretch();
+    auto *modeRow = new QHBoxLayout;
+    modeRow->addWidget(modeLabel);
+    modeRow->addWidget(mode);
+    modeRow->addStretch();
+    auto *rows = new QVBoxLayout;
+    rows->addLayout(choices);
+    rows->addLayout(modeRow);
+    return rows;
 }
 
 void PagesDialog::updateButtons()

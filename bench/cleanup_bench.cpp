@@ -7,6 +7,7 @@
 #include "cleanup/SheetFinder.h"
 #include "document/PageCleanup.h"
 #include "document/TesseractRecognizer.h"
+#include "tests/support/CharacterErrorRate.h"
 #include "tests/support/DeskScene.h"
 
 #include <QGuiApplication>
@@ -78,41 +79,11 @@ DeskSetup square(DeskSetup setup)
     return setup;
 }
 
-QString wordsOf(const QString &text)
-{
-    return text.simplified();
-}
-
-double characterError(const QString &read, const QString &truth)
-{
-    const QString a = wordsOf(read);
-    const QString b = wordsOf(truth);
-    std::vector<int> row(std::size_t(b.size()) + 1);
-    for (std::size_t j = 0; j < row.size(); ++j)
-        row[j] = int(j);
-    for (qsizetype i = 1; i <= a.size(); ++i) {
-        int diagonal = row[0];
-        row[0] = int(i);
-        for (qsizetype j = 1; j <= b.size(); ++j) {
-            const int above = row[std::size_t(j)];
-            row[std::size_t(j)] = std::min({above + 1, row[std::size_t(j - 1)] + 1,
-                                            diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return b.isEmpty() ? 0 : double(row.back()) / double(b.size());
-}
-
-// A camera sees a sheet at about 75 pixels an inch, too coarse for Tesseract's models: every
-// page, cleaned or not, is read at ReadingHeight, the same for all so that they compare.
-constexpr int ReadingHeight = 2600;
-
+// The page's words as the PDF's export reads them.
 QString read(TesseractRecognizer &recognizer, const QImage &page)
 {
-    const QImage large = page.convertToFormat(QImage::Format_Grayscale8)
-                             .scaledToHeight(ReadingHeight, Qt::SmoothTransformation);
     QStringList words;
-    for (const RecognizedWord &word : recognizer.recognize(large, [] { return false; }))
+    for (const RecognizedWord &word : recognizer.recognize(page, [] { return false; }).words)
         words << word.text;
     return words.join(u' ');
 }
@@ -191,10 +162,10 @@ void BM_CorpusQuality(benchmark::State &state)
             const DeskScene reference = deskScene(square(c.setup));
             PageEdits referenceEdits;
             referenceEdits.corners = reference.corners;
-            squareError += characterError(
-                read(*recognizer, PageCleanup::render(reference.picture, referenceEdits)), truth);
+            squareError += characterErrorRate(
+                truth, read(*recognizer, PageCleanup::render(reference.picture, referenceEdits)));
             // Before: the picture as it was, read as the export read it.
-            rawError += characterError(read(*recognizer, scene.picture), truth);
+            rawError += characterErrorRate(truth, read(*recognizer, scene.picture));
             if (!suggestion.sheetFound)
                 continue;
             ++found;
@@ -202,19 +173,17 @@ void BM_CorpusQuality(benchmark::State &state)
             const double skew = std::abs(residualSkew(scene, suggestion.edits));
             meanSkew += skew;
             worstSkew = std::max(worstSkew, skew);
-            cleanError += characterError(read(*recognizer,
-                                              PageCleanup::render(scene.picture, suggestion.edits),
-                                              suggestion.edits),
-                                         truth);
+            cleanError += characterErrorRate(
+                truth, read(*recognizer, PageCleanup::render(scene.picture, suggestion.edits)));
             if (c.setup.points <= 8) {
                 ++smallPrint;
                 PageEdits mode = suggestion.edits;
                 mode.colourMode = PageEdits::ColourMode::Grey;
-                greyError += characterError(
-                    read(*recognizer, PageCleanup::render(scene.picture, mode)), truth);
+                greyError += characterErrorRate(
+                    truth, read(*recognizer, PageCleanup::render(scene.picture, mode)));
                 mode.colourMode = PageEdits::ColourMode::BlackAndWhite;
-                bilevelError += characterError(
-                    read(*recognizer, PageCleanup::render(scene.picture, mode)), truth);
+                bilevelError += characterErrorRate(
+                    truth, read(*recognizer, PageCleanup::render(scene.picture, mode)));
             }
         }
         const double any = std::max(1, found);
@@ -223,11 +192,11 @@ void BM_CorpusQuality(benchmark::State &state)
         state.counters["IoU"] = overlap / any;
         state.counters["skew_mean"] = meanSkew / any;
         state.counters["skew_max"] = worstSkew;
-        state.counters["cer_square%"] = 100 * squareError / sheets;
-        state.counters["cer_raw%"] = 100 * rawError / sheets;
-        state.counters["cer_clean%"] = 100 * cleanError / any;
-        state.counters["cer8_grey%"] = 100 * greyError / std::max(1, smallPrint);
-        state.counters["cer8_bw%"] = 100 * bilevelError / std::max(1, smallPrint);
+        state.counters["cer_square%"] = squareError / sheets;
+        state.counters["cer_raw%"] = rawError / sheets;
+        state.counters["cer_clean%"] = cleanError / any;
+        state.counters["cer8_grey%"] = greyError / std::max(1, smallPrint);
+        state.counters["cer8_bw%"] = bilevelError / std::max(1, smallPrint);
     }
 }
 BENCHMARK(BM_CorpusQuality)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();

@@ -9,6 +9,7 @@
 #include "document/PageDocument.h"
 #include "document/PdfExport.h"
 #include "document/TesseractRecognizer.h"
+#include "store/SettingsStore.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -153,8 +154,9 @@ void BM_OpenPagesDialog(benchmark::State &state)
     QTemporaryDir stateHome;
     PageDocument document(stateHome.path());
     collect(document, int(state.range(0)), nullptr);
+    const SettingsStore settings(stateHome.filePath(QStringLiteral("settings.ini")));
     for (auto _ : state) {
-        PagesDialog dialog(document);
+        PagesDialog dialog(document, settings);
         dialog.show();
         benchmark::DoNotOptimize(dialog.grab());
     }

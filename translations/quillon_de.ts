@@ -417,6 +417,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>The name is not UTF-8</source>
         <translation>Der Name ist nicht in UTF-8 kodiert</translation>
     </message>
+    <message>
+        <source>No sheet was found on the picture: the page keeps the whole picture.</source>
+        <translation>Auf dem Bild wurde kein Blatt gefunden: Die Seite behält das ganze Bild.</translation>
+    </message>
 </context>
 <context>
     <name>Journal</name>
@@ -512,6 +516,41 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>PageEditor</name>
+    <message>
+        <source>Edit page</source>
+        <translation>Seite bearbeiten</translation>
+    </message>
+    <message>
+        <source>Turn &amp;left</source>
+        <translation>Nach &amp;links drehen</translation>
+    </message>
+    <message>
+        <source>Turn &amp;right</source>
+        <translation>Nach &amp;rechts drehen</translation>
+    </message>
+    <message>
+        <source>&amp;Find the sheet</source>
+        <translation>Blatt &amp;finden</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Graustufen</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Schwarzweiß</translation>
+    </message>
+    <message>
+        <source>&amp;Mode:</source>
+        <translation>&amp;Modus:</translation>
+    </message>
+</context>
+<context>
     <name>PageOrderModel</name>
     <message>
         <source>Page %1</source>
@@ -580,6 +619,38 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>&amp;Remove</source>
         <translation>&amp;Entfernen</translation>
     </message>
+    <message>
+        <source>E&amp;dit...</source>
+        <translation>Bearbei&amp;ten...</translation>
+    </message>
+    <message>
+        <source>The page cannot be read: %1</source>
+        <translation>Die Seite kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Clean pages as they are added</source>
+        <translation>Seiten beim Hinzufügen &amp;bereinigen</translation>
+    </message>
+    <message>
+        <source>Split a &amp;book&apos;s two pages</source>
+        <translation>&amp;Zwei Seiten eines Buchs trennen</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Graustufen</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Schwarzweiß</translation>
+    </message>
+    <message>
+        <source>New pages &amp;in:</source>
+        <translation>Neue Seiten &amp;in:</translation>
+    </message>
 </context>
 <context>
     <name>PdfCommands</name>
@@ -630,6 +701,10 @@ Grund: %2</translation>
             <numerusform>%n Seite in %1 gespeichert.</numerusform>
             <numerusform>%n Seiten in %1 gespeichert.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No sheet was found on the picture: the page keeps the whole picture.</source>
+        <translation>Auf dem Bild wurde kein Blatt gefunden: Die Seite behält das ganze Bild.</translation>
     </message>
 </context>
 <context>
@@ -749,6 +824,10 @@ Grund: %2</translation>
     <message>
         <source>Capture one picture without a window and save it to FILE (.bmp or no extension: BMP, .png: PNG, .pdf: a searchable PDF, otherwise JPEG).</source>
         <translation>Ein Bild ohne Fenster aufnehmen und in DATEI speichern (.bmp oder keine Endung: BMP, .png: PNG, .pdf: ein durchsuchbares PDF, sonst JPEG).</translation>
+    </message>
+    <message>
+        <source>With --capture: find the sheet on the picture, square and straighten it, in the stored colour mode, before saving.</source>
+        <translation>Mit --capture: das Blatt auf dem Bild finden, entzerren und gerade richten, im gespeicherten Farbmodus, vor dem Speichern.</translation>
     </message>
 </context>
 <context>

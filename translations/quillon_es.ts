@@ -417,6 +417,10 @@ Compruebe la ruta e inténtelo de nuevo.</translation>
         <source>The name is not UTF-8</source>
         <translation>El nombre no está en UTF-8</translation>
     </message>
+    <message>
+        <source>No sheet was found on the picture: the page keeps the whole picture.</source>
+        <translation>No se encontró ninguna hoja en la imagen: la página conserva la imagen entera.</translation>
+    </message>
 </context>
 <context>
     <name>Journal</name>
@@ -512,6 +516,41 @@ Compruebe la ruta e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
+    <name>PageEditor</name>
+    <message>
+        <source>Edit page</source>
+        <translation>Editar página</translation>
+    </message>
+    <message>
+        <source>Turn &amp;left</source>
+        <translation>Girar a la &amp;izquierda</translation>
+    </message>
+    <message>
+        <source>Turn &amp;right</source>
+        <translation>Girar a la &amp;derecha</translation>
+    </message>
+    <message>
+        <source>&amp;Find the sheet</source>
+        <translation>&amp;Buscar la hoja</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Blanco y negro</translation>
+    </message>
+    <message>
+        <source>&amp;Mode:</source>
+        <translation>&amp;Modo:</translation>
+    </message>
+</context>
+<context>
     <name>PageOrderModel</name>
     <message>
         <source>Page %1</source>
@@ -580,6 +619,38 @@ Compruebe la ruta e inténtelo de nuevo.</translation>
         <source>&amp;Remove</source>
         <translation>&amp;Quitar</translation>
     </message>
+    <message>
+        <source>E&amp;dit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>The page cannot be read: %1</source>
+        <translation>No se puede leer la página: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Clean pages as they are added</source>
+        <translation>&amp;Limpiar las páginas al añadirlas</translation>
+    </message>
+    <message>
+        <source>Split a &amp;book&apos;s two pages</source>
+        <translation>Separar las dos páginas de un li&amp;bro</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Blanco y negro</translation>
+    </message>
+    <message>
+        <source>New pages &amp;in:</source>
+        <translation>Páginas &amp;nuevas en:</translation>
+    </message>
 </context>
 <context>
     <name>PdfCommands</name>
@@ -630,6 +701,10 @@ Motivo: %2</translation>
             <numerusform>%n página guardada en %1.</numerusform>
             <numerusform>%n páginas guardadas en %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No sheet was found on the picture: the page keeps the whole picture.</source>
+        <translation>No se encontró ninguna hoja en la imagen: la página conserva la imagen entera.</translation>
     </message>
 </context>
 <context>
@@ -749,6 +824,10 @@ Motivo: %2</translation>
     <message>
         <source>FILE</source>
         <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>With --capture: find the sheet on the picture, square and straighten it, in the stored colour mode, before saving.</source>
+        <translation>Con --capture: buscar la hoja en la imagen, enderezarla y corregir su perspectiva, en el modo de color guardado, antes de guardar.</translation>
     </message>
 </context>
 <context>

@@ -417,6 +417,10 @@ Vérifiez le chemin et réessayez.</translation>
         <source>The name is not UTF-8</source>
         <translation>Le nom n&apos;est pas en UTF-8</translation>
     </message>
+    <message>
+        <source>No sheet was found on the picture: the page keeps the whole picture.</source>
+        <translation>Aucune feuille n&apos;a été trouvée sur l&apos;image&#xa0;: la page garde l&apos;image entière.</translation>
+    </message>
 </context>
 <context>
     <name>Journal</name>
@@ -512,6 +516,41 @@ Vérifiez le chemin et réessayez.</translation>
     </message>
 </context>
 <context>
+    <name>PageEditor</name>
+    <message>
+        <source>Edit page</source>
+        <translation>Modifier la page</translation>
+    </message>
+    <message>
+        <source>Turn &amp;left</source>
+        <translation>Tourner à &amp;gauche</translation>
+    </message>
+    <message>
+        <source>Turn &amp;right</source>
+        <translation>Tourner à &amp;droite</translation>
+    </message>
+    <message>
+        <source>&amp;Find the sheet</source>
+        <translation>&amp;Trouver la feuille</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Noir et blanc</translation>
+    </message>
+    <message>
+        <source>&amp;Mode:</source>
+        <translation>M&amp;ode&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>PageOrderModel</name>
     <message>
         <source>Page %1</source>
@@ -580,6 +619,38 @@ Vérifiez le chemin et réessayez.</translation>
         <source>&amp;Remove</source>
         <translation>&amp;Supprimer</translation>
     </message>
+    <message>
+        <source>E&amp;dit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>The page cannot be read: %1</source>
+        <translation>Impossible de lire la page&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Clean pages as they are added</source>
+        <translation>&amp;Nettoyer les pages à leur ajout</translation>
+    </message>
+    <message>
+        <source>Split a &amp;book&apos;s two pages</source>
+        <translation>Séparer les deux pages d&apos;un &amp;livre</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Noir et blanc</translation>
+    </message>
+    <message>
+        <source>New pages &amp;in:</source>
+        <translation>Nouvelles pages &amp;en&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>PdfCommands</name>
@@ -630,6 +701,10 @@ Raison&#xa0;: %2</translation>
             <numerusform>%n page enregistrée dans %1.</numerusform>
             <numerusform>%n pages enregistrées dans %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No sheet was found on the picture: the page keeps the whole picture.</source>
+        <translation>Aucune feuille n&apos;a été trouvée sur l&apos;image&#xa0;: la page garde l&apos;image entière.</translation>
     </message>
 </context>
 <context>
@@ -749,6 +824,10 @@ Raison&#xa0;: %2</translation>
     <message>
         <source>FILE</source>
         <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>With --capture: find the sheet on the picture, square and straighten it, in the stored colour mode, before saving.</source>
+        <translation>Avec --capture&#xa0;: trouver la feuille sur l&apos;image, la redresser et corriger sa perspective, dans le mode de couleur enregistré, avant d&apos;enregistrer.</translation>
     </message>
 </context>
 <context>

@@ -417,6 +417,10 @@ Controllare il percorso e riprovare.</translation>
         <source>The name is not UTF-8</source>
         <translation>Il nome non è in UTF-8</translation>
     </message>
+    <message>
+        <source>No sheet was found on the picture: the page keeps the whole picture.</source>
+        <translation>Nessun foglio trovato nell&apos;immagine: la pagina mantiene l&apos;immagine intera.</translation>
+    </message>
 </context>
 <context>
     <name>Journal</name>
@@ -512,6 +516,41 @@ Controllare il percorso e riprovare.</translation>
     </message>
 </context>
 <context>
+    <name>PageEditor</name>
+    <message>
+        <source>Edit page</source>
+        <translation>Modifica pagina</translation>
+    </message>
+    <message>
+        <source>Turn &amp;left</source>
+        <translation>Ruota a &amp;sinistra</translation>
+    </message>
+    <message>
+        <source>Turn &amp;right</source>
+        <translation>Ruota a &amp;destra</translation>
+    </message>
+    <message>
+        <source>&amp;Find the sheet</source>
+        <translation>&amp;Trova il foglio</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grigio</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Bianco e nero</translation>
+    </message>
+    <message>
+        <source>&amp;Mode:</source>
+        <translation>&amp;Modalità:</translation>
+    </message>
+</context>
+<context>
     <name>PageOrderModel</name>
     <message>
         <source>Page %1</source>
@@ -580,6 +619,38 @@ Controllare il percorso e riprovare.</translation>
         <source>&amp;Remove</source>
         <translation>&amp;Rimuovi</translation>
     </message>
+    <message>
+        <source>E&amp;dit...</source>
+        <translation>&amp;Modifica...</translation>
+    </message>
+    <message>
+        <source>The page cannot be read: %1</source>
+        <translation>Impossibile leggere la pagina: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Clean pages as they are added</source>
+        <translation>Pu&amp;lisci le pagine quando vengono aggiunte</translation>
+    </message>
+    <message>
+        <source>Split a &amp;book&apos;s two pages</source>
+        <translation>Dividi le due pagine di un li&amp;bro</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grigio</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Bianco e nero</translation>
+    </message>
+    <message>
+        <source>New pages &amp;in:</source>
+        <translation>Nuove pagine &amp;in:</translation>
+    </message>
 </context>
 <context>
     <name>PdfCommands</name>
@@ -630,6 +701,10 @@ Motivo: %2</translation>
             <numerusform>%n pagina salvata in %1.</numerusform>
             <numerusform>%n pagine salvate in %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No sheet was found on the picture: the page keeps the whole picture.</source>
+        <translation>Nessun foglio trovato nell&apos;immagine: la pagina mantiene l&apos;immagine intera.</translation>
     </message>
 </context>
 <context>
@@ -749,6 +824,10 @@ Motivo: %2</translation>
     <message>
         <source>FILE</source>
         <translation>FILE</translation>
+    </message>
+    <message>
+        <source>With --capture: find the sheet on the picture, square and straighten it, in the stored colour mode, before saving.</source>
+        <translation>Con --capture: trovare il foglio nell&apos;immagine, raddrizzarlo e correggerne la prospettiva, nella modalità di colore salvata, prima di salvare.</translation>
     </message>
 </context>
 <context>

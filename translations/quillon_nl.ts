@@ -417,6 +417,10 @@ Controleer het pad en probeer het opnieuw.</translation>
         <source>The name is not UTF-8</source>
         <translation>De naam is geen UTF-8</translation>
     </message>
+    <message>
+        <source>No sheet was found on the picture: the page keeps the whole picture.</source>
+        <translation>Er is geen blad op de afbeelding gevonden: de pagina behoudt de hele afbeelding.</translation>
+    </message>
 </context>
 <context>
     <name>Journal</name>
@@ -512,6 +516,41 @@ Controleer het pad en probeer het opnieuw.</translation>
     </message>
 </context>
 <context>
+    <name>PageEditor</name>
+    <message>
+        <source>Edit page</source>
+        <translation>Pagina bewerken</translation>
+    </message>
+    <message>
+        <source>Turn &amp;left</source>
+        <translation>Naar &amp;links draaien</translation>
+    </message>
+    <message>
+        <source>Turn &amp;right</source>
+        <translation>Naar &amp;rechts draaien</translation>
+    </message>
+    <message>
+        <source>&amp;Find the sheet</source>
+        <translation>Blad &amp;zoeken</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grijs</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Zwart-wit</translation>
+    </message>
+    <message>
+        <source>&amp;Mode:</source>
+        <translation>&amp;Modus:</translation>
+    </message>
+</context>
+<context>
     <name>PageOrderModel</name>
     <message>
         <source>Page %1</source>
@@ -580,6 +619,38 @@ Controleer het pad en probeer het opnieuw.</translation>
         <source>&amp;Remove</source>
         <translation>Ver&amp;wijderen</translation>
     </message>
+    <message>
+        <source>E&amp;dit...</source>
+        <translation>&amp;Bewerken...</translation>
+    </message>
+    <message>
+        <source>The page cannot be read: %1</source>
+        <translation>De pagina kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Clean pages as they are added</source>
+        <translation>Pagina&apos;s bij toevoegen &amp;opschonen</translation>
+    </message>
+    <message>
+        <source>Split a &amp;book&apos;s two pages</source>
+        <translation>De twee pagina&apos;s van een boek &amp;splitsen</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grijs</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Zwart-wit</translation>
+    </message>
+    <message>
+        <source>New pages &amp;in:</source>
+        <translation>Nieuwe pagina&apos;s &amp;in:</translation>
+    </message>
 </context>
 <context>
     <name>PdfCommands</name>
@@ -630,6 +701,10 @@ Reden: %2</translation>
             <numerusform>%n pagina opgeslagen in %1.</numerusform>
             <numerusform>%n pagina&apos;s opgeslagen in %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No sheet was found on the picture: the page keeps the whole picture.</source>
+        <translation>Er is geen blad op de afbeelding gevonden: de pagina behoudt de hele afbeelding.</translation>
     </message>
 </context>
 <context>
@@ -749,6 +824,10 @@ Reden: %2</translation>
     <message>
         <source>FILE</source>
         <translation>BESTAND</translation>
+    </message>
+    <message>
+        <source>With --capture: find the sheet on the picture, square and straighten it, in the stored colour mode, before saving.</source>
+        <translation>Met --capture: het blad op de afbeelding zoeken, rechtzetten en het perspectief corrigeren, in de opgeslagen kleurmodus, vóór het opslaan.</translation>
     </message>
 </context>
 <context>

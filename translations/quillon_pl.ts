@@ -418,6 +418,10 @@ Sprawdź ścieżkę i spróbuj ponownie.</translation>
         <source>The name is not UTF-8</source>
         <translation>Nazwa nie jest w kodowaniu UTF-8</translation>
     </message>
+    <message>
+        <source>No sheet was found on the picture: the page keeps the whole picture.</source>
+        <translation>Na obrazie nie znaleziono arkusza: strona zachowuje cały obraz.</translation>
+    </message>
 </context>
 <context>
     <name>Journal</name>
@@ -513,6 +517,41 @@ Sprawdź ścieżkę i spróbuj ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>PageEditor</name>
+    <message>
+        <source>Edit page</source>
+        <translation>Edytuj stronę</translation>
+    </message>
+    <message>
+        <source>Turn &amp;left</source>
+        <translation>Obróć w &amp;lewo</translation>
+    </message>
+    <message>
+        <source>Turn &amp;right</source>
+        <translation>Obróć w p&amp;rawo</translation>
+    </message>
+    <message>
+        <source>&amp;Find the sheet</source>
+        <translation>&amp;Znajdź arkusz</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Kolor</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Skala szarości</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Czarno-białe</translation>
+    </message>
+    <message>
+        <source>&amp;Mode:</source>
+        <translation>&amp;Tryb:</translation>
+    </message>
+</context>
+<context>
     <name>PageOrderModel</name>
     <message>
         <source>Page %1</source>
@@ -583,6 +622,38 @@ Sprawdź ścieżkę i spróbuj ponownie.</translation>
         <source>&amp;Remove</source>
         <translation>&amp;Usuń</translation>
     </message>
+    <message>
+        <source>E&amp;dit...</source>
+        <translation>&amp;Edytuj...</translation>
+    </message>
+    <message>
+        <source>The page cannot be read: %1</source>
+        <translation>Nie można odczytać strony: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Clean pages as they are added</source>
+        <translation>&amp;Oczyszczaj dodawane strony</translation>
+    </message>
+    <message>
+        <source>Split a &amp;book&apos;s two pages</source>
+        <translation>&amp;Dziel dwie strony książki</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Kolor</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Skala szarości</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Czarno-białe</translation>
+    </message>
+    <message>
+        <source>New pages &amp;in:</source>
+        <translation>Nowe strony &amp;w trybie:</translation>
+    </message>
 </context>
 <context>
     <name>PdfCommands</name>
@@ -635,6 +706,10 @@ Przyczyna: %2</translation>
             <numerusform>%n strony zapisane w %1.</numerusform>
             <numerusform>%n stron zapisanych w %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No sheet was found on the picture: the page keeps the whole picture.</source>
+        <translation>Na obrazie nie znaleziono arkusza: strona zachowuje cały obraz.</translation>
     </message>
 </context>
 <context>
@@ -754,6 +829,10 @@ Przyczyna: %2</translation>
     <message>
         <source>FILE</source>
         <translation>PLIK</translation>
+    </message>
+    <message>
+        <source>With --capture: find the sheet on the picture, square and straighten it, in the stored colour mode, before saving.</source>
+        <translation>Z --capture: znaleźć arkusz na obrazie, wyprostować go i skorygować perspektywę, w zapisanym trybie kolorów, przed zapisaniem.</translation>
     </message>
 </context>
 <context>

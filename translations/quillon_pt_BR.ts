@@ -417,6 +417,10 @@ Verifique o caminho e tente novamente.</translation>
         <source>The name is not UTF-8</source>
         <translation>O nome não está em UTF-8</translation>
     </message>
+    <message>
+        <source>No sheet was found on the picture: the page keeps the whole picture.</source>
+        <translation>Nenhuma folha foi encontrada na imagem: a página mantém a imagem inteira.</translation>
+    </message>
 </context>
 <context>
     <name>Journal</name>
@@ -512,6 +516,41 @@ Verifique o caminho e tente novamente.</translation>
     </message>
 </context>
 <context>
+    <name>PageEditor</name>
+    <message>
+        <source>Edit page</source>
+        <translation>Editar página</translation>
+    </message>
+    <message>
+        <source>Turn &amp;left</source>
+        <translation>Girar à &amp;esquerda</translation>
+    </message>
+    <message>
+        <source>Turn &amp;right</source>
+        <translation>Girar à &amp;direita</translation>
+    </message>
+    <message>
+        <source>&amp;Find the sheet</source>
+        <translation>&amp;Localizar a folha</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Cinza</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Preto e branco</translation>
+    </message>
+    <message>
+        <source>&amp;Mode:</source>
+        <translation>&amp;Modo:</translation>
+    </message>
+</context>
+<context>
     <name>PageOrderModel</name>
     <message>
         <source>Page %1</source>
@@ -580,6 +619,38 @@ Verifique o caminho e tente novamente.</translation>
         <source>&amp;Remove</source>
         <translation>&amp;Remover</translation>
     </message>
+    <message>
+        <source>E&amp;dit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>The page cannot be read: %1</source>
+        <translation>Não é possível ler a página: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Clean pages as they are added</source>
+        <translation>&amp;Limpar as páginas ao adicioná-las</translation>
+    </message>
+    <message>
+        <source>Split a &amp;book&apos;s two pages</source>
+        <translation>Separar as duas páginas de um li&amp;vro</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Cinza</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Preto e branco</translation>
+    </message>
+    <message>
+        <source>New pages &amp;in:</source>
+        <translation>&amp;Novas páginas em:</translation>
+    </message>
 </context>
 <context>
     <name>PdfCommands</name>
@@ -630,6 +701,10 @@ Motivo: %2</translation>
             <numerusform>%n página salva em %1.</numerusform>
             <numerusform>%n páginas salvas em %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No sheet was found on the picture: the page keeps the whole picture.</source>
+        <translation>Nenhuma folha foi encontrada na imagem: a página mantém a imagem inteira.</translation>
     </message>
 </context>
 <context>
@@ -749,6 +824,10 @@ Motivo: %2</translation>
     <message>
         <source>FILE</source>
         <translation>ARQUIVO</translation>
+    </message>
+    <message>
+        <source>With --capture: find the sheet on the picture, square and straighten it, in the stored colour mode, before saving.</source>
+        <translation>Com --capture: localizar a folha na imagem, endireitá-la e corrigir a perspectiva, no modo de cor salvo, antes de salvar.</translation>
     </message>
 </context>
 <context>

@@ -76,14 +76,15 @@ QString withoutMnemonic(QString text)
 }
 
 // What a text needs of its widget's width: a label its widest line, without the blanks that
-// pad a pane's text; a push button its text and the style's margins (the style's smallest
-// button is wider than some of the dialogs' fixed buttons, and that clips nothing); a radio
-// button what its size hint says.
+// pad a pane's text (and without its mnemonic's marker when it names a buddy, as it is drawn); a
+// push button its text and the style's margins (the style's smallest button is wider than some of
+// the dialogs' fixed buttons, and that clips nothing); a radio button what its size hint says.
 int neededWidth(const QWidget &widget)
 {
     if (const auto *label = qobject_cast<const QLabel *>(&widget)) {
         int widest = 0;
-        for (const QString &line : label->text().split(u'\n'))
+        const QString text = label->buddy() ? withoutMnemonic(label->text()) : label->text();
+        for (const QString &line : text.split(u'\n'))
             widest = std::max(widest, label->fontMetrics().horizontalAdvance(line.trimmed()));
         return widest + label->width() - label->contentsRect().width() + 2 * label->margin() +
                std::max(label->indent(), 0);
