@@ -84,8 +84,15 @@ PageImage bilevelImage(const QImage &picture)
     PageImage image;
     image.form = PageImage::Form::Bilevel;
     const PixPointer grey = greyPix(picture.convertToFormat(QImage::Format_Grayscale8));
-    const PixPointer even(grey ? pixBackgroundNormSimple(grey.get(), nullptr, nullptr) : nullptr);
-    const PixPointer bilevel(even ? pixScaleGray2xLIThresh(even.get(), InkThreshold) : nullptr);
+    PixPointer bilevel;
+    if (picture.depth() == 1) {
+        // Already thresholded (a cleaned page): coded as it is, neither evened nor enlarged again.
+        bilevel.reset(grey ? pixThresholdToBinary(grey.get(), 128) : nullptr);
+    } else {
+        const PixPointer even(grey ? pixBackgroundNormSimple(grey.get(), nullptr, nullptr)
+                                   : nullptr);
+        bilevel.reset(even ? pixScaleGray2xLIThresh(even.get(), InkThreshold) : nullptr);
+    }
     L_COMP_DATA *coded = nullptr;
     if (!bilevel || pixGenerateCIData(bilevel.get(), L_G4_ENCODE, 0, 0, &coded) != 0 || !coded)
         return image;

@@ -12,7 +12,7 @@ struct PageSource
 {
     QImage picture;
     QString path;
-    PageEdits edits;
+    PageEdits edits = {};
 
     // The picture, or a null one with the reason.
     QImage load(QString *reason) const;

@@ -106,7 +106,8 @@ PageLine::Ready readPage(const PageSource &source, int number, TextRecognizer *r
     const QImage picture = PageCleanup::render(photographed, source.edits);
     const PageReading reading =
         recognizer ? recognizer->recognize(picture, cancelled) : PageReading{};
-    PdfWriter::PageParts parts = PdfWriter::preparePage(picture, source.edits.colourMode, reading, paper);
+    PdfWriter::PageParts parts =
+        PdfWriter::preparePage(picture, source.edits.colourMode, reading, paper);
     if (parts.imageData.isEmpty())
         return {{},
                 QCoreApplication::translate("PdfExport", "Page %1 cannot be encoded").arg(number)};
