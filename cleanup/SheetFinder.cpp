@@ -6,275 +6,224 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <opencv2/imgproc.hpp>
 #include <vector>
 
 namespace {
-// The outline is looked for on a copy this long at most: fast, and the edges are fitted to
-// better than its pixel.
-constexpr int WorkingSide = 720;
-// A sheet covers at least this share of the picture; less is a card or a shadow.
-constexpr double MinimumArea = 0.12;
-// A quadrilateral this close to the whole picture is the frame, not a sheet on a desk.
-constexpr double FrameArea = 0.96;
-// The outline fills its four-sided shape within this share: more or less is a sheet merged with
-// a light patch of the desk, or a shape that is no sheet.
-constexpr double FillTolerance = 0.1;
-// Paper is at least this many grey levels lighter than the desk beside it.
-constexpr double MinimumContrast = 14;
-// The sheet's corners look square enough under a tilted camera.
-constexpr double MinimumAngle = 55;
-constexpr double MaximumAngle = 125;
+// The sheet's edges are found on a quarter of the picture: still a few pixels' accuracy, and
+// the print's edges shrink to dots that form no long outline.
+constexpr double Reduction = 0.25;
+// A sheet covers between a fifth of the picture and nearly all of it; beyond that the page
+// fills the view and there is no desk to leave out.
+constexpr double SmallestShare = 0.2;
+constexpr double LargestShare = 0.95;
+// Paper and desk differ by at least this many grey levels; a block of print, whose inside and
+// outside are both paper, does not.
+constexpr int LeastContrast = 6;
+// A side's line is fitted to the edges within this many reduced pixels of the rough outline,
+// away from its rounded ends.
+constexpr float SideReach = 6;
+constexpr float SideEnds = 0.1f;
+// The strip outside a side that must be desk, in reduced pixels from the side.
+constexpr float StripNear = 4;
+constexpr float StripFar = 8;
+// A page is cut this many pixels inside the outline, so that no line of the desk is left at
+// its edge.
 constexpr double Inset = 2;
-// How near the picture's edge, in working pixels, a side lies along it.
-constexpr double FrameMargin = 4;
 
-using Contour = std::vector<cv::Point>;
-using Quad = std::array<cv::Point2d, 4>;
-
-struct Candidate
+int medianOf(const cv::Mat &grey, const cv::Mat &mask)
 {
-    Quad corners;
-    double contrast = 0;
-    double area = 0;
-};
-
-double angleAt(const cv::Point2d &before, const cv::Point2d &at, const cv::Point2d &after)
-{
-    const cv::Point2d a = before - at;
-    const cv::Point2d b = after - at;
-    const double cosine = a.dot(b) / (std::hypot(a.x, a.y) * std::hypot(b.x, b.y));
-    return std::acos(std::clamp(cosine, -1.0, 1.0)) * 180 / std::numbers::pi;
-}
-
-// The line through points fitted robustly, as a point and a direction.
-std::optional<cv::Vec4f> fittedLine(const std::vector<cv::Point2f> &points)
-{
-    if (points.size() < 8)
-        return std::nullopt;
-    cv::Vec4f line;
-    cv::fitLine(points, line, cv::DIST_HUBER, 0, 0.01, 0.01);
-    return line;
-}
-
-std::optional<cv::Point2d> crossing(const cv::Vec4f &a, const cv::Vec4f &b)
-{
-    const double det = double(a[0]) * b[1] - double(a[1]) * b[0];
-    if (std::abs(det) < 1e-9)
-        return std::nullopt;
-    const double t = ((double(b[2]) - a[2]) * b[1] - (double(b[3]) - a[3]) * b[0]) / det;
-    return cv::Point2d(a[2] + t * a[0], a[3] + t * a[1]);
-}
-
-// Each side of the rough quadrilateral refitted to the outline's points along its middle, so
-// that a finger over the edge, which the outline bends around, does not pull a corner.
-Quad refined(const Quad &rough, const Contour &outline, double tolerance)
-{
-    std::array<cv::Vec4f, 4> lines;
-    for (std::size_t side = 0; side < 4; ++side) {
-        const cv::Point2d from = rough[side];
-        const cv::Point2d to = rough[(side + 1) % 4];
-        const cv::Point2d along = to - from;
-        const double length = std::hypot(along.x, along.y);
-        std::vector<cv::Point2f> near;
-        for (const cv::Point &point : outline) {
-            const cv::Point2d offset = cv::Point2d(point) - from;
-            const double t = offset.dot(along) / (length * length);
-            const double distance = std::abs(offset.cross(along)) / length;
-            if (t > 0.08 && t < 0.92 && distance < tolerance)
-                near.emplace_back(float(point.x), float(point.y));
-        }
-        const std::optional<cv::Vec4f> line = fittedLine(near);
-        lines[side] = line ? *line
-                           : cv::Vec4f(float(along.x / length), float(along.y / length),
-                                       float(from.x), float(from.y));
+    const int channels[] = {0};
+    const int bins[] = {256};
+    const float range[] = {0, 256};
+    const float *ranges[] = {range};
+    cv::Mat histogram;
+    cv::calcHist(&grey, 1, channels, mask, histogram, 1, bins, ranges);
+    const double half = cv::sum(histogram)[0] / 2;
+    double below = 0;
+    for (int level = 0; level < 256; ++level) {
+        below += histogram.at<float>(level);
+        if (below >= half && below > 0)
+            return level;
     }
-    Quad corners = rough;
-    for (std::size_t corner = 0; corner < 4; ++corner)
-        if (const auto point = crossing(lines[(corner + 3) % 4], lines[corner]))
-            corners[corner] = *point;
-    return corners;
+    return -1;
 }
 
-// The four-sided shape of an outline, if it has one.
-std::optional<Quad> quadOf(const Contour &outline, double tolerance)
+// The grey levels of bands a little inside and a little outside the outline, clear of the
+// sheet's blurred edge and its shadow.
+std::pair<int, int> bandLevels(const cv::Mat &grey, const std::vector<cv::Point> &outline)
 {
-    Contour hull;
-    cv::convexHull(outline, hull);
-    const double perimeter = cv::arcLength(hull, true);
-    Contour approx;
-    for (double share = 0.01; share <= 0.08; share += 0.005) {
-        cv::approxPolyDP(hull, approx, share * perimeter, true);
-        if (approx.size() <= 4)
-            break;
-    }
-    if (approx.size() != 4)
-        return std::nullopt;
-    Quad rough;
-    for (std::size_t i = 0; i < 4; ++i)
-        rough[i] = cv::Point2d(approx[i]);
-    return refined(rough, outline, tolerance);
+    cv::Mat inside(grey.size(), CV_8U, cv::Scalar(0));
+    cv::fillConvexPoly(inside, outline, cv::Scalar(255));
+    const cv::Mat square = cv::getStructuringElement(cv::MORPH_RECT, cv::Size(5, 5));
+    cv::Mat near, far;
+    cv::erode(inside, near, square, cv::Point(-1, -1), 1);
+    cv::erode(inside, far, square, cv::Point(-1, -1), 3);
+    const int paper = medianOf(grey, near - far);
+    cv::dilate(inside, near, square, cv::Point(-1, -1), 2);
+    cv::dilate(inside, far, square, cv::Point(-1, -1), 4);
+    return {paper, medianOf(grey, far - near)};
 }
 
-// The mean grey of the pixels within a band along the quadrilateral's sides: just inside (the
-// sheet's margin) less just outside (the desk).
-double contrastOf(const cv::Mat &grey, const Quad &corners, int band)
+// Whether paper lies inside every side and something else outside it, judged on a strip outside
+// each side where the bands of bandLevels() lie. A side with paper or nothing beyond it is not
+// the sheet's edge but a line of print, or the frame that cuts the sheet off.
+bool everySideBordersTheDesk(const cv::Mat &grey, const std::vector<cv::Point> &quad, int paper)
 {
-    std::vector<cv::Point> polygon;
-    for (const cv::Point2d &corner : corners)
-        polygon.emplace_back(cvRound(corner.x), cvRound(corner.y));
-    cv::Mat inside = cv::Mat::zeros(grey.size(), CV_8UC1);
-    cv::fillConvexPoly(inside, polygon, 255);
-    const cv::Mat kernel = cv::getStructuringElement(cv::MORPH_RECT, {2 * band + 1, 2 * band + 1});
-    cv::Mat shrunk;
-    cv::Mat grown;
-    cv::erode(inside, shrunk, kernel);
-    cv::dilate(inside, grown, kernel);
-    const cv::Mat innerBand = inside & ~shrunk;
-    const cv::Mat outerBand = grown & ~inside;
-    if (cv::countNonZero(innerBand) == 0 || cv::countNonZero(outerBand) == 0)
-        return 0;
-    // The median resists text reaching into the margin and a hand on the desk.
-    auto median = [&](const cv::Mat &mask) {
-        std::vector<uchar> values;
-        for (int y = 0; y < grey.rows; ++y)
-            for (int x = 0; x < grey.cols; ++x)
-                if (mask.at<uchar>(y, x))
-                    values.push_back(grey.at<uchar>(y, x));
-        std::nth_element(values.begin(), values.begin() + std::ptrdiff_t(values.size() / 2),
-                         values.end());
-        return double(values[values.size() / 2]);
-    };
-    return median(innerBand) - median(outerBand);
-}
-
-// A side along the picture's edge is the frame's, not the sheet's: a light part of the desk
-// that merged with the sheet, or a sheet cut off by the frame.
-bool alongTheFrame(const cv::Point2d &from, const cv::Point2d &to, cv::Size size)
-{
-    auto near = [](double a, double b) {
-        return std::abs(a - b) < FrameMargin;
-    };
-    const double right = size.width - 1;
-    const double bottom = size.height - 1;
-    return (near(from.x, 0) && near(to.x, 0)) || (near(from.y, 0) && near(to.y, 0)) ||
-           (near(from.x, right) && near(to.x, right)) ||
-           (near(from.y, bottom) && near(to.y, bottom));
-}
-
-bool plausible(const Quad &corners, cv::Size size)
-{
-    std::vector<cv::Point2f> polygon(corners.begin(), corners.end());
-    if (!cv::isContourConvex(polygon))
-        return false;
-    const double area = cv::contourArea(polygon);
-    const double whole = double(size.area());
-    if (area < MinimumArea * whole || area > FrameArea * whole)
-        return false;
-    for (std::size_t i = 0; i < 4; ++i) {
-        const double angle = angleAt(corners[(i + 3) % 4], corners[i], corners[(i + 1) % 4]);
-        if (angle < MinimumAngle || angle > MaximumAngle ||
-            alongTheFrame(corners[i], corners[(i + 1) % 4], size))
+    cv::Point2f centre;
+    for (const cv::Point &corner : quad)
+        centre += cv::Point2f(corner) * 0.25f;
+    for (std::size_t i = 0; i < quad.size(); ++i) {
+        const cv::Point2f from = quad[i];
+        const cv::Point2f along = cv::Point2f(quad[(i + 1) % quad.size()]) - from;
+        cv::Point2f outward = cv::Point2f(along.y, -along.x) * float(1 / cv::norm(along));
+        if (outward.dot(centre - from) > 0)
+            outward = -outward;
+        const cv::Point2f start = from + along * SideEnds;
+        const cv::Point2f end = from + along * (1 - SideEnds);
+        const std::vector<cv::Point> strip{start + outward * StripNear, end + outward * StripNear,
+                                           end + outward * StripFar, start + outward * StripFar};
+        cv::Mat mask(grey.size(), CV_8U, cv::Scalar(0));
+        cv::fillConvexPoly(mask, strip, cv::Scalar(255));
+        const int outside = medianOf(grey, mask);
+        if (outside < 0 || std::abs(paper - outside) < LeastContrast)
             return false;
     }
     return true;
 }
 
-// The outlines that may be the sheet's: the light regions of Otsu's threshold, which hold on a
-// dark desk, and the closed lines of the edges, which hold where desk and paper are close in
-// grey.
-std::vector<Contour> outlines(const cv::Mat &blurred)
+// The sheet's corners where lines fitted to its edges meet: along each side of the rough
+// outline (whose corners the widening of the edges rounds), the edge nearest the inside at each
+// step, which is the paper's own edge rather than its shadow's.
+std::vector<cv::Point2f> fittedCorners(const std::vector<cv::Point> &quad, const cv::Mat &edges)
 {
-    std::vector<Contour> found;
-    cv::Mat light;
-    cv::threshold(blurred, light, 0, 255, cv::THRESH_BINARY | cv::THRESH_OTSU);
-    cv::morphologyEx(light, light, cv::MORPH_OPEN,
-                     cv::getStructuringElement(cv::MORPH_RECT, {5, 5}));
-    std::vector<Contour> regions;
-    cv::findContours(light, regions, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_NONE);
-    found.insert(found.end(), regions.begin(), regions.end());
-
-    cv::Mat edges;
-    cv::Canny(blurred, edges, 20, 60);
-    cv::dilate(edges, edges, cv::getStructuringElement(cv::MORPH_RECT, {3, 3}));
-    std::vector<Contour> lines;
-    cv::findContours(edges, lines, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_NONE);
-    found.insert(found.end(), lines.begin(), lines.end());
-
-    const double smallest = MinimumArea * double(blurred.total());
-    std::erase_if(found, [&](const Contour &outline) {
-        return cv::contourArea(outline) < smallest * 0.5 &&
-               cv::boundingRect(outline).area() < smallest;
-    });
-    return found;
+    std::vector<cv::Point> edge;
+    cv::findNonZero(edges, edge);
+    const cv::Point2f centre = (cv::Point2f(quad[0]) + cv::Point2f(quad[1]) + cv::Point2f(quad[2]) +
+                                cv::Point2f(quad[3])) *
+                               0.25f;
+    std::array<cv::Vec4f, 4> sides;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const cv::Point2f from = quad[i];
+        const cv::Point2f along = cv::Point2f(quad[(i + 1) % 4]) - from;
+        const float length = float(cv::norm(along));
+        // Across the side, positive towards the inside.
+        cv::Point2f inward(-along.y / length, along.x / length);
+        if (inward.dot(centre - from) < 0)
+            inward = -inward;
+        std::vector<std::pair<float, cv::Point2f>> innermost(std::size_t(length) + 1,
+                                                             {-SideReach - 1, {}});
+        for (const cv::Point &p : edge) {
+            const cv::Point2f d = cv::Point2f(p) - from;
+            const float t = d.dot(along) / (length * length);
+            const float in = d.dot(inward);
+            auto &step = innermost[std::size_t(t * length)];
+            if (t > SideEnds && t < 1 - SideEnds && std::abs(in) <= SideReach && in > step.first)
+                step = {in, cv::Point2f(p)};
+        }
+        std::vector<cv::Point2f> near;
+        for (const auto &[in, point] : innermost) {
+            if (in >= -SideReach)
+                near.push_back(point);
+        }
+        if (near.size() < 10)
+            return {quad.begin(), quad.end()};
+        cv::fitLine(near, sides[i], cv::DIST_HUBER, 0, 0.01, 0.01);
+    }
+    std::vector<cv::Point2f> corners;
+    for (std::size_t i = 0; i < 4; ++i) {
+        // Side i-1 and side i meet at corner i.
+        const cv::Vec4f &a = sides[(i + 3) % 4];
+        const cv::Vec4f &b = sides[i];
+        const float cross = a[0] * b[1] - a[1] * b[0];
+        if (std::abs(cross) < 1e-3f)
+            return {quad.begin(), quad.end()};
+        const float t = ((b[2] - a[2]) * b[1] - (b[3] - a[3]) * b[0]) / cross;
+        corners.emplace_back(a[2] + t * a[0], a[3] + t * a[1]);
+    }
+    return corners;
 }
 
-// Clockwise on the screen from the corner nearest the top left, each set Inset picture pixels
-// towards the middle, so that no line of the desk is left at the page's edge.
-SheetCorners ordered(const Quad &corners, double scale)
+SheetCorners clockwiseFromTopLeft(std::vector<cv::Point2f> points)
 {
-    cv::Point2d centre;
-    for (const cv::Point2d &corner : corners)
-        centre += corner * 0.25;
-    Quad sorted = corners;
-    std::sort(sorted.begin(), sorted.end(), [&](const cv::Point2d &a, const cv::Point2d &b) {
+    const cv::Point2f centre = (points[0] + points[1] + points[2] + points[3]) * 0.25f;
+    // Image y grows downwards, so increasing angles run clockwise on screen.
+    std::sort(points.begin(), points.end(), [centre](cv::Point2f a, cv::Point2f b) {
         return std::atan2(a.y - centre.y, a.x - centre.x) <
                std::atan2(b.y - centre.y, b.x - centre.x);
     });
-    const auto first = std::min_element(sorted.begin(), sorted.end(),
-                                        [](auto &a, auto &b) { return a.x + a.y < b.x + b.y; });
-    std::rotate(sorted.begin(), first, sorted.end());
-    SheetCorners result;
-    const QPointF middle((centre.x + 0.5) / scale, (centre.y + 0.5) / scale);
-    for (std::size_t i = 0; i < 4; ++i) {
-        // A working pixel's centre is at (i + 0.5) / scale in the picture.
-        const QPointF corner((sorted[i].x + 0.5) / scale, (sorted[i].y + 0.5) / scale);
-        const QPointF inwards = middle - corner;
-        result[i] = corner + inwards * (Inset / std::hypot(inwards.x(), inwards.y()));
-    }
-    return result;
+    const auto first =
+        std::min_element(points.begin(), points.end(),
+                         [](cv::Point2f a, cv::Point2f b) { return a.x + a.y < b.x + b.y; });
+    std::rotate(points.begin(), first, points.end());
+    SheetCorners corners;
+    for (std::size_t i = 0; i < corners.size(); ++i)
+        corners[i] = QPointF((points[i].x + 0.5) / Reduction, (points[i].y + 0.5) / Reduction);
+    return corners;
 }
 } // namespace
 
 namespace SheetFinder {
-std::optional<SheetCorners> find(const QImage &picture)
+std::optional<SheetOutline> find(const QImage &picture)
 {
-    if (picture.width() < 32 || picture.height() < 32)
-        return std::nullopt;
     const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
-    const double scale =
-        std::min(1.0, double(WorkingSide) / std::max(picture.width(), picture.height()));
     cv::Mat small;
-    cv::resize(ImageViews::sharedMat(grey), small, {}, scale, scale, cv::INTER_AREA);
-    cv::Mat blurred;
-    cv::GaussianBlur(small, blurred, {5, 5}, 0);
+    cv::resize(ImageViews::sharedMat(grey), small, cv::Size(), Reduction, Reduction,
+               cv::INTER_AREA);
+    cv::GaussianBlur(small, small, cv::Size(5, 5), 0);
+    cv::Mat edges;
+    // Gentle edges count: a camera's tone curve leaves a light desk only a few grey levels below
+    // the paper. Averaged over four by four pixels, the sensor's grain makes none.
+    cv::Canny(small, edges, 5, 15);
+    // Widened, so that the sheet's edge and its shadow close into one band around it.
+    cv::Mat joined;
+    cv::dilate(edges, joined, cv::Mat());
+    std::vector<std::vector<cv::Point>> contours;
+    cv::findContours(joined, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
 
-    const double tolerance = 0.012 * std::hypot(small.cols, small.rows);
-    const int band = std::max(3, int(0.012 * std::max(small.cols, small.rows)));
-    std::optional<Candidate> best;
-    for (const Contour &outline : outlines(blurred)) {
-        const std::optional<Quad> corners = quadOf(outline, tolerance);
-        if (!corners || !plausible(*corners, small.size()))
+    const double area = double(small.rows) * small.cols;
+    struct Candidate
+    {
+        std::vector<cv::Point> quad;
+        double area;
+        int paper;
+    };
+    std::vector<Candidate> candidates;
+    for (const std::vector<cv::Point> &contour : contours) {
+        std::vector<cv::Point> hull;
+        cv::convexHull(contour, hull);
+        const double hullArea = cv::contourArea(hull);
+        if (hullArea < SmallestShare * area || hullArea > LargestShare * area)
             continue;
-        const double quadArea =
-            cv::contourArea(std::vector<cv::Point2f>(corners->begin(), corners->end()));
-        if (std::abs(cv::contourArea(outline) / quadArea - 1) > FillTolerance)
+        std::vector<cv::Point> quad;
+        cv::approxPolyDP(hull, quad, 0.02 * cv::arcLength(hull, true), true);
+        if (quad.size() != 4)
             continue;
-        const double contrast = contrastOf(small, *corners, band);
-        if (contrast < MinimumContrast)
-            continue;
-        const double area =
-            cv::contourArea(std::vector<cv::Point2f>(corners->begin(), corners->end()));
-        // The largest sheet wins; a region inside it (a photograph on the page) is smaller.
-        if (!best || area > 1.05 * cv::contourArea(std::vector<cv::Point2f>(best->corners.begin(),
-                                                                            best->corners.end())))
-            best = Candidate{*corners, contrast};
+        const auto [paper, desk] = bandLevels(small, quad);
+        if (paper >= 0 && desk >= 0 && std::abs(paper - desk) >= LeastContrast &&
+            everySideBordersTheDesk(small, quad, paper))
+            candidates.push_back({quad, hullArea, paper});
     }
-    if (!best) {
+    if (candidates.empty()) {
         qCInfo(lcCleanup) << "no sheet found on a picture of" << picture.size();
         return std::nullopt;
     }
-    return ordered(best->corners, scale);
+    const Candidate &best =
+        *std::max_element(candidates.begin(), candidates.end(),
+                          [](const Candidate &a, const Candidate &b) { return a.area < b.area; });
+    return SheetOutline{clockwiseFromTopLeft(fittedCorners(best.quad, edges)), best.paper};
+}
+
+SheetCorners pageCorners(const SheetOutline &outline)
+{
+    QPointF middle;
+    for (const QPointF &corner : outline.corners)
+        middle += corner / 4;
+    SheetCorners page;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const QPointF inwards = middle - outline.corners[i];
+        page[i] = outline.corners[i] + inwards * (Inset / std::hypot(inwards.x(), inwards.y()));
+    }
+    return page;
 }
 } // namespace SheetFinder

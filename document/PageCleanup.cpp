@@ -59,7 +59,10 @@ Suggestion suggest(const QImage &picture, const PageEdits &base)
 {
     Suggestion suggestion;
     suggestion.edits = base;
-    suggestion.edits.corners = SheetFinder::find(picture);
+    if (const std::optional<SheetOutline> outline = SheetFinder::find(picture))
+        suggestion.edits.corners = SheetFinder::pageCorners(*outline);
+    else
+        suggestion.edits.corners.reset();
     suggestion.sheetFound = suggestion.edits.corners.has_value();
     suggestion.edits.skew = skewOf(picture, suggestion.edits);
     return suggestion;

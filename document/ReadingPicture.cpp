@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "document/ReadingPicture.h"
 
+#include "cleanup/SheetFinder.h"
 #include "document/GreyMatrix.h"
 #include "document/ReadingScale.h"
-#include "document/SheetOutline.h"
 
 #include <cmath>
 #include <opencv2/imgproc.hpp>
@@ -131,7 +131,7 @@ ReadingPicture::ReadingPicture(const QImage &picture)
 {
     const QImage greyPicture = picture.convertToFormat(QImage::Format_Grayscale8);
     cv::Mat grey = greyMatrix(greyPicture).clone();
-    const std::optional<SheetOutline> sheet = findSheetOutline(greyPicture);
+    const std::optional<SheetOutline> sheet = SheetFinder::find(greyPicture);
     if (sheet)
         leaveOutTheDesk(grey, *sheet);
     const cv::Rect crop = sheetArea(grey, sheet);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // How a camera picture of a page is prepared for reading: the sheet found on the desk, the
 // print's lines and size measured, the scale and the way up chosen.
+#include "cleanup/SheetFinder.h"
 #include "document/PageOrientation.h"
 #include "document/ReadingPicture.h"
 #include "document/ReadingScale.h"
-#include "document/SheetOutline.h"
 #include "tests/TestSupport.h"
 #include "tests/support/SimulatorPicture.h"
 
@@ -123,7 +123,7 @@ class SheetOutlineTest : public testing::TestWithParam<SheetCase>
 TEST_P(SheetOutlineTest, FindsTheSheetOnTheDesk)
 {
     const SheetCapture capture = sheetCapture(GetParam().setup);
-    const std::optional<SheetOutline> outline = findSheetOutline(capture.picture);
+    const std::optional<SheetOutline> outline = SheetFinder::find(capture.picture);
     ASSERT_TRUE(outline.has_value());
     std::array<QPointF, 4> expected = capture.sheet.corners;
     // Found clockwise from the top left of the picture, laid down in the page's own order.
