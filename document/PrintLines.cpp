@@ -12,6 +12,7 @@
 #include <numbers>
 #include <numeric>
 #include <opencv2/imgproc.hpp>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -44,14 +45,35 @@ PixPointer bitsOf(const cv::Mat &ink)
     return pix;
 }
 
-// The clockwise turn in degrees that levels lines running roughly along the picture's rows.
-double levellingAngle(PIX *bits)
+struct Levelling
+{
+    // The clockwise turn in degrees that levels lines running roughly along the picture's rows.
+    double angle = 0;
+    // Leptonica's confidence in it: how much more sharply the ink gathers into rows at that turn
+    // than at the worst; 0 when it found none.
+    double confidence = 0;
+};
+
+Levelling levelling(PIX *bits)
 {
     float angle = 0;
     float confidence = 0;
     if (pixFindSkewSweepAndSearch(bits, &angle, &confidence, 1, 1, SkewRange, 0.5f, 0.01f) != 0)
-        return 0;
-    return angle;
+        return {};
+    return {angle, confidence};
+}
+
+// Leptonica is sure which way the lines run when one way's confidence reaches its own threshold
+// for a skew it trusts and is at least twice the other's. On a page that is mostly margin, such
+// as a short note, the lines' repetition (lineContrast) is too weak to tell, while Leptonica's
+// confidence still is.
+constexpr double SureConfidence = 2;
+std::optional<bool> surelyAlongColumns(double across, double down)
+{
+    if (std::max(across, down) < SureConfidence ||
+        std::max(across, down) < 2 * std::min(across, down))
+        return std::nullopt;
+    return down > across;
 }
 
 using Profiles = std::vector<std::vector<double>>;
@@ -191,15 +213,19 @@ PrintLines measurePrintLines(const QImage &grey)
     // Lines along the rows, or along the columns: the picture turned a quarter turn.
     const PixPointer bits = bitsOf(ink);
     const PixPointer quarterTurned(pixRotateOrth(bits.get(), 1));
-    const double acrossAngle = levellingAngle(bits.get());
-    const double downAngle = levellingAngle(quarterTurned.get());
+    const Levelling acrossLevel = levelling(bits.get());
+    const Levelling downLevel = levelling(quarterTurned.get());
+    const double acrossAngle = acrossLevel.angle;
+    const double downAngle = downLevel.angle;
     const Profiles across = stripProfiles(inked, ink.size(), acrossAngle);
     const Profiles down = stripProfiles(inked, ink.size(), 90 + downAngle);
     const double acrossContrast = lineContrast(across);
     const double downContrast = lineContrast(down);
     qCDebug(lcDocument) << "lines level at" << acrossAngle << "contrast" << acrossContrast
-                        << "or at" << 90 + downAngle << "contrast" << downContrast;
-    const bool alongColumns = downContrast > acrossContrast;
+                        << "confidence" << acrossLevel.confidence << "or at" << 90 + downAngle
+                        << "contrast" << downContrast << "confidence" << downLevel.confidence;
+    const bool alongColumns = surelyAlongColumns(acrossLevel.confidence, downLevel.confidence)
+                                  .value_or(downContrast > acrossContrast);
     PrintLines lines;
     lines.quarterTurns = alongColumns ? 1 : 0;
     lines.skew = alongColumns ? downAngle : acrossAngle;

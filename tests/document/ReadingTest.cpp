@@ -3,6 +3,7 @@
 // print's lines and size measured, the scale and the way up chosen.
 #include "cleanup/SheetFinder.h"
 #include "document/PageOrientation.h"
+#include "document/PrintLines.h"
 #include "document/ReadingPicture.h"
 #include "document/ReadingScale.h"
 #include "tests/TestSupport.h"
@@ -11,6 +12,8 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLineF>
+#include <QPainter>
+#include <QTransform>
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -173,4 +176,24 @@ TEST_P(PrintMeasureTest, LevelsTheLinesTellsWhichWayUpAndMeasuresThePrint)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sheets, PrintMeasureTest, SheetCases, sheetName);
+
+// A short note, a few lines at the top of a squared page with nothing of the desk around it:
+// the lines of a page whose print is mostly margin are found level, as it is or turned.
+TEST(PrintLinesOfAShortNote, AreFoundAlongTheRowsOrTheColumns)
+{
+    QImage page(680, 880, QImage::Format_Grayscale8);
+    page.fill(255);
+    QPainter painter(&page);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(12);
+    painter.setFont(font);
+    painter.drawText(QRect(66, 64, 560, 120), Qt::TextWordWrap,
+                     QStringLiteral("The harbour master kept a ledger of every ship that came in, "
+                                    "with its cargo, its crew and the weather of the crossing. "
+                                    "Most entries were short: a name, a date, a few barrels of "
+                                    "salted fish or a load of timber from the northern forests."));
+    painter.end();
+    EXPECT_EQ(measurePrintLines(page).quarterTurns, 0);
+    EXPECT_EQ(measurePrintLines(page.transformed(QTransform().rotate(90))).quarterTurns, 1);
+}
 } // namespace

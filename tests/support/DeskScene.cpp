@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tests/support/DeskScene.h"
 
+#include <QLineF>
 #include <QPainter>
 #include <QPolygonF>
 #include <QTransform>
@@ -91,7 +92,13 @@ DeskScene deskScene(const DeskSetup &setup)
     QPainter painter(&scene.picture);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     if (setup.sheet) {
-        const QImage page = typesetPage(setup);
+        // A camera's pixel takes in the light of its whole area: the page is first reduced by
+        // averaging to about the size it is seen at, as the painter's perspective would only
+        // sample it and leave jagged print.
+        const double seenWidth = std::max(QLineF(scene.corners[0], scene.corners[1]).length(),
+                                          QLineF(scene.corners[3], scene.corners[2]).length());
+        const QImage page =
+            typesetPage(setup).scaledToWidth(int(std::ceil(seenWidth)), Qt::SmoothTransformation);
         QTransform toDesk;
         const QRectF paper(page.rect());
         QTransform::quadToQuad(
