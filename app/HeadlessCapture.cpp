@@ -83,7 +83,8 @@ PageEdits cleanUp(const QImage &picture, const SettingsStore &settings)
 {
     PageEdits base;
     base.colourMode = PageEdits::ColourMode(settings.read(Setting::PageColourMode));
-    const PageCleanup::Suggestion found = PageCleanup::suggest(picture, base);
+    const PageCleanup::Suggestion found =
+        PageCleanup::suggest(picture, base, PageCleanup::Turning::ByText);
     if (!found.sheetFound)
         std::fprintf(stderr, "%s\n",
                      qPrintable(QCoreApplication::translate(

@@ -28,7 +28,7 @@ void PageCleaning::clean(PageId id, const QImage &picture, bool book)
     watcher->setFuture(QtConcurrent::run([picture, started, book] {
         Cleaned cleaned;
         cleaned.picture = picture;
-        cleaned.suggestion = PageCleanup::suggest(picture, started);
+        cleaned.suggestion = PageCleanup::suggest(picture, started, PageCleanup::Turning::ByText);
         if (const auto pages =
                 book ? PageCleanup::splitSpread(picture, cleaned.suggestion.edits) : std::nullopt) {
             cleaned.suggestion.edits = pages->first;

@@ -136,7 +136,8 @@ void PageEditor::turn(int quarterTurns)
 
 void PageEditor::findSheet()
 {
-    const PageCleanup::Suggestion found = PageCleanup::suggest(m_source, m_edits);
+    const PageCleanup::Suggestion found =
+        PageCleanup::suggest(m_source, m_edits, PageCleanup::Turning::AsBase);
     m_edits = found.edits;
     showEdits();
 }

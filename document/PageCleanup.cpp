@@ -6,6 +6,8 @@
 #include "cleanup/SheetFinder.h"
 #include "cleanup/SkewFinder.h"
 #include "cleanup/SpreadSplit.h"
+#include "document/PageOrientation.h"
+#include "document/ReadingPicture.h"
 
 #include <QTransform>
 
@@ -23,6 +25,17 @@ QImage squared(const QImage &source, const PageEdits &edits)
             return page;
     }
     return source;
+}
+// The clockwise quarter turns that stand a level page upright, when its letters' ascenders
+// tell surely which way up it reads.
+std::optional<int> uprightTurns(const QImage &levelPage)
+{
+    const ReadingPicture reading(levelPage);
+    const std::optional<bool> upsideDown =
+        PageOrientation::sureWay(reading.uprightConfidence(false));
+    if (!upsideDown)
+        return std::nullopt;
+    return int(std::lround(reading.turn(*upsideDown) / 90)) % 4;
 }
 } // namespace
 
@@ -55,7 +68,7 @@ double skewOf(const QImage &picture, const PageEdits &edits)
     return skew && std::abs(*skew) >= NegligibleSkew ? std::round(*skew * 100) / 100 : 0;
 }
 
-Suggestion suggest(const QImage &picture, const PageEdits &base)
+Suggestion suggest(const QImage &picture, const PageEdits &base, Turning turning)
 {
     Suggestion suggestion;
     suggestion.edits = base;
@@ -65,12 +78,22 @@ Suggestion suggest(const QImage &picture, const PageEdits &base)
         suggestion.edits.corners.reset();
     suggestion.sheetFound = suggestion.edits.corners.has_value();
     suggestion.edits.skew = skewOf(picture, suggestion.edits);
+    if (turning == Turning::ByText) {
+        PageEdits level = suggestion.edits;
+        level.quarterTurns = 0;
+        level.colourMode = PageEdits::ColourMode::Grey;
+        if (const std::optional<int> turns = uprightTurns(render(picture, level)))
+            suggestion.edits.quarterTurns = *turns;
+    }
     return suggestion;
 }
 
 std::optional<std::pair<PageEdits, PageEdits>> splitSpread(const QImage &picture,
                                                            const PageEdits &edits)
 {
+    // Turned a quarter, the book lies with its gutter across the squared picture: not parted.
+    if (edits.quarterTurns % 2 != 0)
+        return std::nullopt;
     const QImage spread = squared(picture, edits);
     const std::optional<double> gutter = SpreadSplit::gutterOf(spread);
     if (!gutter)
@@ -85,6 +108,9 @@ std::optional<std::pair<PageEdits, PageEdits>> splitSpread(const QImage &picture
     PageEdits right = edits;
     right.corners = rightCorners;
     right.skew = skewOf(picture, right);
+    // Upside down, the book's left page lies on the picture's right.
+    if (edits.quarterTurns == 2)
+        return std::pair{right, left};
     return std::pair{left, right};
 }
 } // namespace PageCleanup

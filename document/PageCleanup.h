@@ -25,12 +25,21 @@ struct Suggestion
     // False: no sheet was found with confidence, the page keeps the whole picture.
     bool sheetFound = false;
 };
+enum class Turning
+{
+    // The quarter turns of base are kept: the user turned the page.
+    AsBase,
+    // The page is turned upright by its print when its letters tell which way up it reads
+    // surely; else it keeps base's turns.
+    ByText,
+};
 // The edits the clean-up finds for picture: the sheet's corners and the skew of its print, the
-// quarter turns and colour mode kept from base. Safe to use on any thread.
-Suggestion suggest(const QImage &picture, const PageEdits &base);
+// quarter turns as turning says and the colour mode kept from base. Safe to use on any thread.
+Suggestion suggest(const QImage &picture, const PageEdits &base, Turning turning);
 
 // The page of edits parted at its gutter into a book's left and right page, each with the skew
-// of its own print, in reading order; nothing when the page is not two pages photographed open.
+// of its own print, in reading order; nothing when the page is not two pages photographed open,
+// or the book lies turned a quarter.
 std::optional<std::pair<PageEdits, PageEdits>> splitSpread(const QImage &picture,
                                                            const PageEdits &edits);
 } // namespace PageCleanup

@@ -92,6 +92,30 @@ PdfDocumentInfo completed(PdfDocumentInfo info, const QString &path)
     return info;
 }
 
+// The text of the page that edits make of photographed. A black-and-white page has lost the
+// grey of the edges of its small print, by which letters are told apart: its text is read on
+// the grey page it was made of, and placed on it at its own scale.
+PageReading readingOf(const QImage &page, const QImage &photographed, const PageEdits &edits,
+                      TextRecognizer &recognizer, const TextRecognizer::CancelCheck &cancelled)
+{
+    if (edits.colourMode != PageEdits::ColourMode::BlackAndWhite)
+        return recognizer.recognize(page, cancelled);
+    PageEdits greyEdits = edits;
+    greyEdits.colourMode = PageEdits::ColourMode::Grey;
+    const QImage grey = PageCleanup::render(photographed, greyEdits);
+    PageReading reading = recognizer.recognize(grey, cancelled);
+    if (grey.isNull())
+        return reading;
+    // Enlarged alike both ways.
+    const double scale = double(page.width()) / grey.width();
+    for (RecognizedWord &word : reading.words) {
+        word.baselineStart *= scale;
+        word.length *= scale;
+        word.lineHeight *= scale;
+    }
+    return reading;
+}
+
 PageLine::Ready readPage(const PageSource &source, int number, TextRecognizer *recognizer,
                          QSizeF paper, const TextRecognizer::CancelCheck &cancelled)
 {
@@ -105,7 +129,8 @@ PageLine::Ready readPage(const PageSource &source, int number, TextRecognizer *r
     // The text is read on the page as cleaned, where the print is level and evenly lit.
     const QImage picture = PageCleanup::render(photographed, source.edits);
     const PageReading reading =
-        recognizer ? recognizer->recognize(picture, cancelled) : PageReading{};
+        recognizer ? readingOf(picture, photographed, source.edits, *recognizer, cancelled)
+                   : PageReading{};
     PdfWriter::PageParts parts =
         PdfWriter::preparePage(picture, source.edits.colourMode, reading, paper);
     if (parts.imageData.isEmpty())

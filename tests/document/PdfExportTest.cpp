@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <atomic>
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <thread>
@@ -104,6 +105,54 @@ TEST(PdfExport, CameraPagesAreSearchableAndShownUpright)
         << info.toStdString();
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page +2 rot: +270\\b"))))
         << info.toStdString();
+}
+
+// Reads one word near the bottom right corner of the picture it is given, and keeps its depth.
+class CornerWord : public TextRecognizer
+{
+public:
+    explicit CornerWord(std::atomic_int &depth)
+        : m_depth(depth)
+    {}
+    PageReading recognize(const QImage &picture, const CancelCheck &) override
+    {
+        m_depth = picture.depth();
+        return {{{QStringLiteral("corner"), QPointF(picture.width() * 0.8, picture.height() * 0.9),
+                  picture.width() * 0.1, picture.height() * 0.02}}};
+    }
+
+private:
+    std::atomic_int &m_depth;
+};
+
+// A black-and-white page's text is read on the grey it is made of, and lies where it was read
+// on the enlarged black-and-white page.
+TEST(PdfExport, BlackAndWhiteIsReadOnItsGreyWhereItLies)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bilevel.pdf"));
+    const SheetCapture capture = sheetCapture({});
+    PageEdits edits;
+    edits.corners = capture.sheet.corners;
+    edits.colourMode = PageEdits::ColourMode::BlackAndWhite;
+    std::atomic_int depth{0};
+    ASSERT_EQ(exportSources({{capture.picture, {}, edits}}, path,
+                            [&depth] { return std::make_unique<CornerWord>(depth); })
+                  .status,
+              PdfExportResult::Written);
+    EXPECT_EQ(depth, 8);
+    const QString boxes =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    const QRegularExpressionMatch page =
+        QRegularExpression(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\""))
+            .match(boxes);
+    const QRegularExpressionMatch word =
+        QRegularExpression(
+            QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>corner<"))
+            .match(boxes);
+    ASSERT_TRUE(page.hasMatch() && word.hasMatch()) << boxes.toStdString();
+    EXPECT_GT(word.captured(1).toDouble() / page.captured(1).toDouble(), 0.7);
+    EXPECT_GT(word.captured(2).toDouble() / page.captured(2).toDouble(), 0.8);
 }
 
 // Tesseract's OpenMP threads made each page several times slower; a save reads on threads of its

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+// The edits the clean-up suggests for a photographed sheet: which way up the page is made.
+#include "document/PageCleanup.h"
+
+#include "cleanup/SheetFinder.h"
+#include "tests/support/DeskScene.h"
+
+#include <QLineF>
+
+#include <gtest/gtest.h>
+
+namespace {
+struct TurnCase
+{
+    const char *name;
+    double angle;
+};
+
+class SuggestedTurns : public testing::TestWithParam<TurnCase>
+{};
+
+// The page is stood upright by its print, whichever way the sheet lay, unless the user turned it:
+// then the turns are kept.
+TEST_P(SuggestedTurns, standThePageUprightUnlessTurnedByHand)
+{
+    DeskSetup setup;
+    setup.text = QStringLiteral(
+        "The harbour master kept a ledger of every ship that came in, with its cargo, its crew "
+        "and the weather of the crossing. Most entries were short: a name, a date, a few barrels "
+        "of salted fish or a load of timber from the northern forests.\n\n"
+        "When the old building was pulled down, the ledgers were found in a chest under the "
+        "stairs, their pages yellow but still readable.\n\n");
+    setup.text = setup.text.repeated(3);
+    setup.desk = 50;
+    setup.fill = 0.8;
+    setup.angle = GetParam().angle;
+    const DeskScene scene = deskScene(setup);
+
+    const PageCleanup::Suggestion found =
+        PageCleanup::suggest(scene.picture, {}, PageCleanup::Turning::ByText);
+    ASSERT_TRUE(found.sheetFound);
+    const SheetCorners &corners = *found.edits.corners;
+    // The corner the turns bring to the page's top left is the sheet's own.
+    const QPointF topLeft = corners[std::size_t((4 - found.edits.quarterTurns) % 4)];
+    for (const QPointF &corner : corners)
+        EXPECT_GE(QLineF(corner, scene.corners[0]).length(),
+                  QLineF(topLeft, scene.corners[0]).length())
+            << found.edits.quarterTurns;
+
+    PageEdits turnedByHand;
+    turnedByHand.quarterTurns = 1;
+    EXPECT_EQ(PageCleanup::suggest(scene.picture, turnedByHand, PageCleanup::Turning::AsBase)
+                  .edits.quarterTurns,
+              1);
+}
+
+INSTANTIATE_TEST_SUITE_P(WaysUp, SuggestedTurns,
+                         testing::Values(TurnCase{"Upright", 3}, TurnCase{"Sideways", 92},
+                                         TurnCase{"UpsideDown", 178},
+                                         TurnCase{"OtherSideways", 269}),
+                         [](const auto &info) { return std::string(info.param.name); });
+} // namespace
