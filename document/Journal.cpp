@@ -114,6 +114,15 @@ void Journal::writePage(PageId id, const QImage &picture, const QImage &thumbnai
     runInOrder([this, id, picture, thumbnail] { writePageFile(id, picture, thumbnail); });
 }
 
+void Journal::writeThumbnail(PageId id, const QImage &thumbnail)
+{
+    runInOrder([this, id, thumbnail] {
+        // A page the disk refused has no thumbnail either.
+        if (m_written.count(id))
+            writeThumbnailFile(id, thumbnail);
+    });
+}
+
 void Journal::writeManifest(const std::vector<PageRecord> &pages)
 {
     JournalManifest wanted;
@@ -151,12 +160,17 @@ void Journal::writePageFile(PageId id, const QImage &picture, const QImage &thum
         return;
     }
     m_written[id] = {png.size(), JournalFiles::checksum(png)};
-    // A lost thumbnail is made again from the page, so it is not synced.
-    QString thumbnailReason;
-    if (!JournalFiles::replace(m_folder, JournalFiles::thumbnailFileName(id), encodePng(thumbnail),
-                               false, &thumbnailReason))
-        qCWarning(lcDocument) << "cannot write the thumbnail of page" << id << thumbnailReason;
+    writeThumbnailFile(id, thumbnail);
     QMetaObject::invokeMethod(this, [this, id] { Q_EMIT pageWritten(id); });
+}
+
+void Journal::writeThumbnailFile(PageId id, const QImage &thumbnail)
+{
+    // A lost thumbnail is made again from the page, so it is not synced.
+    QString reason;
+    if (!JournalFiles::replace(m_folder, JournalFiles::thumbnailFileName(id), encodePng(thumbnail),
+                               false, &reason))
+        qCWarning(lcDocument) << "cannot write the thumbnail of page" << id << reason;
 }
 
 void Journal::writeManifestFile(const JournalManifest &wanted)

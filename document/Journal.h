@@ -41,6 +41,8 @@ public:
 
     // Writes the page's picture and thumbnail; pageWritten or pageRefused follows.
     void writePage(PageId id, const QImage &picture, const QImage &thumbnail);
+    // The thumbnail of a page on disk whose edits changed it, so that it comes back as it was.
+    void writeThumbnail(PageId id, const QImage &thumbnail);
     // Records the document's pages in order, those whose file is written.
     void writeManifest(const std::vector<PageRecord> &pages);
     // Removes the pages' files: call after a manifest without them.
@@ -69,6 +71,7 @@ private:
     void runInOrder(std::function<void()> task);
     // Folder jobs, on the writing thread.
     void writePageFile(PageId id, const QImage &picture, const QImage &thumbnail);
+    void writeThumbnailFile(PageId id, const QImage &thumbnail);
     void writeManifestFile(const JournalManifest &wanted);
 
     QString m_folder;

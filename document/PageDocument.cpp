@@ -128,8 +128,11 @@ bool PageDocument::setEdits(int index, const PageEdits &edits, const QImage &thu
         return false;
     PageRecord &record = m_pages[std::size_t(index)].record;
     record.edits = edits;
-    if (!thumbnail.isNull())
+    if (!thumbnail.isNull()) {
         record.thumbnail = PageRecord::thumbnailOf(thumbnail);
+        if (m_journal)
+            m_journal->writeThumbnail(record.id, record.thumbnail);
+    }
     recordPages();
     Q_EMIT pageEdited(index);
     return true;

@@ -45,15 +45,15 @@ class JournalTest : public ::testing::Test
 protected:
     QString base() const { return m_dir.filePath(QStringLiteral("state")); }
 
-    // Pages 1, 2, 3 added, then put in the order 3, 1, 2, and page 1 turned: left on disk as a
-    // copy that ended without saving them leaves them.
+    // Pages 1, 2, 3 added, then put in the order 3, 1, 2, and page 1 turned, its thumbnail made
+    // page 5's: left on disk as a copy that ended without saving them leaves them.
     void leavePages()
     {
         PageDocument document(base());
         for (int n = 1; n <= 3; ++n)
             document.add(pageNumbered(n));
         document.move(2, 0);
-        document.setEdits(1, turnedOnce());
+        document.setEdits(1, turnedOnce(), pageNumbered(5));
         document.waitUntilJournalled();
         m_folder = QDir(base()).entryList({QStringLiteral("pages-*")}, QDir::Dirs).value(0);
     }
@@ -94,6 +94,7 @@ TEST_F(JournalTest, PagesComeBackInTheirOrderWithTheirEdits)
     EXPECT_TRUE(left[0].unreadable.empty());
     EXPECT_EQ(left[0].pages[1].file.edits, turnedOnce());
     EXPECT_EQ(left[0].pages[0].thumbnail.size(), QSize(128, 96));
+    EXPECT_EQ(numberOf(left[0].pages[1].thumbnail), 5);
 
     // Recovered, they are the document's; a page added then follows them under a new id.
     PageDocument document(base());
