@@ -36,9 +36,9 @@ TEST_P(ReadingScaleTest, BringsThePrintToTheSizeReadBest)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, ReadingScaleTest,
-                         testing::Values(ScaleCase{"smallPrintEnlarged", 5, 3.2},
-                                         ScaleCase{"bestSizeKept", 16, 1},
-                                         ScaleCase{"largePrintReduced", 20, 0.8},
+                         testing::Values(ScaleCase{"smallPrintEnlarged", 5, 2.4},
+                                         ScaleCase{"bestSizeKept", 12, 1},
+                                         ScaleCase{"largePrintReduced", 20, 0.6},
                                          ScaleCase{"tinyPrintEnlargedAtMost4", 2, 4},
                                          ScaleCase{"hugePrintReducedAtMostHalf", 80, 0.5},
                                          ScaleCase{"noPrintMeasured", 0, 1}),
