@@ -21,5 +21,6 @@ PrintLines measurePrintLines(const QImage &grey);
 // How surely level lines of Latin print read upright rather than upside down, from the
 // ascenders and descenders of their letters (Leptonica's count; letters that rise above the
 // small ones far outnumber those that hang below): positive upright, negative upside down, near
-// 0 when too little print or no level lines tell. For print of 150 to 300 pixels an inch.
-double uprightConfidence(const QImage &levelGrey);
+// 0 when too little print or no level lines tell. The print's small letters are xHeight pixels
+// high (0: unknown, counted as it is).
+double uprightConfidence(const QImage &levelGrey, double xHeight);

@@ -167,7 +167,7 @@ ReadingPicture::ReadingPicture(const QImage &picture)
                    cv::Scalar(PaperLevel));
     m_image = greyImage(level).copy();
     m_sampleBand = busiestBand(level);
-    m_uprightConfidence = ::uprightConfidence(m_image);
+    m_uprightConfidence = ::uprightConfidence(m_image, imageXHeight());
 }
 
 QRect ReadingPicture::sampleBand(bool upsideDown) const

@@ -14,6 +14,8 @@ struct TurnCase
 {
     const char *name;
     double angle;
+    // A page of three paragraphs, or a short note of one at small print held by a finger.
+    bool shortNote = false;
 };
 
 class SuggestedTurns : public testing::TestWithParam<TurnCase>
@@ -30,7 +32,12 @@ TEST_P(SuggestedTurns, standThePageUprightUnlessTurnedByHand)
         "of salted fish or a load of timber from the northern forests.\n\n"
         "When the old building was pulled down, the ledgers were found in a chest under the "
         "stairs, their pages yellow but still readable.\n\n");
-    setup.text = setup.text.repeated(3);
+    if (GetParam().shortNote) {
+        setup.points = 8;
+        setup.finger = true;
+    } else {
+        setup.text = setup.text.repeated(3);
+    }
     setup.desk = 50;
     setup.fill = 0.8;
     setup.angle = GetParam().angle;
@@ -57,6 +64,9 @@ TEST_P(SuggestedTurns, standThePageUprightUnlessTurnedByHand)
 INSTANTIATE_TEST_SUITE_P(WaysUp, SuggestedTurns,
                          testing::Values(TurnCase{"Upright", 3}, TurnCase{"Sideways", 92},
                                          TurnCase{"UpsideDown", 178},
-                                         TurnCase{"OtherSideways", 269}),
+                                         TurnCase{"OtherSideways", 269},
+                                         TurnCase{"ShortNoteSideways", 97, true},
+                                         TurnCase{"ShortNoteOtherSideways", 273, true},
+                                         TurnCase{"ShortNoteUpsideDown", 183, true}),
                          [](const auto &info) { return std::string(info.param.name); });
 } // namespace
