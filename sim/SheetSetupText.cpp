@@ -72,6 +72,26 @@ Field oneOf(std::map<QString, T> words, T SheetSetup::*member)
     };
 }
 
+std::map<QString, SheetSetup::Side> edges()
+{
+    return {{QStringLiteral("none"), SheetSetup::Side::None},
+            {QStringLiteral("top"), SheetSetup::Side::Top},
+            {QStringLiteral("right"), SheetSetup::Side::Right},
+            {QStringLiteral("bottom"), SheetSetup::Side::Bottom},
+            {QStringLiteral("left"), SheetSetup::Side::Left}};
+}
+
+std::map<QString, SheetSetup::Side> sides()
+{
+    std::map<QString, SheetSetup::Side> all = edges();
+    all.erase(QStringLiteral("none"));
+    all.insert({{QStringLiteral("top-left"), SheetSetup::Side::TopLeft},
+                {QStringLiteral("top-right"), SheetSetup::Side::TopRight},
+                {QStringLiteral("bottom-right"), SheetSetup::Side::BottomRight},
+                {QStringLiteral("bottom-left"), SheetSetup::Side::BottomLeft}});
+    return all;
+}
+
 const std::map<QString, Field> &fields()
 {
     static const std::map<QString, Field> all{
@@ -100,12 +120,19 @@ const std::map<QString, Field> &fields()
                  s.text = *text;
              return text.has_value();
          }},
+        {QStringLiteral("pages"), numeric(0, 2, [](SheetSetup &s, double v) { s.pages = int(v); })},
         {QStringLiteral("turn"), oneOf<int>({{QStringLiteral("0"), 0},
                                              {QStringLiteral("90"), 1},
                                              {QStringLiteral("180"), 2},
                                              {QStringLiteral("270"), 3}},
                                             &SheetSetup::quarterTurns)},
         {QStringLiteral("skew"), numeric(-15, 15, [](SheetSetup &s, double v) { s.skew = v; })},
+        {QStringLiteral("offset-x"),
+         numeric(-640, 640, [](SheetSetup &s, double v) { s.offset.setX(v); })},
+        {QStringLiteral("offset-y"),
+         numeric(-512, 512, [](SheetSetup &s, double v) { s.offset.setY(v); })},
+        {QStringLiteral("finger"), oneOf(edges(), &SheetSetup::finger)},
+        {QStringLiteral("lamp"), oneOf(sides(), &SheetSetup::lamp)},
         {QStringLiteral("keystone"),
          numeric(0, 20, [](SheetSetup &s, double v) { s.keystone = v; })},
         {QStringLiteral("fill"), numeric(50, 100, [](SheetSetup &s, double v) { s.fill = v; })},
@@ -150,10 +177,18 @@ std::optional<SheetSetup> parseSheetSetup(const QString &list, QString *error)
 
 QString describeSheet(const TypesetSheet &sheet)
 {
-    QStringList corners;
-    for (const QPointF &corner : sheet.corners)
-        corners << QStringLiteral("%1,%2").arg(corner.x(), 0, 'f', 1).arg(corner.y(), 0, 'f', 1);
-    QStringList lines{QStringLiteral("corners ") + corners.join(u' ')};
+    auto points = [](const std::array<QPointF, 4> &corners) {
+        QStringList xy;
+        for (const QPointF &corner : corners)
+            xy << QStringLiteral("%1,%2").arg(corner.x(), 0, 'f', 1).arg(corner.y(), 0, 'f', 1);
+        return xy.join(u' ');
+    };
+    // The bare desk has no corners.
+    QStringList lines{sheet.corners == std::array<QPointF, 4>{}
+                          ? QStringLiteral("corners")
+                          : QStringLiteral("corners ") + points(sheet.corners)};
+    for (const std::array<QPointF, 4> &page : sheet.pages)
+        lines << QStringLiteral("page ") + points(page);
     for (const QString &line : sheet.text.split(u'\n'))
         lines << (line.isEmpty() ? QStringLiteral("line") : QStringLiteral("line ") + line);
     return lines.join(u'\n');
