@@ -189,7 +189,8 @@ QString describeSheet(const TypesetSheet &sheet)
                           : QStringLiteral("corners ") + points(sheet.corners)};
     for (const std::array<QPointF, 4> &page : sheet.pages)
         lines << QStringLiteral("page ") + points(page);
-    for (const QString &line : sheet.text.split(u'\n'))
+    const QStringList print = sheet.text.isEmpty() ? QStringList() : sheet.text.split(u'\n');
+    for (const QString &line : print)
         lines << (line.isEmpty() ? QStringLiteral("line") : QStringLiteral("line ") + line);
     return lines.join(u'\n');
 }

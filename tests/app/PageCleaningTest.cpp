@@ -2,20 +2,22 @@
 #include "app/PageCleaning.h"
 
 #include "document/PageDocument.h"
-#include "tests/support/DeskScene.h"
+#include "sim/TypesetSheet.h"
+#include "tests/support/CornerOverlap.h"
 
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
 namespace {
-DeskSetup sheetOnDesk(bool sheet)
+SheetSetup sheetOnDesk(bool sheet)
 {
-    DeskSetup setup;
-    setup.text = QStringLiteral("A line of print to find the skew by.\n").repeated(20);
-    setup.angle = 5;
+    SheetSetup setup;
+    setup.text = QStringLiteral("A line of print to find the skew by.\n\n").repeated(20);
+    setup.skew = 5;
     setup.keystone = 6;
-    setup.sheet = sheet;
+    setup.fill = 85;
+    setup.pages = sheet ? 1 : 0;
     return setup;
 }
 
@@ -24,7 +26,7 @@ TEST(PageCleaning, AnAddedPageKeepsTheSheetFoundAsItsCorners)
     PageDocument document;
     PageCleaning cleaning(document);
     QSignalSpy noSheet(&cleaning, &PageCleaning::noSheetFound);
-    const DeskScene scene = deskScene(sheetOnDesk(true));
+    const TypesetSheet scene = typesetSheet(sheetOnDesk(true));
     PageEdits grey;
     grey.colourMode = PageEdits::ColourMode::Grey;
     const PageId id = *document.add(scene.picture, grey);
@@ -42,7 +44,7 @@ TEST(PageCleaning, WithoutASheetThePageStaysAsItWasAndSaysSo)
     PageDocument document;
     PageCleaning cleaning(document);
     QSignalSpy noSheet(&cleaning, &PageCleaning::noSheetFound);
-    const DeskScene desk = deskScene(sheetOnDesk(false));
+    const TypesetSheet desk = typesetSheet(sheetOnDesk(false));
     const PageId id = *document.add(desk.picture);
     cleaning.clean(id, desk.picture);
     cleaning.finishAll();
@@ -54,7 +56,7 @@ TEST(PageCleaning, EditsTheUserMadeMeanwhileWin)
 {
     PageDocument document;
     PageCleaning cleaning(document);
-    const DeskScene scene = deskScene(sheetOnDesk(true));
+    const TypesetSheet scene = typesetSheet(sheetOnDesk(true));
     const PageId id = *document.add(scene.picture);
     cleaning.clean(id, scene.picture);
     PageEdits turned;

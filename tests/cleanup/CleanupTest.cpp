@@ -4,7 +4,8 @@
 #include "cleanup/SheetFinder.h"
 #include "cleanup/SkewFinder.h"
 #include "cleanup/SpreadSplit.h"
-#include "tests/support/DeskScene.h"
+#include "sim/TypesetSheet.h"
+#include "tests/support/CornerOverlap.h"
 
 #include <QPainter>
 
@@ -24,18 +25,19 @@ const QString Prose = QStringLiteral(
 struct OutlineCase
 {
     const char *name;
-    DeskSetup setup;
+    SheetSetup setup;
     // The sheet runs off the picture: its shape is unknown.
     bool cutOff = false;
 };
 
-DeskSetup sheetOn(int desk, double angle, double keystone)
+SheetSetup sheetOn(int desk, double skew, double keystone)
 {
-    DeskSetup setup;
+    SheetSetup setup;
     setup.text = Prose.repeated(3);
     setup.desk = desk;
-    setup.angle = angle;
+    setup.skew = skew;
     setup.keystone = keystone;
+    setup.fill = 80;
     return setup;
 }
 
@@ -46,10 +48,10 @@ class SheetOnTheDesk : public testing::TestWithParam<OutlineCase>
 // when the frame cuts the sheet off.
 TEST_P(SheetOnTheDesk, isFoundWhereItLies)
 {
-    const DeskSetup &setup = GetParam().setup;
-    const DeskScene scene = deskScene(setup);
+    const SheetSetup &setup = GetParam().setup;
+    const TypesetSheet scene = typesetSheet(setup);
     const std::optional<SheetOutline> found = SheetFinder::find(scene.picture);
-    if (!setup.sheet || GetParam().cutOff) {
+    if (setup.pages == 0 || GetParam().cutOff) {
         EXPECT_FALSE(found);
         return;
     }
@@ -59,29 +61,30 @@ TEST_P(SheetOnTheDesk, isFoundWhereItLies)
 
 OutlineCase withFinger()
 {
-    DeskSetup setup = sheetOn(70, -6, 5);
-    setup.finger = true;
+    SheetSetup setup = sheetOn(70, -6, 5);
+    setup.finger = SheetSetup::Side::Bottom;
     return {"FingerAtTheBottomEdge", setup};
 }
 
 OutlineCase unevenlyLit()
 {
-    DeskSetup setup = sheetOn(120, 9, 8);
+    SheetSetup setup = sheetOn(120, 9, 8);
     setup.falloff = 40;
+    setup.lamp = SheetSetup::Side::Left;
     setup.offset = QPointF(-120, 30);
     return {"LightDeskLitFromOneSide", setup};
 }
 
 OutlineCase noSheet()
 {
-    DeskSetup setup = sheetOn(90, 0, 0);
-    setup.sheet = false;
+    SheetSetup setup = sheetOn(90, 0, 0);
+    setup.pages = 0;
     return {"NoSheet", setup};
 }
 
 OutlineCase cutOffByTheFrame()
 {
-    DeskSetup setup = sheetOn(60, 2, 0);
+    SheetSetup setup = sheetOn(60, 2, 0);
     setup.offset = QPointF(500, 0);
     return {"CutOffByTheFrame", setup, true};
 }
@@ -127,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Straighten, cropsTheDeskAway)
 {
-    const DeskScene scene = deskScene(sheetOn(20, 8, 6));
+    const TypesetSheet scene = typesetSheet(sheetOn(20, 8, 6));
     const QImage page = Perspective::straighten(scene.picture, scene.corners);
     ASSERT_EQ(page.size(), Perspective::straightenedSize(scene.corners));
     // All four corners of the squared page are paper, none the black desk.
@@ -142,12 +145,8 @@ class Skew : public testing::TestWithParam<double>
 
 TEST_P(Skew, isMeasuredWithinAFifthOfADegree)
 {
-    DeskSetup setup = sheetOn(0, 0, 0);
-    setup.fill = 1;
-    setup.desk = 255;
-    setup.pictureSize = QSize(1000, 1414);
-    const QImage straight =
-        Perspective::straighten(deskScene(setup).picture, deskScene(setup).corners);
+    const TypesetSheet sheet = typesetSheet(sheetOn(30, 0, 0));
+    const QImage straight = Perspective::straighten(sheet.picture, sheet.corners);
     const QImage leaning = SkewFinder::rotate(straight, -GetParam());
     const std::optional<double> angle =
         SkewFinder::find(PageTone::blackAndWhite(leaning, SkewFinder::MeasuringEnlargement));
@@ -172,11 +171,10 @@ TEST(Skew, isNotMeasuredOnABlankPage)
 
 TEST(BlackAndWhite, keepsThePaperWhiteWhereTheLampFallsOff)
 {
-    DeskSetup setup = sheetOn(0, 0, 0);
-    setup.fill = 1;
-    setup.falloff = 55;
-    setup.pictureSize = QSize(1000, 1414);
-    const DeskScene scene = deskScene(setup);
+    SheetSetup setup = sheetOn(30, 0, 0);
+    setup.falloff = 80;
+    setup.lamp = SheetSetup::Side::Left;
+    const TypesetSheet scene = typesetSheet(setup);
     const QImage bilevel =
         PageTone::blackAndWhite(Perspective::straighten(scene.picture, scene.corners));
     ASSERT_EQ(bilevel.format(), QImage::Format_Mono);
@@ -226,6 +224,26 @@ TEST_P(Spread, partsAtTheGutterAndFollowsThePerspective)
     EXPECT_EQ(left[2], right[3]);
     // On the near (bottom) edge, which the camera sees undistorted, the part is proportional.
     EXPECT_NEAR(left[2].x(), 50 + GetParam() * 900, 1);
+}
+
+// A book open under the camera: the spread's outline is found, and its pages part where they
+// meet.
+TEST(Spread, isFoundAndPartedIntoItsPages)
+{
+    SheetSetup setup = sheetOn(45, 5, 6);
+    setup.text.clear();
+    setup.pages = 2;
+    setup.fill = 88;
+    const TypesetSheet book = typesetSheet(setup);
+    const std::optional<SheetOutline> found = SheetFinder::find(book.picture);
+    ASSERT_TRUE(found);
+    EXPECT_GE(overlapOf(found->corners, book.corners), 0.98);
+    const std::optional<double> gutter =
+        SpreadSplit::gutterOf(Perspective::straighten(book.picture, found->corners));
+    ASSERT_TRUE(gutter);
+    const auto [left, right] = SpreadSplit::pagesOf(found->corners, *gutter);
+    EXPECT_GE(overlapOf(left, book.pages[0]), 0.97);
+    EXPECT_GE(overlapOf(right, book.pages[1]), 0.97);
 }
 
 INSTANTIATE_TEST_SUITE_P(Gutters, Spread, testing::Values(0.5, 0.44), [](const auto &info) {

@@ -3,7 +3,7 @@
 #include "document/PageCleanup.h"
 
 #include "cleanup/SheetFinder.h"
-#include "tests/support/DeskScene.h"
+#include "sim/TypesetSheet.h"
 
 #include <QLineF>
 
@@ -13,7 +13,8 @@ namespace {
 struct TurnCase
 {
     const char *name;
-    double angle;
+    int quarterTurns;
+    double skew;
     // A page of three paragraphs, or a short note of one at small print held by a finger.
     bool shortNote = false;
 };
@@ -25,7 +26,7 @@ class SuggestedTurns : public testing::TestWithParam<TurnCase>
 // then the turns are kept.
 TEST_P(SuggestedTurns, standThePageUprightUnlessTurnedByHand)
 {
-    DeskSetup setup;
+    SheetSetup setup;
     setup.text = QStringLiteral(
         "The harbour master kept a ledger of every ship that came in, with its cargo, its crew "
         "and the weather of the crossing. Most entries were short: a name, a date, a few barrels "
@@ -34,14 +35,15 @@ TEST_P(SuggestedTurns, standThePageUprightUnlessTurnedByHand)
         "stairs, their pages yellow but still readable.\n\n");
     if (GetParam().shortNote) {
         setup.points = 8;
-        setup.finger = true;
+        setup.finger = SheetSetup::Side::Bottom;
     } else {
         setup.text = setup.text.repeated(3);
     }
     setup.desk = 50;
-    setup.fill = 0.8;
-    setup.angle = GetParam().angle;
-    const DeskScene scene = deskScene(setup);
+    setup.fill = 80;
+    setup.quarterTurns = GetParam().quarterTurns;
+    setup.skew = GetParam().skew;
+    const TypesetSheet scene = typesetSheet(setup);
 
     const PageCleanup::Suggestion found =
         PageCleanup::suggest(scene.picture, {}, PageCleanup::Turning::ByText);
@@ -62,11 +64,11 @@ TEST_P(SuggestedTurns, standThePageUprightUnlessTurnedByHand)
 }
 
 INSTANTIATE_TEST_SUITE_P(WaysUp, SuggestedTurns,
-                         testing::Values(TurnCase{"Upright", 3}, TurnCase{"Sideways", 92},
-                                         TurnCase{"UpsideDown", 178},
-                                         TurnCase{"OtherSideways", 269},
-                                         TurnCase{"ShortNoteSideways", 97, true},
-                                         TurnCase{"ShortNoteOtherSideways", 273, true},
-                                         TurnCase{"ShortNoteUpsideDown", 183, true}),
+                         testing::Values(TurnCase{"Upright", 0, 3}, TurnCase{"Sideways", 1, 2},
+                                         TurnCase{"UpsideDown", 2, -2},
+                                         TurnCase{"OtherSideways", 3, -1},
+                                         TurnCase{"ShortNoteSideways", 1, 7, true},
+                                         TurnCase{"ShortNoteOtherSideways", 3, 3, true},
+                                         TurnCase{"ShortNoteUpsideDown", 2, 3, true}),
                          [](const auto &info) { return std::string(info.param.name); });
 } // namespace

@@ -83,6 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"sheet points=9, turn=90 ,skew=-3", "ok"}, LineCase{"sheet off", "ok"},
         LineCase{"sheet points=40", "error: points: a number 6 to 16"},
         LineCase{"sheet turn=45", "error: turn: one of 0|180|270|90"},
+        LineCase{"sheet finger=top-left", "error: finger: one of bottom|left|none|right|top"},
         LineCase{"sheet colour=red", "error: \"colour=red\" is not NAME=VALUE"},
         LineCase{"sheet text=/nonexistent.txt", "error: text: cannot read"}),
     [](const auto &info) { return paramName(info.param.line, info.index); });

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tests/support/CornerOverlap.h"
+
 #include <QImage>
 #include <QPointF>
 #include <QSize>
@@ -44,5 +46,3 @@ struct DeskScene
 };
 
 DeskScene deskScene(const DeskSetup &setup);
-// The corners' overlap with true: the area of their intersection over that of their union.
-double overlapOf(const std::array<QPointF, 4> &found, const std::array<QPointF, 4> &truth);
