@@ -41,7 +41,7 @@ using namespace CommandId;
 
 // Ctrl+[ zooms in and Ctrl+] zooms out, as on every earlier release. Many keyboards reach [ and ]
 // only with AltGr, so the usual Ctrl+plus (or =), Ctrl+minus and Ctrl+0 do the same.
-const std::array<CommandRow, 23> Commands{{
+const std::array<CommandRow, 24> Commands{{
     {FileSave, QT_TRANSLATE_NOOP("CommandTable", "&Save..."),
      QT_TRANSLATE_NOOP("CommandTable", "Save the image.\nSave"), "Ctrl+S", 0,
      [](CMainFrame &f) { f.view().OnFileSave(); }, withImage, nullptr},
@@ -60,6 +60,11 @@ const std::array<CommandRow, 23> Commands{{
     {AddPage, QT_TRANSLATE_NOOP("CommandTable", "&Add page"),
      QT_TRANSLATE_NOOP("CommandTable", "Add the picture as shown as a page of the PDF.\nAdd page"),
      "Ctrl+D", 2, [](CMainFrame &f) { f.pdf().addPage(); },
+     [](const CommandContext &c) { return c.hasImage && !c.pdfBusy; }, nullptr},
+    {EditAndAddPage, QT_TRANSLATE_NOOP("CommandTable", "&Edit and add page..."),
+     QT_TRANSLATE_NOOP("CommandTable", "Place the sheet's corners on the picture by hand, then "
+                                       "add it as a page of the PDF.\nEdit and add page"),
+     "Ctrl+E", -1, [](CMainFrame &f) { f.pdf().editAndAddPage(); },
      [](const CommandContext &c) { return c.hasImage && !c.pdfBusy; }, nullptr},
     // One key per page of a stack; F9 is what a foot pedal is easily set to type.
     {ScanPage, QT_TRANSLATE_NOOP("CommandTable", "Capture and a&dd page"),
@@ -130,8 +135,9 @@ const std::array<CommandRow, 23> Commands{{
 
 constexpr std::array<quint16, 9> FileMenu{FileSave, SavePdf,     Capture, 0,      FilePrint,
                                           0,        JpegSetting, 0,       AppExit};
-constexpr std::array<quint16, 9> EditMenu{EditCopy, 0,        Sharpness, GammaCorrection,     0,
-                                          AddPage,  ScanPage, ShowPages, RecognitionLanguages};
+constexpr std::array<quint16, 10> EditMenu{
+    EditCopy,       0,        Sharpness, GammaCorrection,     0, AddPage,
+    EditAndAddPage, ScanPage, ShowPages, RecognitionLanguages};
 constexpr std::array<quint16, 2> RemoteMenu{ShowRemoteControl, HideRemoteControl};
 constexpr std::array<quint16, 5> ZoomMenu{ZoomIn, ZoomOut, 0, BestFit, ActualSize};
 constexpr std::array<quint16, 1> HelpMenu{AppAbout};

@@ -36,6 +36,7 @@ inline constexpr quint16 ShowPages = 32791;
 inline constexpr quint16 SavePdf = 32792;
 inline constexpr quint16 ScanPage = 32793;
 inline constexpr quint16 RecognitionLanguages = 32794;
+inline constexpr quint16 EditAndAddPage = 32795;
 } // namespace CommandId
 
 // One command: where it appears, what it says, what it does, and when it is enabled or checked.

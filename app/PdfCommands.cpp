@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/PdfCommands.h"
 
+#include "app/PageEditor.h"
 #include "app/PagesDialog.h"
 #include "app/ProgressSink.h"
 #include "app/RecognitionLanguagesDialog.h"
@@ -24,6 +25,14 @@ std::optional<QString> askPdfPath(QWidget *parent, const SettingsStore &settings
     FileChooserDialog dialog(parent, PdfCommands::tr("Save as PDF"), QFileDialog::AcceptSave,
                              pdfFileFilters(), settings.lastFolder());
     return dialog.choose();
+}
+
+std::optional<PageEdits> askEdits(QWidget *parent, const QImage &picture, const PageEdits &found)
+{
+    PageEditor editor(picture, found, parent);
+    if (editor.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return editor.edits();
 }
 
 PdfCommands::UnsavedAnswer askUnsaved(QWidget *parent, int pageCount)
@@ -51,6 +60,9 @@ PdfCommands::PdfCommands(const Surroundings &surroundings)
     , m_cleaning(m_pages)
     , m_askPath([this] { return askPdfPath(&m_dialogParent, m_settings); })
     , m_askUnsaved([this] { return askUnsaved(&m_dialogParent, m_pages.count()); })
+    , m_askEdits([this](const QImage &picture, const PageEdits &found) {
+        return askEdits(&m_dialogParent, picture, found);
+    })
     , m_askRecovery([this](int pages, const QDateTime &changed) {
         return PageRecovery::ask(&m_dialogParent, pages, changed);
     })
@@ -99,6 +111,28 @@ void PdfCommands::addPage()
     const std::optional<PageId> id = m_pages.add(picture, edits);
     if (id && m_settings.read(Setting::CleanPages) != 0)
         m_cleaning.clean(*id, picture, m_settings.read(Setting::BookPages) != 0);
+}
+
+void PdfCommands::editAndAddPage()
+{
+    if (busy())
+        return;
+    const QImage picture = m_shownPicture();
+    if (picture.isNull())
+        return;
+    PageEdits edits;
+    edits.colourMode = PageEdits::ColourMode(m_settings.read(Setting::PageColourMode));
+    const PageCleanup::Suggestion found =
+        PageCleanup::suggest(picture, edits, PageCleanup::Turning::ByText);
+    if (!found.sheetFound)
+        m_status.showPaneMessage(
+            0, tr("No sheet was found on the picture: place its corners by hand."));
+    const std::optional<PageEdits> chosen = m_askEdits(picture, found.edits);
+    if (!chosen)
+        return;
+    // As edited by hand: the clean-up on adding would only undo the user's choice.
+    if (const std::optional<PageId> id = m_pages.add(picture, *chosen))
+        m_pages.setEdits(m_pages.indexOf(*id), *chosen, PageCleanup::render(picture, *chosen));
 }
 
 void PdfCommands::showPages()

@@ -19,7 +19,7 @@ class QWidget;
 class SettingsStore;
 
 // The pages set aside for one PDF and the commands on them: add the shown picture (cleaned off the
-// user-interface thread when the settings say so), see and
+// user-interface thread when the settings say so, or as the user edits it first), see and
 // reorder them, save them as a searchable PDF off the user-interface thread, offer back the pages
 // of a copy that did not end normally, and ask before unsaved pages would be lost.
 class PdfCommands : public QObject
@@ -34,6 +34,9 @@ public:
     };
     using PathQuestion = std::function<std::optional<QString>()>;
     using UnsavedQuestion = std::function<UnsavedAnswer()>;
+    // The edits the user makes to the picture starting from those found; nothing: cancelled.
+    using EditQuestion =
+        std::function<std::optional<PageEdits>(const QImage &picture, const PageEdits &found)>;
 
     // What the commands work with besides their pages: the picture Add page adds, where they
     // report, the window their dialogs open over (also the commands' parent), the settings
@@ -58,6 +61,9 @@ public:
     void finishCleaning() { m_cleaning.finishAll(); }
 
     void addPage();
+    // Finds the sheet on the shown picture, lets the user edit its corners, turns and mode, and
+    // adds the page as edited.
+    void editAndAddPage();
     void showPages();
     // Asks for the languages the pages' text is read in.
     void chooseLanguages();
@@ -75,6 +81,7 @@ public:
     // Tests answer the questions; the program shows dialogs.
     void setPathQuestion(PathQuestion question) { m_askPath = std::move(question); }
     void setUnsavedQuestion(UnsavedQuestion question) { m_askUnsaved = std::move(question); }
+    void setEditQuestion(EditQuestion question) { m_askEdits = std::move(question); }
     void setRecoveryQuestion(PageRecovery::Question question)
     {
         m_askRecovery = std::move(question);
@@ -115,6 +122,7 @@ private:
     bool m_journalFailureShown = false;
     PathQuestion m_askPath;
     UnsavedQuestion m_askUnsaved;
+    EditQuestion m_askEdits;
     PageRecovery::Question m_askRecovery;
     // Makes the factory of a save's recognizers as the save starts.
     std::function<PdfExport::RecognizerFactory()> m_makeRecognizer;

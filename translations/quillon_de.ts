@@ -377,6 +377,16 @@ Recognition languages</source>
         <translation>Wählt die Sprachen, in denen der Text der Seiten gelesen wird.
 Erkennungssprachen</translation>
     </message>
+    <message>
+        <source>&amp;Edit and add page...</source>
+        <translation>&amp;Bearbeiten und Seite hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Place the sheet&apos;s corners on the picture by hand, then add it as a page of the PDF.
+Edit and add page</source>
+        <translation>Die Ecken des Blatts auf dem Bild von Hand setzen und es dann als Seite des PDF hinzufügen.
+Bearbeiten und Seite hinzufügen</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -450,6 +460,45 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The file holds no readable picture</source>
         <translation>Die Datei enthält kein lesbares Bild</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePacks</name>
+    <message>
+        <source>simplified</source>
+        <translation>vereinfacht</translation>
+    </message>
+    <message>
+        <source>traditional</source>
+        <translation>traditionell</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>vertikal</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>kyrillisch</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>lateinisch</translation>
+    </message>
+    <message>
+        <source>Fraktur</source>
+        <translation>Fraktur</translation>
+    </message>
+    <message>
+        <source>old spelling</source>
+        <translation>alte Rechtschreibung</translation>
+    </message>
+    <message>
+        <source>Not every chosen language was read: install %1.</source>
+        <translation>Nicht jede gewählte Sprache wurde gelesen: Installieren Sie %1.</translation>
+    </message>
+    <message>
+        <source>The PDF has no text layer: install %1 to make it searchable.</source>
+        <translation>Das PDF hat keine Textebene: Installieren Sie %1, um es durchsuchbar zu machen.</translation>
     </message>
 </context>
 <context>
@@ -706,6 +755,10 @@ Grund: %2</translation>
         <source>No sheet was found on the picture: the page keeps the whole picture.</source>
         <translation>Auf dem Bild wurde kein Blatt gefunden: Die Seite behält das ganze Bild.</translation>
     </message>
+    <message>
+        <source>No sheet was found on the picture: place its corners by hand.</source>
+        <translation>Auf dem Bild wurde kein Blatt gefunden: Setzen Sie seine Ecken von Hand.</translation>
+    </message>
 </context>
 <context>
     <name>PdfExport</name>
@@ -731,6 +784,21 @@ Grund: %2</translation>
     <message>
         <source>Displays help including Qt specific options.</source>
         <translation>Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
+    </message>
+</context>
+<context>
+    <name>RecognitionLanguagesDialog</name>
+    <message>
+        <source>Recognition languages</source>
+        <translation>Erkennungssprachen</translation>
+    </message>
+    <message>
+        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
+        <translation>Kein Sprachpaket ist installiert: Installieren Sie %1, um PDFs durchsuchbar zu machen.</translation>
+    </message>
+    <message>
+        <source>The &amp;languages the text of the pages is in:</source>
+        <translation>Die &amp;Sprachen des Textes der Seiten:</translation>
     </message>
 </context>
 <context>
@@ -851,60 +919,6 @@ Grund: %2</translation>
     <message>
         <source>Not Ready</source>
         <translation>Nicht bereit</translation>
-    </message>
-</context>
-<context>
-    <name>RecognitionLanguagesDialog</name>
-    <message>
-        <source>Recognition languages</source>
-        <translation>Erkennungssprachen</translation>
-    </message>
-    <message>
-        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
-        <translation>Kein Sprachpaket ist installiert: Installieren Sie %1, um PDFs durchsuchbar zu machen.</translation>
-    </message>
-    <message>
-        <source>The &amp;languages the text of the pages is in:</source>
-        <translation>Die &amp;Sprachen des Textes der Seiten:</translation>
-    </message>
-</context>
-<context>
-    <name>LanguagePacks</name>
-    <message>
-        <source>simplified</source>
-        <translation>vereinfacht</translation>
-    </message>
-    <message>
-        <source>traditional</source>
-        <translation>traditionell</translation>
-    </message>
-    <message>
-        <source>vertical</source>
-        <translation>vertikal</translation>
-    </message>
-    <message>
-        <source>Cyrillic</source>
-        <translation>kyrillisch</translation>
-    </message>
-    <message>
-        <source>Latin</source>
-        <translation>lateinisch</translation>
-    </message>
-    <message>
-        <source>Fraktur</source>
-        <translation>Fraktur</translation>
-    </message>
-    <message>
-        <source>old spelling</source>
-        <translation>alte Rechtschreibung</translation>
-    </message>
-    <message>
-        <source>Not every chosen language was read: install %1.</source>
-        <translation>Nicht jede gewählte Sprache wurde gelesen: Installieren Sie %1.</translation>
-    </message>
-    <message>
-        <source>The PDF has no text layer: install %1 to make it searchable.</source>
-        <translation>Das PDF hat keine Textebene: Installieren Sie %1, um es durchsuchbar zu machen.</translation>
     </message>
 </context>
 </TS>

@@ -377,6 +377,16 @@ Recognition languages</source>
         <translation>Elige los idiomas en que se lee el texto de las páginas.
 Idiomas de reconocimiento</translation>
     </message>
+    <message>
+        <source>&amp;Edit and add page...</source>
+        <translation>&amp;Editar y añadir página...</translation>
+    </message>
+    <message>
+        <source>Place the sheet&apos;s corners on the picture by hand, then add it as a page of the PDF.
+Edit and add page</source>
+        <translation>Colocar a mano las esquinas de la hoja en la imagen y añadirla como página del PDF.
+Editar y añadir página</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -450,6 +460,45 @@ Compruebe la ruta e inténtelo de nuevo.</translation>
     <message>
         <source>The file holds no readable picture</source>
         <translation>El archivo no contiene ninguna imagen legible</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePacks</name>
+    <message>
+        <source>simplified</source>
+        <translation>simplificado</translation>
+    </message>
+    <message>
+        <source>traditional</source>
+        <translation>tradicional</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>vertical</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>cirílico</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>latino</translation>
+    </message>
+    <message>
+        <source>Fraktur</source>
+        <translation>Fraktur</translation>
+    </message>
+    <message>
+        <source>old spelling</source>
+        <translation>ortografía antigua</translation>
+    </message>
+    <message>
+        <source>Not every chosen language was read: install %1.</source>
+        <translation>No se leyeron todos los idiomas elegidos: instale %1.</translation>
+    </message>
+    <message>
+        <source>The PDF has no text layer: install %1 to make it searchable.</source>
+        <translation>El PDF no tiene capa de texto: instale %1 para poder buscar en él.</translation>
     </message>
 </context>
 <context>
@@ -706,6 +755,10 @@ Motivo: %2</translation>
         <source>No sheet was found on the picture: the page keeps the whole picture.</source>
         <translation>No se encontró ninguna hoja en la imagen: la página conserva la imagen entera.</translation>
     </message>
+    <message>
+        <source>No sheet was found on the picture: place its corners by hand.</source>
+        <translation>No se encontró ninguna hoja en la imagen: coloque sus esquinas a mano.</translation>
+    </message>
 </context>
 <context>
     <name>PdfExport</name>
@@ -731,6 +784,21 @@ Motivo: %2</translation>
     <message>
         <source>Displays help including Qt specific options.</source>
         <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
+    </message>
+</context>
+<context>
+    <name>RecognitionLanguagesDialog</name>
+    <message>
+        <source>Recognition languages</source>
+        <translation>Idiomas de reconocimiento</translation>
+    </message>
+    <message>
+        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
+        <translation>No hay ningún paquete de idioma instalado: instale %1 para poder buscar en los PDF.</translation>
+    </message>
+    <message>
+        <source>The &amp;languages the text of the pages is in:</source>
+        <translation>Los &amp;idiomas del texto de las páginas:</translation>
     </message>
 </context>
 <context>
@@ -851,60 +919,6 @@ Motivo: %2</translation>
     <message>
         <source>Not Ready</source>
         <translation>No está listo</translation>
-    </message>
-</context>
-<context>
-    <name>RecognitionLanguagesDialog</name>
-    <message>
-        <source>Recognition languages</source>
-        <translation>Idiomas de reconocimiento</translation>
-    </message>
-    <message>
-        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
-        <translation>No hay ningún paquete de idioma instalado: instale %1 para poder buscar en los PDF.</translation>
-    </message>
-    <message>
-        <source>The &amp;languages the text of the pages is in:</source>
-        <translation>Los &amp;idiomas del texto de las páginas:</translation>
-    </message>
-</context>
-<context>
-    <name>LanguagePacks</name>
-    <message>
-        <source>simplified</source>
-        <translation>simplificado</translation>
-    </message>
-    <message>
-        <source>traditional</source>
-        <translation>tradicional</translation>
-    </message>
-    <message>
-        <source>vertical</source>
-        <translation>vertical</translation>
-    </message>
-    <message>
-        <source>Cyrillic</source>
-        <translation>cirílico</translation>
-    </message>
-    <message>
-        <source>Latin</source>
-        <translation>latino</translation>
-    </message>
-    <message>
-        <source>Fraktur</source>
-        <translation>Fraktur</translation>
-    </message>
-    <message>
-        <source>old spelling</source>
-        <translation>ortografía antigua</translation>
-    </message>
-    <message>
-        <source>Not every chosen language was read: install %1.</source>
-        <translation>No se leyeron todos los idiomas elegidos: instale %1.</translation>
-    </message>
-    <message>
-        <source>The PDF has no text layer: install %1 to make it searchable.</source>
-        <translation>El PDF no tiene capa de texto: instale %1 para poder buscar en él.</translation>
     </message>
 </context>
 </TS>

@@ -377,6 +377,16 @@ Recognition languages</source>
         <translation>Choisit les langues dans lesquelles le texte des pages est lu.
 Langues de reconnaissance</translation>
     </message>
+    <message>
+        <source>&amp;Edit and add page...</source>
+        <translation>&amp;Modifier et ajouter la page...</translation>
+    </message>
+    <message>
+        <source>Place the sheet&apos;s corners on the picture by hand, then add it as a page of the PDF.
+Edit and add page</source>
+        <translation>Placer à la main les coins de la feuille sur l&apos;image, puis l&apos;ajouter comme page du PDF.
+Modifier et ajouter la page</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -450,6 +460,45 @@ Vérifiez le chemin et réessayez.</translation>
     <message>
         <source>The file holds no readable picture</source>
         <translation>Le fichier ne contient aucune image lisible</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePacks</name>
+    <message>
+        <source>simplified</source>
+        <translation>simplifié</translation>
+    </message>
+    <message>
+        <source>traditional</source>
+        <translation>traditionnel</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>vertical</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>cyrillique</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>latin</translation>
+    </message>
+    <message>
+        <source>Fraktur</source>
+        <translation>Fraktur</translation>
+    </message>
+    <message>
+        <source>old spelling</source>
+        <translation>orthographe ancienne</translation>
+    </message>
+    <message>
+        <source>Not every chosen language was read: install %1.</source>
+        <translation>Les langues choisies n&apos;ont pas toutes été lues&#xa0;: installez %1.</translation>
+    </message>
+    <message>
+        <source>The PDF has no text layer: install %1 to make it searchable.</source>
+        <translation>Le PDF n&apos;a pas de couche de texte&#xa0;: installez %1 pour pouvoir y rechercher du texte.</translation>
     </message>
 </context>
 <context>
@@ -706,6 +755,10 @@ Raison&#xa0;: %2</translation>
         <source>No sheet was found on the picture: the page keeps the whole picture.</source>
         <translation>Aucune feuille n&apos;a été trouvée sur l&apos;image&#xa0;: la page garde l&apos;image entière.</translation>
     </message>
+    <message>
+        <source>No sheet was found on the picture: place its corners by hand.</source>
+        <translation>Aucune feuille n&apos;a été trouvée sur l&apos;image&#xa0;: placez ses coins à la main.</translation>
+    </message>
 </context>
 <context>
     <name>PdfExport</name>
@@ -731,6 +784,21 @@ Raison&#xa0;: %2</translation>
     <message>
         <source>Displays help including Qt specific options.</source>
         <translation>Afficher l&apos;aide, y compris les options propres à Qt.</translation>
+    </message>
+</context>
+<context>
+    <name>RecognitionLanguagesDialog</name>
+    <message>
+        <source>Recognition languages</source>
+        <translation>Langues de reconnaissance</translation>
+    </message>
+    <message>
+        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
+        <translation>Aucun paquet de langue n&apos;est installé&#xa0;: installez %1 pour pouvoir rechercher dans les PDF.</translation>
+    </message>
+    <message>
+        <source>The &amp;languages the text of the pages is in:</source>
+        <translation>Les &amp;langues du texte des pages&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -851,60 +919,6 @@ Raison&#xa0;: %2</translation>
     <message>
         <source>Not Ready</source>
         <translation>Pas prêt</translation>
-    </message>
-</context>
-<context>
-    <name>RecognitionLanguagesDialog</name>
-    <message>
-        <source>Recognition languages</source>
-        <translation>Langues de reconnaissance</translation>
-    </message>
-    <message>
-        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
-        <translation>Aucun paquet de langue n&apos;est installé&#xa0;: installez %1 pour pouvoir rechercher dans les PDF.</translation>
-    </message>
-    <message>
-        <source>The &amp;languages the text of the pages is in:</source>
-        <translation>Les &amp;langues du texte des pages&#xa0;:</translation>
-    </message>
-</context>
-<context>
-    <name>LanguagePacks</name>
-    <message>
-        <source>simplified</source>
-        <translation>simplifié</translation>
-    </message>
-    <message>
-        <source>traditional</source>
-        <translation>traditionnel</translation>
-    </message>
-    <message>
-        <source>vertical</source>
-        <translation>vertical</translation>
-    </message>
-    <message>
-        <source>Cyrillic</source>
-        <translation>cyrillique</translation>
-    </message>
-    <message>
-        <source>Latin</source>
-        <translation>latin</translation>
-    </message>
-    <message>
-        <source>Fraktur</source>
-        <translation>Fraktur</translation>
-    </message>
-    <message>
-        <source>old spelling</source>
-        <translation>orthographe ancienne</translation>
-    </message>
-    <message>
-        <source>Not every chosen language was read: install %1.</source>
-        <translation>Les langues choisies n&apos;ont pas toutes été lues&#xa0;: installez %1.</translation>
-    </message>
-    <message>
-        <source>The PDF has no text layer: install %1 to make it searchable.</source>
-        <translation>Le PDF n&apos;a pas de couche de texte&#xa0;: installez %1 pour pouvoir y rechercher du texte.</translation>
     </message>
 </context>
 </TS>

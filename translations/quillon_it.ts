@@ -377,6 +377,16 @@ Recognition languages</source>
         <translation>Sceglie le lingue in cui viene letto il testo delle pagine.
 Lingue di riconoscimento</translation>
     </message>
+    <message>
+        <source>&amp;Edit and add page...</source>
+        <translation>&amp;Modifica e aggiungi pagina...</translation>
+    </message>
+    <message>
+        <source>Place the sheet&apos;s corners on the picture by hand, then add it as a page of the PDF.
+Edit and add page</source>
+        <translation>Posizionare a mano gli angoli del foglio sull&apos;immagine, poi aggiungerla come pagina del PDF.
+Modifica e aggiungi pagina</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -450,6 +460,45 @@ Controllare il percorso e riprovare.</translation>
     <message>
         <source>The file holds no readable picture</source>
         <translation>Il file non contiene alcuna immagine leggibile</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePacks</name>
+    <message>
+        <source>simplified</source>
+        <translation>semplificato</translation>
+    </message>
+    <message>
+        <source>traditional</source>
+        <translation>tradizionale</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>verticale</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>cirillico</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>latino</translation>
+    </message>
+    <message>
+        <source>Fraktur</source>
+        <translation>Fraktur</translation>
+    </message>
+    <message>
+        <source>old spelling</source>
+        <translation>ortografia antica</translation>
+    </message>
+    <message>
+        <source>Not every chosen language was read: install %1.</source>
+        <translation>Non tutte le lingue scelte sono state lette: installare %1.</translation>
+    </message>
+    <message>
+        <source>The PDF has no text layer: install %1 to make it searchable.</source>
+        <translation>Il PDF non ha un livello di testo: installare %1 per renderlo ricercabile.</translation>
     </message>
 </context>
 <context>
@@ -706,6 +755,10 @@ Motivo: %2</translation>
         <source>No sheet was found on the picture: the page keeps the whole picture.</source>
         <translation>Nessun foglio trovato nell&apos;immagine: la pagina mantiene l&apos;immagine intera.</translation>
     </message>
+    <message>
+        <source>No sheet was found on the picture: place its corners by hand.</source>
+        <translation>Nessun foglio trovato nell&apos;immagine: posizionarne gli angoli a mano.</translation>
+    </message>
 </context>
 <context>
     <name>PdfExport</name>
@@ -731,6 +784,21 @@ Motivo: %2</translation>
     <message>
         <source>Displays help including Qt specific options.</source>
         <translation>Mostra la guida, comprese le opzioni specifiche di Qt.</translation>
+    </message>
+</context>
+<context>
+    <name>RecognitionLanguagesDialog</name>
+    <message>
+        <source>Recognition languages</source>
+        <translation>Lingue di riconoscimento</translation>
+    </message>
+    <message>
+        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
+        <translation>Nessun pacchetto di lingua è installato: installare %1 per rendere ricercabili i PDF.</translation>
+    </message>
+    <message>
+        <source>The &amp;languages the text of the pages is in:</source>
+        <translation>Le &amp;lingue del testo delle pagine:</translation>
     </message>
 </context>
 <context>
@@ -851,60 +919,6 @@ Motivo: %2</translation>
     <message>
         <source>Not Ready</source>
         <translation>Non pronto</translation>
-    </message>
-</context>
-<context>
-    <name>RecognitionLanguagesDialog</name>
-    <message>
-        <source>Recognition languages</source>
-        <translation>Lingue di riconoscimento</translation>
-    </message>
-    <message>
-        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
-        <translation>Nessun pacchetto di lingua è installato: installare %1 per rendere ricercabili i PDF.</translation>
-    </message>
-    <message>
-        <source>The &amp;languages the text of the pages is in:</source>
-        <translation>Le &amp;lingue del testo delle pagine:</translation>
-    </message>
-</context>
-<context>
-    <name>LanguagePacks</name>
-    <message>
-        <source>simplified</source>
-        <translation>semplificato</translation>
-    </message>
-    <message>
-        <source>traditional</source>
-        <translation>tradizionale</translation>
-    </message>
-    <message>
-        <source>vertical</source>
-        <translation>verticale</translation>
-    </message>
-    <message>
-        <source>Cyrillic</source>
-        <translation>cirillico</translation>
-    </message>
-    <message>
-        <source>Latin</source>
-        <translation>latino</translation>
-    </message>
-    <message>
-        <source>Fraktur</source>
-        <translation>Fraktur</translation>
-    </message>
-    <message>
-        <source>old spelling</source>
-        <translation>ortografia antica</translation>
-    </message>
-    <message>
-        <source>Not every chosen language was read: install %1.</source>
-        <translation>Non tutte le lingue scelte sono state lette: installare %1.</translation>
-    </message>
-    <message>
-        <source>The PDF has no text layer: install %1 to make it searchable.</source>
-        <translation>Il PDF non ha un livello di testo: installare %1 per renderlo ricercabile.</translation>
     </message>
 </context>
 </TS>

@@ -377,6 +377,16 @@ Recognition languages</source>
         <translation>Kiest de talen waarin de tekst van de pagina&apos;s wordt gelezen.
 Herkenningstalen</translation>
     </message>
+    <message>
+        <source>&amp;Edit and add page...</source>
+        <translation>&amp;Bewerken en pagina toevoegen...</translation>
+    </message>
+    <message>
+        <source>Place the sheet&apos;s corners on the picture by hand, then add it as a page of the PDF.
+Edit and add page</source>
+        <translation>De hoeken van het vel met de hand op de afbeelding plaatsen en het daarna als pagina van de PDF toevoegen.
+Bewerken en pagina toevoegen</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -450,6 +460,45 @@ Controleer het pad en probeer het opnieuw.</translation>
     <message>
         <source>The file holds no readable picture</source>
         <translation>Het bestand bevat geen leesbare afbeelding</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePacks</name>
+    <message>
+        <source>simplified</source>
+        <translation>vereenvoudigd</translation>
+    </message>
+    <message>
+        <source>traditional</source>
+        <translation>traditioneel</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>verticaal</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>Cyrillisch</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>Latijns</translation>
+    </message>
+    <message>
+        <source>Fraktur</source>
+        <translation>Fraktur</translation>
+    </message>
+    <message>
+        <source>old spelling</source>
+        <translation>oude spelling</translation>
+    </message>
+    <message>
+        <source>Not every chosen language was read: install %1.</source>
+        <translation>Niet elke gekozen taal is gelezen: installeer %1.</translation>
+    </message>
+    <message>
+        <source>The PDF has no text layer: install %1 to make it searchable.</source>
+        <translation>De PDF heeft geen tekstlaag: installeer %1 om hem doorzoekbaar te maken.</translation>
     </message>
 </context>
 <context>
@@ -706,6 +755,10 @@ Reden: %2</translation>
         <source>No sheet was found on the picture: the page keeps the whole picture.</source>
         <translation>Er is geen blad op de afbeelding gevonden: de pagina behoudt de hele afbeelding.</translation>
     </message>
+    <message>
+        <source>No sheet was found on the picture: place its corners by hand.</source>
+        <translation>Er is geen vel op de afbeelding gevonden: plaats de hoeken met de hand.</translation>
+    </message>
 </context>
 <context>
     <name>PdfExport</name>
@@ -731,6 +784,21 @@ Reden: %2</translation>
     <message>
         <source>Displays help including Qt specific options.</source>
         <translation>Help tonen inclusief Qt-specifieke opties.</translation>
+    </message>
+</context>
+<context>
+    <name>RecognitionLanguagesDialog</name>
+    <message>
+        <source>Recognition languages</source>
+        <translation>Herkenningstalen</translation>
+    </message>
+    <message>
+        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
+        <translation>Er is geen taalpakket geïnstalleerd: installeer %1 om PDF&apos;s doorzoekbaar te maken.</translation>
+    </message>
+    <message>
+        <source>The &amp;languages the text of the pages is in:</source>
+        <translation>De &amp;talen van de tekst op de pagina&apos;s:</translation>
     </message>
 </context>
 <context>
@@ -851,60 +919,6 @@ Reden: %2</translation>
     <message>
         <source>Not Ready</source>
         <translation>Niet gereed</translation>
-    </message>
-</context>
-<context>
-    <name>RecognitionLanguagesDialog</name>
-    <message>
-        <source>Recognition languages</source>
-        <translation>Herkenningstalen</translation>
-    </message>
-    <message>
-        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
-        <translation>Er is geen taalpakket geïnstalleerd: installeer %1 om PDF&apos;s doorzoekbaar te maken.</translation>
-    </message>
-    <message>
-        <source>The &amp;languages the text of the pages is in:</source>
-        <translation>De &amp;talen van de tekst op de pagina&apos;s:</translation>
-    </message>
-</context>
-<context>
-    <name>LanguagePacks</name>
-    <message>
-        <source>simplified</source>
-        <translation>vereenvoudigd</translation>
-    </message>
-    <message>
-        <source>traditional</source>
-        <translation>traditioneel</translation>
-    </message>
-    <message>
-        <source>vertical</source>
-        <translation>verticaal</translation>
-    </message>
-    <message>
-        <source>Cyrillic</source>
-        <translation>Cyrillisch</translation>
-    </message>
-    <message>
-        <source>Latin</source>
-        <translation>Latijns</translation>
-    </message>
-    <message>
-        <source>Fraktur</source>
-        <translation>Fraktur</translation>
-    </message>
-    <message>
-        <source>old spelling</source>
-        <translation>oude spelling</translation>
-    </message>
-    <message>
-        <source>Not every chosen language was read: install %1.</source>
-        <translation>Niet elke gekozen taal is gelezen: installeer %1.</translation>
-    </message>
-    <message>
-        <source>The PDF has no text layer: install %1 to make it searchable.</source>
-        <translation>De PDF heeft geen tekstlaag: installeer %1 om hem doorzoekbaar te maken.</translation>
     </message>
 </context>
 </TS>

@@ -378,6 +378,16 @@ Recognition languages</source>
         <translation>Wybiera języki, w których odczytywany jest tekst stron.
 Języki rozpoznawania</translation>
     </message>
+    <message>
+        <source>&amp;Edit and add page...</source>
+        <translation>&amp;Edytuj i dodaj stronę...</translation>
+    </message>
+    <message>
+        <source>Place the sheet&apos;s corners on the picture by hand, then add it as a page of the PDF.
+Edit and add page</source>
+        <translation>Ręcznie ustaw narożniki arkusza na obrazie, a potem dodaj go jako stronę pliku PDF.
+Edytuj i dodaj stronę</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -451,6 +461,45 @@ Sprawdź ścieżkę i spróbuj ponownie.</translation>
     <message>
         <source>The file holds no readable picture</source>
         <translation>Plik nie zawiera czytelnego obrazu</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePacks</name>
+    <message>
+        <source>simplified</source>
+        <translation>uproszczony</translation>
+    </message>
+    <message>
+        <source>traditional</source>
+        <translation>tradycyjny</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>pionowy</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>cyrylica</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>łacinka</translation>
+    </message>
+    <message>
+        <source>Fraktur</source>
+        <translation>fraktura</translation>
+    </message>
+    <message>
+        <source>old spelling</source>
+        <translation>dawna pisownia</translation>
+    </message>
+    <message>
+        <source>Not every chosen language was read: install %1.</source>
+        <translation>Nie odczytano wszystkich wybranych języków: zainstaluj %1.</translation>
+    </message>
+    <message>
+        <source>The PDF has no text layer: install %1 to make it searchable.</source>
+        <translation>Plik PDF nie ma warstwy tekstowej: zainstaluj %1, aby można było go przeszukiwać.</translation>
     </message>
 </context>
 <context>
@@ -711,6 +760,10 @@ Przyczyna: %2</translation>
         <source>No sheet was found on the picture: the page keeps the whole picture.</source>
         <translation>Na obrazie nie znaleziono arkusza: strona zachowuje cały obraz.</translation>
     </message>
+    <message>
+        <source>No sheet was found on the picture: place its corners by hand.</source>
+        <translation>Na obrazie nie znaleziono arkusza: ustaw jego narożniki ręcznie.</translation>
+    </message>
 </context>
 <context>
     <name>PdfExport</name>
@@ -736,6 +789,21 @@ Przyczyna: %2</translation>
     <message>
         <source>Displays help including Qt specific options.</source>
         <translation>Wyświetla pomoc wraz z opcjami specyficznymi dla Qt.</translation>
+    </message>
+</context>
+<context>
+    <name>RecognitionLanguagesDialog</name>
+    <message>
+        <source>Recognition languages</source>
+        <translation>Języki rozpoznawania</translation>
+    </message>
+    <message>
+        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
+        <translation>Nie zainstalowano żadnego pakietu językowego: zainstaluj %1, aby móc przeszukiwać pliki PDF.</translation>
+    </message>
+    <message>
+        <source>The &amp;languages the text of the pages is in:</source>
+        <translation>&amp;Języki tekstu na stronach:</translation>
     </message>
 </context>
 <context>
@@ -856,60 +924,6 @@ Przyczyna: %2</translation>
     <message>
         <source>Not Ready</source>
         <translation>Niegotowy</translation>
-    </message>
-</context>
-<context>
-    <name>RecognitionLanguagesDialog</name>
-    <message>
-        <source>Recognition languages</source>
-        <translation>Języki rozpoznawania</translation>
-    </message>
-    <message>
-        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
-        <translation>Nie zainstalowano żadnego pakietu językowego: zainstaluj %1, aby móc przeszukiwać pliki PDF.</translation>
-    </message>
-    <message>
-        <source>The &amp;languages the text of the pages is in:</source>
-        <translation>&amp;Języki tekstu na stronach:</translation>
-    </message>
-</context>
-<context>
-    <name>LanguagePacks</name>
-    <message>
-        <source>simplified</source>
-        <translation>uproszczony</translation>
-    </message>
-    <message>
-        <source>traditional</source>
-        <translation>tradycyjny</translation>
-    </message>
-    <message>
-        <source>vertical</source>
-        <translation>pionowy</translation>
-    </message>
-    <message>
-        <source>Cyrillic</source>
-        <translation>cyrylica</translation>
-    </message>
-    <message>
-        <source>Latin</source>
-        <translation>łacinka</translation>
-    </message>
-    <message>
-        <source>Fraktur</source>
-        <translation>fraktura</translation>
-    </message>
-    <message>
-        <source>old spelling</source>
-        <translation>dawna pisownia</translation>
-    </message>
-    <message>
-        <source>Not every chosen language was read: install %1.</source>
-        <translation>Nie odczytano wszystkich wybranych języków: zainstaluj %1.</translation>
-    </message>
-    <message>
-        <source>The PDF has no text layer: install %1 to make it searchable.</source>
-        <translation>Plik PDF nie ma warstwy tekstowej: zainstaluj %1, aby można było go przeszukiwać.</translation>
     </message>
 </context>
 </TS>

@@ -377,6 +377,16 @@ Recognition languages</source>
         <translation>Escolhe os idiomas em que o texto das páginas é lido.
 Idiomas de reconhecimento</translation>
     </message>
+    <message>
+        <source>&amp;Edit and add page...</source>
+        <translation>&amp;Editar e adicionar página...</translation>
+    </message>
+    <message>
+        <source>Place the sheet&apos;s corners on the picture by hand, then add it as a page of the PDF.
+Edit and add page</source>
+        <translation>Posicionar à mão os cantos da folha na imagem e depois adicioná-la como página do PDF.
+Editar e adicionar página</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -450,6 +460,45 @@ Verifique o caminho e tente novamente.</translation>
     <message>
         <source>The file holds no readable picture</source>
         <translation>O arquivo não contém nenhuma imagem legível</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePacks</name>
+    <message>
+        <source>simplified</source>
+        <translation>simplificado</translation>
+    </message>
+    <message>
+        <source>traditional</source>
+        <translation>tradicional</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>vertical</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>cirílico</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>latino</translation>
+    </message>
+    <message>
+        <source>Fraktur</source>
+        <translation>Fraktur</translation>
+    </message>
+    <message>
+        <source>old spelling</source>
+        <translation>ortografia antiga</translation>
+    </message>
+    <message>
+        <source>Not every chosen language was read: install %1.</source>
+        <translation>Nem todos os idiomas escolhidos foram lidos: instale %1.</translation>
+    </message>
+    <message>
+        <source>The PDF has no text layer: install %1 to make it searchable.</source>
+        <translation>O PDF não tem camada de texto: instale %1 para torná-lo pesquisável.</translation>
     </message>
 </context>
 <context>
@@ -706,6 +755,10 @@ Motivo: %2</translation>
         <source>No sheet was found on the picture: the page keeps the whole picture.</source>
         <translation>Nenhuma folha foi encontrada na imagem: a página mantém a imagem inteira.</translation>
     </message>
+    <message>
+        <source>No sheet was found on the picture: place its corners by hand.</source>
+        <translation>Nenhuma folha foi encontrada na imagem: posicione os cantos à mão.</translation>
+    </message>
 </context>
 <context>
     <name>PdfExport</name>
@@ -731,6 +784,21 @@ Motivo: %2</translation>
     <message>
         <source>Displays help including Qt specific options.</source>
         <translation>Mostra a ajuda, incluindo as opções específicas do Qt.</translation>
+    </message>
+</context>
+<context>
+    <name>RecognitionLanguagesDialog</name>
+    <message>
+        <source>Recognition languages</source>
+        <translation>Idiomas de reconhecimento</translation>
+    </message>
+    <message>
+        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
+        <translation>Nenhum pacote de idioma está instalado: instale %1 para tornar os PDFs pesquisáveis.</translation>
+    </message>
+    <message>
+        <source>The &amp;languages the text of the pages is in:</source>
+        <translation>Os &amp;idiomas do texto das páginas:</translation>
     </message>
 </context>
 <context>
@@ -851,60 +919,6 @@ Motivo: %2</translation>
     <message>
         <source>Not Ready</source>
         <translation>Não está pronto</translation>
-    </message>
-</context>
-<context>
-    <name>RecognitionLanguagesDialog</name>
-    <message>
-        <source>Recognition languages</source>
-        <translation>Idiomas de reconhecimento</translation>
-    </message>
-    <message>
-        <source>No language pack is installed: install %1 to make PDFs searchable.</source>
-        <translation>Nenhum pacote de idioma está instalado: instale %1 para tornar os PDFs pesquisáveis.</translation>
-    </message>
-    <message>
-        <source>The &amp;languages the text of the pages is in:</source>
-        <translation>Os &amp;idiomas do texto das páginas:</translation>
-    </message>
-</context>
-<context>
-    <name>LanguagePacks</name>
-    <message>
-        <source>simplified</source>
-        <translation>simplificado</translation>
-    </message>
-    <message>
-        <source>traditional</source>
-        <translation>tradicional</translation>
-    </message>
-    <message>
-        <source>vertical</source>
-        <translation>vertical</translation>
-    </message>
-    <message>
-        <source>Cyrillic</source>
-        <translation>cirílico</translation>
-    </message>
-    <message>
-        <source>Latin</source>
-        <translation>latino</translation>
-    </message>
-    <message>
-        <source>Fraktur</source>
-        <translation>Fraktur</translation>
-    </message>
-    <message>
-        <source>old spelling</source>
-        <translation>ortografia antiga</translation>
-    </message>
-    <message>
-        <source>Not every chosen language was read: install %1.</source>
-        <translation>Nem todos os idiomas escolhidos foram lidos: instale %1.</translation>
-    </message>
-    <message>
-        <source>The PDF has no text layer: install %1 to make it searchable.</source>
-        <translation>O PDF não tem camada de texto: instale %1 para torná-lo pesquisável.</translation>
     </message>
 </context>
 </TS>

@@ -51,7 +51,8 @@ TEST_F(CMainFrameTest, MenuBarHasTheFiveMenusWithTheirItems)
                            "&Print...\tCtrl+P", "-", "&JPEG Setting...", "-", "E&xit\tAlt+F4"}));
     EXPECT_EQ(menuTexts(frame->topMenu(1)),
               (QStringList{"&Copy\tCtrl+C", "-", "&Sharpness...", "&Gamma correction...", "-",
-                           "&Add page\tCtrl+D", "Capture and a&dd page\tCtrl+Shift+D", "&Pages...",
+                           "&Add page\tCtrl+D", "&Edit and add page...\tCtrl+E",
+                           "Capture and a&dd page\tCtrl+Shift+D", "&Pages...",
                            "&Recognition languages..."}));
     EXPECT_EQ(menuTexts(frame->topMenu(2)),
               (QStringList{"&Show the RC\tCtrl+R", "&Hide the RC\tCtrl+R"}));

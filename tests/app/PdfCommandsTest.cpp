@@ -5,6 +5,7 @@
 #include "link/LinkError.h"
 #include "tests/TestSupport.h"
 #include "tests/app/MainFrameFixture.h"
+#include "tests/support/CornerOverlap.h"
 #include "view/CQuillon2View.h"
 
 #include <QAction>
@@ -42,6 +43,40 @@ protected:
     QTemporaryDir dir;
     QString pdfPath = dir.filePath(QStringLiteral("pages.pdf"));
 };
+
+// The editor opens over the picture with the sheet found as its corners, and its Apply adds the
+// page with the edits as the user left them, not cleaned again; Cancel adds nothing.
+TEST_F(PdfCommandsTest, EditAndAddPageAddsThePageAsEdited)
+{
+    SheetSetup sheet;
+    sheet.skew = 6;
+    sheet.fill = 80;
+    sheet.desk = 40;
+    camera.setSheet(sheet);
+    makeFrame();
+    frame->view().OnInitialUpdate();
+    frame->view().OnCapture();
+    PdfCommands &pdf = frame->pdf();
+    std::optional<PageEdits> offered;
+    std::optional<PageEdits> answer;
+    pdf.setEditQuestion([&](const QImage &, const PageEdits &found) {
+        offered = found;
+        return answer;
+    });
+    QAction *edit = frame->commandAction(CommandId::EditAndAddPage);
+    edit->trigger();
+    ASSERT_TRUE(offered && offered->corners);
+    EXPECT_GT(overlapOf(*offered->corners, camera.sheet()->corners), 0.97);
+    EXPECT_EQ(pdf.pages().count(), 0);
+
+    answer = *offered;
+    (*answer->corners)[0] += QPointF(25, 10);
+    answer->quarterTurns = 3;
+    edit->trigger();
+    pdf.finishCleaning();
+    ASSERT_EQ(pdf.pages().count(), 1);
+    EXPECT_EQ(pdf.pages().page(0).edits, *answer);
+}
 
 TEST_F(PdfCommandsTest, CloseAsksWhilePagesAreUnsaved)
 {
