@@ -130,9 +130,17 @@ void PdfCommands::editAndAddPage()
     const std::optional<PageEdits> chosen = m_askEdits(picture, found.edits);
     if (!chosen)
         return;
-    // As edited by hand: the clean-up on adding would only undo the user's choice.
-    if (const std::optional<PageId> id = m_pages.add(picture, *chosen))
-        m_pages.setEdits(m_pages.indexOf(*id), *chosen, PageCleanup::render(picture, *chosen));
+    // As edited by hand: the clean-up on adding would only undo the user's choice. A book's
+    // spread outlined by hand is still two pages.
+    std::vector<PageEdits> pages{*chosen};
+    if (m_settings.read(Setting::BookPages) != 0) {
+        if (const auto spread = PageCleanup::splitSpread(picture, *chosen))
+            pages = {spread->first, spread->second};
+    }
+    for (const PageEdits &page : pages) {
+        if (const std::optional<PageId> id = m_pages.add(picture, page))
+            m_pages.setEdits(m_pages.indexOf(*id), page, PageCleanup::render(picture, page));
+    }
 }
 
 void PdfCommands::showPages()

@@ -78,6 +78,32 @@ TEST_F(PdfCommandsTest, EditAndAddPageAddsThePageAsEdited)
     EXPECT_EQ(pdf.pages().page(0).edits, *answer);
 }
 
+// With the book setting, a spread whose outline the user accepted becomes its two pages.
+TEST_F(PdfCommandsTest, EditAndAddPagePartsABooksSpread)
+{
+    SheetSetup book;
+    book.pages = 2;
+    // Both pages full of print.
+    book.text = sheetProse().repeated(2);
+    book.skew = 3;
+    book.fill = 88;
+    book.desk = 50;
+    camera.setSheet(book);
+    makeFrame();
+    settings->write(Setting::BookPages, 1);
+    frame->view().OnInitialUpdate();
+    frame->view().OnCapture();
+    PdfCommands &pdf = frame->pdf();
+    pdf.setEditQuestion([](const QImage &, const PageEdits &found) { return found; });
+    frame->commandAction(CommandId::EditAndAddPage)->trigger();
+    ASSERT_EQ(pdf.pages().count(), 2);
+    for (int page = 0; page < 2; ++page)
+        EXPECT_GT(overlapOf(*pdf.pages().page(page).edits.corners,
+                            camera.sheet()->pages[std::size_t(page)]),
+                  0.97)
+            << page;
+}
+
 TEST_F(PdfCommandsTest, CloseAsksWhilePagesAreUnsaved)
 {
     PdfCommands &pdf = frameWithTwoPages();
