@@ -196,4 +196,32 @@ TEST(PrintLinesOfAShortNote, AreFoundAlongTheRowsOrTheColumns)
     EXPECT_EQ(measurePrintLines(page).quarterTurns, 0);
     EXPECT_EQ(measurePrintLines(page.transformed(QTransform().rotate(90))).quarterTurns, 1);
 }
+
+// A finger over the bottom edge of a page of a few lines: evening the light leaves its edge as a
+// dark line reaching the page's edge, which is no print. The lines are still found level, and
+// the small letters measured, as it is or turned.
+TEST(PrintLinesPastAFinger, AreFoundLevelAndMeasured)
+{
+    QImage page(607, 858, QImage::Format_Grayscale8);
+    page.fill(240);
+    QPainter painter(&page);
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setPixelSize(12);
+    painter.setFont(font);
+    painter.drawText(QRect(60, 60, 480, 60), Qt::TextWordWrap,
+                     QStringLiteral("Minutes of the meeting held on the third of March. Present "
+                                    "were the chair, the treasurer and seven members. The "
+                                    "treasurer reported that the accounts for the past year were "
+                                    "in order."));
+    painter.setPen(QPen(QColor(90, 90, 90), 4));
+    painter.drawRoundedRect(QRectF(276, 730, 56, 200), 28, 28);
+    painter.end();
+    const double xHeight = QFontMetricsF(font).xHeight();
+    for (const int quarterTurns : {0, 1}) {
+        const PrintLines lines =
+            measurePrintLines(page.transformed(QTransform().rotate(90 * quarterTurns)));
+        EXPECT_EQ(lines.quarterTurns, quarterTurns);
+        EXPECT_NEAR(lines.xHeight, xHeight, 0.3 * xHeight) << quarterTurns;
+    }
+}
 } // namespace
