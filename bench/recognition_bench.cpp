@@ -11,6 +11,7 @@
 //
 //   recognition_bench --benchmark_filter=tuning   the part the reading was tuned on
 //   recognition_bench --benchmark_filter=held     pages of texts and fonts never tuned on
+//   recognition_bench --pages                     and each page's print and error rate
 #include "bench/RecognitionCorpus.h"
 #include "document/PdfWriter.h"
 #include "document/ReadingScale.h"
@@ -24,12 +25,17 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstring>
 #include <map>
 #include <memory>
 
 namespace {
 constexpr int PagesPerKind = 4;
+// A kind's mean often comes from one page: --pages lists them on standard error.
+bool listPages = false;
 
 QString run(const QString &program, const QStringList &arguments)
 {
@@ -58,8 +64,8 @@ enum class Reader
     TesseractProgram
 };
 
-void readPages(benchmark::State &state, const std::string &kind, RecognitionCorpus::Part part,
-               Reader reader)
+void readPages(benchmark::State &state, const std::string &name, const std::string &kind,
+               RecognitionCorpus::Part part, Reader reader)
 {
     const std::vector<RecognitionCorpus::Page> pages =
         RecognitionCorpus::pages(kind, part, PagesPerKind);
@@ -102,7 +108,12 @@ void readPages(benchmark::State &state, const std::string &kind, RecognitionCorp
                        {png, QStringLiteral("stdout"), QStringLiteral("-l"), page.language});
             state.PauseTiming();
         }
-        errors += characterErrorRate(capture.sheet.text, text);
+        const double error = characterErrorRate(capture.sheet.text, text);
+        errors += error;
+        if (listPages)
+            std::fprintf(stderr, "%s page %zu: %s %g pt, %d column(s), blur %.1f px: %.2f %%\n",
+                         name.c_str(), (next - 1) % pages.size(), qPrintable(page.setup.font),
+                         page.setup.points, page.setup.columns, page.setup.blur, error);
         state.ResumeTiming();
     }
     state.counters["CER_%"] = benchmark::Counter(errors, benchmark::Counter::kAvgIterations);
@@ -122,8 +133,8 @@ void registerAll()
                 const std::string name = "BM_ReadPage/" + partName + "/" + kind + "/" +
                                          (reader == Reader::Program ? "program" : "tesseract");
                 benchmark::RegisterBenchmark(name.c_str(),
-                                             [kind, part, reader](benchmark::State &state) {
-                                                 readPages(state, kind, part, reader);
+                                             [name, kind, part, reader](benchmark::State &state) {
+                                                 readPages(state, name, kind, part, reader);
                                              })
                     ->Iterations(PagesPerKind)
                     ->Unit(benchmark::kMillisecond)
@@ -139,6 +150,9 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
+    listPages = std::any_of(argv + 1, argv + argc, [](const char *argument) {
+        return std::strcmp(argument, "--pages") == 0;
+    });
     registerAll();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
