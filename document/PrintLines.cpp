@@ -207,39 +207,32 @@ double smallLetterHeight(const Profiles &profiles)
     return bands.back().first;
 }
 
-// The page's dark pixels, less those joined to the picture's edge: they are no print on the page
-// (print keeps a margin) but a finger or hand over the sheet, whose edge evening the light leaves
-// dark, or what is left of the desk. A finger's edge across the rows of a short note made its
-// lines be taken for columns, and its height for the small letters'.
 cv::Mat inkOf(const cv::Mat &grey)
 {
     cv::Mat ink;
     cv::threshold(grey, ink, 0, 255, cv::THRESH_BINARY_INV | cv::THRESH_OTSU);
-    cv::Mat labels;
-    cv::Mat stats;
-    cv::Mat centres;
-    const int count = cv::connectedComponentsWithStats(ink, labels, stats, centres, 8, CV_32S);
-    std::vector<uchar> atEdge(std::size_t(count), 0);
-    bool any = false;
-    for (int i = 1; i < count; ++i) {
-        const int left = stats.at<int>(i, cv::CC_STAT_LEFT);
-        const int top = stats.at<int>(i, cv::CC_STAT_TOP);
-        atEdge[std::size_t(i)] = left == 0 || top == 0 ||
-                                 left + stats.at<int>(i, cv::CC_STAT_WIDTH) == ink.cols ||
-                                 top + stats.at<int>(i, cv::CC_STAT_HEIGHT) == ink.rows;
-        any = any || atEdge[std::size_t(i)];
-    }
-    if (any) {
-        for (int y = 0; y < ink.rows; ++y) {
-            uchar *row = ink.ptr(y);
-            const int *label = labels.ptr<int>(y);
-            for (int x = 0; x < ink.cols; ++x) {
-                if (atEdge[std::size_t(label[x])])
-                    row[x] = 0;
-            }
-        }
-    }
     return ink;
+}
+
+// Ink joined to the picture's edge is no print on the page (print keeps a margin) but a finger or
+// hand over the sheet, whose edge evening the light leaves dark, or what is left of the desk. A
+// finger's edge across the rows of a short note made its lines be taken for columns, and its
+// height for the small letters'.
+void leaveOutInkAtTheEdge(cv::Mat &ink)
+{
+    const auto clear = [&ink](int x, int y) {
+        if (ink.at<uchar>(y, x) != 0)
+            cv::floodFill(ink, cv::Point(x, y), cv::Scalar(0), nullptr, cv::Scalar(), cv::Scalar(),
+                          8);
+    };
+    for (int x = 0; x < ink.cols; ++x) {
+        clear(x, 0);
+        clear(x, ink.rows - 1);
+    }
+    for (int y = 0; y < ink.rows; ++y) {
+        clear(0, y);
+        clear(ink.cols - 1, y);
+    }
 }
 
 // Leptonica counts ascenders with structuring elements made for print of 150 to 300 pixels an
@@ -297,7 +290,8 @@ std::optional<bool> ascendersAlongColumns(const cv::Mat &grey, double acrossAngl
 
 PrintLines measurePrintLines(const QImage &grey)
 {
-    const cv::Mat ink = inkOf(greyMatrix(grey));
+    cv::Mat ink = inkOf(greyMatrix(grey));
+    leaveOutInkAtTheEdge(ink);
     std::vector<cv::Point> inked;
     cv::findNonZero(ink, inked);
     if (inked.empty())
