@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "document/PageCleanup.h"
 
+#include "cleanup/Dewarp.h"
 #include "cleanup/PageTone.h"
 #include "cleanup/Perspective.h"
 #include "cleanup/SheetFinder.h"
@@ -47,6 +48,10 @@ QImage render(const QImage &source, const PageEdits &edits)
     QImage page = squared(source, edits);
     if (std::abs(edits.skew) >= NegligibleSkew)
         page = SkewFinder::rotate(page, edits.skew);
+    if (edits.flatten) {
+        if (std::optional<QImage> flat = Dewarp::flatten(page))
+            page = *std::move(flat);
+    }
     if (edits.quarterTurns != 0)
         page = page.transformed(QTransform().rotate(90.0 * edits.quarterTurns));
     switch (edits.colourMode) {
@@ -103,9 +108,11 @@ std::optional<std::pair<PageEdits, PageEdits>> splitSpread(const QImage &picture
                      QPointF(picture.width(), picture.height()), QPointF(0, picture.height())});
     const auto [leftCorners, rightCorners] = SpreadSplit::pagesOf(whole, *gutter);
     PageEdits left = edits;
+    left.flatten = true;
     left.corners = leftCorners;
     left.skew = skewOf(picture, left);
     PageEdits right = edits;
+    right.flatten = true;
     right.corners = rightCorners;
     right.skew = skewOf(picture, right);
     // Upside down, the book's left page lies on the picture's right.

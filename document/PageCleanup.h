@@ -38,8 +38,8 @@ enum class Turning
 Suggestion suggest(const QImage &picture, const PageEdits &base, Turning turning);
 
 // The page of edits parted at its gutter into a book's left and right page, each with the skew
-// of its own print, in reading order; nothing when the page is not two pages photographed open,
-// or the book lies turned a quarter.
+// of its own print and its curl to be flattened, in reading order; nothing when the page is not two
+// pages photographed open, or the book lies turned a quarter.
 std::optional<std::pair<PageEdits, PageEdits>> splitSpread(const QImage &picture,
                                                            const PageEdits &edits);
 } // namespace PageCleanup

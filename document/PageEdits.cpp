@@ -44,6 +44,8 @@ QString format(const PageEdits &edits)
     if (edits.colourMode != PageEdits::ColourMode::Colour)
         fields << QStringLiteral("mode=") +
                       QLatin1String(ColourModeNames[std::size_t(edits.colourMode)]);
+    if (edits.flatten)
+        fields << QStringLiteral("flatten=1");
     return fields.join(u' ');
 }
 
@@ -73,6 +75,10 @@ std::optional<PageEdits> parse(const QStringList &fields)
             if (mode == ColourModeNames.end())
                 return std::nullopt;
             edits.colourMode = PageEdits::ColourMode(mode - ColourModeNames.begin());
+        } else if (key == QLatin1String("flatten")) {
+            if (value != QLatin1String("1") && value != QLatin1String("0"))
+                return std::nullopt;
+            edits.flatten = value == QLatin1String("1");
         }
     }
     return edits;

@@ -27,6 +27,9 @@ struct PageEdits
     // Clockwise quarter turns after straightening, 0 to 3.
     int quarterTurns = 0;
     ColourMode colourMode = ColourMode::Colour;
+    // A book's page photographed open: the curl of its lines of print is flattened, where it
+    // has enough of them to tell it by.
+    bool flatten = false;
 
     bool operator==(const PageEdits &) const = default;
 };

@@ -121,6 +121,7 @@ const std::map<QString, Field> &fields()
              return text.has_value();
          }},
         {QStringLiteral("pages"), numeric(0, 2, [](SheetSetup &s, double v) { s.pages = int(v); })},
+        {QStringLiteral("bend"), numeric(0, 8, [](SheetSetup &s, double v) { s.bend = v; })},
         {QStringLiteral("turn"), oneOf<int>({{QStringLiteral("0"), 0},
                                              {QStringLiteral("90"), 1},
                                              {QStringLiteral("180"), 2},

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "sim/TypesetSheet.h"
 
+#include "sim/BookFold.h"
+
 #include <QFont>
 #include <QLineF>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPolygonF>
 #include <QTextLayout>
@@ -254,19 +255,6 @@ void photograph(QImage &scene, const SheetSetup &setup)
     }
 }
 
-// The fold of a book open at a spread: the paper curves down into it and out of the light.
-void shadeTheFold(QPainter &painter, QSizeF page)
-{
-    const double band = page.width() * 0.07;
-    QLinearGradient fold(page.width() - band, 0, page.width() + band, 0);
-    fold.setColorAt(0, QColor(0, 0, 0, 0));
-    fold.setColorAt(0.35, QColor(0, 0, 0, 30));
-    fold.setColorAt(0.5, QColor(0, 0, 0, 120));
-    fold.setColorAt(0.65, QColor(0, 0, 0, 30));
-    fold.setColorAt(1, QColor(0, 0, 0, 0));
-    painter.fillRect(QRectF(page.width() - band, 0, 2 * band, page.height()), fold);
-}
-
 // A finger over the middle of the sheet's side from a to b, reaching in a third of length, the
 // hand beyond it on the desk.
 void drawFinger(QPainter &painter, QPointF a, QPointF b, QPointF centre, double length)
@@ -342,12 +330,23 @@ TypesetSheet typesetSheet(const SheetSetup &setup)
     typesetter.draw(painter);
     if (setup.pages == 2) {
         painter.setTransform(toPicture);
-        shadeTheFold(painter, paper);
+        BookFold::shade(painter, paper);
     }
-    painter.resetTransform();
-    if (setup.finger != SheetSetup::Side::None)
-        placeFinger(painter, sheet, setup.finger);
     painter.end();
+    if (setup.pages == 2 && setup.bend > 0) {
+        BookFold::bend(sheet.picture, toPicture, paper, setup.bend / 100);
+        for (const bool top : {true, false}) {
+            const QPointF end = toPicture.map(BookFold::bentEnd(paper, setup.bend / 100, top));
+            (top ? sheet.pages[0][1] : sheet.pages[0][2]) = end;
+            (top ? sheet.pages[1][0] : sheet.pages[1][3]) = end;
+        }
+    }
+    if (setup.finger != SheetSetup::Side::None) {
+        painter.begin(&sheet.picture);
+        painter.setRenderHints(QPainter::Antialiasing);
+        placeFinger(painter, sheet, setup.finger);
+        painter.end();
+    }
 
     photograph(sheet.picture, setup);
     return sheet;

@@ -44,6 +44,9 @@ struct SheetSetup
     // One sheet; two for a book open at a spread, side by side with a shaded fold between
     // them, the text running on from the left page to the right; none for the bare desk.
     int pages = 1;
+    // How far a spread's lines of print bow near the fold: at its top and bottom they are drawn
+    // in by this percent of the page's height.
+    double bend = 0;
     // How it lies: turned clockwise by quarter turns and then by skew degrees, its centre moved
     // by offset pixels from the picture's, with the camera tilted so that the far edge looks
     // keystone percent narrower than the near one; the sheet (or the spread) spans fill percent

@@ -97,11 +97,13 @@ TEST_F(PdfCommandsTest, EditAndAddPagePartsABooksSpread)
     pdf.setEditQuestion([](const QImage &, const PageEdits &found) { return found; });
     frame->commandAction(CommandId::EditAndAddPage)->trigger();
     ASSERT_EQ(pdf.pages().count(), 2);
-    for (int page = 0; page < 2; ++page)
+    for (int page = 0; page < 2; ++page) {
         EXPECT_GT(overlapOf(*pdf.pages().page(page).edits.corners,
                             camera.sheet()->pages[std::size_t(page)]),
                   0.97)
             << page;
+        EXPECT_TRUE(pdf.pages().page(page).edits.flatten) << "a book's page, its curl flattened";
+    }
 }
 
 TEST_F(PdfCommandsTest, CloseAsksWhilePagesAreUnsaved)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "cleanup/Dewarp.h"
 #include "cleanup/PageTone.h"
 #include "cleanup/Perspective.h"
 #include "cleanup/SheetFinder.h"
@@ -6,6 +7,7 @@
 #include "cleanup/SpreadSplit.h"
 #include "sim/TypesetSheet.h"
 #include "tests/support/CornerOverlap.h"
+#include "tests/support/LineBow.h"
 
 #include <QPainter>
 
@@ -249,4 +251,25 @@ TEST(Spread, isFoundAndPartedIntoItsPages)
 INSTANTIATE_TEST_SUITE_P(Gutters, Spread, testing::Values(0.5, 0.44), [](const auto &info) {
     return "AtPercent" + std::to_string(int(info.param * 100));
 });
+
+// A book's page whose lines bow towards the fold is flattened to straight lines; a page with too
+// few lines to tell the curl by is left as it is.
+TEST(Dewarp, straightensABowedPageAndLeavesAShortNote)
+{
+    SheetSetup setup;
+    setup.pages = 2;
+    setup.text = sheetProse().repeated(2);
+    setup.bend = 4;
+    setup.fill = 96;
+    const TypesetSheet book = typesetSheet(setup);
+    const QImage bowed = Perspective::straighten(book.picture, book.pages[0]);
+    const std::optional<QImage> flat = Dewarp::flatten(bowed);
+    ASSERT_TRUE(flat);
+    EXPECT_GT(bowOf(bowed, true), 0.5);
+    EXPECT_LT(bowOf(*flat, true), bowOf(bowed, true) / 3);
+
+    setup.text = Prose.left(300);
+    const TypesetSheet note = typesetSheet(setup);
+    EXPECT_FALSE(Dewarp::flatten(Perspective::straighten(note.picture, note.pages[0])));
+}
 } // namespace

@@ -36,6 +36,7 @@ PageEdits turnedOnce()
     PageEdits edits;
     edits.quarterTurns = 1;
     edits.skew = -1.25;
+    edits.flatten = true;
     edits.corners = {{QPointF(10.5, 12), QPointF(70, 11.25), QPointF(72, 60), QPointF(9, 61)}};
     return edits;
 }
