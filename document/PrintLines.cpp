@@ -241,13 +241,20 @@ void leaveOutInkAtTheEdge(cv::Mat &ink)
 // was sure (9 at worst against the threshold of 8; 16 and 24 pixels left pages at 6.9 and 7.8).
 constexpr double CountedXHeight = 20;
 constexpr double LargestCountingFactor = 4;
+// Enlarged no further than this many pixels: a camera page of small print comes to about 8
+// million; tiny print on a large picture would come to hundreds.
+constexpr double LargestCountedPixels = 16e6;
 
 // uprightConfidence of grey once turned clockwise by degrees, its print of xHeight brought to
 // the counted size.
 double ascenderConfidence(const cv::Mat &grey, double degrees, double xHeight)
 {
-    const double factor =
+    if (grey.empty())
+        return 0;
+    const double wanted =
         xHeight > 0 ? std::clamp(CountedXHeight / xHeight, 0.5, LargestCountingFactor) : 1;
+    const double factor =
+        std::min(wanted, std::sqrt(LargestCountedPixels / (double(grey.cols) * grey.rows)));
     const cv::Point2f centre(float(grey.cols) / 2, float(grey.rows) / 2);
     cv::Mat affine = cv::getRotationMatrix2D(centre, -degrees, factor);
     const cv::Rect2f bounds =
