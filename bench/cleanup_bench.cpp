@@ -8,8 +8,9 @@
 #include "cleanup/SheetFinder.h"
 #include "document/PageCleanup.h"
 #include "document/TesseractRecognizer.h"
+#include "sim/TypesetSheet.h"
 #include "tests/support/CharacterErrorRate.h"
-#include "tests/support/DeskScene.h"
+#include "tests/support/CornerOverlap.h"
 
 #include <QGuiApplication>
 #include <QLineF>
@@ -43,9 +44,30 @@ const QString Minutes = QStringLiteral(
 
 struct Case
 {
-    DeskSetup setup;
+    SheetSetup setup;
+    // The sheet's long side as a share of the picture's height, however it lies.
+    double height = 0.8;
     bool heldOut = false;
 };
+
+// The sheet of the case on the desk; square: the same sheet photographed square and evenly lit,
+// the recognition error to compare with.
+SheetSetup laid(const Case &c, bool square = false)
+{
+    SheetSetup setup = c.setup;
+    if (square) {
+        setup.quarterTurns = 0;
+        setup.skew = 0;
+        setup.keystone = 0;
+        setup.falloff = 0;
+        setup.finger = SheetSetup::Side::None;
+        setup.offset = {};
+    }
+    // Lying across, a sheet fits the picture by its width: fill is measured there.
+    constexpr double Across = 1024.0 / 1272.0;
+    setup.fill = 100 * c.height * (setup.quarterTurns % 2 ? Across : 1);
+    return setup;
+}
 
 std::vector<Case> corpus()
 {
@@ -55,33 +77,24 @@ std::vector<Case> corpus()
     for (int i = 0; i < 24; ++i) {
         Case c;
         c.heldOut = i >= 18;
-        DeskSetup &s = c.setup;
+        SheetSetup &s = c.setup;
         s.text = c.heldOut ? Minutes : (i % 2 == 0 ? Harbour : Orchard);
         s.font = QString::fromLatin1(c.heldOut ? "Liberation Serif" : fonts[std::size_t(i % 3)]);
         s.points = i % 4 == 3 ? 8 : 10;
-        s.proportion = i % 5 == 4 ? 11.0 / 8.5 : std::numbers::sqrt2;
+        s.paper = i % 5 == 4 ? SheetSetup::Paper::Letter : SheetSetup::Paper::A4;
         // Every way up, a few degrees off.
-        s.angle = -10 + (i * 13) % 21 + 90 * ((i * 7) % 4);
+        s.quarterTurns = (i * 7) % 4;
+        s.skew = -10 + (i * 13) % 21;
         s.keystone = (i * 5) % 13;
         s.desk = c.heldOut ? 40 + 25 * (i - 18) : desks[std::size_t(i % 4)];
         s.falloff = (i * 11) % 50;
-        s.finger = i % 6 == 5;
+        s.lamp = SheetSetup::Side::Left;
+        s.finger = i % 6 == 5 ? SheetSetup::Side::Bottom : SheetSetup::Side::None;
         s.offset = QPointF(((i * 37) % 120) - 60, ((i * 23) % 60) - 30);
-        s.fill = 0.78 + 0.02 * (i % 5);
+        c.height = 0.78 + 0.02 * (i % 5);
         cases.push_back(c);
     }
     return cases;
-}
-
-// The same sheet photographed square and evenly lit: the recognition error to compare with.
-DeskSetup square(DeskSetup setup)
-{
-    setup.angle = 0;
-    setup.keystone = 0;
-    setup.falloff = 0;
-    setup.finger = false;
-    setup.offset = {};
-    return setup;
 }
 
 // The page's words as the PDF's export reads them.
@@ -95,7 +108,7 @@ QString read(TesseractRecognizer &recognizer, const QImage &page)
 
 // The angle at which the page's true top and bottom edges lie after the clean-up, in degrees:
 // the skew it left, measured against the truth rather than by the finder itself.
-double residualSkew(const DeskScene &scene, const PageEdits &edits)
+double residualSkew(const TypesetSheet &scene, const PageEdits &edits)
 {
     const SheetCorners corners = *edits.corners;
     const QSizeF size = Perspective::straightenedSize(corners);
@@ -118,7 +131,7 @@ double residualSkew(const DeskScene &scene, const PageEdits &edits)
 
 // Whether the page the edits make stands upright: its true top left corner is the one its
 // turns bring to the top left.
-bool upright(const DeskScene &scene, const PageEdits &edits)
+bool upright(const TypesetSheet &scene, const PageEdits &edits)
 {
     const SheetCorners corners = *edits.corners;
     const QPointF topLeft = corners[std::size_t((4 - edits.quarterTurns) % 4)];
@@ -131,7 +144,7 @@ bool upright(const DeskScene &scene, const PageEdits &edits)
 
 void BM_CleanPage(benchmark::State &state)
 {
-    const DeskScene scene = deskScene(corpus()[std::size_t(state.range(0))].setup);
+    const TypesetSheet scene = typesetSheet(laid(corpus()[std::size_t(state.range(0))]));
     for (auto _ : state) {
         PageEdits grey;
         grey.colourMode = PageEdits::ColourMode::Grey;
@@ -145,7 +158,7 @@ BENCHMARK(BM_CleanPage)->Arg(0)->Arg(5)->Arg(20)->Unit(benchmark::kMillisecond)-
 // The floor: squaring the page to its true corners, nothing found or measured.
 void BM_SquareToKnownCorners(benchmark::State &state)
 {
-    const DeskScene scene = deskScene(corpus()[std::size_t(state.range(0))].setup);
+    const TypesetSheet scene = typesetSheet(laid(corpus()[std::size_t(state.range(0))]));
     for (auto _ : state)
         benchmark::DoNotOptimize(Perspective::straighten(scene.picture, scene.corners));
 }
@@ -178,7 +191,7 @@ void BM_CorpusQuality(benchmark::State &state)
             if (c.heldOut != heldOut)
                 continue;
             ++sheets;
-            const DeskScene scene = deskScene(c.setup);
+            const TypesetSheet scene = typesetSheet(laid(c));
             // The clean-up of Add page, timed page by page: find, square, skew, upright, Grey.
             const auto start = std::chrono::steady_clock::now();
             const PageCleanup::Suggestion suggestion =
@@ -189,8 +202,8 @@ void BM_CorpusQuality(benchmark::State &state)
             milliseconds.push_back(
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                     .count());
-            const QString truth = c.setup.text;
-            const DeskScene reference = deskScene(square(c.setup));
+            const QString truth = scene.text;
+            const TypesetSheet reference = typesetSheet(laid(c, true));
             PageEdits referenceEdits;
             referenceEdits.corners = reference.corners;
             squareError += characterErrorRate(
