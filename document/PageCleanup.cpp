@@ -84,9 +84,11 @@ Suggestion suggest(const QImage &picture, const PageEdits &base, Turning turning
     suggestion.sheetFound = suggestion.edits.corners.has_value();
     suggestion.edits.skew = skewOf(picture, suggestion.edits);
     if (turning == Turning::ByText) {
+        // Counted on the page as photographed, evened by the reading alone: the Grey tone clips
+        // small print's strokes, and on a light desk left their ascenders unsure.
         PageEdits level = suggestion.edits;
         level.quarterTurns = 0;
-        level.colourMode = PageEdits::ColourMode::Grey;
+        level.colourMode = PageEdits::ColourMode::Colour;
         if (const std::optional<int> turns = uprightTurns(render(picture, level)))
             suggestion.edits.quarterTurns = *turns;
     }
