@@ -185,6 +185,21 @@ TesseractReader::Reading TesseractReader::read(const QImage &grey, int resolutio
     return reading;
 }
 
+TesseractReader::Reading TesseractReader::readBlock(const QImage &grey, int resolution,
+                                                    const TextRecognizer::CancelCheck &cancelled,
+                                                    const QRect &block)
+{
+    Reading reading = read(grey, resolution, cancelled, block);
+    // Laid out afresh on its own, a block of small print on grainy paper was taken for no text at
+    // all, although the page's layout had found it text: then it is read as one block.
+    if (reading.words.empty() && !cancelled()) {
+        m_api->SetPageSegMode(tesseract::PSM_SINGLE_BLOCK);
+        reading = read(grey, resolution, cancelled, block);
+        m_api->SetPageSegMode(tesseract::PSM_AUTO);
+    }
+    return reading;
+}
+
 bool TesseractReader::detectOrientation(const QImage &grey, int resolution, double *upright,
                                         double *upsideDown)
 {

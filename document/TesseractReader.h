@@ -37,6 +37,9 @@ public:
     // The words of the picture; those of part only, when one is given, placed in the picture.
     Reading read(const QImage &grey, int resolution, const TextRecognizer::CancelCheck &cancelled,
                  const QRect &part = {});
+    // The words of one of textBlocks' blocks, placed in the picture.
+    Reading readBlock(const QImage &grey, int resolution,
+                      const TextRecognizer::CancelCheck &cancelled, const QRect &block);
     // Tesseract's orientation scores for the picture as it is and upside down; false when it
     // found too little to judge.
     bool detectOrientation(const QImage &grey, int resolution, double *upright, double *upsideDown);

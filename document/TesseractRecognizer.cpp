@@ -162,7 +162,7 @@ Reading TesseractRecognizer::read(const ReadingPicture &page, bool upsideDown,
     const auto readBlocks = [&](TesseractReader &reader, std::size_t from, std::size_t to) {
         Reading reading;
         for (std::size_t i = from; i < to && !cancelled(); ++i)
-            append(reading, reader.read(image, resolution, cancelled, blocks[i]));
+            append(reading, reader.readBlock(image, resolution, cancelled, blocks[i]));
         return reading;
     };
     auto [later, earlier] = both(
