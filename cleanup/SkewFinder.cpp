@@ -19,6 +19,23 @@ constexpr float SearchStep = 0.01F;
 constexpr float MinimumConfidence = 3.0F;
 } // namespace
 
+namespace {
+// The clockwise turn that levels the lines running roughly along the picture's rows, when the
+// print tells it surely.
+std::optional<double> levellingTurn(PIX *pix)
+{
+    float angle = 0;
+    float confidence = 0;
+    if (pixFindSkewSweepAndSearch(pix, &angle, &confidence, SweepReduction, SearchReduction,
+                                  float(SkewFinder::Range), SweepStep, SearchStep) != 0 ||
+        confidence < MinimumConfidence || std::abs(angle) > SkewFinder::Range) {
+        qCInfo(lcCleanup) << "no skew measured: confidence" << confidence;
+        return std::nullopt;
+    }
+    return double(angle);
+}
+} // namespace
+
 namespace SkewFinder {
 std::optional<double> find(const QImage &bilevel)
 {
@@ -27,15 +44,12 @@ std::optional<double> find(const QImage &bilevel)
     const ImageViews::PixPtr pix = ImageViews::pixOf(bilevel);
     if (!pix)
         return std::nullopt;
-    float angle = 0;
-    float confidence = 0;
-    if (pixFindSkewSweepAndSearch(pix.get(), &angle, &confidence, SweepReduction, SearchReduction,
-                                  float(Range), SweepStep, SearchStep) != 0 ||
-        confidence < MinimumConfidence || std::abs(angle) > Range) {
-        qCInfo(lcCleanup) << "no skew measured: confidence" << confidence;
-        return std::nullopt;
-    }
-    return double(angle);
+    if (const std::optional<double> angle = levellingTurn(pix.get()))
+        return angle;
+    // A page lying sideways has its lines along the columns: measured turned a quarter, the same
+    // clockwise turn stands them plumb.
+    const ImageViews::PixPtr quarterTurned(pixRotateOrth(pix.get(), 1));
+    return quarterTurned ? levellingTurn(quarterTurned.get()) : std::nullopt;
 }
 
 QImage rotate(const QImage &page, double degrees)

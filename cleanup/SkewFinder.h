@@ -12,8 +12,9 @@ constexpr double Range = 12;
 constexpr float MeasuringEnlargement = 2;
 
 // The angle in degrees by which the page is to be turned clockwise for its lines of print to
-// lie level, measured on its black and white form (PageTone::blackAndWhite(), enlarged
-// MeasuringEnlargement times at most); nothing when the page holds too little print to tell.
+// lie level (or plumb, on a page lying sideways), measured on its black and white form
+// (PageTone::blackAndWhite(), enlarged MeasuringEnlargement times at most); nothing when the page
+// holds too little print to tell.
 std::optional<double> find(const QImage &bilevel);
 // The page turned clockwise by degrees about its centre, at its size; the corners turned in are
 // filled from the page's edges, which are paper.

@@ -10,6 +10,7 @@
 #include "tests/support/LineBow.h"
 
 #include <QPainter>
+#include <QTransform>
 
 #include <gtest/gtest.h>
 
@@ -145,15 +146,18 @@ TEST(Straighten, cropsTheDeskAway)
 class Skew : public testing::TestWithParam<double>
 {};
 
+// Upright or lying sideways, with its lines running down the page.
 TEST_P(Skew, isMeasuredWithinAFifthOfADegree)
 {
     const TypesetSheet sheet = typesetSheet(sheetOn(30, 0, 0));
     const QImage straight = Perspective::straighten(sheet.picture, sheet.corners);
-    const QImage leaning = SkewFinder::rotate(straight, -GetParam());
-    const std::optional<double> angle =
-        SkewFinder::find(PageTone::blackAndWhite(leaning, SkewFinder::MeasuringEnlargement));
-    ASSERT_TRUE(angle);
-    EXPECT_NEAR(*angle, GetParam(), 0.2);
+    for (const QImage &page : {straight, straight.transformed(QTransform().rotate(90))}) {
+        const QImage leaning = SkewFinder::rotate(page, -GetParam());
+        const std::optional<double> angle =
+            SkewFinder::find(PageTone::blackAndWhite(leaning, SkewFinder::MeasuringEnlargement));
+        ASSERT_TRUE(angle) << page.width() << "x" << page.height();
+        EXPECT_NEAR(*angle, GetParam(), 0.2) << page.width() << "x" << page.height();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Angles, Skew, testing::Values(-9.5, -2.3, 0.0, 0.7, 6.1),
