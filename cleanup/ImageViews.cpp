@@ -33,10 +33,11 @@ void PixRelease::operator()(Pix *pix) const
 
 PixPtr pixOf(const QImage &picture)
 {
-    // Every picture the room hands Leptonica comes through here. Its warnings (a page without
-    // paper to measure the background on) go to standard error, where a headless capture's
-    // caller reads failures; the room reports its own causes under its category.
-    static const l_int32 quiet = setMsgSeverity(L_SEVERITY_ERROR);
+    // Every picture the room hands Leptonica comes through here. Its messages, errors too (a
+    // page with columns of desk and no paper to measure the background on), go to standard
+    // error, where a headless capture's caller reads failures; every call's failure is handled
+    // by its caller, and the room reports its own causes under its category.
+    static const l_int32 quiet = setMsgSeverity(L_SEVERITY_NONE);
     Q_UNUSED(quiet);
     const bool colour = picture.format() == QImage::Format_RGB888;
     const int depth = colour ? 32 : picture.format() == QImage::Format_Mono ? 1 : 8;

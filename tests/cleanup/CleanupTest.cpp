@@ -9,10 +9,14 @@
 #include "tests/support/CornerOverlap.h"
 #include "tests/support/LineBow.h"
 
+#include <QFile>
 #include <QPainter>
+#include <QTemporaryFile>
 #include <QTransform>
 
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 const QString Prose = QStringLiteral(
@@ -173,6 +177,28 @@ TEST(Skew, isNotMeasuredOnABlankPage)
     blank.fill(235);
     EXPECT_FALSE(
         SkewFinder::find(PageTone::blackAndWhite(blank, SkewFinder::MeasuringEnlargement)));
+}
+
+// A picture mostly of desk has tiles without paper to even the light by: Leptonica says so on
+// standard error, where a headless capture's caller reads only the program's own messages.
+TEST(EvenLight, saysNothingOnStandardErrorWherePaperIsMissing)
+{
+    QImage desk(1272, 1024, QImage::Format_Grayscale8);
+    desk.fill(30);
+    QPainter(&desk).fillRect(QRect(900, 0, 372, 300), QColor(230, 230, 230));
+    QTemporaryFile errors;
+    ASSERT_TRUE(errors.open());
+    std::fflush(stderr);
+    const int standardError = dup(STDERR_FILENO);
+    dup2(errors.handle(), STDERR_FILENO);
+    const QImage even = PageTone::blackAndWhite(desk, SkewFinder::MeasuringEnlargement);
+    std::fflush(stderr);
+    dup2(standardError, STDERR_FILENO);
+    close(standardError);
+    EXPECT_FALSE(even.isNull());
+    QFile written(errors.fileName());
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), QByteArray());
 }
 
 TEST(BlackAndWhite, keepsThePaperWhiteWhereTheLampFallsOff)
