@@ -18,6 +18,16 @@ PageCleaning::~PageCleaning()
 
 void PageCleaning::clean(PageId id, const QImage &picture, bool book)
 {
+    start(id, picture, book, true);
+}
+
+void PageCleaning::finishEdited(PageId id, const QImage &picture, bool book)
+{
+    start(id, picture, book, false);
+}
+
+void PageCleaning::start(PageId id, const QImage &picture, bool book, bool find)
+{
     const int index = m_document.indexOf(id);
     if (index < 0 || m_running.count(id))
         return;
@@ -25,17 +35,23 @@ void PageCleaning::clean(PageId id, const QImage &picture, bool book)
     auto *watcher = new QFutureWatcher<Cleaned>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, id] { keep(id); });
     m_running.emplace(id, Running{started, watcher});
-    watcher->setFuture(QtConcurrent::run([picture, started, book] {
+    watcher->setFuture(QtConcurrent::run([picture, started, book, find] {
         Cleaned cleaned;
         cleaned.picture = picture;
-        cleaned.suggestion = PageCleanup::suggest(picture, started, PageCleanup::Turning::ByText);
+        cleaned.edits = started;
+        if (find) {
+            const PageCleanup::Suggestion suggestion =
+                PageCleanup::suggest(picture, started, PageCleanup::Turning::ByText);
+            cleaned.edits = suggestion.edits;
+            cleaned.sheetFound = suggestion.sheetFound;
+        }
         if (const auto pages =
-                book ? PageCleanup::splitSpread(picture, cleaned.suggestion.edits) : std::nullopt) {
-            cleaned.suggestion.edits = pages->first;
+                book ? PageCleanup::splitSpread(picture, cleaned.edits) : std::nullopt) {
+            cleaned.edits = pages->first;
             cleaned.right = pages->second;
             cleaned.rightPage = PageCleanup::render(picture, pages->second);
         }
-        cleaned.page = PageCleanup::render(picture, cleaned.suggestion.edits);
+        cleaned.page = PageCleanup::render(picture, cleaned.edits);
         return cleaned;
     }));
 }
@@ -62,12 +78,12 @@ void PageCleaning::keep(PageId id)
     if (index < 0 || m_document.page(index).edits != started)
         return;
     const Cleaned cleaned = watcher->result();
-    m_document.setEdits(index, cleaned.suggestion.edits, cleaned.page);
+    m_document.setEdits(index, cleaned.edits, cleaned.page);
     if (cleaned.right && m_document.add(cleaned.picture, *cleaned.right)) {
         const int last = m_document.count() - 1;
         m_document.setEdits(last, *cleaned.right, cleaned.rightPage);
         m_document.move(last, index + 1);
     }
-    if (!cleaned.suggestion.sheetFound)
+    if (!cleaned.sheetFound)
         Q_EMIT noSheetFound();
 }

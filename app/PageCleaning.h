@@ -12,9 +12,9 @@
 class PageDocument;
 
 // Cleans the pages added to a document off the user-interface thread: the sheet found, squared
-// and made level, the result kept as the page's edits; for a book, two pages photographed open
-// become two pages, the right one after the left. A page removed meanwhile is left alone,
-// and so is one the user edited meanwhile: the user's edits win.
+// and made level, the result kept as the page's edits, or the page made as edited by hand; for a
+// book, two pages photographed open become two pages, the right one after the left. A page removed
+// meanwhile is left alone, and so is one the user edited meanwhile: the user's edits win.
 class PageCleaning : public QObject
 {
     Q_OBJECT
@@ -25,6 +25,9 @@ public:
 
     // Starts cleaning the page of id, whose source picture is picture; book: a spread is parted.
     void clean(PageId id, const QImage &picture, bool book = false);
+    // Starts making the page of id as its edits stand, edited by hand: nothing is found again,
+    // only a book's spread parted.
+    void finishEdited(PageId id, const QImage &picture, bool book);
     bool busy() const { return !m_running.empty(); }
     // Waits for every clean-up started and keeps its result: before a save reads the pages.
     void finishAll();
@@ -36,10 +39,11 @@ Q_SIGNALS:
 private:
     struct Cleaned
     {
-        PageCleanup::Suggestion suggestion;
+        PageEdits edits;
+        bool sheetFound = true;
         // The page as the suggested edits make it, for its thumbnail.
         QImage page;
-        // A book's right page, when the picture was a spread (the suggestion is the left one).
+        // A book's right page, when the picture was a spread (edits are the left one).
         std::optional<PageEdits> right;
         QImage rightPage;
         QImage picture;
@@ -50,6 +54,7 @@ private:
         QFutureWatcher<Cleaned> *watcher;
     };
 
+    void start(PageId id, const QImage &picture, bool book, bool find);
     void keep(PageId id);
 
     PageDocument &m_document;

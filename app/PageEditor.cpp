@@ -2,7 +2,6 @@
 #include "app/PageEditor.h"
 
 #include "app/CornerCanvas.h"
-#include "document/PageCleanup.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -10,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 // The preview is made of a copy this long at most: fast enough for every move of a corner.
@@ -37,7 +37,7 @@ PageEditor::PageEditor(const QImage &source, const PageEdits &edits, QWidget *pa
 
     auto *left = new QPushButton(tr("Turn &left"), this);
     auto *right = new QPushButton(tr("Turn &right"), this);
-    auto *find = new QPushButton(tr("&Find the sheet"), this);
+    m_find = new QPushButton(tr("&Find the sheet"), this);
     m_mode = new QComboBox(this);
     m_mode->addItems({tr("Colour"), tr("Grey"), tr("Black and white")});
     auto *modeLabel = new QLabel(tr("&Mode:"), this);
@@ -48,7 +48,7 @@ PageEditor::PageEditor(const QImage &source, const PageEdits &edits, QWidget *pa
     auto *tools = new QHBoxLayout;
     tools->addWidget(left);
     tools->addWidget(right);
-    tools->addWidget(find);
+    tools->addWidget(m_find);
     tools->addStretch();
     tools->addWidget(modeLabel);
     tools->addWidget(m_mode);
@@ -66,7 +66,8 @@ PageEditor::PageEditor(const QImage &source, const PageEdits &edits, QWidget *pa
     });
     connect(left, &QPushButton::clicked, this, [this] { turn(3); });
     connect(right, &QPushButton::clicked, this, [this] { turn(1); });
-    connect(find, &QPushButton::clicked, this, &PageEditor::findSheet);
+    connect(m_find, &QPushButton::clicked, this, &PageEditor::findSheet);
+    connect(&m_finding, &QFutureWatcherBase::finished, this, &PageEditor::showFound);
     connect(m_mode, &QComboBox::activated, this, [this](int mode) {
         m_edits.colourMode = PageEdits::ColourMode(mode);
         showPreview();
@@ -136,9 +137,20 @@ void PageEditor::turn(int quarterTurns)
 
 void PageEditor::findSheet()
 {
-    const PageCleanup::Suggestion found =
-        PageCleanup::suggest(m_source, m_edits, PageCleanup::Turning::AsBase);
-    m_edits = found.edits;
+    m_find->setEnabled(false);
+    // Closed meanwhile, the dialog drops the watcher and the find's copies end with it.
+    m_finding.setFuture(QtConcurrent::run([source = m_source, edits = m_edits] {
+        return PageCleanup::suggest(source, edits, PageCleanup::Turning::AsBase);
+    }));
+}
+
+void PageEditor::showFound()
+{
+    m_find->setEnabled(true);
+    const PageEdits found = m_finding.result().edits;
+    // The user's turns and mode as they stand now: only the corners and skew were found.
+    m_edits.corners = found.corners;
+    m_edits.skew = found.skew;
     showEdits();
 }
 

@@ -1,19 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "document/PageEdits.h"
+#include "document/PageCleanup.h"
 
 #include <QDialog>
+#include <QFutureWatcher>
 #include <QImage>
 
 class CornerCanvas;
 class QComboBox;
 class QLabel;
+class QPushButton;
 
 // Edits one page: the sheet's corners dragged on its source picture, the page turned left or
-// right, its colour mode, the corners found again; the page as the edits make it is previewed
-// beside at once. Reset goes back to the edits the page had when the editor opened. The caller
-// applies edits() when the dialog is accepted (Apply).
+// right, its colour mode, the corners found again (off the user-interface thread, the dialog
+// usable meanwhile); the page as the edits make it is previewed beside at once. Reset goes back to
+// the edits the page had when the editor opened. The caller applies edits() when the dialog is
+// accepted (Apply).
 class PageEditor : public QDialog
 {
     Q_OBJECT
@@ -34,6 +37,7 @@ private:
     void showPreviewFitted();
     void turn(int quarterTurns);
     void findSheet();
+    void showFound();
     void reset();
     std::array<QPointF, 4> frame() const;
 
@@ -47,4 +51,6 @@ private:
     QLabel *m_preview = nullptr;
     QImage m_previewPage;
     QComboBox *m_mode = nullptr;
+    QPushButton *m_find = nullptr;
+    QFutureWatcher<PageCleanup::Suggestion> m_finding;
 };

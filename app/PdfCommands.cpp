@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QThread>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 // In the folder that Save and Open use too.
@@ -115,15 +116,32 @@ void PdfCommands::addPage()
 
 void PdfCommands::editAndAddPage()
 {
-    if (busy())
+    if (busy() || m_finding)
         return;
     const QImage picture = m_shownPicture();
     if (picture.isNull())
         return;
     PageEdits edits;
     edits.colourMode = PageEdits::ColourMode(m_settings.read(Setting::PageColourMode));
-    const PageCleanup::Suggestion found =
-        PageCleanup::suggest(picture, edits, PageCleanup::Turning::ByText);
+    // Found off the window's thread; closed meanwhile, the window takes the watcher with it and
+    // nothing was added yet.
+    m_finding = new QFutureWatcher<PageCleanup::Suggestion>(this);
+    connect(m_finding, &QFutureWatcherBase::finished, this, [this, picture] {
+        const PageCleanup::Suggestion found = m_finding->result();
+        m_finding->deleteLater();
+        m_finding = nullptr;
+        editFound(picture, found);
+    });
+    m_finding->setFuture(QtConcurrent::run([picture, edits] {
+        return PageCleanup::suggest(picture, edits, PageCleanup::Turning::ByText);
+    }));
+}
+
+void PdfCommands::editFound(const QImage &picture, const PageCleanup::Suggestion &found)
+{
+    // A save started meanwhile takes the pages as they are.
+    if (busy())
+        return;
     if (!found.sheetFound)
         m_status.showPaneMessage(
             0, tr("No sheet was found on the picture: place its corners by hand."));
@@ -132,15 +150,8 @@ void PdfCommands::editAndAddPage()
         return;
     // As edited by hand: the clean-up on adding would only undo the user's choice. A book's
     // spread outlined by hand is still two pages.
-    std::vector<PageEdits> pages{*chosen};
-    if (m_settings.read(Setting::BookPages) != 0) {
-        if (const auto spread = PageCleanup::splitSpread(picture, *chosen))
-            pages = {spread->first, spread->second};
-    }
-    for (const PageEdits &page : pages) {
-        if (const std::optional<PageId> id = m_pages.add(picture, page))
-            m_pages.setEdits(m_pages.indexOf(*id), page, PageCleanup::render(picture, page));
-    }
+    if (const std::optional<PageId> id = m_pages.add(picture, *chosen))
+        m_cleaning.finishEdited(*id, picture, m_settings.read(Setting::BookPages) != 0);
 }
 
 void PdfCommands::showPages()

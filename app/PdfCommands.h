@@ -61,8 +61,8 @@ public:
     void finishCleaning() { m_cleaning.finishAll(); }
 
     void addPage();
-    // Finds the sheet on the shown picture, lets the user edit its corners, turns and mode, and
-    // adds the page as edited.
+    // Finds the sheet on the shown picture off the user-interface thread, then lets the user edit
+    // its corners, turns and mode, and adds the page as edited.
     void editAndAddPage();
     void showPages();
     // Asks for the languages the pages' text is read in.
@@ -101,6 +101,7 @@ Q_SIGNALS:
     void saveFinished(bool written);
 
 private:
+    void editFound(const QImage &picture, const PageCleanup::Suggestion &found);
     void onFinished(const PdfExportResult &result);
     void cancelAndWait();
     void waitForJob();
@@ -115,6 +116,8 @@ private:
     QString m_journalBase;
     PageDocument m_pages;
     PageCleaning m_cleaning;
+    // The sheet being found for the page editor.
+    QFutureWatcher<PageCleanup::Suggestion> *m_finding = nullptr;
     // The file being written, and the pages going into it.
     QString m_path;
     std::vector<PageId> m_saving;

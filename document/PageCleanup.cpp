@@ -27,16 +27,24 @@ QImage squared(const QImage &source, const PageEdits &edits)
     }
     return source;
 }
-// The clockwise quarter turns that stand a level page upright, when its letters' ascenders
-// tell surely which way up it reads.
-std::optional<int> uprightTurns(const QImage &levelPage)
+// The clockwise quarter turns that stand a squared page upright, when its letters' ascenders
+// tell surely which way up it reads; the reading levels the lines by its own measure of them.
+std::optional<int> uprightTurns(const QImage &page)
 {
-    const ReadingPicture reading(levelPage);
+    const ReadingPicture reading(page);
     const std::optional<bool> upsideDown =
         PageOrientation::sureWay(reading.uprightConfidence(false));
     if (!upsideDown)
         return std::nullopt;
     return int(std::lround(reading.turn(*upsideDown) / 90)) % 4;
+}
+
+double skewOfPage(const QImage &page)
+{
+    const std::optional<double> skew =
+        SkewFinder::find(PageTone::blackAndWhite(page, SkewFinder::MeasuringEnlargement));
+    // Kept to a hundredth of a degree, the finder's step.
+    return skew && std::abs(*skew) >= NegligibleSkew ? std::round(*skew * 100) / 100 : 0;
 }
 } // namespace
 
@@ -67,10 +75,7 @@ QImage render(const QImage &source, const PageEdits &edits)
 
 double skewOf(const QImage &picture, const PageEdits &edits)
 {
-    const std::optional<double> skew = SkewFinder::find(
-        PageTone::blackAndWhite(squared(picture, edits), SkewFinder::MeasuringEnlargement));
-    // Kept to a hundredth of a degree, the finder's step.
-    return skew && std::abs(*skew) >= NegligibleSkew ? std::round(*skew * 100) / 100 : 0;
+    return skewOfPage(squared(picture, edits));
 }
 
 Suggestion suggest(const QImage &picture, const PageEdits &base, Turning turning)
@@ -82,15 +87,14 @@ Suggestion suggest(const QImage &picture, const PageEdits &base, Turning turning
     else
         suggestion.edits.corners.reset();
     suggestion.sheetFound = suggestion.edits.corners.has_value();
-    suggestion.edits.skew = skewOf(picture, suggestion.edits);
+    const QImage page = squared(picture, suggestion.edits);
+    suggestion.edits.skew = skewOfPage(page);
+    // Counted on the squared page as photographed, evened by the reading alone: the Grey tone
+    // clips small print's strokes, and on a light desk left their ascenders unsure. The reading
+    // levels the lines by its own measure, so the page needs no turn of its skew first.
     if (turning == Turning::ByText) {
-        // Counted on the page as photographed, evened by the reading alone: the Grey tone clips
-        // small print's strokes, and on a light desk left their ascenders unsure.
-        PageEdits level = suggestion.edits;
-        level.quarterTurns = 0;
-        level.colourMode = PageEdits::ColourMode::Colour;
-        if (const std::optional<int> turns = uprightTurns(render(picture, level)))
-            suggestion.edits.quarterTurns = *turns;
+        if (const std::optional<int> upright = uprightTurns(page))
+            suggestion.edits.quarterTurns = *upright;
     }
     return suggestion;
 }

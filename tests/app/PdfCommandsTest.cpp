@@ -44,8 +44,9 @@ protected:
     QString pdfPath = dir.filePath(QStringLiteral("pages.pdf"));
 };
 
-// The editor opens over the picture with the sheet found as its corners, and its Apply adds the
-// page with the edits as the user left them, not cleaned again; Cancel adds nothing.
+// The editor opens over the picture with the sheet found as its corners, found off the window's
+// thread, and its Apply adds the page with the edits as the user left them, not cleaned again;
+// Cancel adds nothing.
 TEST_F(PdfCommandsTest, EditAndAddPageAddsThePageAsEdited)
 {
     SheetSetup sheet;
@@ -65,7 +66,9 @@ TEST_F(PdfCommandsTest, EditAndAddPageAddsThePageAsEdited)
     });
     QAction *edit = frame->commandAction(CommandId::EditAndAddPage);
     edit->trigger();
-    ASSERT_TRUE(offered && offered->corners);
+    EXPECT_FALSE(offered) << "the sheet is found off the window's thread";
+    ASSERT_TRUE(waitUntil([&] { return offered.has_value(); }));
+    ASSERT_TRUE(offered->corners);
     EXPECT_GT(overlapOf(*offered->corners, camera.sheet()->corners), 0.97);
     EXPECT_EQ(pdf.pages().count(), 0);
 
@@ -73,6 +76,7 @@ TEST_F(PdfCommandsTest, EditAndAddPageAddsThePageAsEdited)
     (*answer->corners)[0] += QPointF(25, 10);
     answer->quarterTurns = 3;
     edit->trigger();
+    ASSERT_TRUE(waitUntil([&] { return pdf.pages().count() > 0; }));
     pdf.finishCleaning();
     ASSERT_EQ(pdf.pages().count(), 1);
     EXPECT_EQ(pdf.pages().page(0).edits, *answer);
@@ -96,6 +100,8 @@ TEST_F(PdfCommandsTest, EditAndAddPagePartsABooksSpread)
     PdfCommands &pdf = frame->pdf();
     pdf.setEditQuestion([](const QImage &, const PageEdits &found) { return found; });
     frame->commandAction(CommandId::EditAndAddPage)->trigger();
+    ASSERT_TRUE(waitUntil([&] { return pdf.pages().count() > 0; }));
+    pdf.finishCleaning();
     ASSERT_EQ(pdf.pages().count(), 2);
     for (int page = 0; page < 2; ++page) {
         EXPECT_GT(overlapOf(*pdf.pages().page(page).edits.corners,
