@@ -10,9 +10,12 @@ namespace PageTone {
 QImage evenLight(const QImage &page);
 // evenLight() in grey.
 QImage grey(const QImage &page);
-// The page in black and white (Format_Mono), thresholded by the light around each pixel
-// (Sauvola's method), so that neither the lamp's fall-off nor a faint thin stroke is lost. A
-// page of a camera's resolution is enlarged first, up to largestEnlargement times: the strokes
-// of small print are only a pixel or two wide there and keep their shape only so.
+// The page in black and white (Format_Mono) for measuring its lines, thresholded by the light
+// around each pixel (Sauvola's method), so that neither the lamp's fall-off nor a print's line is
+// lost. A page of a camera's resolution is enlarged first, up to largestEnlargement times: the
+// strokes of small print are only a pixel or two wide there and keep their shape only so.
 QImage blackAndWhite(const QImage &page, float largestEnlargement = 3);
+// The page in black and white to be read and shown: as blackAndWhite(), but sharpened against
+// the lens blur and thresholded gentler, so that the grey strokes of 8-point print stay whole.
+QImage readableBlackAndWhite(const QImage &page);
 } // namespace PageTone

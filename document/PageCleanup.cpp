@@ -66,7 +66,7 @@ QImage render(const QImage &source, const PageEdits &edits)
     case PageEdits::ColourMode::Grey:
         return PageTone::grey(page);
     case PageEdits::ColourMode::BlackAndWhite:
-        return PageTone::blackAndWhite(page);
+        return PageTone::readableBlackAndWhite(page);
     case PageEdits::ColourMode::Colour:
         break;
     }

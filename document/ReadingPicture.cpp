@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "document/ReadingPicture.h"
 
+#include "cleanup/LensBlur.h"
 #include "cleanup/SheetFinder.h"
 #include "document/GreyMatrix.h"
 #include "document/ReadingScale.h"
@@ -20,12 +21,6 @@ constexpr int LightSquare = 9;
 // The outline found takes in the sheet's blurred edge and its shadow; they lie within this many
 // pixels inside it, and are left out with the desk. Print keeps a wider margin.
 constexpr float EdgeInset = 20;
-// The camera's lens blur, undone in part by an unsharp mask of this radius and strength for
-// reading. On the recognition benchmark's pages, blurred by 0.5 to 1.1 pixels, strength 2 read
-// small print best (1 left pale 8-10 point pages at a quarter of characters wrong, 3 gained
-// nothing). The lines are measured unsharpened: the mask's grain broke their measure.
-constexpr double BlurSigma = 1.0;
-constexpr double Sharpening = 2.0;
 
 // The rows of the band, a fifth of the picture's height, that holds the most ink.
 QRect busiestBand(const cv::Mat &level)
@@ -114,15 +109,6 @@ cv::Mat evenlyLit(const cv::Mat &grey)
     return lit;
 }
 
-cv::Mat sharpened(const cv::Mat &lit)
-{
-    cv::Mat blurred;
-    cv::GaussianBlur(lit, blurred, cv::Size(), BlurSigma);
-    cv::Mat sharp;
-    cv::addWeighted(lit, 1 + Sharpening, blurred, -Sharpening, 0, sharp);
-    return sharp;
-}
-
 // The part of the picture the sheet covers: all of it when no sheet was found.
 cv::Rect sheetArea(const cv::Mat &grey, const std::optional<SheetOutline> &sheet)
 {
@@ -145,8 +131,9 @@ ReadingPicture::ReadingPicture(const QImage &picture)
         leaveOutTheDesk(grey, *sheet);
     const cv::Rect crop = sheetArea(grey, sheet);
     const cv::Mat even = evenlyLit(grey(crop));
+    // The lines are measured unsharpened: the mask's grain broke their measure.
     m_lines = measurePrintLines(greyImage(even));
-    const cv::Mat lit = sharpened(even);
+    const cv::Mat lit = LensBlur::sharpened(even);
     m_factor = ReadingScale::factorFor(m_lines.xHeight);
 
     // Turned about the area's centre and scaled, then moved to start at the image's origin.

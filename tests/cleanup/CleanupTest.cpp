@@ -201,26 +201,30 @@ TEST(EvenLight, saysNothingOnStandardErrorWherePaperIsMissing)
     EXPECT_EQ(written.readAll(), QByteArray());
 }
 
+// The page measured and the page shown, whose edge is the sheet's, blurred with the desk.
 TEST(BlackAndWhite, keepsThePaperWhiteWhereTheLampFallsOff)
 {
     SheetSetup setup = sheetOn(30, 0, 0);
     setup.falloff = 80;
     setup.lamp = SheetSetup::Side::Left;
     const TypesetSheet scene = typesetSheet(setup);
-    const QImage bilevel =
-        PageTone::blackAndWhite(Perspective::straighten(scene.picture, scene.corners));
-    ASSERT_EQ(bilevel.format(), QImage::Format_Mono);
-    // The right margin, darkest in the picture, is paper and so white.
-    const QImage margin =
-        bilevel
-            .copy(bilevel.width() - bilevel.width() / 12, 0, bilevel.width() / 12, bilevel.height())
-            .convertToFormat(QImage::Format_Grayscale8);
-    long black = 0;
-    for (int y = 0; y < margin.height(); ++y)
-        for (int x = 0; x < margin.width(); ++x)
-            black += qGray(margin.pixel(x, y)) < 128 ? 1 : 0;
-    EXPECT_LT(double(black) / (margin.width() * margin.height()), 0.002);
+    const QImage page = Perspective::straighten(scene.picture, scene.corners);
+    for (const QImage &bilevel :
+         {PageTone::blackAndWhite(page), PageTone::readableBlackAndWhite(page)}) {
+        ASSERT_EQ(bilevel.format(), QImage::Format_Mono);
+        // The right margin, darkest in the picture, is paper and so white.
+        const QImage margin = bilevel
+                                  .copy(bilevel.width() - bilevel.width() / 12, 0,
+                                        bilevel.width() / 12, bilevel.height())
+                                  .convertToFormat(QImage::Format_Grayscale8);
+        long black = 0;
+        for (int y = 0; y < margin.height(); ++y)
+            for (int x = 0; x < margin.width(); ++x)
+                black += qGray(margin.pixel(x, y)) < 128 ? 1 : 0;
+        EXPECT_LT(double(black) / (margin.width() * margin.height()), 0.002);
+    }
 }
+
 // A book open: two pages of print either side of a gutter at a known share of the width.
 QImage spreadParted(double gutter)
 {
