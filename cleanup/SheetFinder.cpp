@@ -5,8 +5,10 @@
 #include "cleanup/ImageViews.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <opencv2/imgproc.hpp>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -24,6 +26,12 @@ constexpr int LeastContrast = 6;
 // away from its rounded ends.
 constexpr float SideReach = 6;
 constexpr float SideEnds = 0.1f;
+// On the whole picture, a side's edge is looked for this many pixels either side of where the
+// reduced picture put it, every few pixels along it; points further off the fitted line than
+// RefineOffLine are something else's edge.
+constexpr float RefineReach = 8;
+constexpr float RefineStep = 4;
+constexpr float RefineOffLine = 1.5f;
 // The strip outside a side that must be desk, in reduced pixels from the side.
 constexpr float StripNear = 4;
 constexpr float StripFar = 8;
@@ -92,6 +100,83 @@ bool everySideBordersTheDesk(const cv::Mat &grey, const std::vector<cv::Point> &
     return true;
 }
 
+// Where lines along the four sides meet: side i-1 and side i at corner i. None where two
+// neighbouring sides run parallel.
+std::vector<cv::Point2f> meetingPoints(const std::array<cv::Vec4f, 4> &sides)
+{
+    std::vector<cv::Point2f> corners;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const cv::Vec4f &a = sides[(i + 3) % 4];
+        const cv::Vec4f &b = sides[i];
+        const float cross = a[0] * b[1] - a[1] * b[0];
+        if (std::abs(cross) < 1e-3f)
+            return {};
+        const float t = ((b[2] - a[2]) * b[1] - (b[3] - a[3]) * b[0]) / cross;
+        corners.emplace_back(a[2] + t * a[0], a[3] + t * a[1]);
+    }
+    return corners;
+}
+
+// The line along a side's edge points, fitted again without those off the first fit by more
+// than offLine: where a finger crosses the sheet's edge, the edge found there is the finger's.
+cv::Vec4f trimmedLine(const std::vector<cv::Point2f> &points, float offLine)
+{
+    cv::Vec4f line;
+    cv::fitLine(points, line, cv::DIST_HUBER, 0, 0.01, 0.01);
+    std::vector<cv::Point2f> onLine;
+    for (const cv::Point2f &p : points) {
+        if (std::abs((p.x - line[2]) * line[1] - (p.y - line[3]) * line[0]) <= offLine)
+            onLine.push_back(p);
+    }
+    if (onLine.size() >= points.size() / 2)
+        cv::fitLine(onLine, line, cv::DIST_HUBER, 0, 0.01, 0.01);
+    return line;
+}
+
+// How far outward from at, to a fraction of a pixel, the grey changes most steeply across a
+// side: the paper's edge. None where it hardly changes at all (a finger lies across the edge).
+std::optional<float> steepestAcross(const cv::Mat &grey, cv::Point2f at, cv::Point2f outward)
+{
+    auto level = [&](float across) {
+        const cv::Point2f p = at + outward * across;
+        const int x = int(std::floor(p.x));
+        const int y = int(std::floor(p.y));
+        if (x < 0 || y < 0 || x + 1 >= grey.cols || y + 1 >= grey.rows)
+            return -1.0f;
+        const float fx = p.x - float(x);
+        const float fy = p.y - float(y);
+        const auto pixel = [&](int dx, int dy) {
+            return float(grey.at<uchar>(y + dy, x + dx));
+        };
+        return (pixel(0, 0) * (1 - fx) + pixel(1, 0) * fx) * (1 - fy) +
+               (pixel(0, 1) * (1 - fx) + pixel(1, 1) * fx) * fy;
+    };
+    std::vector<float> profile;
+    for (float across = -RefineReach - 1; across <= RefineReach + 1; across += 1) {
+        profile.push_back(level(across));
+        if (profile.back() < 0)
+            return std::nullopt;
+    }
+    const auto change = [&](std::size_t k) {
+        return std::abs(profile[k + 1] - profile[k - 1]);
+    };
+    std::size_t steepest = 0;
+    float slope = 0;
+    for (std::size_t k = 1; k + 1 < profile.size(); ++k) {
+        if (change(k) > slope) {
+            slope = change(k);
+            steepest = k;
+        }
+    }
+    if (slope < LeastContrast || steepest == 1 || steepest + 2 == profile.size())
+        return std::nullopt;
+    const float before = change(steepest - 1);
+    const float after = change(steepest + 1);
+    const float bend = before - 2 * slope + after;
+    const float offset = bend < 0 ? 0.5f * (before - after) / bend : 0;
+    return float(steepest) - RefineReach - 1 + offset;
+}
+
 // The sheet's corners where lines fitted to its edges meet: along each side of the rough
 // outline (whose corners the widening of the edges rounds), the edge nearest the inside at each
 // step, which is the paper's own edge rather than its shadow's.
@@ -130,18 +215,39 @@ std::vector<cv::Point2f> fittedCorners(const std::vector<cv::Point> &quad, const
             return {quad.begin(), quad.end()};
         cv::fitLine(near, sides[i], cv::DIST_HUBER, 0, 0.01, 0.01);
     }
-    std::vector<cv::Point2f> corners;
+    const std::vector<cv::Point2f> corners = meetingPoints(sides);
+    return corners.empty() ? std::vector<cv::Point2f>(quad.begin(), quad.end()) : corners;
+}
+
+// The corners again, from the sides' edges found to a fraction of a pixel on the whole picture:
+// on the reduced picture a side nearly along its rows or columns steps by whole reduced pixels,
+// and a sheet's edge came out level to within a few tenths of a degree only.
+std::vector<cv::Point2f> refinedCorners(const cv::Mat &grey, const std::vector<cv::Point2f> &rough)
+{
+    cv::Mat smooth;
+    cv::GaussianBlur(grey, smooth, cv::Size(5, 5), 0);
+    const cv::Point2f centre = (rough[0] + rough[1] + rough[2] + rough[3]) * 0.25f;
+    std::array<cv::Vec4f, 4> sides;
     for (std::size_t i = 0; i < 4; ++i) {
-        // Side i-1 and side i meet at corner i.
-        const cv::Vec4f &a = sides[(i + 3) % 4];
-        const cv::Vec4f &b = sides[i];
-        const float cross = a[0] * b[1] - a[1] * b[0];
-        if (std::abs(cross) < 1e-3f)
-            return {quad.begin(), quad.end()};
-        const float t = ((b[2] - a[2]) * b[1] - (b[3] - a[3]) * b[0]) / cross;
-        corners.emplace_back(a[2] + t * a[0], a[3] + t * a[1]);
+        const cv::Point2f from = rough[i];
+        const cv::Point2f along = rough[(i + 1) % 4] - from;
+        const float length = float(cv::norm(along));
+        const cv::Point2f unit = along * (1 / length);
+        cv::Point2f outward(unit.y, -unit.x);
+        if (outward.dot(centre - from) > 0)
+            outward = -outward;
+        sides[i] = cv::Vec4f(unit.x, unit.y, from.x, from.y);
+        std::vector<cv::Point2f> edge;
+        for (float t = SideEnds * length; t < (1 - SideEnds) * length; t += RefineStep) {
+            if (const std::optional<float> across =
+                    steepestAcross(smooth, from + unit * t, outward))
+                edge.push_back(from + unit * t + outward * *across);
+        }
+        if (edge.size() >= 10)
+            sides[i] = trimmedLine(edge, RefineOffLine);
     }
-    return corners;
+    const std::vector<cv::Point2f> corners = meetingPoints(sides);
+    return corners.empty() ? rough : corners;
 }
 
 SheetCorners clockwiseFromTopLeft(std::vector<cv::Point2f> points)
@@ -158,7 +264,7 @@ SheetCorners clockwiseFromTopLeft(std::vector<cv::Point2f> points)
     std::rotate(points.begin(), first, points.end());
     SheetCorners corners;
     for (std::size_t i = 0; i < corners.size(); ++i)
-        corners[i] = QPointF((points[i].x + 0.5) / Reduction, (points[i].y + 0.5) / Reduction);
+        corners[i] = QPointF(points[i].x, points[i].y);
     return corners;
 }
 } // namespace
@@ -211,7 +317,11 @@ std::optional<SheetOutline> find(const QImage &picture)
     const Candidate &best =
         *std::max_element(candidates.begin(), candidates.end(),
                           [](const Candidate &a, const Candidate &b) { return a.area < b.area; });
-    return SheetOutline{clockwiseFromTopLeft(fittedCorners(best.quad, edges)), best.paper};
+    std::vector<cv::Point2f> corners = fittedCorners(best.quad, edges);
+    for (cv::Point2f &corner : corners)
+        corner = (corner + cv::Point2f(0.5f, 0.5f)) * float(1 / Reduction);
+    return SheetOutline{clockwiseFromTopLeft(refinedCorners(ImageViews::sharedMat(grey), corners)),
+                        best.paper};
 }
 
 SheetCorners pageCorners(const SheetOutline &outline)

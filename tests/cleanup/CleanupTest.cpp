@@ -64,6 +64,12 @@ TEST_P(SheetOnTheDesk, isFoundWhereItLies)
     }
     ASSERT_TRUE(found);
     EXPECT_GE(overlapOf(found->corners, scene.corners), 0.98);
+    // Its sides lie along the sheet's edges: what the page is squared by must leave no skew.
+    for (std::size_t i = 0; i < 4; ++i) {
+        const QLineF side(found->corners[i], found->corners[(i + 1) % 4]);
+        const QLineF edge(scene.corners[i], scene.corners[(i + 1) % 4]);
+        EXPECT_LT(std::abs(std::remainder(side.angleTo(edge), 360.0)), 0.05) << "side " << i;
+    }
 }
 
 OutlineCase withFinger()
@@ -71,6 +77,14 @@ OutlineCase withFinger()
     SheetSetup setup = sheetOn(70, -6, 5);
     setup.finger = SheetSetup::Side::Bottom;
     return {"FingerAtTheBottomEdge", setup};
+}
+
+// Nearly level, a sheet's edges run along the rows and columns of the picture.
+OutlineCase nearlyLevelPastAFinger()
+{
+    SheetSetup setup = sheetOn(50, 0.6, 0);
+    setup.finger = SheetSetup::Side::Right;
+    return {"NearlyLevelPastAFinger", setup};
 }
 
 OutlineCase unevenlyLit()
@@ -100,7 +114,8 @@ INSTANTIATE_TEST_SUITE_P(Desks, SheetOnTheDesk,
                          testing::Values(OutlineCase{"DarkDesk", sheetOn(25, 4, 0)},
                                          OutlineCase{"MidGreyDeskKeystoned", sheetOn(110, -3, 10)},
                                          OutlineCase{"LightDesk", sheetOn(215, 7, 4)}, withFinger(),
-                                         unevenlyLit(), noSheet(), cutOffByTheFrame()),
+                                         nearlyLevelPastAFinger(), unevenlyLit(), noSheet(),
+                                         cutOffByTheFrame()),
                          [](const auto &info) { return std::string(info.param.name); });
 
 struct SizeCase
