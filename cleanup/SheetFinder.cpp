@@ -138,7 +138,8 @@ cv::Vec4f trimmedLine(const std::vector<cv::Point2f> &points, float offLine)
 std::optional<float> steepestAcross(const cv::Mat &grey, cv::Point2f at, cv::Point2f outward)
 {
     auto level = [&](float across) {
-        const cv::Point2f p = at + outward * across;
+        // Positions run over the picture continuously, a pixel's centre half a pixel in.
+        const cv::Point2f p = at + outward * across - cv::Point2f(0.5f, 0.5f);
         const int x = int(std::floor(p.x));
         const int y = int(std::floor(p.y));
         if (x < 0 || y < 0 || x + 1 >= grey.cols || y + 1 >= grey.rows)
