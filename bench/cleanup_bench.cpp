@@ -4,6 +4,7 @@
 // page is turned upright, the skew left after the clean-up, the recognition error before and
 // after, and the time per page beside its floor (squaring the page to known corners), also as the
 // median and worst page of the corpus. Wall time: the user waits for the clean-up.
+#include "bench/WordsRead.h"
 #include "cleanup/Perspective.h"
 #include "cleanup/SheetFinder.h"
 #include "document/PageCleanup.h"
@@ -12,7 +13,6 @@
 #include "tests/support/CharacterErrorRate.h"
 #include "tests/support/CornerOverlap.h"
 
-#include <QGuiApplication>
 #include <QLineF>
 #include <QTransform>
 
@@ -95,15 +95,6 @@ std::vector<Case> corpus()
         cases.push_back(c);
     }
     return cases;
-}
-
-// The page's words as the PDF's export reads them.
-QString read(TesseractRecognizer &recognizer, const QImage &page)
-{
-    QStringList words;
-    for (const RecognizedWord &word : recognizer.recognize(page, [] { return false; }).words)
-        words << word.text;
-    return words.join(u' ');
 }
 
 // The angle at which the page's true top and bottom edges lie after the clean-up, in degrees:
@@ -207,9 +198,10 @@ void BM_CorpusQuality(benchmark::State &state)
             PageEdits referenceEdits;
             referenceEdits.corners = reference.corners;
             squareError += characterErrorRate(
-                truth, read(*recognizer, PageCleanup::render(reference.picture, referenceEdits)));
+                truth,
+                wordsRead(*recognizer, PageCleanup::render(reference.picture, referenceEdits)));
             // Before: the picture as it was, read as the export read it.
-            rawError += characterErrorRate(truth, read(*recognizer, scene.picture));
+            rawError += characterErrorRate(truth, wordsRead(*recognizer, scene.picture));
             if (!suggestion.sheetFound)
                 continue;
             ++found;
@@ -219,16 +211,17 @@ void BM_CorpusQuality(benchmark::State &state)
             meanSkew += skew;
             worstSkew = std::max(worstSkew, skew);
             cleanError += characterErrorRate(
-                truth, read(*recognizer, PageCleanup::render(scene.picture, suggestion.edits)));
+                truth,
+                wordsRead(*recognizer, PageCleanup::render(scene.picture, suggestion.edits)));
             if (c.setup.points <= 8) {
                 ++smallPrint;
                 PageEdits mode = suggestion.edits;
                 mode.colourMode = PageEdits::ColourMode::Grey;
                 greyError += characterErrorRate(
-                    truth, read(*recognizer, PageCleanup::render(scene.picture, mode)));
+                    truth, wordsRead(*recognizer, PageCleanup::render(scene.picture, mode)));
                 mode.colourMode = PageEdits::ColourMode::BlackAndWhite;
                 bilevelError += characterErrorRate(
-                    truth, read(*recognizer, PageCleanup::render(scene.picture, mode)));
+                    truth, wordsRead(*recognizer, PageCleanup::render(scene.picture, mode)));
             }
         }
         const double any = std::max(1, found);
@@ -250,14 +243,3 @@ void BM_CorpusQuality(benchmark::State &state)
 }
 BENCHMARK(BM_CorpusQuality)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 } // namespace
-
-// The corpus is typeset with Qt's fonts, which need an application; no screen is needed.
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

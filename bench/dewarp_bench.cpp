@@ -4,6 +4,7 @@
 // corners bow and their recognition error, before and after flattening, and the time flattening
 // a page takes beside squaring it.
 // Wall time: the user waits for the page.
+#include "bench/WordsRead.h"
 #include "cleanup/Dewarp.h"
 #include "cleanup/PageTone.h"
 #include "cleanup/Perspective.h"
@@ -11,8 +12,6 @@
 #include "sim/TypesetSheet.h"
 #include "tests/support/CharacterErrorRate.h"
 #include "tests/support/LineBow.h"
-
-#include <QGuiApplication>
 
 #include <array>
 #include <benchmark/benchmark.h>
@@ -38,14 +37,6 @@ std::vector<SheetSetup> corpus()
         }
     }
     return cases;
-}
-
-QString read(TesseractRecognizer &recognizer, const QImage &page)
-{
-    QStringList words;
-    for (const RecognizedWord &word : recognizer.recognize(page, [] { return false; }).words)
-        words << word.text;
-    return words.join(u' ');
 }
 
 void BM_Flatten(benchmark::State &state)
@@ -129,8 +120,8 @@ void BM_Recognition(benchmark::State &state)
     overPages(state, [&](const TypesetSheet &book, const std::array<QImage, 2> &squared,
                          const std::array<QImage, 2> &flattened) {
         auto readBoth = [&](const std::array<QImage, 2> &pages) {
-            return read(*recognizer, PageTone::grey(pages[0])) + u' ' +
-                   read(*recognizer, PageTone::grey(pages[1]));
+            return wordsRead(*recognizer, PageTone::grey(pages[0])) + u' ' +
+                   wordsRead(*recognizer, PageTone::grey(pages[1]));
         };
         before += characterErrorRate(book.text, readBoth(squared));
         after += characterErrorRate(book.text, readBoth(flattened));
@@ -145,14 +136,3 @@ BENCHMARK(BM_Recognition)
     ->Unit(benchmark::kSecond)
     ->UseRealTime();
 } // namespace
-
-// The spreads are typeset with Qt's fonts, which need an application; no screen is needed.
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

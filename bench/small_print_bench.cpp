@@ -4,12 +4,11 @@
 // rendering's time beside the Grey one's, its pixels and its size in the PDF beside Grey's.
 // Argument 1: the held-out pages (texts and fonts the tuning part does not have).
 #include "bench/RecognitionCorpus.h"
+#include "bench/WordsRead.h"
 #include "document/PageCleanup.h"
 #include "document/PageImage.h"
 #include "document/TesseractRecognizer.h"
 #include "tests/support/CharacterErrorRate.h"
-
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -33,14 +32,6 @@ std::vector<RecognitionCorpus::Page> smallPrint(Part part)
         }
     }
     return all;
-}
-
-QString read(TextRecognizer &recognizer, const QImage &page)
-{
-    QStringList words;
-    for (const RecognizedWord &word : recognizer.recognize(page, [] { return false; }).words)
-        words << word.text;
-    return words.join(u' ');
 }
 
 struct Rendered
@@ -87,9 +78,10 @@ void BM_SmallPrintModes(benchmark::State &state)
             TextRecognizer &recognizer = *recognizers[page.language];
             const Rendered grey = rendered(scene, PageEdits::ColourMode::Grey);
             const Rendered bilevel = rendered(scene, PageEdits::ColourMode::BlackAndWhite);
-            const double greyPage = characterErrorRate(scene.text, read(recognizer, grey.page));
+            const double greyPage =
+                characterErrorRate(scene.text, wordsRead(recognizer, grey.page));
             const double bilevelPage =
-                characterErrorRate(scene.text, read(recognizer, bilevel.page));
+                characterErrorRate(scene.text, wordsRead(recognizer, bilevel.page));
             greyError += greyPage;
             bilevelError += bilevelPage;
             worse += bilevelPage > greyPage + 1 ? 1 : 0;
@@ -121,14 +113,3 @@ BENCHMARK(BM_SmallPrintModes)
     ->Unit(benchmark::kSecond)
     ->UseRealTime();
 } // namespace
-
-// The pages are typeset with Qt's fonts, which need an application; no screen is needed.
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "document/TextRecognizer.h"
+
+#include <QImage>
+#include <QString>
+
+// The words the recognizer reads on page, one space apart, in the order the PDF's export keeps.
+QString wordsRead(TextRecognizer &recognizer, const QImage &page);
