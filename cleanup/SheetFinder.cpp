@@ -19,8 +19,9 @@ constexpr double Reduction = 0.25;
 // fills the view and there is no desk to leave out.
 constexpr double SmallestShare = 0.2;
 constexpr double LargestShare = 0.95;
-// Paper and desk differ by at least this many grey levels; a block of print, whose inside and
-// outside are both paper, does not.
+// Paper is lighter than the desk by at least this many grey levels. A block of print, whose
+// inside and outside are both paper, is not; nor is a block of small print, darker than the
+// margin around it.
 constexpr int LeastContrast = 6;
 // A side's line is fitted to the edges within this many reduced pixels of the rough outline,
 // away from its rounded ends.
@@ -73,7 +74,7 @@ std::pair<int, int> bandLevels(const cv::Mat &grey, const std::vector<cv::Point>
     return {paper, medianOf(grey, far - near)};
 }
 
-// Whether paper lies inside every side and something else outside it, judged on a strip outside
+// Whether paper lies inside every side and something darker outside it, judged on a strip outside
 // each side where the bands of bandLevels() lie. A side with paper or nothing beyond it is not
 // the sheet's edge but a line of print, or the frame that cuts the sheet off.
 bool everySideBordersTheDesk(const cv::Mat &grey, const std::vector<cv::Point> &quad, int paper)
@@ -94,7 +95,7 @@ bool everySideBordersTheDesk(const cv::Mat &grey, const std::vector<cv::Point> &
         cv::Mat mask(grey.size(), CV_8U, cv::Scalar(0));
         cv::fillConvexPoly(mask, strip, cv::Scalar(255));
         const int outside = medianOf(grey, mask);
-        if (outside < 0 || std::abs(paper - outside) < LeastContrast)
+        if (outside < 0 || paper - outside < LeastContrast)
             return false;
     }
     return true;
@@ -307,7 +308,7 @@ std::optional<SheetOutline> find(const QImage &picture)
         if (quad.size() != 4)
             continue;
         const auto [paper, desk] = bandLevels(small, quad);
-        if (paper >= 0 && desk >= 0 && std::abs(paper - desk) >= LeastContrast &&
+        if (paper >= 0 && desk >= 0 && paper - desk >= LeastContrast &&
             everySideBordersTheDesk(small, quad, paper))
             candidates.push_back({quad, hullArea, paper});
     }

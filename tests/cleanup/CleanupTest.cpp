@@ -118,6 +118,17 @@ INSTANTIATE_TEST_SUITE_P(Desks, SheetOnTheDesk,
                                          cutOffByTheFrame()),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// A squared page of small print has no desk around it; the block of print, darker than the
+// margin around it, is no sheet.
+TEST(SheetOnTheDesk, isNotABlockOfSmallPrint)
+{
+    SheetSetup setup = sheetOn(40, 0, 0);
+    setup.text = Prose.repeated(12);
+    setup.points = 8;
+    const TypesetSheet scene = typesetSheet(setup);
+    EXPECT_FALSE(SheetFinder::find(Perspective::straighten(scene.picture, scene.corners)));
+}
+
 struct SizeCase
 {
     const char *name;
