@@ -50,7 +50,7 @@ QSize straightenedSize(const SheetCorners &corners)
     return QSize(int(std::lround(width)), int(std::lround(width / proportion)));
 }
 
-QImage straighten(const QImage &picture, const SheetCorners &corners)
+QImage straighten(const QImage &picture, const SheetCorners &corners, double skew)
 {
     const QSize size = straightenedSize(corners);
     if (size.isEmpty() || picture.isNull())
@@ -63,7 +63,14 @@ QImage straighten(const QImage &picture, const SheetCorners &corners)
     const float bottom = float(size.height()) - 0.5F;
     const std::array<cv::Point2f, 4> to{cv::Point2f(-0.5F, -0.5F), cv::Point2f(right, -0.5F),
                                         cv::Point2f(right, bottom), cv::Point2f(-0.5F, bottom)};
-    const cv::Mat transform = cv::getPerspectiveTransform(from.data(), to.data());
+    cv::Mat transform = cv::getPerspectiveTransform(from.data(), to.data());
+    if (skew != 0) {
+        // Turned in the same warp: every resampling blurs small print a little more.
+        const cv::Point2f centre(float(size.width() - 1) / 2, float(size.height() - 1) / 2);
+        cv::Mat turn = cv::Mat::eye(3, 3, CV_64F);
+        cv::getRotationMatrix2D(centre, -skew, 1.0).copyTo(turn.rowRange(0, 2));
+        transform = turn * transform;
+    }
     const QImage source = ImageViews::workingForm(picture);
     cv::Mat squared;
     cv::warpPerspective(ImageViews::sharedMat(source), squared, transform,

@@ -12,6 +12,7 @@ namespace Perspective {
 // of one (the camera's tilt shortens the far side), else as found.
 QSize straightenedSize(const SheetCorners &corners);
 // The sheet of corners on picture made a rectangle of straightenedSize(), the desk cropped
-// away; grey stays grey. A null picture when the corners make no such rectangle.
-QImage straighten(const QImage &picture, const SheetCorners &corners);
+// away and turned skew degrees clockwise about its centre; grey stays grey. A null picture
+// when the corners make no such rectangle.
+QImage straighten(const QImage &picture, const SheetCorners &corners, double skew = 0);
 } // namespace Perspective

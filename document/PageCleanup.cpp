@@ -18,14 +18,14 @@ namespace {
 // A skew below this is not worth the resampling: less than a pixel across a page.
 constexpr double NegligibleSkew = 0.03;
 
-QImage squared(const QImage &source, const PageEdits &edits)
+QImage squared(const QImage &source, const PageEdits &edits, double skew = 0)
 {
     if (edits.corners) {
-        const QImage page = Perspective::straighten(source, *edits.corners);
+        const QImage page = Perspective::straighten(source, *edits.corners, skew);
         if (!page.isNull())
             return page;
     }
-    return source;
+    return skew != 0 ? SkewFinder::rotate(source, skew) : source;
 }
 // The clockwise quarter turns that stand a squared page upright, when its letters' ascenders
 // tell surely which way up it reads; the reading levels the lines by its own measure of them.
@@ -53,9 +53,7 @@ QImage render(const QImage &source, const PageEdits &edits)
 {
     if (source.isNull())
         return source;
-    QImage page = squared(source, edits);
-    if (std::abs(edits.skew) >= NegligibleSkew)
-        page = SkewFinder::rotate(page, edits.skew);
+    QImage page = squared(source, edits, std::abs(edits.skew) >= NegligibleSkew ? edits.skew : 0);
     if (edits.flatten) {
         if (std::optional<QImage> flat = Dewarp::flatten(page))
             page = *std::move(flat);

@@ -173,6 +173,32 @@ TEST(Straighten, cropsTheDeskAway)
         EXPECT_GT(qGray(page.pixel(at)), 180) << at.x() << "," << at.y();
 }
 
+// Turned in the squaring warp, the page lies as one squared and then turned, a little sharper.
+TEST(Straighten, turnsThePageInTheSameWarp)
+{
+    const TypesetSheet scene = typesetSheet(sheetOn(60, 5, 6));
+    const QImage once = Perspective::straighten(scene.picture, scene.corners, 2.5)
+                            .convertToFormat(QImage::Format_Grayscale8);
+    const QImage twice =
+        SkewFinder::rotate(Perspective::straighten(scene.picture, scene.corners), 2.5)
+            .convertToFormat(QImage::Format_Grayscale8);
+    ASSERT_EQ(once.size(), twice.size());
+    double difference = 0;
+    double onceSharpness = 0;
+    double twiceSharpness = 0;
+    for (int y = 0; y < once.height(); ++y) {
+        const uchar *a = once.constScanLine(y);
+        const uchar *b = twice.constScanLine(y);
+        for (int x = 1; x < once.width(); ++x) {
+            difference += std::abs(a[x] - b[x]);
+            onceSharpness += std::pow(a[x] - a[x - 1], 2);
+            twiceSharpness += std::pow(b[x] - b[x - 1], 2);
+        }
+    }
+    EXPECT_LT(difference / (double(once.width()) * once.height()), 8);
+    EXPECT_GT(onceSharpness, 1.05 * twiceSharpness);
+}
+
 class Skew : public testing::TestWithParam<double>
 {};
 
