@@ -18,33 +18,40 @@ PageCleaning::~PageCleaning()
 
 void PageCleaning::clean(PageId id, const QImage &picture, bool book)
 {
-    start(id, picture, book, true);
+    start(id, picture, book, [picture](const PageEdits &started) {
+        return PageCleanup::suggest(picture, started, PageCleanup::Turning::ByText);
+    });
 }
 
-void PageCleaning::finishEdited(PageId id, const QImage &picture, bool book)
+void PageCleaning::finishEdited(PageId id, const QImage &picture, const PageEdits &edits,
+                                const std::optional<std::array<QPointF, 4>> &openedCorners,
+                                bool book)
 {
-    start(id, picture, book, false);
+    start(id, picture, book, [picture, edits, openedCorners](const PageEdits &) {
+        return PageCleanup::Suggestion{PageCleanup::completed(picture, edits, openedCorners), true};
+    });
 }
 
-void PageCleaning::start(PageId id, const QImage &picture, bool book, bool find)
+void PageCleaning::start(PageId id, const QImage &picture, bool book, Finding find)
 {
     const int index = m_document.indexOf(id);
-    if (index < 0 || m_running.count(id))
+    if (index < 0)
         return;
+    if (const auto earlier = m_running.find(id); earlier != m_running.end()) {
+        // Its work goes on in the pool on its own copies; only its result is dropped.
+        delete earlier->second.watcher;
+        m_running.erase(earlier);
+    }
     const PageEdits started = m_document.page(index).edits;
     auto *watcher = new QFutureWatcher<Cleaned>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, id] { keep(id); });
     m_running.emplace(id, Running{started, watcher});
-    watcher->setFuture(QtConcurrent::run([picture, started, book, find] {
+    watcher->setFuture(QtConcurrent::run([picture, started, book, find = std::move(find)] {
         Cleaned cleaned;
         cleaned.picture = picture;
-        cleaned.edits = started;
-        if (find) {
-            const PageCleanup::Suggestion suggestion =
-                PageCleanup::suggest(picture, started, PageCleanup::Turning::ByText);
-            cleaned.edits = suggestion.edits;
-            cleaned.sheetFound = suggestion.sheetFound;
-        }
+        const PageCleanup::Suggestion found = find(started);
+        cleaned.edits = found.edits;
+        cleaned.sheetFound = found.sheetFound;
         if (const auto pages =
                 book ? PageCleanup::splitSpread(picture, cleaned.edits) : std::nullopt) {
             cleaned.edits = pages->first;

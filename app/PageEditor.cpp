@@ -95,8 +95,6 @@ PageEdits PageEditor::edits() const
     // Corners on the picture's own are no corners: the whole picture.
     if (edits.corners == frame())
         edits.corners.reset();
-    if (edits.corners != m_opened.corners)
-        edits.skew = PageCleanup::skewOf(m_source, edits);
     return edits;
 }
 

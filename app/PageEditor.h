@@ -23,7 +23,8 @@ class PageEditor : public QDialog
 public:
     PageEditor(const QImage &source, const PageEdits &edits, QWidget *parent = nullptr);
 
-    // The edits as the user left them; the skew is measured again when the corners moved.
+    // The edits as the user left them, the skew as it was: PageCleanup::completed measures it
+    // again, off the user-interface thread, when the corners moved.
     PageEdits edits() const;
 
 protected:

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "app/PagesDialog.h"
 
+#include "app/PageCleaning.h"
 #include "app/PageEditor.h"
 #include "app/PageOrderModel.h"
 #include "app/PageViewer.h"
-#include "document/PageCleanup.h"
 #include "document/PageDocument.h"
 #include "store/SettingsStore.h"
 
@@ -43,9 +43,11 @@ protected:
 };
 } // namespace
 
-PagesDialog::PagesDialog(PageDocument &document, const SettingsStore &settings, QWidget *parent)
+PagesDialog::PagesDialog(PageDocument &document, PageCleaning &cleaning,
+                         const SettingsStore &settings, QWidget *parent)
     : QDialog(parent)
     , m_document(document)
+    , m_cleaning(cleaning)
     , m_settings(settings)
 {
     setWindowTitle(tr("Pages"));
@@ -177,13 +179,10 @@ void PagesDialog::editCurrent()
         return;
     }
     const PageId id = m_document.page(page).id;
-    PageEditor editor(source, m_document.page(page).edits, this);
-    if (editor.exec() != QDialog::Accepted)
-        return;
-    const PageEdits edits = editor.edits();
-    const int now = m_document.indexOf(id);
-    if (now >= 0)
-        m_document.setEdits(now, edits, PageCleanup::render(source, edits));
+    const PageEdits opened = m_document.page(page).edits;
+    PageEditor editor(source, opened, this);
+    if (editor.exec() == QDialog::Accepted)
+        m_cleaning.finishEdited(id, source, editor.edits(), opened.corners, false);
 }
 
 QLayout *PagesDialog::newPageSettings()

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+class PageCleaning;
 class PageDocument;
 class PageOrderModel;
 class SettingsStore;
@@ -16,14 +17,16 @@ class QPushButton;
 // Shows the pages of the PDF as thumbnails in order and lets the user move them (by dragging or
 // with the buttons), remove them (also with Delete), open one at a double click and edit one
 // (its corners, turn and colour mode). It works on a copy of the order, which the caller applies
-// when the dialog is accepted; an edit is applied to the page when the editor's Apply is
-// pressed. Below the pages, how pages are made as they are added (cleaned or not, a book's
-// spread split in two, the colour mode) is set; those settings are kept at once.
+// when the dialog is accepted; an edit is made off the user-interface thread after the editor's
+// Apply and applied to the page once made, by the cleaning, which outlives the dialog. Below the
+// pages, how pages are made as they are added (cleaned or not, a book's spread split in two, the
+// colour mode) is set; those settings are kept at once.
 class PagesDialog : public QDialog
 {
     Q_OBJECT
 public:
-    PagesDialog(PageDocument &document, const SettingsStore &settings, QWidget *parent = nullptr);
+    PagesDialog(PageDocument &document, PageCleaning &cleaning, const SettingsStore &settings,
+                QWidget *parent = nullptr);
 
     // The pages in the order the user left them, without those removed.
     const std::vector<PageId> &order() const;
@@ -42,6 +45,7 @@ private:
     QLayout *newPageSettings();
 
     PageDocument &m_document;
+    PageCleaning &m_cleaning;
     const SettingsStore &m_settings;
     PageOrderModel *m_model = nullptr;
     QListView *m_list = nullptr;

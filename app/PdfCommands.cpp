@@ -151,14 +151,15 @@ void PdfCommands::editFound(const QImage &picture, const PageCleanup::Suggestion
     // As edited by hand: the clean-up on adding would only undo the user's choice. A book's
     // spread outlined by hand is still two pages.
     if (const std::optional<PageId> id = m_pages.add(picture, *chosen))
-        m_cleaning.finishEdited(*id, picture, m_settings.read(Setting::BookPages) != 0);
+        m_cleaning.finishEdited(*id, picture, *chosen, found.edits.corners,
+                                m_settings.read(Setting::BookPages) != 0);
 }
 
 void PdfCommands::showPages()
 {
     if (busy())
         return;
-    PagesDialog dialog(m_pages, m_settings, &m_dialogParent);
+    PagesDialog dialog(m_pages, m_cleaning, m_settings, &m_dialogParent);
     if (dialog.exec() == QDialog::Accepted)
         m_pages.arrange(dialog.order());
 }

@@ -34,7 +34,8 @@ public:
     };
     using PathQuestion = std::function<std::optional<QString>()>;
     using UnsavedQuestion = std::function<UnsavedAnswer()>;
-    // The edits the user makes to the picture starting from those found; nothing: cancelled.
+    // The edits the user makes to the picture starting from those found, the skew as found
+    // (measured again as the page is made, when the corners moved); nothing: cancelled.
     using EditQuestion =
         std::function<std::optional<PageEdits>(const QImage &picture, const PageEdits &found)>;
 

@@ -5,6 +5,7 @@
 // on one thread beside the same save on every core, and Cancel in the middle of a save. The
 // pages are camera pictures of text in real fonts (a serif and a sans at the sizes of a book and
 // a letter), each with other words.
+#include "app/PageCleaning.h"
 #include "app/PagesDialog.h"
 #include "document/PageDocument.h"
 #include "document/PdfExport.h"
@@ -155,8 +156,9 @@ void BM_OpenPagesDialog(benchmark::State &state)
     PageDocument document(stateHome.path());
     collect(document, int(state.range(0)), nullptr);
     const SettingsStore settings(stateHome.filePath(QStringLiteral("settings.ini")));
+    PageCleaning cleaning(document);
     for (auto _ : state) {
-        PagesDialog dialog(document, settings);
+        PagesDialog dialog(document, cleaning, settings);
         dialog.show();
         benchmark::DoNotOptimize(dialog.grab());
     }

@@ -76,6 +76,15 @@ double skewOf(const QImage &picture, const PageEdits &edits)
     return skewOfPage(squared(picture, edits));
 }
 
+PageEdits completed(const QImage &source, const PageEdits &edits,
+                    const std::optional<std::array<QPointF, 4>> &openedCorners)
+{
+    PageEdits done = edits;
+    if (edits.corners != openedCorners)
+        done.skew = skewOf(source, edits);
+    return done;
+}
+
 Suggestion suggest(const QImage &picture, const PageEdits &base, Turning turning)
 {
     Suggestion suggestion;

@@ -19,6 +19,11 @@ QImage render(const QImage &source, const PageEdits &edits);
 // clockwise to turn it level; 0 when the page holds too little print to tell.
 double skewOf(const QImage &picture, const PageEdits &edits);
 
+// The edits the user left in the page editor opened on openedCorners, completed: the skew
+// measured again when the corners moved, else kept. Safe to use on any thread.
+PageEdits completed(const QImage &source, const PageEdits &edits,
+                    const std::optional<std::array<QPointF, 4>> &openedCorners);
+
 struct Suggestion
 {
     PageEdits edits;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/PagesDialog.h"
 
+#include "app/PageCleaning.h"
 #include "app/PageOrderModel.h"
 #include "app/PageViewer.h"
 #include "document/PageDocument.h"
@@ -25,7 +26,7 @@ protected:
             picture.fill(Qt::white);
             ids.push_back(*document.add(picture));
         }
-        dialog = std::make_unique<PagesDialog>(document, settings);
+        dialog = std::make_unique<PagesDialog>(document, cleaning, settings);
     }
 
     QListView &list() { return *dialog->m_list; }
@@ -33,6 +34,7 @@ protected:
     QModelIndex row(int r) { return model().index(r); }
 
     PageDocument document;
+    PageCleaning cleaning{document};
     SettingsStore settings;
     std::vector<PageId> ids;
     std::unique_ptr<PagesDialog> dialog;

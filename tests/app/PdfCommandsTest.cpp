@@ -2,6 +2,7 @@
 #include "app/PdfCommands.h"
 
 #include "app/CommandTable.h"
+#include "document/PageCleanup.h"
 #include "link/LinkError.h"
 #include "tests/TestSupport.h"
 #include "tests/app/MainFrameFixture.h"
@@ -45,8 +46,8 @@ protected:
 };
 
 // The editor opens over the picture with the sheet found as its corners, found off the window's
-// thread, and its Apply adds the page with the edits as the user left them, not cleaned again;
-// Cancel adds nothing.
+// thread, and its Apply adds the page with the edits as the user left them, not cleaned again but
+// for the skew, measured on the moved corners; Cancel adds nothing.
 TEST_F(PdfCommandsTest, EditAndAddPageAddsThePageAsEdited)
 {
     SheetSetup sheet;
@@ -60,8 +61,10 @@ TEST_F(PdfCommandsTest, EditAndAddPageAddsThePageAsEdited)
     PdfCommands &pdf = frame->pdf();
     std::optional<PageEdits> offered;
     std::optional<PageEdits> answer;
-    pdf.setEditQuestion([&](const QImage &, const PageEdits &found) {
+    QImage edited;
+    pdf.setEditQuestion([&](const QImage &picture, const PageEdits &found) {
         offered = found;
+        edited = picture;
         return answer;
     });
     QAction *edit = frame->commandAction(CommandId::EditAndAddPage);
@@ -79,6 +82,7 @@ TEST_F(PdfCommandsTest, EditAndAddPageAddsThePageAsEdited)
     ASSERT_TRUE(waitUntil([&] { return pdf.pages().count() > 0; }));
     pdf.finishCleaning();
     ASSERT_EQ(pdf.pages().count(), 1);
+    answer->skew = PageCleanup::skewOf(edited, *answer);
     EXPECT_EQ(pdf.pages().page(0).edits, *answer);
 }
 
