@@ -199,8 +199,9 @@ void BM_CorpusQuality(benchmark::State &state)
             referenceEdits.corners = reference.corners;
             squareError += characterErrorRate(
                 truth,
-                wordsRead(*recognizer, PageCleanup::render(reference.picture, referenceEdits)));
-            // Before: the picture as it was, read as the export read it.
+                wordsRead(*recognizer,
+                          PageCleanup::renderForReading(reference.picture, referenceEdits).page));
+            // Before: the picture as it was, read as the export reads it.
             rawError += characterErrorRate(truth, wordsRead(*recognizer, scene.picture));
             if (!suggestion.sheetFound)
                 continue;
@@ -212,13 +213,16 @@ void BM_CorpusQuality(benchmark::State &state)
             worstSkew = std::max(worstSkew, skew);
             cleanError += characterErrorRate(
                 truth,
-                wordsRead(*recognizer, PageCleanup::render(scene.picture, suggestion.edits)));
+                wordsRead(*recognizer,
+                          PageCleanup::renderForReading(scene.picture, suggestion.edits).page));
+            // 8 pt: Grey as the text layer reads it, black and white as its page itself reads.
             if (c.setup.points <= 8) {
                 ++smallPrint;
                 PageEdits mode = suggestion.edits;
                 mode.colourMode = PageEdits::ColourMode::Grey;
                 greyError += characterErrorRate(
-                    truth, wordsRead(*recognizer, PageCleanup::render(scene.picture, mode)));
+                    truth,
+                    wordsRead(*recognizer, PageCleanup::renderForReading(scene.picture, mode).page));
                 mode.colourMode = PageEdits::ColourMode::BlackAndWhite;
                 bilevelError += characterErrorRate(
                     truth, wordsRead(*recognizer, PageCleanup::render(scene.picture, mode)));

@@ -9,10 +9,10 @@ constexpr double Sharpening = 2.0;
 } // namespace
 
 namespace LensBlur {
-cv::Mat sharpened(const cv::Mat &grey)
+cv::Mat sharpened(const cv::Mat &grey, double scale)
 {
     cv::Mat blurred;
-    cv::GaussianBlur(grey, blurred, cv::Size(), BlurSigma);
+    cv::GaussianBlur(grey, blurred, cv::Size(), BlurSigma * scale);
     cv::Mat sharp;
     cv::addWeighted(grey, 1 + Sharpening, blurred, -Sharpening, 0, sharp);
     return sharp;

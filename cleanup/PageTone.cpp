@@ -60,7 +60,14 @@ struct Thresholding
     float sauvolaFactor = MeasuringSauvolaFactor;
     // Sharpened, and its edge left white.
     bool forReading = false;
+    // The page's scale: so many times the camera's.
+    double enlargedBy = 1;
 };
+
+float enlargementFor(float largestEnlargement, int height)
+{
+    return std::min(largestEnlargement, float(ThresholdHeight) / float(std::max(1, height)));
+}
 
 QImage bilevel(const QImage &page, const Thresholding &how)
 {
@@ -70,9 +77,9 @@ QImage bilevel(const QImage &page, const Thresholding &how)
     const QImage level = ImageViews::imageOf(even.get());
     cv::Mat grey = ImageViews::sharedMat(level);
     if (how.forReading)
-        grey = LensBlur::sharpened(grey);
-    const float enlargement = std::min(how.largestEnlargement,
-                                       float(ThresholdHeight) / float(std::max(1, page.height())));
+        grey = LensBlur::sharpened(grey, how.enlargedBy);
+    const float enlargement =
+        enlargementFor(how.largestEnlargement / float(how.enlargedBy), page.height());
     const bool enlarged = enlargement > 1.1F;
     if (enlarged) {
         // Cubic: enlarged linearly, the blurred strokes of 8-point print came out ragged, and
@@ -93,7 +100,8 @@ QImage bilevel(const QImage &page, const Thresholding &how)
         return {};
     const PixPtr bilevelPix(result);
     if (how.forReading) {
-        const int edge = int(std::ceil(float(SheetEdge) * (enlarged ? enlargement : 1)));
+        const int edge = int(
+            std::ceil(float(SheetEdge) * float(how.enlargedBy) * (enlarged ? enlargement : 1)));
         pixSetOrClearBorder(bilevelPix.get(), edge, edge, edge, edge, PIX_CLR);
     }
     return ImageViews::imageOf(bilevelPix.get());
@@ -117,8 +125,14 @@ QImage blackAndWhite(const QImage &page, float largestEnlargement)
     return bilevel(page, {largestEnlargement, MeasuringSauvolaFactor, false});
 }
 
-QImage readableBlackAndWhite(const QImage &page)
+QImage readableBlackAndWhite(const QImage &page, double enlargedBy)
 {
-    return bilevel(page, {ReadingEnlargement, ReadingSauvolaFactor, true});
+    return bilevel(page, {ReadingEnlargement, ReadingSauvolaFactor, true, enlargedBy});
+}
+
+double readableEnlargement(int height)
+{
+    const float enlargement = enlargementFor(ReadingEnlargement, height);
+    return enlargement > 1.1F ? enlargement : 1;
 }
 } // namespace PageTone

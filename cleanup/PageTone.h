@@ -16,6 +16,10 @@ QImage grey(const QImage &page);
 // strokes of small print are only a pixel or two wide there and keep their shape only so.
 QImage blackAndWhite(const QImage &page, float largestEnlargement = 3);
 // The page in black and white to be read and shown: as blackAndWhite(), but sharpened against
-// the lens blur and thresholded gentler, so that the grey strokes of 8-point print stay whole.
-QImage readableBlackAndWhite(const QImage &page);
+// the lens blur and thresholded gentler, so that the grey strokes of 8-point print stay whole;
+// a page already enlargedBy times the camera's scale is enlarged only the rest of the way.
+QImage readableBlackAndWhite(const QImage &page, double enlargedBy = 1);
+// How many times the camera's scale readableBlackAndWhite() thresholds a page of a camera's
+// height at: a page squared at that scale in the first place is resampled once only.
+double readableEnlargement(int height);
 } // namespace PageTone

@@ -50,10 +50,11 @@ QSize straightenedSize(const SheetCorners &corners)
     return QSize(int(std::lround(width)), int(std::lround(width / proportion)));
 }
 
-QImage straighten(const QImage &picture, const SheetCorners &corners, double skew)
+QImage straighten(const QImage &picture, const SheetCorners &corners, double skew, double scale)
 {
-    const QSize size = straightenedSize(corners);
-    if (size.isEmpty() || picture.isNull())
+    const QSize size = straightenedSize(corners) * scale;
+    if (size.isEmpty() || picture.isNull() || size.width() > LongestSide ||
+        size.height() > LongestSide)
         return {};
     // OpenCV puts a pixel's centre on whole coordinates; a corner is on the pixels' grid.
     std::array<cv::Point2f, 4> from;

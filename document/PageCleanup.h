@@ -15,6 +15,17 @@ namespace PageCleanup {
 // Colour as photographed). Safe to use on any thread.
 QImage render(const QImage &source, const PageEdits &edits);
 
+struct Enlarged
+{
+    QImage page;
+    // Its pixels per pixel of the camera's picture.
+    double scale = 1;
+};
+// The page of render() to be read for its text: in grey unless it is in colour, and squared at
+// a larger scale where it is squared to corners, so that small print keeps its letters. Safe to
+// use on any thread.
+Enlarged renderForReading(const QImage &source, const PageEdits &edits);
+
 // The skew of the print on the page that edits' corners square on picture, in degrees
 // clockwise to turn it level; 0 when the page holds too little print to tell.
 double skewOf(const QImage &picture, const PageEdits &edits);

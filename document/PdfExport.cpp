@@ -92,22 +92,19 @@ PdfDocumentInfo completed(PdfDocumentInfo info, const QString &path)
     return info;
 }
 
-// The text of the page that edits make of photographed. A black-and-white page has lost the
-// grey of the edges of its small print, by which letters are told apart: its text is read on
-// the grey page it was made of, and placed on it at its own scale.
+// The text of the page that edits make of photographed, read off the page made for reading (in
+// grey, squared at a larger scale) and placed on the page at its own scale.
 PageReading readingOf(const QImage &page, const QImage &photographed, const PageEdits &edits,
                       TextRecognizer &recognizer, const TextRecognizer::CancelCheck &cancelled)
 {
-    if (edits.colourMode != PageEdits::ColourMode::BlackAndWhite)
-        return recognizer.recognize(page, cancelled);
-    PageEdits greyEdits = edits;
-    greyEdits.colourMode = PageEdits::ColourMode::Grey;
-    const QImage grey = PageCleanup::render(photographed, greyEdits);
-    PageReading reading = recognizer.recognize(grey, cancelled);
-    if (grey.isNull())
+    const PageCleanup::Enlarged read = PageCleanup::renderForReading(photographed, edits);
+    PageReading reading = recognizer.recognize(read.page, cancelled);
+    if (read.page.isNull())
         return reading;
+    // The print's size as the camera saw it.
+    reading.xHeight /= read.scale;
     // Enlarged alike both ways.
-    const double scale = double(page.width()) / grey.width();
+    const double scale = double(page.width()) / read.page.width();
     for (RecognizedWord &word : reading.words) {
         word.baselineStart *= scale;
         word.length *= scale;

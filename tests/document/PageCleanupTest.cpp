@@ -138,6 +138,41 @@ TEST(CleanedSmallPrint, IsReadWhole)
     EXPECT_LT(characterErrorRate(scene.text, text), 30) << text.toStdString();
 }
 
+// A page is read off a page squared larger only where it is squared to its corners in one
+// resampling; a page without corners or flattened is read at the scale it is made at.
+TEST(PageForReading, IsSquaredLargerOnlyWhereItIsSquaredToItsCorners)
+{
+    SheetSetup setup;
+    setup.text = Orchard;
+    setup.skew = 4;
+    const TypesetSheet scene = typesetSheet(setup);
+    PageEdits squared;
+    squared.corners = scene.corners;
+    PageEdits bilevel = squared;
+    bilevel.colourMode = PageEdits::ColourMode::BlackAndWhite;
+    PageEdits flattened = squared;
+    flattened.flatten = true;
+    struct Case
+    {
+        const char *name;
+        PageEdits edits;
+        double scale;
+    };
+    for (const Case &c : {Case{"squared", squared, 2}, Case{"black and white", bilevel, 2},
+                          Case{"whole picture", PageEdits{}, 1},
+                          Case{"flattened", flattened, 1}}) {
+        PageEdits asMade = c.edits;
+        asMade.colourMode = PageEdits::ColourMode::Colour;
+        const QSize made = PageCleanup::render(scene.picture, asMade).size();
+        const PageCleanup::Enlarged read = PageCleanup::renderForReading(scene.picture, c.edits);
+        EXPECT_EQ(read.scale, c.scale) << c.name;
+        EXPECT_NEAR(read.page.width(), made.width() * c.scale, 1) << c.name;
+        if (c.edits.colourMode == PageEdits::ColourMode::BlackAndWhite) {
+            EXPECT_EQ(read.page.depth(), 8) << c.name;
+        }
+    }
+}
+
 // 8-point print on a sheet lit from one side, in black and white: thresholded as the lines are
 // measured, its blurred strokes broke into dots and half its characters were read wrong.
 TEST(CleanedSmallPrint, IsReadInBlackAndWhite)
