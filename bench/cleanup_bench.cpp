@@ -133,6 +133,13 @@ bool upright(const TypesetSheet &scene, const PageEdits &edits)
     return true;
 }
 
+// The words of the page that edits make of picture, as the PDF's text layer reads them.
+QString textOf(TextRecognizer &recognizer, const QImage &picture, const PageEdits &edits)
+{
+    const PageCleanup::Enlarged page = PageCleanup::renderForReading(picture, edits);
+    return wordsRead(recognizer, page.page, page.scale);
+}
+
 void BM_CleanPage(benchmark::State &state)
 {
     const TypesetSheet scene = typesetSheet(laid(corpus()[std::size_t(state.range(0))]));
@@ -199,8 +206,7 @@ void BM_CorpusQuality(benchmark::State &state)
             referenceEdits.corners = reference.corners;
             squareError += characterErrorRate(
                 truth,
-                wordsRead(*recognizer,
-                          PageCleanup::renderForReading(reference.picture, referenceEdits).page));
+                textOf(*recognizer, reference.picture, referenceEdits));
             // Before: the picture as it was, read as the export reads it.
             rawError += characterErrorRate(truth, wordsRead(*recognizer, scene.picture));
             if (!suggestion.sheetFound)
@@ -213,16 +219,14 @@ void BM_CorpusQuality(benchmark::State &state)
             worstSkew = std::max(worstSkew, skew);
             cleanError += characterErrorRate(
                 truth,
-                wordsRead(*recognizer,
-                          PageCleanup::renderForReading(scene.picture, suggestion.edits).page));
+                textOf(*recognizer, scene.picture, suggestion.edits));
             // 8 pt: Grey as the text layer reads it, black and white as its page itself reads.
             if (c.setup.points <= 8) {
                 ++smallPrint;
                 PageEdits mode = suggestion.edits;
                 mode.colourMode = PageEdits::ColourMode::Grey;
                 greyError += characterErrorRate(
-                    truth,
-                    wordsRead(*recognizer, PageCleanup::renderForReading(scene.picture, mode).page));
+                    truth, textOf(*recognizer, scene.picture, mode));
                 mode.colourMode = PageEdits::ColourMode::BlackAndWhite;
                 bilevelError += characterErrorRate(
                     truth, wordsRead(*recognizer, PageCleanup::render(scene.picture, mode)));

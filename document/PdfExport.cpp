@@ -98,7 +98,7 @@ PageReading readingOf(const QImage &page, const QImage &photographed, const Page
                       TextRecognizer &recognizer, const TextRecognizer::CancelCheck &cancelled)
 {
     const PageCleanup::Enlarged read = PageCleanup::renderForReading(photographed, edits);
-    PageReading reading = recognizer.recognize(read.page, cancelled);
+    PageReading reading = recognizer.recognize(read.page, cancelled, read.scale);
     if (read.page.isNull())
         return reading;
     // The print's size as the camera saw it.

@@ -122,7 +122,7 @@ cv::Rect sheetArea(const cv::Mat &grey, const std::optional<SheetOutline> &sheet
 }
 } // namespace
 
-ReadingPicture::ReadingPicture(const QImage &picture)
+ReadingPicture::ReadingPicture(const QImage &picture, double enlargement)
 {
     const QImage greyPicture = picture.convertToFormat(QImage::Format_Grayscale8);
     cv::Mat grey = greyMatrix(greyPicture).clone();
@@ -133,7 +133,7 @@ ReadingPicture::ReadingPicture(const QImage &picture)
     const cv::Mat even = evenlyLit(grey(crop));
     // The lines are measured unsharpened: the mask's grain broke their measure.
     m_lines = measurePrintLines(greyImage(even));
-    const cv::Mat lit = LensBlur::sharpened(even);
+    const cv::Mat lit = LensBlur::sharpened(even, enlargement);
     m_factor = ReadingScale::factorFor(m_lines.xHeight);
 
     // Turned about the area's centre and scaled, then moved to start at the image's origin.

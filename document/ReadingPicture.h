@@ -13,7 +13,8 @@
 class ReadingPicture
 {
 public:
-    explicit ReadingPicture(const QImage &picture);
+    // A picture enlarged from the camera's scale is sharpened against as much wider a blur.
+    explicit ReadingPicture(const QImage &picture, double enlargement = 1);
 
     // 8-bit grey; upside down as asked.
     QImage image(bool upsideDown) const;

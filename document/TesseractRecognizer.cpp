@@ -79,9 +79,10 @@ std::unique_ptr<TesseractRecognizer> TesseractRecognizer::create(const QString &
         new TesseractRecognizer(std::move(readers), std::move(orientation)));
 }
 
-PageReading TesseractRecognizer::recognize(const QImage &picture, const CancelCheck &cancelled)
+PageReading TesseractRecognizer::recognize(const QImage &picture, const CancelCheck &cancelled,
+                                           double enlargement)
 {
-    const ReadingPicture page(picture);
+    const ReadingPicture page(picture, enlargement);
     PageReading result;
     result.xHeight = page.xHeight();
     if (cancelled())

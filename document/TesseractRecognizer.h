@@ -27,7 +27,8 @@ public:
     static std::unique_ptr<TesseractRecognizer> create(const QString &language, int threads = 2);
     ~TesseractRecognizer() override;
 
-    PageReading recognize(const QImage &picture, const CancelCheck &cancelled) override;
+    PageReading recognize(const QImage &picture, const CancelCheck &cancelled,
+                          double enlargement = 1) override;
 
 private:
     TesseractRecognizer(std::vector<std::unique_ptr<TesseractReader>> readers,

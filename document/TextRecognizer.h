@@ -41,5 +41,7 @@ public:
 
     virtual ~TextRecognizer() = default;
     // Read in whichever orientation the text stands; no words once cancelled() has turned true.
-    virtual PageReading recognize(const QImage &picture, const CancelCheck &cancelled) = 0;
+    // A picture enlarged from the camera's scale says by how much: its blur is as much wider.
+    virtual PageReading recognize(const QImage &picture, const CancelCheck &cancelled,
+                                  double enlargement = 1) = 0;
 };

@@ -260,7 +260,7 @@ public:
     explicit PrintOfSize(double xHeight)
         : m_xHeight(xHeight)
     {}
-    PageReading recognize(const QImage &, const CancelCheck &) override
+    PageReading recognize(const QImage &, const CancelCheck &, double) override
     {
         return {{{QStringLiteral("word"), QPointF(10, 20), 30, 10}}, 0, m_xHeight};
     }

@@ -26,7 +26,7 @@ using PdfTools::textOf;
 class FixedWords : public TextRecognizer
 {
 public:
-    PageReading recognize(const QImage &, const CancelCheck &) override
+    PageReading recognize(const QImage &, const CancelCheck &, double) override
     {
         // The PDF's own delimiters, and letters of several scripts.
         static const QStringList Words{QStringLiteral("Grüße"),  QStringLiteral("(a\\b)"),
@@ -44,7 +44,7 @@ public:
 class NumberFromWidth : public TextRecognizer
 {
 public:
-    PageReading recognize(const QImage &picture, const CancelCheck &) override
+    PageReading recognize(const QImage &picture, const CancelCheck &, double) override
     {
         QThread::msleep(std::max(0, 60 - 6 * picture.width()));
         return {{{QStringLiteral("page%1").arg(picture.width()), QPointF(1, 5), 4, 4}}};
@@ -114,7 +114,7 @@ public:
     explicit CornerWord(std::atomic_int &depth)
         : m_depth(depth)
     {}
-    PageReading recognize(const QImage &picture, const CancelCheck &) override
+    PageReading recognize(const QImage &picture, const CancelCheck &, double) override
     {
         m_depth = picture.depth();
         return {{{QStringLiteral("corner"), QPointF(picture.width() * 0.8, picture.height() * 0.9),
