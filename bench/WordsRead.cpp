@@ -6,8 +6,10 @@
 QString wordsRead(TextRecognizer &recognizer, const QImage &page, double enlargement)
 {
     QStringList words;
-    for (const RecognizedWord &word :
-         recognizer.recognize(page, [] { return false; }, enlargement).words)
+    for (const RecognizedWord &word : recognizer
+                                          .recognize(
+                                              page, [] { return false; }, enlargement)
+                                          .words)
         words << word.text;
     return words.join(u' ');
 }

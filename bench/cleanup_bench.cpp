@@ -204,9 +204,8 @@ void BM_CorpusQuality(benchmark::State &state)
             const TypesetSheet reference = typesetSheet(laid(c, true));
             PageEdits referenceEdits;
             referenceEdits.corners = reference.corners;
-            squareError += characterErrorRate(
-                truth,
-                textOf(*recognizer, reference.picture, referenceEdits));
+            squareError +=
+                characterErrorRate(truth, textOf(*recognizer, reference.picture, referenceEdits));
             // Before: the picture as it was, read as the export reads it.
             rawError += characterErrorRate(truth, wordsRead(*recognizer, scene.picture));
             if (!suggestion.sheetFound)
@@ -217,16 +216,14 @@ void BM_CorpusQuality(benchmark::State &state)
             const double skew = std::abs(residualSkew(scene, suggestion.edits));
             meanSkew += skew;
             worstSkew = std::max(worstSkew, skew);
-            cleanError += characterErrorRate(
-                truth,
-                textOf(*recognizer, scene.picture, suggestion.edits));
+            cleanError +=
+                characterErrorRate(truth, textOf(*recognizer, scene.picture, suggestion.edits));
             // 8 pt: Grey as the text layer reads it, black and white as its page itself reads.
             if (c.setup.points <= 8) {
                 ++smallPrint;
                 PageEdits mode = suggestion.edits;
                 mode.colourMode = PageEdits::ColourMode::Grey;
-                greyError += characterErrorRate(
-                    truth, textOf(*recognizer, scene.picture, mode));
+                greyError += characterErrorRate(truth, textOf(*recognizer, scene.picture, mode));
                 mode.colourMode = PageEdits::ColourMode::BlackAndWhite;
                 bilevelError += characterErrorRate(
                     truth, wordsRead(*recognizer, PageCleanup::render(scene.picture, mode)));

@@ -100,8 +100,8 @@ QImage bilevel(const QImage &page, const Thresholding &how)
         return {};
     const PixPtr bilevelPix(result);
     if (how.forReading) {
-        const int edge = int(
-            std::ceil(float(SheetEdge) * float(how.enlargedBy) * (enlarged ? enlargement : 1)));
+        const int edge =
+            int(std::ceil(float(SheetEdge) * float(how.enlargedBy) * (enlarged ? enlargement : 1)));
         pixSetOrClearBorder(bilevelPix.get(), edge, edge, edge, edge, PIX_CLR);
     }
     return ImageViews::imageOf(bilevelPix.get());

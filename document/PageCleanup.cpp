@@ -41,9 +41,9 @@ Enlarged shaped(const QImage &source, const PageEdits &edits, double scale)
     // the scale its flattening was measured at.
     if (!edits.corners || edits.flatten || Perspective::straightenedSize(*edits.corners).isEmpty())
         scale = 1;
-    Enlarged made{squared(source, edits, std::abs(edits.skew) >= NegligibleSkew ? edits.skew : 0,
-                          scale),
-                  scale};
+    Enlarged made{
+        squared(source, edits, std::abs(edits.skew) >= NegligibleSkew ? edits.skew : 0, scale),
+        scale};
     if (edits.flatten) {
         if (std::optional<QImage> flat = Dewarp::flatten(made.page))
             made.page = *std::move(flat);
@@ -88,8 +88,8 @@ QImage render(const QImage &source, const PageEdits &edits)
         return source;
     if (edits.colourMode == PageEdits::ColourMode::BlackAndWhite) {
         // Squared at the scale it is thresholded at, in one resampling.
-        const Enlarged page = shaped(
-            source, edits, PageTone::readableEnlargement(uprightHeight(source, edits)));
+        const Enlarged page =
+            shaped(source, edits, PageTone::readableEnlargement(uprightHeight(source, edits)));
         return PageTone::readableBlackAndWhite(page.page, page.scale);
     }
     const QImage page = shaped(source, edits, 1).page;

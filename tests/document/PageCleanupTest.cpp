@@ -159,8 +159,7 @@ TEST(PageForReading, IsSquaredLargerOnlyWhereItIsSquaredToItsCorners)
         double scale;
     };
     for (const Case &c : {Case{"squared", squared, 2}, Case{"black and white", bilevel, 2},
-                          Case{"whole picture", PageEdits{}, 1},
-                          Case{"flattened", flattened, 1}}) {
+                          Case{"whole picture", PageEdits{}, 1}, Case{"flattened", flattened, 1}}) {
         PageEdits asMade = c.edits;
         asMade.colourMode = PageEdits::ColourMode::Colour;
         const QSize made = PageCleanup::render(scene.picture, asMade).size();
