@@ -101,10 +101,10 @@ Enlarged renderForReading(const QImage &source, const PageEdits &edits)
     if (source.isNull())
         return {source, 1};
     Enlarged page = shaped(source, edits, ReadingEnlargement);
-    // Read in grey with the light evened out, whatever the page's mode: thresholded, small
-    // print loses letters; in colour as photographed, the grain of a page of little print came
-    // out so strong that Tesseract's layout took the print for no text at all.
-    page.page = PageTone::grey(page.page);
+    // Black and white is read in grey: thresholded, small print's strokes lose letters. Colour
+    // is read as photographed: read in grey too, the simulator's 8-point sheet came out unread.
+    if (edits.colourMode != PageEdits::ColourMode::Colour)
+        page.page = PageTone::grey(page.page);
     return page;
 }
 

@@ -138,8 +138,9 @@ TEST(CleanedSmallPrint, IsReadWhole)
     EXPECT_LT(characterErrorRate(scene.text, text), 30) << text.toStdString();
 }
 
-// A page is read in grey, off a page squared larger only where it is squared to its corners in
-// one resampling; a page without corners or flattened is read at the scale it is made at.
+// A page is read off a page squared larger only where it is squared to its corners in one
+// resampling; a page without corners or flattened is read at the scale it is made at; black and
+// white is read in grey.
 TEST(PageForReading, IsSquaredLargerOnlyWhereItIsSquaredToItsCorners)
 {
     SheetSetup setup;
@@ -166,7 +167,9 @@ TEST(PageForReading, IsSquaredLargerOnlyWhereItIsSquaredToItsCorners)
         const PageCleanup::Enlarged read = PageCleanup::renderForReading(scene.picture, c.edits);
         EXPECT_EQ(read.scale, c.scale) << c.name;
         EXPECT_NEAR(read.page.width(), made.width() * c.scale, 1) << c.name;
-        EXPECT_EQ(read.page.format(), QImage::Format_Grayscale8) << c.name;
+        if (c.edits.colourMode == PageEdits::ColourMode::BlackAndWhite) {
+            EXPECT_EQ(read.page.format(), QImage::Format_Grayscale8) << c.name;
+        }
     }
 }
 
