@@ -24,10 +24,10 @@ constexpr double NegligibleSkew = 0.03;
 // benchmark's sheets a page so read had three times as many characters wrong.
 constexpr double ReadingEnlargement = 2;
 
-QImage squared(const QImage &source, const PageEdits &edits, double skew = 0, double scale = 1)
+QImage squared(const QImage &source, const PageEdits &edits, double skew = 0)
 {
     if (edits.corners) {
-        const QImage page = Perspective::straighten(source, *edits.corners, skew, scale);
+        const QImage page = Perspective::straighten(source, *edits.corners, skew);
         if (!page.isNull())
             return page;
     }
@@ -37,13 +37,14 @@ QImage squared(const QImage &source, const PageEdits &edits, double skew = 0, do
 // The page of edits before its colour mode, squared at up to scale times the camera's scale.
 Enlarged shaped(const QImage &source, const PageEdits &edits, double scale)
 {
+    const double skew = std::abs(edits.skew) >= NegligibleSkew ? edits.skew : 0;
     // Only a page squared to its corners is resampled once anyway; a bowed page is flattened at
-    // the scale its flattening was measured at.
-    if (!edits.corners || edits.flatten || Perspective::straightenedSize(*edits.corners).isEmpty())
-        scale = 1;
-    Enlarged made{
-        squared(source, edits, std::abs(edits.skew) >= NegligibleSkew ? edits.skew : 0, scale),
-        scale};
+    // the scale its flattening was measured at; a page too large to enlarge stays as it is.
+    Enlarged made{{}, 1};
+    if (edits.corners && !edits.flatten && scale != 1)
+        made = {Perspective::straighten(source, *edits.corners, skew, scale), scale};
+    if (made.page.isNull())
+        made = {squared(source, edits, skew), 1};
     if (edits.flatten) {
         if (std::optional<QImage> flat = Dewarp::flatten(made.page))
             made.page = *std::move(flat);

@@ -139,8 +139,8 @@ TEST(CleanedSmallPrint, IsReadWhole)
 }
 
 // A page is read off a page squared larger only where it is squared to its corners in one
-// resampling; a page without corners or flattened is read at the scale it is made at; black and
-// white is read in grey.
+// resampling; a page without corners, flattened or too large is read at the scale it is made at;
+// black and white is read in grey.
 TEST(PageForReading, IsSquaredLargerOnlyWhereItIsSquaredToItsCorners)
 {
     SheetSetup setup;
@@ -153,18 +153,28 @@ TEST(PageForReading, IsSquaredLargerOnlyWhereItIsSquaredToItsCorners)
     bilevel.colourMode = PageEdits::ColourMode::BlackAndWhite;
     PageEdits flattened = squared;
     flattened.flatten = true;
+    // Twice as large, its page would be larger than any page is made.
+    QImage large(4400, 3000, QImage::Format_Grayscale8);
+    large.fill(200);
+    PageEdits wholeLarge;
+    wholeLarge.corners =
+        SheetCorners{QPointF(0, 0), QPointF(4400, 0), QPointF(4400, 3000), QPointF(0, 3000)};
     struct Case
     {
         const char *name;
+        QImage picture;
         PageEdits edits;
         double scale;
     };
-    for (const Case &c : {Case{"squared", squared, 2}, Case{"black and white", bilevel, 2},
-                          Case{"whole picture", PageEdits{}, 1}, Case{"flattened", flattened, 1}}) {
+    for (const Case &c : {Case{"squared", scene.picture, squared, 2},
+                          Case{"black and white", scene.picture, bilevel, 2},
+                          Case{"whole picture", scene.picture, PageEdits{}, 1},
+                          Case{"flattened", scene.picture, flattened, 1},
+                          Case{"too large to enlarge", large, wholeLarge, 1}}) {
         PageEdits asMade = c.edits;
         asMade.colourMode = PageEdits::ColourMode::Colour;
-        const QSize made = PageCleanup::render(scene.picture, asMade).size();
-        const PageCleanup::Enlarged read = PageCleanup::renderForReading(scene.picture, c.edits);
+        const QSize made = PageCleanup::render(c.picture, asMade).size();
+        const PageCleanup::Enlarged read = PageCleanup::renderForReading(c.picture, c.edits);
         EXPECT_EQ(read.scale, c.scale) << c.name;
         EXPECT_NEAR(read.page.width(), made.width() * c.scale, 1) << c.name;
         if (c.edits.colourMode == PageEdits::ColourMode::BlackAndWhite) {
