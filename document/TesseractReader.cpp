@@ -178,6 +178,8 @@ TesseractReader::Reading TesseractReader::read(const QImage &grey, int resolutio
                       baselineAt(*it, left, lineBottom));
         reading.words.push_back(
             {text, place.baselineStart + offset, place.length, place.lineHeight, 90.0 * int(up)});
+        reading.boxes.push_back(
+            QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).translated(offset.toPoint()));
         if (it->Confidence(Word) >= ConfidentWord)
             reading.confidentLetters += text.size();
     }
@@ -192,11 +194,18 @@ TesseractReader::Reading TesseractReader::readBlock(const QImage &grey, int reso
     Reading reading = read(grey, resolution, cancelled, block);
     // Laid out afresh on its own, a block of small print on grainy paper was taken for no text at
     // all, although the page's layout had found it text: then it is read as one block.
-    if (reading.words.empty() && !cancelled()) {
-        m_api->SetPageSegMode(tesseract::PSM_SINGLE_BLOCK);
-        reading = read(grey, resolution, cancelled, block);
-        m_api->SetPageSegMode(tesseract::PSM_AUTO);
-    }
+    if (reading.words.empty() && !cancelled())
+        reading = readAsOneBlock(grey, resolution, cancelled, block);
+    return reading;
+}
+
+TesseractReader::Reading
+TesseractReader::readAsOneBlock(const QImage &grey, int resolution,
+                                const TextRecognizer::CancelCheck &cancelled, const QRect &part)
+{
+    m_api->SetPageSegMode(tesseract::PSM_SINGLE_BLOCK);
+    Reading reading = read(grey, resolution, cancelled, part);
+    m_api->SetPageSegMode(tesseract::PSM_AUTO);
     return reading;
 }
 

@@ -23,6 +23,8 @@ public:
     struct Reading
     {
         std::vector<RecognizedWord> words;
+        // Each word's box in the picture read, in the words' order.
+        std::vector<QRect> boxes;
         // Letters of words read with confidence: of two readings of the same print, the one
         // with more of them has it the right way up.
         qsizetype confidentLetters = 0;
@@ -40,6 +42,9 @@ public:
     // The words of one of textBlocks' blocks, placed in the picture.
     Reading readBlock(const QImage &grey, int resolution,
                       const TextRecognizer::CancelCheck &cancelled, const QRect &block);
+    // The words of part of the picture read as one block of lines, without a layout of its own.
+    Reading readAsOneBlock(const QImage &grey, int resolution,
+                           const TextRecognizer::CancelCheck &cancelled, const QRect &part);
     // Tesseract's orientation scores for the picture as it is and upside down; false when it
     // found too little to judge.
     bool detectOrientation(const QImage &grey, int resolution, double *upright, double *upsideDown);

@@ -4,6 +4,7 @@
 #include "document/DocumentLogging.h"
 #include "document/ReadingPicture.h"
 #include "document/ReadingScale.h"
+#include "document/UnreadPrint.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +18,41 @@ void append(Reading &to, Reading &&from)
 {
     to.words.insert(to.words.end(), std::make_move_iterator(from.words.begin()),
                     std::make_move_iterator(from.words.end()));
+    to.boxes.insert(to.boxes.end(), from.boxes.begin(), from.boxes.end());
     to.confidentLetters += from.confidentLetters;
+}
+
+// Where the words of an area read on its own go in the page's reading order: after the last word
+// above it in its column, else before the first below it there, else last.
+std::size_t placeInOrder(const std::vector<QRect> &boxes, const QRect &area)
+{
+    const auto sharesColumn = [&area](const QRect &box) {
+        return box.left() <= area.right() && box.right() >= area.left();
+    };
+    for (std::size_t i = boxes.size(); i-- > 0;) {
+        if (sharesColumn(boxes[i]) && boxes[i].center().y() < area.top())
+            return i + 1;
+    }
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        if (sharesColumn(boxes[i]) && boxes[i].center().y() > area.bottom())
+            return i;
+    }
+    return boxes.size();
+}
+
+// An area read again counts when most of its letters were read confidently: a blot, a drawing or
+// the grain of the paper reads as a few unsure letters.
+qsizetype lettersOf(const Reading &reading)
+{
+    qsizetype letters = 0;
+    for (const RecognizedWord &word : reading.words)
+        letters += word.text.size();
+    return letters;
+}
+
+bool readConfidently(const Reading &reading)
+{
+    return lettersOf(reading) > 0 && 2 * reading.confidentLetters >= lettersOf(reading);
 }
 
 // Two readings, the first on a thread of its own while the second runs on this one where each
@@ -152,6 +187,14 @@ Reading TesseractRecognizer::read(const ReadingPicture &page, bool upsideDown,
 {
     const QImage image = page.image(upsideDown);
     const int resolution = ReadingScale::resolutionFor(page.imageXHeight());
+    Reading reading = readLayout(image, resolution, cancelled);
+    readLeftOut(reading, image, resolution, page.imageXHeight(), cancelled);
+    return reading;
+}
+
+Reading TesseractRecognizer::readLayout(const QImage &image, int resolution,
+                                        const CancelCheck &cancelled)
+{
     TesseractReader &first = *m_readers.front();
     const std::vector<QRect> blocks =
         m_readers.size() > 1 ? first.textBlocks(image, resolution) : std::vector<QRect>{};
@@ -171,6 +214,54 @@ Reading TesseractRecognizer::read(const ReadingPicture &page, bool upsideDown,
         [&] { return readBlocks(first, 0, cut); });
     append(earlier, std::move(later));
     return earlier;
+}
+
+void TesseractRecognizer::readLeftOut(Reading &reading, const QImage &image, int resolution,
+                                      double xHeight, const CancelCheck &cancelled)
+{
+    // Letters' dots and commas are too small to count: they lie a little outside an area.
+    const int margin = int(std::ceil(xHeight / 2));
+    for (QRect area : UnreadPrint::areas(image, xHeight, reading.boxes)) {
+        if (cancelled())
+            return;
+        // An area that shares rows with words read (the rest of a line whose start was left
+        // out) is read again with them, and its reading takes their place.
+        std::vector<std::size_t> replaced;
+        area.adjust(-margin, -margin, margin, margin);
+        for (bool grown = true; grown;) {
+            grown = false;
+            for (std::size_t i = 0; i < reading.boxes.size(); ++i) {
+                if (reading.boxes[i].intersects(area) && !area.contains(reading.boxes[i])) {
+                    area |= reading.boxes[i];
+                    grown = true;
+                }
+            }
+        }
+        qsizetype replacedLetters = 0;
+        for (std::size_t i = 0; i < reading.boxes.size(); ++i) {
+            if (area.contains(reading.boxes[i])) {
+                replaced.push_back(i);
+                replacedLetters += reading.words[i].text.size();
+            }
+        }
+        Reading more = m_readers.front()->readAsOneBlock(image, resolution, cancelled, area);
+        qCDebug(lcDocument) << "print left out in" << area << "read again:" << more.words.size()
+                            << "words," << more.confidentLetters
+                            << "letters confidently, in place of" << replaced.size() << "words";
+        if (!readConfidently(more) || lettersOf(more) <= replacedLetters)
+            continue;
+        const std::size_t at =
+            replaced.empty() ? placeInOrder(reading.boxes, area) : replaced.front();
+        for (auto i = replaced.rbegin(); i != replaced.rend(); ++i) {
+            reading.words.erase(reading.words.begin() + std::ptrdiff_t(*i));
+            reading.boxes.erase(reading.boxes.begin() + std::ptrdiff_t(*i));
+        }
+        reading.words.insert(reading.words.begin() + std::ptrdiff_t(at), more.words.begin(),
+                             more.words.end());
+        reading.boxes.insert(reading.boxes.begin() + std::ptrdiff_t(at), more.boxes.begin(),
+                             more.boxes.end());
+        reading.confidentLetters += more.confidentLetters;
+    }
 }
 
 namespace RecognitionLanguage {

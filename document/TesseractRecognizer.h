@@ -40,6 +40,13 @@ private:
     // The words of the page read the way up asked, in the image's pixels.
     TesseractReader::Reading read(const ReadingPicture &page, bool upsideDown,
                                   const CancelCheck &cancelled);
+    // The words of the blocks that the page's layout finds.
+    TesseractReader::Reading readLayout(const QImage &image, int resolution,
+                                        const CancelCheck &cancelled);
+    // Adds the words of print that the layout left out, each area read as a block of its own,
+    // in reading order.
+    void readLeftOut(TesseractReader::Reading &reading, const QImage &image, int resolution,
+                     double xHeight, const CancelCheck &cancelled);
 
     // One or two; the first also finds the page's layout.
     std::vector<std::unique_ptr<TesseractReader>> m_readers;

@@ -6,6 +6,7 @@
 #include "document/PrintLines.h"
 #include "document/ReadingPicture.h"
 #include "document/ReadingScale.h"
+#include "document/UnreadPrint.h"
 #include "tests/TestSupport.h"
 #include "tests/support/SimulatorPicture.h"
 
@@ -223,5 +224,37 @@ TEST(PrintLinesPastAFinger, AreFoundLevelAndMeasured)
         EXPECT_EQ(lines.quarterTurns, quarterTurns);
         EXPECT_NEAR(lines.xHeight, xHeight, 0.3 * xHeight) << quarterTurns;
     }
+}
+
+// Two paragraphs, a blot of ink and the paper's grain: print is left out only where a paragraph's
+// letters lie outside every box read; the blot and the grain are no print.
+TEST(UnreadPrint, IsTheParagraphOutsideTheBoxesRead)
+{
+    QImage page(900, 700, QImage::Format_Grayscale8);
+    page.fill(240);
+    QPainter painter(&page);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(24);
+    painter.setFont(font);
+    const QString text = QStringLiteral("Apple trees need a cold winter to set fruit, which is why "
+                                        "the old orchards lie on the northern slopes of the "
+                                        "valley, and the growers count the blossom each spring.");
+    const QRect top(60, 60, 780, 100);
+    const QRect bottom(60, 400, 780, 100);
+    painter.drawText(top, Qt::TextWordWrap, text);
+    painter.drawText(bottom, Qt::TextWordWrap, text);
+    painter.setBrush(Qt::black);
+    painter.drawEllipse(QRect(380, 560, 120, 120));
+    for (int i = 0; i < 400; ++i)
+        page.setPixel((i * 97) % 900, 200 + (i * 53) % 180, 0);
+    painter.end();
+    const double xHeight = QFontMetricsF(font).xHeight();
+
+    const std::vector<QRect> left = UnreadPrint::areas(page, xHeight, {bottom});
+    ASSERT_EQ(left.size(), 1U);
+    EXPECT_TRUE(top.intersects(left[0]));
+    EXPECT_FALSE(left[0].intersects(bottom));
+    EXPECT_GT(left[0].width(), top.width() / 2);
+    EXPECT_TRUE(UnreadPrint::areas(page, xHeight, {top, bottom}).empty());
 }
 } // namespace
