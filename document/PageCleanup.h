@@ -21,9 +21,9 @@ struct Enlarged
     // Its pixels per pixel of the camera's picture.
     double scale = 1;
 };
-// The page of render() to be read for its text: in grey unless it is in colour, and squared at
-// a larger scale where it is squared to corners, so that small print keeps its letters. Safe to
-// use on any thread.
+// The page of render() to be read for its text: in its colours as photographed, whatever its
+// mode, and squared at a larger scale where it is squared to corners, so that small print keeps
+// its letters. Safe to use on any thread.
 Enlarged renderForReading(const QImage &source, const PageEdits &edits);
 
 // The skew of the print on the page that edits' corners square on picture, in degrees
