@@ -10,9 +10,12 @@
 #include "document/PageOrientation.h"
 #include "document/ReadingPicture.h"
 
+#include <QThread>
+#include <QThreadPool>
 #include <QTransform>
 
 #include <cmath>
+#include <future>
 
 namespace {
 using PageCleanup::Enlarged;
@@ -131,7 +134,9 @@ Suggestion suggest(const QImage &picture, const PageEdits &base, Turning turning
         suggestion.edits.corners.reset();
     suggestion.sheetFound = suggestion.edits.corners.has_value();
     const QImage page = squared(picture, suggestion.edits);
-    suggestion.edits.skew = skewOfPage(page);
+    // The skew is measured beside the page's way up, on a thread of its own: neither needs the
+    // other, and together they are most of the clean-up's time.
+    std::future<double> skew = std::async(std::launch::async, [&page] { return skewOfPage(page); });
     // Counted on the squared page as photographed, evened by the reading alone: the Grey tone
     // clips small print's strokes, and on a light desk left their ascenders unsure. The reading
     // levels the lines by its own measure, so the page needs no turn of its skew first.
@@ -139,6 +144,16 @@ Suggestion suggest(const QImage &picture, const PageEdits &base, Turning turning
         if (const std::optional<int> upright = uprightTurns(page))
             suggestion.edits.quarterTurns = *upright;
     }
+    // QImage converts large pictures on Qt's global pool and waits for it. A pool thread that
+    // waits for the skew frees its place in the pool meanwhile: with every thread of the pool
+    // waiting so, the skew's conversions would wait for ever.
+    QThreadPool *pool = QThreadPool::globalInstance();
+    const bool pooled = pool->contains(QThread::currentThread());
+    if (pooled)
+        pool->releaseThread();
+    suggestion.edits.skew = skew.get();
+    if (pooled)
+        pool->reserveThread();
     return suggestion;
 }
 

@@ -11,7 +11,10 @@
 #include "tests/support/SimulatorPicture.h"
 
 #include <QLineF>
+#include <QThreadPool>
 
+#include <chrono>
+#include <future>
 #include <gtest/gtest.h>
 
 namespace {
@@ -76,6 +79,30 @@ INSTANTIATE_TEST_SUITE_P(WaysUp, SuggestedTurns,
                                          TurnCase{"ShortNoteOtherSideways", 3, 3, true},
                                          TurnCase{"ShortNoteUpsideDown", 2, 3, true}),
                          [](const auto &info) { return std::string(info.param.name); });
+
+// The skew is measured on a thread of its own while the page's way up is counted, and QImage
+// converts a camera's picture on Qt's global pool: with the pool's one thread running the clean-up,
+// the conversion had no thread left to run on and the clean-up waited for ever.
+TEST(SuggestedEdits, areFoundOnAPoolWithNoThreadToSpare)
+{
+    SheetSetup setup;
+    setup.desk = 50;
+    setup.fill = 80;
+    setup.skew = 2;
+    const TypesetSheet scene = typesetSheet(setup);
+    QThreadPool *pool = QThreadPool::globalInstance();
+    const int threads = pool->maxThreadCount();
+    pool->setMaxThreadCount(1);
+    std::promise<bool> found;
+    std::future<bool> done = found.get_future();
+    pool->start([&scene, &found] {
+        found.set_value(
+            PageCleanup::suggest(scene.picture, {}, PageCleanup::Turning::ByText).sheetFound);
+    });
+    ASSERT_EQ(done.wait_for(std::chrono::seconds(60)), std::future_status::ready);
+    pool->setMaxThreadCount(threads);
+    EXPECT_TRUE(done.get());
+}
 
 const QString Orchard = QStringLiteral(
     "Apple trees need a cold winter to set fruit, which is why the old orchards lie on the "
