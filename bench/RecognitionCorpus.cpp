@@ -145,8 +145,10 @@ std::vector<Page> pages(const std::string &kind, Part part, int count)
         setup.blur = 0.5 + 0.1 * (random() % 7);
         setup.noise = 2 + int(random() % 4);
         setup.seed = random();
+        SheetSetup clean = setup;
         changes().at(kind)(setup, random);
-        result.push_back({setup, german ? QStringLiteral("deu") : QStringLiteral("eng")});
+        clean.fill = setup.fill;
+        result.push_back({setup, german ? QStringLiteral("deu") : QStringLiteral("eng"), clean});
     }
     return result;
 }

@@ -25,6 +25,11 @@ struct Page
     SheetSetup setup;
     // Tesseract's name of the page's language: "eng" or "deu".
     QString language;
+    // The same page, of the same size on the picture, laid square and upright under even light
+    // on a mid-grey desk: what a degraded kind's error is measured against. The size is kept:
+    // a sheet on a desk in view is smaller on the picture, and smaller print is read worse
+    // whatever lies around it.
+    SheetSetup clean;
 };
 
 // The kinds of page: clean, clean at 10 points, skewed by 1, 3 and 7 degrees, keystoned, lit

@@ -6,8 +6,10 @@
 // alone. The program's text is what `pdftotext -raw` finds in the PDF it writes, so a misplaced
 // word counts as an error too. Counters: the character error rate in percent (mean over the
 // pages), the pages whose print the program measured too small to read well, and the pages it
-// showed the wrong way up. Tesseract works on one thread in both: the program keeps it so itself,
-// the tesseract program is given OMP_THREAD_LIMIT=1 (its waiting threads slow it on busy cores).
+// showed the wrong way up; for a kind of degraded page, the error on each page's clean twin (the
+// same page laid square under even light) and the kind's error over it. Tesseract works on one
+// thread in both: the program keeps it so itself, the tesseract program is given OMP_THREAD_LIMIT=1
+// (its waiting threads slow it on busy cores).
 //
 //   recognition_bench --benchmark_filter=tuning   the part the reading was tuned on
 //   recognition_bench --benchmark_filter=held     pages of texts and fonts never tuned on
@@ -64,15 +66,36 @@ enum class Reader
     TesseractProgram
 };
 
+// The text of the PDF the program writes of the picture, as `pdftotext -raw` finds it.
+QString programText(const QString &pdf, const QImage &picture, const PageReading &reading)
+{
+    QFile file(pdf);
+    if (file.open(QIODevice::WriteOnly)) {
+        PdfWriter writer([&file](QByteArrayView bytes) {
+            return file.write(bytes.data(), bytes.size()) == bytes.size();
+        });
+        writer.begin({});
+        writer.addPage(PdfWriter::preparePage(picture, PageEdits::ColourMode::Colour, reading,
+                                              PdfWriter::paperSize(QLocale::c())));
+        writer.finish();
+    }
+    file.close();
+    return run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+}
+
 void readPages(benchmark::State &state, const std::string &name, const std::string &kind,
                RecognitionCorpus::Part part, Reader reader)
 {
     const std::vector<RecognitionCorpus::Page> pages =
         RecognitionCorpus::pages(kind, part, PagesPerKind);
+    // A kind's pages are drawn at random: the clean twin of each tells what the kind's change
+    // costs, apart from the fonts, sizes and blur the draw gave it.
+    const bool twins = reader == Reader::Program && kind != "clean" && kind != "clean-10pt";
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
     const QString png = dir.filePath(QStringLiteral("page.png"));
     double errors = 0;
+    double twinErrors = 0;
     int smallPrint = 0;
     int wrongWayUp = 0;
     std::size_t next = 0;
@@ -87,20 +110,7 @@ void readPages(benchmark::State &state, const std::string &name, const std::stri
         if (reader == Reader::Program) {
             const PageReading reading = recognizer.recognize(capture.picture, [] { return false; });
             state.PauseTiming();
-            QFile file(pdf);
-            if (file.open(QIODevice::WriteOnly)) {
-                PdfWriter writer([&file](QByteArrayView bytes) {
-                    return file.write(bytes.data(), bytes.size()) == bytes.size();
-                });
-                writer.begin({});
-                writer.addPage(PdfWriter::preparePage(capture.picture,
-                                                      PageEdits::ColourMode::Colour, reading,
-                                                      PdfWriter::paperSize(QLocale::c())));
-                writer.finish();
-            }
-            file.close();
-            text = run(QStringLiteral("pdftotext"),
-                       {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+            text = programText(pdf, capture.picture, reading);
             smallPrint += ReadingScale::tooSmallToRead(reading.xHeight);
             wrongWayUp += reading.quarterTurns != page.setup.quarterTurns;
         } else {
@@ -110,16 +120,33 @@ void readPages(benchmark::State &state, const std::string &name, const std::stri
         }
         const double error = characterErrorRate(capture.sheet.text, text);
         errors += error;
+        double twinError = 0;
+        if (twins) {
+            const SheetCapture twin = sheetCapture(page.clean);
+            twinError = characterErrorRate(
+                twin.sheet.text,
+                programText(pdf, twin.picture,
+                            recognizer.recognize(twin.picture, [] { return false; })));
+            twinErrors += twinError;
+        }
         if (listPages)
-            std::fprintf(stderr, "%s page %zu: %s %g pt, %d column(s), blur %.1f px: %.2f %%\n",
+            std::fprintf(stderr,
+                         "%s page %zu: %s %g pt, %d column(s), blur %.1f px: %.2f %% (clean "
+                         "twin %.2f %%)\n",
                          name.c_str(), (next - 1) % pages.size(), qPrintable(page.setup.font),
-                         page.setup.points, page.setup.columns, page.setup.blur, error);
+                         page.setup.points, page.setup.columns, page.setup.blur, error, twinError);
         state.ResumeTiming();
     }
     state.counters["CER_%"] = benchmark::Counter(errors, benchmark::Counter::kAvgIterations);
     if (reader == Reader::Program) {
         state.counters["small_print"] = smallPrint;
         state.counters["wrong_way_up"] = wrongWayUp;
+    }
+    if (twins) {
+        state.counters["twin_CER_%"] =
+            benchmark::Counter(twinErrors, benchmark::Counter::kAvgIterations);
+        // The kind's error over its clean twins'.
+        state.counters["x_twin"] = twinErrors > 0 ? errors / twinErrors : 0;
     }
 }
 
