@@ -66,9 +66,9 @@ int uprightHeight(const QImage &source, const PageEdits &edits)
 }
 // The clockwise quarter turns that stand a squared page upright, when its letters' ascenders
 // tell surely which way up it reads; the reading levels the lines by its own measure of them.
-std::optional<int> uprightTurns(const QImage &page)
+std::optional<int> uprightTurns(const QImage &page, ReadingPicture::Desk desk)
 {
-    const ReadingPicture reading(page);
+    const ReadingPicture reading(page, 1, desk);
     const std::optional<bool> upsideDown =
         PageOrientation::sureWay(reading.uprightConfidence(false));
     if (!upsideDown)
@@ -141,7 +141,10 @@ Suggestion suggest(const QImage &picture, const PageEdits &base, Turning turning
     // clips small print's strokes, and on a light desk left their ascenders unsure. The reading
     // levels the lines by its own measure, so the page needs no turn of its skew first.
     if (turning == Turning::ByText) {
-        if (const std::optional<int> upright = uprightTurns(page))
+        // A page cut at the sheet's outline has no desk left to look for.
+        const auto desk =
+            suggestion.sheetFound ? ReadingPicture::Desk::CutAway : ReadingPicture::Desk::MayShow;
+        if (const std::optional<int> upright = uprightTurns(page, desk))
             suggestion.edits.quarterTurns = *upright;
     }
     // QImage converts large pictures on Qt's global pool and waits for it. A pool thread that

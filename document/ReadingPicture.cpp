@@ -122,11 +122,12 @@ cv::Rect sheetArea(const cv::Mat &grey, const std::optional<SheetOutline> &sheet
 }
 } // namespace
 
-ReadingPicture::ReadingPicture(const QImage &picture, double enlargement)
+ReadingPicture::ReadingPicture(const QImage &picture, double enlargement, Desk desk)
 {
     const QImage greyPicture = picture.convertToFormat(QImage::Format_Grayscale8);
     cv::Mat grey = greyMatrix(greyPicture).clone();
-    const std::optional<SheetOutline> sheet = SheetFinder::find(greyPicture);
+    const std::optional<SheetOutline> sheet =
+        desk == Desk::MayShow ? SheetFinder::find(greyPicture) : std::nullopt;
     if (sheet)
         leaveOutTheDesk(grey, *sheet);
     const cv::Rect crop = sheetArea(grey, sheet);

@@ -13,8 +13,15 @@
 class ReadingPicture
 {
 public:
+    // Whether the picture may show the desk around the sheet, or is a page already cut from it.
+    enum class Desk
+    {
+        MayShow,
+        CutAway
+    };
     // A picture enlarged from the camera's scale is sharpened against as much wider a blur.
-    explicit ReadingPicture(const QImage &picture, double enlargement = 1);
+    explicit ReadingPicture(const QImage &picture, double enlargement = 1,
+                            Desk desk = Desk::MayShow);
 
     // 8-bit grey; upside down as asked.
     QImage image(bool upsideDown) const;
