@@ -7,9 +7,11 @@
 #include "document/UnreadPrint.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <functional>
 #include <future>
+#include <optional>
 
 namespace {
 using Reading = TesseractReader::Reading;
@@ -55,34 +57,78 @@ bool readConfidently(const Reading &reading)
     return lettersOf(reading) > 0 && 2 * reading.confidentLetters >= lettersOf(reading);
 }
 
-// Two readings, the first on a thread of its own while the second runs on this one where each
-// has a reader of its own; else one after the other.
-std::pair<Reading, Reading> both(bool inParallel, const std::function<Reading()> &first,
-                                 const std::function<Reading()> &second)
+// The first on a thread of its own while the second runs on this one, where each has a reader
+// of its own; else one after the other.
+void runBoth(bool inParallel, const std::function<void()> &first,
+             const std::function<void()> &second)
 {
     if (!inParallel) {
-        Reading one = first();
-        return {std::move(one), second()};
+        first();
+        second();
+        return;
     }
-    std::future<Reading> other = std::async(std::launch::async, first);
-    Reading mine = second();
-    return {other.get(), std::move(mine)};
+    std::future<void> other = std::async(std::launch::async, first);
+    second();
+    other.get();
 }
 
-// Where the blocks are cut into two runs of about equal area, in reading order.
-std::size_t halfway(const std::vector<QRect> &blocks)
+// A block's share of the page's print that is read as one piece at most: with the pieces taken
+// by whichever reader is free, neither waits for the other long, even on a page the layout finds
+// one block of text on.
+constexpr double LargestPieceShare = 0.25;
+// Paper is lighter than this; a row with fewer darker pixels than PaperRowInk across a block
+// lies between its lines.
+constexpr int PaperGrey = 180;
+constexpr int PaperRowInk = 2;
+
+bool betweenLines(const QImage &image, const QRect &block, int y)
 {
-    const auto area = [](const QRect &block) {
-        return double(block.width()) * block.height();
-    };
-    double total = 0;
+    const uchar *row = image.constScanLine(y);
+    int ink = 0;
+    for (int x = block.left(); x <= block.right() && ink < PaperRowInk; ++x)
+        ink += row[x] < PaperGrey;
+    return ink < PaperRowInk;
+}
+
+// The row between two of the block's lines nearest y, no further than reach from it.
+std::optional<int> gapNear(const QImage &image, const QRect &block, int y, int reach)
+{
+    for (int step = 0; step <= reach; ++step) {
+        for (const int row : {y - step, y + step}) {
+            if (row > block.top() && row < block.bottom() && betweenLines(image, block, row))
+                return row;
+        }
+    }
+    return std::nullopt;
+}
+
+// The blocks in reading order, each cut at the paper between its lines into pieces of at most
+// LargestPieceShare of the print, where such paper is found.
+std::vector<QRect> inPieces(const std::vector<QRect> &blocks, const QImage &image)
+{
+    double print = 0;
     for (const QRect &block : blocks)
-        total += area(block);
-    double sum = area(blocks.front());
-    std::size_t cut = 1;
-    while (cut + 1 < blocks.size() && sum + area(blocks[cut]) <= total / 2)
-        sum += area(blocks[cut++]);
-    return cut;
+        print += double(block.width()) * block.height();
+    if (print <= 0)
+        return blocks;
+    std::vector<QRect> pieces;
+    for (const QRect &wanted : blocks) {
+        const QRect block = wanted & image.rect();
+        const int count =
+            int(std::ceil(double(block.width()) * block.height() / (LargestPieceShare * print)));
+        const int height = block.height() / std::max(1, count);
+        int top = block.top();
+        for (int i = 1; i < count; ++i) {
+            const std::optional<int> cut =
+                gapNear(image, block, block.top() + i * height, height / 2);
+            if (cut && *cut > top) {
+                pieces.emplace_back(QPoint(block.left(), top), QPoint(block.right(), *cut));
+                top = *cut + 1;
+            }
+        }
+        pieces.emplace_back(QPoint(block.left(), top), block.bottomRight());
+    }
+    return pieces;
 }
 } // namespace
 
@@ -173,9 +219,11 @@ bool TesseractRecognizer::readsBetterUpsideDown(const ReadingPicture &page,
                            page.sampleBand(turned));
     };
     TesseractReader &other = *m_readers.back();
-    const auto [turned, unturned] = both(
-        m_readers.size() > 1, [&] { return readWay(other, true); },
-        [&] { return readWay(*m_readers.front(), false); });
+    Reading turned;
+    Reading unturned;
+    runBoth(
+        m_readers.size() > 1, [&] { turned = readWay(other, true); },
+        [&] { unturned = readWay(*m_readers.front(), false); });
     qCDebug(lcDocument) << "letters read confidently in the sample band:"
                         << unturned.confidentLetters << "as it is," << turned.confidentLetters
                         << "upside down";
@@ -196,24 +244,27 @@ Reading TesseractRecognizer::readLayout(const QImage &image, int resolution,
                                         const CancelCheck &cancelled)
 {
     TesseractReader &first = *m_readers.front();
-    const std::vector<QRect> blocks =
-        m_readers.size() > 1 ? first.textBlocks(image, resolution) : std::vector<QRect>{};
+    const std::vector<QRect> blocks = m_readers.size() > 1
+                                          ? inPieces(first.textBlocks(image, resolution), image)
+                                          : std::vector<QRect>{};
     if (blocks.size() < 2)
         return first.read(image, resolution, cancelled);
 
-    // Each reader takes a run of blocks, so that the words stay in reading order.
-    const std::size_t cut = halfway(blocks);
-    const auto readBlocks = [&](TesseractReader &reader, std::size_t from, std::size_t to) {
-        Reading reading;
-        for (std::size_t i = from; i < to && !cancelled(); ++i)
-            append(reading, reader.readBlock(image, resolution, cancelled, blocks[i]));
-        return reading;
+    // The readers take the blocks one by one as each becomes free: a block's time goes with the
+    // letters in it and with how clearly they read, not with its area. The words are put back
+    // in the blocks' reading order.
+    std::vector<Reading> readings(blocks.size());
+    std::atomic<std::size_t> next = 0;
+    const auto readBlocks = [&](TesseractReader &reader) {
+        for (std::size_t i = next++; i < blocks.size() && !cancelled(); i = next++)
+            readings[i] = reader.readBlock(image, resolution, cancelled, blocks[i]);
     };
-    auto [later, earlier] = both(
-        true, [&] { return readBlocks(*m_readers.back(), cut, blocks.size()); },
-        [&] { return readBlocks(first, 0, cut); });
-    append(earlier, std::move(later));
-    return earlier;
+    runBoth(
+        true, [&] { readBlocks(*m_readers.back()); }, [&] { readBlocks(first); });
+    Reading reading;
+    for (Reading &block : readings)
+        append(reading, std::move(block));
+    return reading;
 }
 
 void TesseractRecognizer::readLeftOut(Reading &reading, const QImage &image, int resolution,

@@ -6,14 +6,17 @@
 #include "document/PrintLines.h"
 #include "document/ReadingPicture.h"
 #include "document/ReadingScale.h"
+#include "document/TesseractRecognizer.h"
 #include "document/UnreadPrint.h"
 #include "tests/TestSupport.h"
+#include "tests/support/CharacterErrorRate.h"
 #include "tests/support/SimulatorPicture.h"
 
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLineF>
 #include <QPainter>
+#include <QStringList>
 #include <QTransform>
 
 #include <cmath>
@@ -256,5 +259,24 @@ TEST(UnreadPrint, IsTheParagraphOutsideTheBoxesRead)
     EXPECT_FALSE(left[0].intersects(bottom));
     EXPECT_GT(left[0].width(), top.width() / 2);
     EXPECT_TRUE(UnreadPrint::areas(page, xHeight, {top, bottom}).empty());
+}
+// A page of one long paragraph is one block to Tesseract's layout: it is read in pieces cut
+// between its lines, by both readers at once, and its words keep their order.
+TEST(ReadingALongParagraph, KeepsEveryWordInOrder)
+{
+    QStringList paragraphs = sheetProse().split(QStringLiteral("\n\n"));
+    paragraphs.removeIf([](const QString &p) { return p.startsWith(QLatin1String("# ")); });
+    SheetSetup setup;
+    setup.text = paragraphs.join(QLatin1Char(' '));
+    setup.points = 11;
+    const SheetCapture capture = sheetCapture(setup);
+    auto recognizer = TesseractRecognizer::create(QStringLiteral("eng"));
+    ASSERT_TRUE(recognizer);
+    QStringList words;
+    for (const RecognizedWord &word :
+         recognizer->recognize(capture.picture, [] { return false; }).words)
+        words << word.text;
+    EXPECT_LT(characterErrorRate(capture.sheet.text, words.join(QLatin1Char(' '))), 3)
+        << words.join(QLatin1Char(' ')).toStdString();
 }
 } // namespace
