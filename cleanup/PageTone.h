@@ -15,9 +15,11 @@ QImage grey(const QImage &page);
 // lost. A page of a camera's resolution is enlarged first, up to largestEnlargement times: the
 // strokes of small print are only a pixel or two wide there and keep their shape only so.
 QImage blackAndWhite(const QImage &page, float largestEnlargement = 3);
-// The page in black and white to be read and shown: as blackAndWhite(), but sharpened against
-// the lens blur and thresholded gentler, so that the grey strokes of 8-point print stay whole;
-// a page already enlargedBy times the camera's scale is enlarged only the rest of the way.
+// The page in black and white to be read and shown: its light evened as the reading evens it,
+// sharpened against the lens blur, enlarged as blackAndWhite() and thresholded a little below
+// Otsu's level for the whole page, so that the grey strokes of 8-point print stay whole and
+// letters do not run together; a page already enlargedBy times the camera's scale is enlarged
+// only the rest of the way. Null for a page too small to judge its light.
 QImage readableBlackAndWhite(const QImage &page, double enlargedBy = 1);
 // How many times the camera's scale readableBlackAndWhite() thresholds a page of a camera's
 // height at: a page squared at that scale in the first place is resampled once only.

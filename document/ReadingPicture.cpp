@@ -2,6 +2,7 @@
 #include "document/ReadingPicture.h"
 
 #include "cleanup/LensBlur.h"
+#include "cleanup/PrintOnPaper.h"
 #include "cleanup/SheetFinder.h"
 #include "document/GreyMatrix.h"
 #include "document/ReadingScale.h"
@@ -12,12 +13,8 @@
 #include <vector>
 
 namespace {
-// Paper is brought to this grey level; brighter would clip the sensor's grain into white specks.
-constexpr double PaperLevel = 240;
-// The light across the page is judged on a quarter of the picture, closed over a square wider
-// than the strokes of any body text and most headings: what is left is the paper.
-constexpr double LightReduction = 0.25;
-constexpr int LightSquare = 9;
+using PrintOnPaper::PaperLevel;
+
 // The outline found takes in the sheet's blurred edge and its shadow; they lie within this many
 // pixels inside it, and are left out with the desk. Print keeps a wider margin.
 constexpr float EdgeInset = 20;
@@ -67,48 +64,6 @@ void leaveOutTheDesk(cv::Mat &grey, const SheetOutline &sheet)
     grey.setTo(cv::Scalar(sheet.paper), mask);
 }
 
-// The darkest ink is brought to black: a camera's tone curve and blur leave print grey, and
-// grey print falls apart when Tesseract makes it black and white. Dark means darker than all
-// but this share of the pixels.
-constexpr double InkShare = 0.005;
-
-// The grey level below which the given share of the pixels lie.
-int levelBelow(const cv::Mat &grey, double share)
-{
-    const int channels[] = {0};
-    const int bins[] = {256};
-    const float range[] = {0, 256};
-    const float *ranges[] = {range};
-    cv::Mat histogram;
-    cv::calcHist(&grey, 1, channels, cv::Mat(), histogram, 1, bins, ranges);
-    const double wanted = share * double(grey.total());
-    double below = 0;
-    for (int level = 0; level < 256; ++level) {
-        below += histogram.at<float>(level);
-        if (below > wanted)
-            return level;
-    }
-    return 255;
-}
-
-// The picture divided by the light that falls on it, paper at PaperLevel and the darkest ink
-// black.
-cv::Mat evenlyLit(const cv::Mat &grey)
-{
-    cv::Mat light;
-    cv::resize(grey, light, cv::Size(), LightReduction, LightReduction, cv::INTER_AREA);
-    cv::morphologyEx(light, light, cv::MORPH_CLOSE,
-                     cv::getStructuringElement(cv::MORPH_RECT, cv::Size(LightSquare, LightSquare)));
-    cv::GaussianBlur(light, light, cv::Size(), LightSquare / 2.0);
-    cv::resize(light, light, grey.size(), 0, 0, cv::INTER_LINEAR);
-    cv::Mat lit;
-    cv::divide(grey, cv::max(light, 1), lit, PaperLevel, CV_8U);
-    const int ink = std::min(levelBelow(lit, InkShare), int(PaperLevel) - 1);
-    lit.convertTo(lit, CV_8U, PaperLevel / (PaperLevel - ink),
-                  -ink * PaperLevel / (PaperLevel - ink));
-    return lit;
-}
-
 // The part of the picture the sheet covers: all of it when no sheet was found.
 cv::Rect sheetArea(const cv::Mat &grey, const std::optional<SheetOutline> &sheet)
 {
@@ -131,7 +86,7 @@ ReadingPicture::ReadingPicture(const QImage &picture, double enlargement, Desk d
     if (sheet)
         leaveOutTheDesk(grey, *sheet);
     const cv::Rect crop = sheetArea(grey, sheet);
-    const cv::Mat even = evenlyLit(grey(crop));
+    const cv::Mat even = PrintOnPaper::evenlyLit(grey(crop));
     // The lines are measured unsharpened: the mask's grain broke their measure.
     m_lines = measurePrintLines(greyImage(even));
     const cv::Mat lit = LensBlur::sharpened(even, enlargement);
