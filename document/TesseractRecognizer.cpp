@@ -4,6 +4,7 @@
 #include "document/DocumentLogging.h"
 #include "document/ReadingPicture.h"
 #include "document/ReadingScale.h"
+#include "document/TextBlocks.h"
 #include "document/UnreadPrint.h"
 
 #include <algorithm>
@@ -76,60 +77,6 @@ void runBoth(bool inParallel, const std::function<void()> &first,
 // by whichever reader is free, neither waits for the other long, even on a page the layout finds
 // one block of text on.
 constexpr double LargestPieceShare = 0.25;
-// Paper is lighter than this; a row with fewer darker pixels than PaperRowInk across a block
-// lies between its lines.
-constexpr int PaperGrey = 180;
-constexpr int PaperRowInk = 2;
-
-bool betweenLines(const QImage &image, const QRect &block, int y)
-{
-    const uchar *row = image.constScanLine(y);
-    int ink = 0;
-    for (int x = block.left(); x <= block.right() && ink < PaperRowInk; ++x)
-        ink += row[x] < PaperGrey;
-    return ink < PaperRowInk;
-}
-
-// The row between two of the block's lines nearest y, no further than reach from it.
-std::optional<int> gapNear(const QImage &image, const QRect &block, int y, int reach)
-{
-    for (int step = 0; step <= reach; ++step) {
-        for (const int row : {y - step, y + step}) {
-            if (row > block.top() && row < block.bottom() && betweenLines(image, block, row))
-                return row;
-        }
-    }
-    return std::nullopt;
-}
-
-// The blocks in reading order, each cut at the paper between its lines into pieces of at most
-// LargestPieceShare of the print, where such paper is found.
-std::vector<QRect> inPieces(const std::vector<QRect> &blocks, const QImage &image)
-{
-    double print = 0;
-    for (const QRect &block : blocks)
-        print += double(block.width()) * block.height();
-    if (print <= 0)
-        return blocks;
-    std::vector<QRect> pieces;
-    for (const QRect &wanted : blocks) {
-        const QRect block = wanted & image.rect();
-        const int count =
-            int(std::ceil(double(block.width()) * block.height() / (LargestPieceShare * print)));
-        const int height = block.height() / std::max(1, count);
-        int top = block.top();
-        for (int i = 1; i < count; ++i) {
-            const std::optional<int> cut =
-                gapNear(image, block, block.top() + i * height, height / 2);
-            if (cut && *cut > top) {
-                pieces.emplace_back(QPoint(block.left(), top), QPoint(block.right(), *cut));
-                top = *cut + 1;
-            }
-        }
-        pieces.emplace_back(QPoint(block.left(), top), block.bottomRight());
-    }
-    return pieces;
-}
 } // namespace
 
 TesseractRecognizer::TesseractRecognizer(std::vector<std::unique_ptr<TesseractReader>> readers,
@@ -235,18 +182,20 @@ Reading TesseractRecognizer::read(const ReadingPicture &page, bool upsideDown,
 {
     const QImage image = page.image(upsideDown);
     const int resolution = ReadingScale::resolutionFor(page.imageXHeight());
-    Reading reading = readLayout(image, resolution, cancelled);
+    Reading reading = readLayout(image, resolution, page.imageXHeight(), cancelled);
     readLeftOut(reading, image, resolution, page.imageXHeight(), cancelled);
     return reading;
 }
 
-Reading TesseractRecognizer::readLayout(const QImage &image, int resolution,
+Reading TesseractRecognizer::readLayout(const QImage &image, int resolution, double xHeight,
                                         const CancelCheck &cancelled)
 {
     TesseractReader &first = *m_readers.front();
-    const std::vector<QRect> blocks = m_readers.size() > 1
-                                          ? inPieces(first.textBlocks(image, resolution), image)
-                                          : std::vector<QRect>{};
+    const std::vector<QRect> blocks =
+        m_readers.size() > 1
+            ? TextBlocks::inPieces(TextBlocks::apart(first.textBlocks(image, resolution), xHeight),
+                                   image, LargestPieceShare)
+            : std::vector<QRect>{};
     if (blocks.size() < 2)
         return first.read(image, resolution, cancelled);
 

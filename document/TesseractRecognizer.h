@@ -40,8 +40,8 @@ private:
     // The words of the page read the way up asked, in the image's pixels.
     TesseractReader::Reading read(const ReadingPicture &page, bool upsideDown,
                                   const CancelCheck &cancelled);
-    // The words of the blocks that the page's layout finds.
-    TesseractReader::Reading readLayout(const QImage &image, int resolution,
+    // The words of the blocks that the page's layout finds, its small letters xHeight high.
+    TesseractReader::Reading readLayout(const QImage &image, int resolution, double xHeight,
                                         const CancelCheck &cancelled);
     // Adds the words of print that the layout left out, each area read as a block of its own,
     // in reading order.

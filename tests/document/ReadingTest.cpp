@@ -7,6 +7,7 @@
 #include "document/ReadingPicture.h"
 #include "document/ReadingScale.h"
 #include "document/TesseractRecognizer.h"
+#include "document/TextBlocks.h"
 #include "document/UnreadPrint.h"
 #include "tests/TestSupport.h"
 #include "tests/support/CharacterErrorRate.h"
@@ -259,6 +260,34 @@ TEST(UnreadPrint, IsTheParagraphOutsideTheBoxesRead)
     EXPECT_FALSE(left[0].intersects(bottom));
     EXPECT_GT(left[0].width(), top.width() / 2);
     EXPECT_TRUE(UnreadPrint::areas(page, xHeight, {top, bottom}).empty());
+}
+
+// Blocks whose rectangles share a line's worth of print are read as one, so that no line is read
+// twice; a sliver of descenders or the gutter between columns keeps them apart.
+TEST(TextBlocks, AreReadApartUnlessTheyShareALine)
+{
+    constexpr double XHeight = 10;
+    const QRect paragraph(0, 0, 600, 200);
+    const struct
+    {
+        const char *what;
+        std::vector<QRect> blocks;
+        std::vector<QRect> apart;
+    } cases[] = {
+        {"a block inside another", {paragraph, {0, 100, 200, 60}}, {paragraph}},
+        {"blocks sharing a line", {paragraph, {0, 170, 600, 200}}, {{0, 0, 600, 370}}},
+        {"a third taken in by the two",
+         {paragraph, {0, 170, 600, 200}, {300, 300, 300, 300}},
+         {{0, 0, 600, 600}}},
+        {"descenders above the next block",
+         {paragraph, {0, 195, 600, 200}},
+         {paragraph, {0, 195, 600, 200}}},
+        {"two columns",
+         {{0, 0, 290, 800}, {310, 0, 290, 800}},
+         {{0, 0, 290, 800}, {310, 0, 290, 800}}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(TextBlocks::apart(c.blocks, XHeight), c.apart) << c.what;
 }
 // A page of one long paragraph is one block to Tesseract's layout: it is read in pieces cut
 // between its lines, by both readers at once, and its words keep their order.
