@@ -187,18 +187,6 @@ TesseractReader::Reading TesseractReader::read(const QImage &grey, int resolutio
     return reading;
 }
 
-TesseractReader::Reading TesseractReader::readBlock(const QImage &grey, int resolution,
-                                                    const TextRecognizer::CancelCheck &cancelled,
-                                                    const QRect &block)
-{
-    Reading reading = read(grey, resolution, cancelled, block);
-    // Laid out afresh on its own, a block of small print on grainy paper was taken for no text at
-    // all, although the page's layout had found it text: then it is read as one block.
-    if (reading.words.empty() && !cancelled())
-        reading = readAsOneBlock(grey, resolution, cancelled, block);
-    return reading;
-}
-
 TesseractReader::Reading
 TesseractReader::readAsOneBlock(const QImage &grey, int resolution,
                                 const TextRecognizer::CancelCheck &cancelled, const QRect &part)

@@ -39,9 +39,6 @@ public:
     // The words of the picture; those of part only, when one is given, placed in the picture.
     Reading read(const QImage &grey, int resolution, const TextRecognizer::CancelCheck &cancelled,
                  const QRect &part = {});
-    // The words of one of textBlocks' blocks, placed in the picture.
-    Reading readBlock(const QImage &grey, int resolution,
-                      const TextRecognizer::CancelCheck &cancelled, const QRect &block);
     // The words of part of the picture read as one block of lines, without a layout of its own.
     Reading readAsOneBlock(const QImage &grey, int resolution,
                            const TextRecognizer::CancelCheck &cancelled, const QRect &part);

@@ -201,12 +201,14 @@ Reading TesseractRecognizer::readLayout(const QImage &image, int resolution, dou
 
     // The readers take the blocks one by one as each becomes free: a block's time goes with the
     // letters in it and with how clearly they read, not with its area. The words are put back
-    // in the blocks' reading order.
+    // in the blocks' reading order. A block is read as the one block of lines the layout found:
+    // laid out afresh on its own, a line was parted in two and its halves read out of order, and
+    // small print on grainy paper was taken for no text at all.
     std::vector<Reading> readings(blocks.size());
     std::atomic<std::size_t> next = 0;
     const auto readBlocks = [&](TesseractReader &reader) {
         for (std::size_t i = next++; i < blocks.size() && !cancelled(); i = next++)
-            readings[i] = reader.readBlock(image, resolution, cancelled, blocks[i]);
+            readings[i] = reader.readAsOneBlock(image, resolution, cancelled, blocks[i]);
     };
     runBoth(
         true, [&] { readBlocks(*m_readers.back()); }, [&] { readBlocks(first); });
