@@ -236,7 +236,7 @@ void leaveOutInkAtTheEdge(cv::Mat &ink)
 }
 
 // Leptonica counts ascenders with structuring elements made for print of 150 to 300 pixels an
-// inch, small letters of 10 to 20 pixels. Camera print at 12 pixels left the count
+// inch, small letters of 10 to 20 pixels. Camera print at the reading's 12 pixels left the count
 // unsure on half the clean-up benchmark's pages; at 20 every page whose lines were found level
 // was sure (9 at worst against the threshold of 8; 16 and 24 pixels left pages at 6.9 and 7.8).
 constexpr double CountedXHeight = 20;

@@ -41,9 +41,9 @@ TEST_P(ReadingScaleTest, BringsThePrintToTheSizeReadBest)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, ReadingScaleTest,
-                         testing::Values(ScaleCase{"smallPrintEnlarged", 5, 1.8},
-                                         ScaleCase{"bestSizeKept", 9, 1},
-                                         ScaleCase{"largePrintReduced", 15, 0.6},
+                         testing::Values(ScaleCase{"smallPrintEnlarged", 5, 2.4},
+                                         ScaleCase{"bestSizeKept", 12, 1},
+                                         ScaleCase{"largePrintReduced", 20, 0.6},
                                          ScaleCase{"tinyPrintEnlargedAtMost4", 2, 4},
                                          ScaleCase{"hugePrintReducedAtMostHalf", 80, 0.5},
                                          ScaleCase{"noPrintMeasured", 0, 1}),
