@@ -57,10 +57,11 @@ size_of() {
     identify -format '%wx%h' "$1"
 }
 
-# Waits until the simulated unit's lock is taken by an operation of another process.
+# Waits until the simulated unit's lock is taken by an operation of another process: up to 20 s,
+# for a loaded machine starts the program slowly (5 s ran out with benchmarks running beside).
 await_held() {
     local lock=$XDG_RUNTIME_DIR/quillon-simulated-main-unit.lock
-    for _ in $(seq 100); do
+    for _ in $(seq 400); do
         if [ -e "$lock" ] && ! flock -n "$lock" true; then
             sleep 0.2 # past the readiness question, into the transfer
             return
